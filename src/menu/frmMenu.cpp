@@ -1,0 +1,182 @@
+#include "frmMenu.h"
+
+#include "widgets/Art.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace vlnobrod {
+
+namespace {
+
+struct ActionSpec {
+    const char* caption;
+    double points;
+    bool visible;
+};
+
+// Captions, sizes and design-time visibility of the menu entries. "Návod" stays hidden in
+// the menu's layout; "Pokračovat ve hře >" appears only while a game waits behind the menu.
+constexpr std::array<ActionSpec, frmMenu::ActionCount> menuEntries = {{
+    {"Konec >", 14.25, true},
+    {"Nová hra", 18, true},
+    {"Načíst hru", 20.25, true},
+    {"Nastavení", 15.75, true},
+    {"Návod", 15.75, false},
+    {"O hře", 15.75, true},
+    {"Externí hry", 15.75, true},
+    {"Pokračovat ve hře >", 21.75, false},
+}};
+
+// Where each entry stands: a column on the left of the window, "Konec >" at the bottom.
+constexpr std::array<QPoint, frmMenu::ActionCount> places = {{
+    {40, 520},
+    {40, 150},
+    {40, 200},
+    {40, 255},
+    {40, 405},
+    {40, 305},
+    {40, 355},
+    {40, 95},
+}};
+
+QFont actionFont(double points) {
+    QFont f(QStringLiteral("Arial Black"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(QFont::Black);
+    f.setPointSizeF(points);
+    return f;
+}
+
+} // namespace
+
+frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(game) {
+    setWindowTitle(QStringLiteral("Vlnobrod - hlavní menu"));
+    setFixedSize(800, 600);
+    setMouseTracking(true);
+
+    const QPixmap background = art::Picture(QStringLiteral("menu_background"));
+    Image1_ = new QLabel(this);
+    Image1_->setGeometry(0, 0, 800, 600);
+    Image1_->setScaledContents(true);
+    if (!background.isNull()) {
+        Image1_->setPixmap(background);
+    } else {
+        Image1_->setStyleSheet(QStringLiteral(
+            "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d3b5c, stop:0.6 "
+            "#2f6a8a, stop:1 #c9b47f);"));
+    }
+    Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto* heading = new QLabel(QStringLiteral("Vlnobrod"), this);
+    QFont hf = actionFont(34);
+    heading->setFont(hf);
+    heading->setStyleSheet(QStringLiteral("color: #f6e7b8; background: transparent;"));
+    heading->move(36, 18);
+    heading->adjustSize();
+    heading->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lbl12_ = new QLabel(QStringLiteral("obchodní strategie"), this);
+    lbl12_->setStyleSheet(QStringLiteral("color: #f6e7b8; background: transparent;"));
+    lbl12_->move(40, 70);
+    lbl12_->adjustSize();
+
+    game_.state.FocusKey = "F00";
+    for (int i = 0; i < ActionCount; ++i) {
+        const ActionSpec& a = menuEntries[static_cast<std::size_t>(i)];
+        auto* l = new ClickLabel(QString::fromUtf8(a.caption), this);
+        l->setFont(actionFont(a.points));
+        l->setStyleSheet(QStringLiteral("color: #fff3cf; background: transparent;"));
+        l->setCursor(art::HandCursor());
+        l->move(places[static_cast<std::size_t>(i)]);
+        l->adjustSize();
+        l->setVisible(a.visible);
+        connect(l, &ClickLabel::clicked, this, [this, i] { lblAkce_Click(i); });
+        connect(l, &ClickLabel::hovered, this,
+                [this, i] { Fokus_Move(QStringLiteral("A%1").arg(i, 2, 10, QLatin1Char('0'))); });
+        lblAkce[static_cast<std::size_t>(i)] = l;
+    }
+}
+
+void frmMenu::Fokus_Move(const QString& Objekt) {
+    const QString current = QString::fromStdString(game_.state.FocusKey);
+    if (Objekt == current)
+        return;
+    auto resize = [this](const QString& key, double delta) {
+        const int index = key.right(2).toInt();
+        if (index < 0 || index >= ActionCount)
+            return;
+        ClickLabel* l = lblAkce[static_cast<std::size_t>(index)];
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() + delta);
+        l->setFont(f);
+        l->adjustSize();
+    };
+    if (current.startsWith(QLatin1Char('A')))
+        resize(current, -5);
+    if (Objekt.startsWith(QLatin1Char('A'))) {
+        resize(Objekt, +5);
+        game_.PlaySoundName(QStringLiteral("Nabídka"));
+    }
+    game_.state.FocusKey = Objekt.toStdString();
+}
+
+void frmMenu::lblAkce_Click(int Index) {
+    game_.PlaySoundName(QStringLiteral("Cvak"));
+    switch (Index) {
+    case 0:
+        if (ExitGame)
+            ExitGame();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMenu::Form_Activate() {
+    // A game left behind the menu can be continued.
+    const bool inGame = Tag == QStringLiteral("Rozehráno");
+    lblAkce[7]->setVisible(inGame);
+    if (inGame && game_.state.HandOff == "Zpět")
+        game_.state.HandOff.clear();
+}
+
+void frmMenu::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Form_Activate();
+}
+
+void frmMenu::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            Form_Activate();
+        else
+            Fokus_Move(QStringLiteral("F00"));
+    }
+}
+
+void frmMenu::mouseMoveEvent(QMouseEvent* e) {
+    Fokus_Move(QStringLiteral("F00"));
+    QWidget::mouseMoveEvent(e);
+}
+
+void frmMenu::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F4 && e->modifiers() == Qt::NoModifier) {
+        showMinimized();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void frmMenu::closeEvent(QCloseEvent* e) {
+    // Closing the menu window ends the game, as "Konec >" does.
+    e->accept();
+    if (ExitGame)
+        ExitGame();
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vlnobrod {
+
+// One goods entry of a city's market.
+struct MarketEntry {
+    std::int16_t Cena = 0;     // today's price of one unit; 0 = the city does not trade it
+    std::int16_t MinCena = 0;  // yesterday's price, the reference of the trend marks
+    std::int16_t Produkce = 0; // daily production: positive pushes the price down
+};
+
+constexpr int MarketSize = 15; // goods 0..13 plus the silent entry 14
+constexpr int CargoSlots = 14;
+constexpr int MaxCities = 9;
+constexpr int NewsSlots = 3;
+
+struct CityRecord {
+    std::string Nazev;
+    std::uint8_t Velikost = 2;    // 0 "malé" .. 4 "velkoměsto"; also damps the price movement
+    std::string PopisTrhu;        // whole market description (two keys on disk)
+    std::uint8_t PruzkumTrhu = 0; // 0 none, 2 permanent, anything else lasts one day
+    bool Banka = false;
+    bool Casino = false;
+    double Pristup = 0; // price of access; 0 = open
+    std::array<MarketEntry, MarketSize> Trh{};
+    // Where the city's label sits on the sea chart. On screen this is the label's own
+    // position; the rules keep it so a game can be saved without a window.
+    std::int16_t X = 0;
+    std::int16_t Y = 0;
+};
+
+struct FleetRecord {
+    std::int16_t Pocet = 1;                  // number of ships
+    std::uint8_t Poskozeni = 0;              // damage in percent
+    std::uint8_t Nosnost = 50;               // capacity of one ship
+    std::uint8_t Typ = 0;                    // 0 small merchant, 1 large merchant, 2 galleon
+    std::uint8_t Rychlost = 15;              // speed
+    std::array<double, CargoSlots> Naklad{}; // units of each goods on board
+};
+
+struct NewsItem {
+    std::string text; // empty = free slot
+    std::uint8_t kind = 0;
+};
+
+// How the player's system writes numbers. Only the decimal separator matters to the game:
+// it decides how doubles are written into profile files and how the day's random price
+// lift survives its trip through text.
+struct NumberLocale {
+    char decimalSeparator = '.';
+};
+
+// Everything the game keeps in memory while it is played, plus the values the windows
+// hand to each other. The application owns one; tests make their own.
+struct GameState {
+    // Paths and hand-over values between windows.
+    std::string AppFolder;
+    std::string HandOff;
+    std::uint8_t PendingAction = 0; // 1 voyage under way, 3 new game to greet
+    bool StateSaved = false;
+    std::string FocusKey = "F00";
+
+    // The game.
+    std::string Mapa = "Mapa1";
+    std::uint8_t PocetMest = 0;
+    std::uint8_t AktualniMesto = 0;
+    std::int16_t Den = 0;
+    double Hotovost = 10000;
+    double Konto = 10000;
+    std::string Name = "XXX";
+    std::string Company = "XXX";
+    bool Hotovo = false;
+    std::uint8_t Obtiznost = 1;
+    FleetRecord Fleet;
+    std::array<CityRecord, MaxCities> Cities{};
+    std::array<NewsItem, NewsSlots> NewsQueue{};
+
+    NumberLocale locale;
+};
+
+} // namespace vlnobrod

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "GameState.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vlnobrod {
+
+// Floating point to the game's integer widths: nearest integer, an exact half to the even
+// neighbour (2.5 -> 2, 3.5 -> 4), saturated at the bounds of the type. NaN becomes 0.
+std::uint8_t ToU8(double v);
+std::int16_t ToI16(double v);
+std::int32_t ToI32(double v);
+
+// Number to text the way the player's system writes it: a double keeps up to 15 significant
+// digits, a single up to 7; the decimal separator is the player's.
+std::string FormatDouble(double v, const NumberLocale& loc);
+std::string FormatSingle(float v, const NumberLocale& loc);
+
+// The plain number reader: blanks are skipped, only "." is a decimal point, and reading stops
+// at the first character that cannot continue the number ("12,7" reads as 12, "abc" as 0).
+double ParseDot(std::string_view text);
+
+// Reads a whole stored number. Either "." or "," is taken as the decimal point, so a game
+// saved on a system with the other separator still loads right. Anything that is not
+// entirely a number gives nothing.
+std::optional<double> ParseNumber(std::string_view text);
+
+// Grouped whole numbers for the counters: "### ##0", "## ##0", "### ### ##0",
+// "### ### ### ##0". Digits come in groups of three separated by blanks; a number longer
+// than the pattern keeps its extra digits in front.
+std::string FormatGrouped(double v, std::string_view pattern);
+
+// The money counters' usual pattern.
+inline std::string FormatMoney(double v) {
+    return FormatGrouped(v, "### ### ##0");
+}
+
+} // namespace vlnobrod

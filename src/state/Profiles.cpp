@@ -1,0 +1,121 @@
+#include "Profiles.h"
+
+#include "Text.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace vlnobrod {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool readWhole(const std::string& file, std::string& bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    bytes = std::move(ss).str();
+    return !in.bad();
+}
+
+} // namespace
+
+const IniDocument& Profiles::Document(const std::string& file) {
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    const bool exists = !ec && fs::is_regular_file(status);
+    Entry& e = cache_[file];
+    if (!exists) {
+        if (e.exists || e.doc.LineCount() > 0)
+            e = Entry{};
+        return e.doc;
+    }
+    const auto mtime = fs::last_write_time(file, ec);
+    const auto size = fs::file_size(file, ec);
+    if (e.exists && !ec && e.mtime == mtime && e.size == size)
+        return e.doc;
+    std::string bytes;
+    if (!readWhole(file, bytes)) {
+        e = Entry{};
+        return e.doc;
+    }
+    e.doc = IniDocument::Parse(text::DecodeFileText(bytes));
+    e.exists = true;
+    e.mtime = mtime;
+    e.size = size;
+    return e.doc;
+}
+
+std::string Profiles::ReadProfile(const std::string& file, const std::string& section,
+                                  const std::string& key, const std::string& def) {
+    const auto v = Document(file).Get(section, key);
+    return text::CharPrefix(v ? *v : def, MaxValueChars);
+}
+
+bool Profiles::WriteFileAtomically(const fs::path& path, const std::string& bytes) {
+    fs::path tmp = path;
+    tmp += ".tmp~";
+    {
+        std::FILE* f = std::fopen(tmp.c_str(), "wb");
+        if (!f)
+            return false;
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
+        const bool closed = std::fclose(f) == 0;
+        if (!written || !flushed || !closed) {
+            std::error_code ec;
+            fs::remove(tmp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(tmp, path, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool Profiles::Store(const std::string& file, const IniDocument& doc) {
+    const std::string text = doc.Serialize();
+    // Windows-1250 as the game has always written; a name with a character that code page
+    // cannot hold keeps the whole file in UTF-8, which the reader recognises.
+    const auto cp = text::Utf8ToCp1250(text);
+    if (!WriteFileAtomically(file, cp ? *cp : text))
+        return false;
+    std::error_code ec;
+    Entry& e = cache_[file];
+    e.doc = doc;
+    e.exists = true;
+    e.mtime = fs::last_write_time(file, ec);
+    e.size = fs::file_size(file, ec);
+    if (ec)
+        cache_.erase(file);
+    return true;
+}
+
+bool Profiles::WriteProfile(std::string& file, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    if (file.empty())
+        file = appFolder_ + "/settings.ini";
+    IniDocument doc = Document(file);
+    doc.Set(section, key, value);
+    return Store(file, doc);
+}
+
+Profiles::Batch Profiles::Edit(const std::string& file) {
+    return Batch(*this, file, Document(file));
+}
+
+bool Profiles::Batch::Commit() {
+    return owner_.Store(file_, doc_);
+}
+
+} // namespace vlnobrod

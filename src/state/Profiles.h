@@ -1,0 +1,76 @@
+#pragma once
+
+#include "IniDocument.h"
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace vlnobrod {
+
+// Reads and writes profile files (INI text, Windows-1250 on disk, UTF-8 here).
+// Each file is parsed once and kept; a read looks at the file's size and modification time
+// and parses it again only when it changed on disk. Writes put the whole file on disk at
+// once: a temporary file beside it, then a rename over the old one, so a failed write
+// never leaves half a file.
+class Profiles {
+public:
+    static constexpr std::size_t MaxValueChars = 98;
+
+    explicit Profiles(std::string appFolder = {}) : appFolder_(std::move(appFolder)) {}
+
+    void SetAppFolder(std::string folder) { appFolder_ = std::move(folder); }
+    const std::string& AppFolder() const { return appFolder_; }
+
+    // The value of section/key, cut to 98 characters; `def` when the file, the section or
+    // the key is missing. A key that is present with an empty value gives "".
+    std::string ReadProfile(const std::string& file, const std::string& section,
+                            const std::string& key, const std::string& def);
+
+    // Stores section/key = value and puts the file on disk before returning. An empty file
+    // name means "settings.ini" in the program's folder, and the caller's variable is given
+    // that path. Returns whether the file was written.
+    bool WriteProfile(std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value);
+
+    // Many keys, one write: changes are applied to a parsed copy and the file is put on
+    // disk once by Commit(), with exactly the lines that writing key by key would give.
+    class Batch {
+    public:
+        void Set(const std::string& section, const std::string& key, const std::string& value) {
+            doc_.Set(section, key, value);
+        }
+        bool Commit();
+
+    private:
+        friend class Profiles;
+        Batch(Profiles& owner, std::string file, IniDocument doc)
+            : owner_(owner), file_(std::move(file)), doc_(std::move(doc)) {}
+        Profiles& owner_;
+        std::string file_;
+        IniDocument doc_;
+    };
+    Batch Edit(const std::string& file);
+
+    // Forget what is cached (a test that rewrites files within one clock tick).
+    void Forget(const std::string& file) { cache_.erase(file); }
+
+    // Writes `bytes` to `path` whole: temporary file, then rename. False on any failure,
+    // with the old file untouched.
+    static bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+private:
+    struct Entry {
+        std::filesystem::file_time_type mtime{};
+        std::uintmax_t size = 0;
+        bool exists = false;
+        IniDocument doc;
+    };
+    const IniDocument& Document(const std::string& file);
+    bool Store(const std::string& file, const IniDocument& doc);
+
+    std::string appFolder_;
+    std::map<std::string, Entry> cache_;
+};
+
+} // namespace vlnobrod

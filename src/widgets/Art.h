@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+#include <QString>
+
+namespace vlnobrod::art {
+
+// A picture compiled into the program (":/art/<name>.png"); an empty pixmap when missing,
+// so a window without its artwork still opens.
+QPixmap Picture(const QString& name);
+
+// The game's hand cursor, used on everything the player can click.
+QCursor HandCursor();
+
+// The parchment colours of panels and the ink of their texts.
+inline constexpr const char* PanelStyle = "background-color: #efe2c0; color: #2b1d0e;";
+
+} // namespace vlnobrod::art

@@ -1,0 +1,33 @@
+#include "ClickLabel.h"
+
+#include <QMouseEvent>
+
+namespace vlnobrod {
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setMouseTracking(true);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (!rect().contains(e->position().toPoint()))
+        return;
+    emit released(e->button());
+    if (e->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent* e) {
+    emit hovered();
+    QLabel::mouseMoveEvent(e);
+}
+
+void ClickLabel::enterEvent(QEnterEvent* e) {
+    emit hovered();
+    QLabel::enterEvent(e);
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+#include "platform/SoundPlayer.h"
+#include "state/GameState.h"
+#include "state/Profiles.h"
+#include "state/Random.h"
+
+#include <QString>
+
+namespace vlnobrod {
+
+// What every window works with: the game in memory, the profile files, the dice, the
+// player's settings and the sound player. The application makes one and hands it to each
+// window by reference; a test makes its own with a scratch folder and settings file.
+struct GameServices {
+    GameServices(const QString& appFolder, SettingsStore& settingsStore, RandomSource& rnd)
+        : profiles(appFolder.toStdString()), random(rnd), settings(settingsStore),
+          sound(settingsStore, appFolder) {
+        state.AppFolder = appFolder.toStdString();
+    }
+
+    QString AppFolder() const { return QString::fromStdString(state.AppFolder); }
+    QString DataPath(const QString& relative) const {
+        return AppFolder() + QStringLiteral("/Data/") + relative;
+    }
+    void PlaySoundName(const QString& name) { sound.PlaySoundName(name); }
+
+    GameState state;
+    Profiles profiles;
+    RandomSource& random;
+    SettingsStore& settings;
+    SoundPlayer sound;
+};
+
+} // namespace vlnobrod
