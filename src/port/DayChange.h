@@ -1,0 +1,33 @@
+#pragma once
+
+#include "GameView.h"
+#include "state/GameState.h"
+#include "state/Random.h"
+
+#include <cstdint>
+
+namespace vlnobrod {
+
+// Passes `days` days: every price moves one step (however many days pass), one-day market
+// research ends, a fleet at sea pays its upkeep, the account pays or costs interest into
+// cash, and the day counter moves on.
+void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days);
+
+// One day's movement of one market price in a city of size class `velikost`. Prices below
+// 100 get a random lift and prices above 900 a random drop, so cheap goods never stay free
+// and dear ones never sit at the cap.
+std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
+                          RandomSource& rnd, const NumberLocale& loc);
+
+// The random 10 to 40 of a day's lift or drop, after its trip through text in the player's
+// number format: with a decimal comma the fraction is lost on the way.
+double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc);
+
+// Upkeep of the fleet for `days` days at sea (a negative amount).
+double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost);
+
+// Daily interest paid into cash: a fifth of a percent on savings, a tenth of a percent
+// charged on debt, through the same text round trip as the price lift.
+double DailyInterest(double konto, const NumberLocale& loc);
+
+} // namespace vlnobrod
