@@ -28,6 +28,7 @@ struct CargoRow {
     int goods;
     std::string name;
     double units;
+    std::string unitsText; // the amount as the player's system writes numbers
 };
 std::vector<CargoRow> CargoRows(const GameState& st);
 
@@ -35,6 +36,9 @@ std::vector<CargoRow> CargoRows(const GameState& st);
 // fleet's capacity (ships × capacity of one, saturated likewise).
 std::int16_t CargoTotal(const FleetRecord& fleet);
 std::int16_t FleetCapacity(const FleetRecord& fleet);
+
+// How full the hold is, 0 for a fleet without ships (the load bar).
+double LoadFraction(const FleetRecord& fleet);
 
 // "120 z 250"
 std::string LoadText(const FleetRecord& fleet);

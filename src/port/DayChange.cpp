@@ -1,0 +1,70 @@
+#include "DayChange.h"
+
+#include "Money.h"
+#include "state/Numbers.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace vlnobrod {
+
+double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc) {
+    // The amount goes through text in the player's format and back through the plain
+    // reader, so with a decimal comma only its whole part survives.
+    const float x = rnd.next() * 30.0f + 10.0f;
+    return ParseDot(FormatSingle(x, loc));
+}
+
+std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
+                          RandomSource& rnd, const NumberLocale& loc) {
+    // Big cities absorb production better: the step shrinks with the size class.
+    const double step = (1.0 / (velikost + 1.0)) * (produkce / 10.0);
+    std::int32_t c = std::int32_t{cena} - ToI16(step);
+    if (c < 1)
+        c = 5;
+    if (c > 999)
+        c = 999;
+    if (c < 100)
+        c = ToI16(c + DayRandomAmount(rnd, loc));
+    if (c > 900)
+        c = ToI16(c - DayRandomAmount(rnd, loc));
+    return static_cast<std::int16_t>(c);
+}
+
+double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost) {
+    return ((fleet.Typ + 1) / 3.0) * (fleet.Pocet / 5.0) * -1000.0 * days * obtiznost;
+}
+
+double DailyInterest(double konto, const NumberLocale& loc) {
+    const double interest = konto > 0 ? konto / 5000.0 : konto / 10000.0;
+    return ParseDot(FormatDouble(interest, loc));
+}
+
+void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days) {
+    st.StateSaved = false;
+    const int cities = std::min<int>(st.PocetMest, MaxCities);
+    for (int i = 0; i < cities; ++i) {
+        CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
+        // Research bought for a day ends with it; permanent research stays.
+        if (c.PruzkumTrhu != 2)
+            c.PruzkumTrhu = 0;
+    }
+    // Prices move one step per call, however many days the call covers.
+    for (int i = 0; i < cities; ++i) {
+        CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
+        for (MarketEntry& m : c.Trh) {
+            if (m.Cena == 0)
+                continue; // not traded here
+            m.MinCena = m.Cena;
+            m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
+        }
+    }
+    if (st.PendingAction == 1)
+        ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
+    // Interest lands in cash directly; the goal is tested at the next money change.
+    st.Hotovost += DailyInterest(st.Konto, st.locale);
+    st.Den = ToI16(static_cast<double>(st.Den) + days);
+    view.DaysAdvanced();
+}
+
+} // namespace vlnobrod

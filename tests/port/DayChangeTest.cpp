@@ -1,0 +1,135 @@
+#include "port/DayChange.h"
+#include "support/FakeGameView.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlnobrod;
+using vlnobrod::testing::FakeGameView;
+
+namespace {
+const NumberLocale dot{'.'}, comma{','};
+
+GameState oneCity(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost) {
+    GameState st;
+    st.PocetMest = 1;
+    st.Cities[0].Velikost = velikost;
+    st.Cities[0].Trh[0] = {cena, 0, produkce};
+    st.Konto = 0;
+    st.Hotovost = 0;
+    return st;
+}
+} // namespace
+
+TEST(DayChange, ProductionMovesPricesAndBigCitiesDampTheStep) {
+    ScriptedRandom rnd({0.5f});
+    EXPECT_EQ(DayPriceStep(200, 30, 0, rnd, dot), 197);
+    EXPECT_EQ(DayPriceStep(200, 30, 2, rnd, dot), 199);
+    EXPECT_EQ(DayPriceStep(200, -30, 0, rnd, dot), 203);
+    EXPECT_EQ(DayPriceStep(200, 25, 0, rnd, dot), 198); // 2.5 goes to the even 2
+    EXPECT_EQ(DayPriceStep(200, 35, 0, rnd, dot), 196); // 3.5 goes to the even 4
+    EXPECT_EQ(DayPriceStep(120, 0, 4, rnd, dot), 120);
+    EXPECT_EQ(rnd.draws(), 0u); // prices between 100 and 900 need no dice
+}
+
+TEST(DayChange, PricesStayInsideTheirBoundsWithARandomLiftOrDrop) {
+    ScriptedRandom rnd({0.0f, 0.99f, 0.5f});
+    // Falling to nothing gives 5, then the lift of 10 (r = 0).
+    EXPECT_EQ(DayPriceStep(10, 500, 0, rnd, dot), 15);
+    // A cheap price gets 10 + 29.7 = 39.7 on top, rounded.
+    EXPECT_EQ(DayPriceStep(50, 0, 0, rnd, dot), 90);
+    // Above 999 is capped, then dropped by 25.
+    EXPECT_EQ(DayPriceStep(990, -200, 0, rnd, dot), 974);
+    // 960 with no production loses the random amount.
+    ScriptedRandom low({0.0f});
+    EXPECT_EQ(DayPriceStep(960, 0, 0, low, dot), 950);
+    // A price step past the 16-bit range does not wrap around.
+    EXPECT_EQ(DayPriceStep(500, -32768, 0, low, dot), 989);
+}
+
+TEST(DayChange, TheRandomAmountLosesItsFractionWithADecimalComma) {
+    ScriptedRandom a({0.4833333f}), b({0.4833333f});
+    EXPECT_NEAR(DayRandomAmount(a, dot), 24.5, 1e-4);
+    EXPECT_DOUBLE_EQ(DayRandomAmount(b, comma), 24);
+    // 50 + 24.5 rounds to the even 74; with a comma it is 50 + 24.
+    ScriptedRandom c({0.4833333f}), d({0.4833333f});
+    EXPECT_EQ(DayPriceStep(50, 0, 0, c, dot), 74);
+    EXPECT_EQ(DayPriceStep(50, 0, 0, d, comma), 74);
+    ScriptedRandom e({0.5f}), f({0.5f});
+    EXPECT_EQ(DayPriceStep(50, 0, 0, e, dot), 75);
+    EXPECT_EQ(DayPriceStep(50, 0, 0, f, comma), 75);
+}
+
+TEST(DayChange, InterestIsPaidIntoCashWithoutAMoneyChange) {
+    EXPECT_DOUBLE_EQ(DailyInterest(50000, dot), 10);
+    EXPECT_DOUBLE_EQ(DailyInterest(-50000, dot), -5);
+    EXPECT_DOUBLE_EQ(DailyInterest(1234, dot), 0.2468);
+    EXPECT_DOUBLE_EQ(DailyInterest(1234, comma), 0);
+    EXPECT_DOUBLE_EQ(DailyInterest(0, dot), 0);
+
+    GameState st = oneCity(200, 0, 2);
+    st.Konto = 50000;
+    st.StateSaved = true;
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    AdvanceDays(st, rnd, view, 1);
+    EXPECT_DOUBLE_EQ(st.Hotovost, 10);
+    EXPECT_EQ(view.cashShown, 0);
+    EXPECT_FALSE(st.StateSaved);
+}
+
+TEST(DayChange, AFleetAtSeaPaysUpkeepForEveryDay) {
+    FleetRecord small;
+    small.Typ = 0;
+    small.Pocet = 5;
+    EXPECT_NEAR(VoyageUpkeep(small, 1, 1), -333.333333, 1e-5);
+    FleetRecord galleons;
+    galleons.Typ = 2;
+    galleons.Pocet = 10;
+    EXPECT_DOUBLE_EQ(VoyageUpkeep(galleons, 3, 2), -12000);
+
+    GameState st = oneCity(200, 0, 2);
+    st.Fleet = galleons;
+    st.Obtiznost = 2;
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    AdvanceDays(st, rnd, view, 3); // in port: nothing to pay
+    EXPECT_DOUBLE_EQ(st.Hotovost, 0);
+    st.PendingAction = 1;
+    AdvanceDays(st, rnd, view, 3);
+    EXPECT_DOUBLE_EQ(st.Hotovost, -12000);
+    EXPECT_EQ(view.cashShown, 1);
+}
+
+TEST(DayChange, ADayChangeMovesEveryTradedPriceOnceAndEndsDayResearch) {
+    GameState st = oneCity(200, 30, 0);
+    st.PocetMest = 3;
+    st.Cities[0].PruzkumTrhu = 1;
+    st.Cities[1].PruzkumTrhu = 2;
+    st.Cities[1].Trh[14] = {300, 0, -20};
+    st.Cities[2].Trh[5] = {0, 0, 50};
+    // A city past the map's count is not part of the game.
+    st.Cities[3].Trh[0] = {200, 0, 30};
+    st.Den = 10;
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    AdvanceDays(st, rnd, view, 7);
+    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197); // one step, although seven days passed
+    EXPECT_EQ(st.Cities[0].Trh[0].MinCena, 200);
+    EXPECT_EQ(st.Cities[1].Trh[14].Cena, 301); // the silent entry moves too
+    EXPECT_EQ(st.Cities[2].Trh[5].Cena, 0);    // not traded: left alone
+    EXPECT_EQ(st.Cities[2].Trh[5].MinCena, 0);
+    EXPECT_EQ(st.Cities[3].Trh[0].Cena, 200);
+    EXPECT_EQ(st.Cities[0].PruzkumTrhu, 0);
+    EXPECT_EQ(st.Cities[1].PruzkumTrhu, 2);
+    EXPECT_EQ(st.Den, 17);
+    EXPECT_EQ(view.dayChanges, 1);
+}
+
+TEST(DayChange, TheDayCounterStopsAtItsLimit) {
+    GameState st;
+    st.Den = 32760;
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    AdvanceDays(st, rnd, view, 30);
+    EXPECT_EQ(st.Den, 32767);
+}

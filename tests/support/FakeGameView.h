@@ -1,0 +1,46 @@
+#pragma once
+
+#include "port/GameView.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vlnobrod::testing {
+
+// Stands in for the port screen in rules tests: remembers what the rules showed and asked,
+// and answers questions from a script (OK when the script runs dry).
+class FakeGameView : public GameView {
+public:
+    struct Message {
+        std::string text;
+        std::uint8_t buttons;
+        std::string title;
+    };
+
+    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
+                             std::string& title) override {
+        if (title.empty())
+            title = "Zpráva";
+        messages.push_back({text, buttons, title});
+        if (answers.empty())
+            return 1;
+        const std::uint8_t a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void PlaySoundName(const std::string& name) override { sounds.push_back(name); }
+    void MoneyChanged(bool toAccount) override { ++(toAccount ? accountShown : cashShown); }
+    void DaysAdvanced() override { ++dayChanges; }
+    void OpenResults() override { ++resultsOpened; }
+
+    std::deque<std::uint8_t> answers;
+    std::vector<Message> messages;
+    std::vector<std::string> sounds;
+    int cashShown = 0;
+    int accountShown = 0;
+    int dayChanges = 0;
+    int resultsOpened = 0;
+};
+
+} // namespace vlnobrod::testing
