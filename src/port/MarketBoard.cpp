@@ -19,7 +19,7 @@ std::vector<MarketRow> MarketRows(const GameState& st, std::uint8_t city) {
         row.goods = i;
         row.name = GoodsName(st.Mapa, i);
         row.price = m.Cena;
-        row.trend = d == 0 ? "=" : (d < 0 ? "<" : ">");
+        row.trend = std::string(1, d == 0 ? '=' : (d < 0 ? '<' : '>'));
         // Small moves are red, a real fall green (time to buy), a real rise blue.
         row.barColour = (d >= -10 && d <= 10) ? 0xFF0000u : (d < -10 ? 0x00FF00u : 0x0000FFu);
         row.barWidth = m.Cena / 110.0 * 11.0;
