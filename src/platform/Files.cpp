@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace vlnobrod::files {
 
@@ -52,6 +53,12 @@ bool DeleteFileToBin(const QString& path, const std::function<bool(const QString
     if (!QFileInfo(path).isFile())
         return false;
     if (confirm && !confirm(path))
+        return false;
+    // The desktop's trash must exist before Qt is asked to use it: without it Qt looks for
+    // another trash folder and can end up writing beside the current directory.
+    const QString trash =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
+    if (!QDir().mkpath(trash + "/files") || !QDir().mkpath(trash + "/info"))
         return false;
     QFile f(path);
     return f.moveToTrash();
