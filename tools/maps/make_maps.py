@@ -65,12 +65,14 @@ class City:
 
 class Map:
     def __init__(self, mid, title, popis, goods, cities, cash, account, difficulty, fleet,
-                 goal, base, shapes, compass, cartouche, subtitle, start=0):
+                 goal, base, shapes, compass, cartouche, subtitle, names=(), ships=(),
+                 start=0):
         self.mid, self.title, self.popis, self.goods = mid, title, popis, goods
         self.cities, self.cash, self.account = cities, cash, account
         self.difficulty, self.fleet, self.goal = difficulty, fleet, goal
         self.base, self.shapes = base, shapes
         self.compass, self.cartouche, self.subtitle = compass, cartouche, subtitle
+        self.names, self.ships = names, ships  # sea names and little ships on the chart
         self.start = start
 
 
@@ -150,7 +152,9 @@ MAPA1 = Map(
           "Začínáte se dvěma malými loďmi ve Vlnobrodu."],
     base=coasts.MAPA1_BASE, shapes=coasts.MAPA1_SHAPES,
     compass=(222, 384, 50), cartouche=(24, 18, 250, 78),
-    subtitle="úvodní mapa")
+    subtitle="úvodní mapa",
+    names=[(470, 360, 17, 0, "Vlnobrodská zátoka"), (860, 320, 13, -62, "Širé moře")],
+    ships=[(330, 352, 46, "right")])
 
 # ---------------------------------------------------------------------------
 # Mapa2: Středomoří.
@@ -235,7 +239,11 @@ MAPA2 = Map(
           "přístup do nich koupíte v informacích o městě."],
     base=coasts.MAPA2_BASE, shapes=coasts.MAPA2_SHAPES,
     compass=(482, 318, 46), cartouche=(52, 336, 250, 84),
-    subtitle="mare nostrum")
+    subtitle="mare nostrum",
+    names=[(620, 300, 17, 0, "Středozemní moře"), (360, 200, 13, 0, "Tyrhénské moře"),
+           (470, 95, 12, 40, "Jaderské moře"), (660, 190, 12, 0, "Egejské"),
+           (800, 50, 14, 0, "Černé moře"), (170, 205, 12, 0, "Baleárské moře")],
+    ships=[(250, 250, 44, "right"), (600, 352, 40, "left")])
 
 # ---------------------------------------------------------------------------
 # Mapa3: Indonésie.
@@ -321,7 +329,11 @@ MAPA3 = Map(
           "a v hotovosti alespoň 10 000 000 zlatých."],
     base=coasts.MAPA3_BASE, shapes=coasts.MAPA3_SHAPES,
     compass=(340, 418, 44), cartouche=(24, 372, 240, 84),
-    subtitle="ostrovy koření")
+    subtitle="ostrovy koření",
+    names=[(280, 240, 15, 0, "Jávské moře"), (690, 290, 15, 0, "Bandské moře"),
+           (520, 440, 18, 0, "Indický oceán"), (560, 50, 13, 0, "Celebeské moře"),
+           (150, 40, 12, 0, "Jihočínské moře"), (470, 110, 11, 62, "Makassarský průliv")],
+    ships=[(600, 370, 44, "left"), (205, 222, 36, "right")])
 
 # ---------------------------------------------------------------------------
 # Mapa4: Karibik, the spendthrift's map.
@@ -400,7 +412,10 @@ MAPA4 = Map(
           "Utrácejte s chutí, kapitáne!"],
     base=coasts.MAPA4_BASE, shapes=coasts.MAPA4_SHAPES,
     compass=(540, 320, 48), cartouche=(96, 26, 240, 84),
-    subtitle="moře pirátů")
+    subtitle="moře pirátů",
+    names=[(690, 330, 18, 0, "Karibské moře"), (165, 128, 15, 0, "Mexický záliv"),
+           (760, 110, 15, 0, "Atlantský oceán"), (420, 190, 11, 0, "Kubánské moře")],
+    ships=[(400, 292, 44, "right"), (770, 300, 38, "left")])
 
 MAPS = [MAPA1, MAPA2, MAPA3, MAPA4]
 
@@ -510,6 +525,10 @@ def chart_lines(m):
            "cartouche %d %d %d %d" % m.cartouche]
     for c in m.cities:
         out.append("port %.1f %.1f" % c.port)
+    for x, y, size, angle, text in m.names:
+        out.append(f"text {x} {y} {size} {angle} {text}")
+    for x, y, width, facing in m.ships:
+        out.append(f"ship {x} {y} {width} {facing}")
     for kind, poly in m.shapes:
         out.append(f"shape {kind}")
         out += ["%.1f %.1f" % p for p in poly]

@@ -1,0 +1,5 @@
+#include "art.h"
+
+namespace paint {
+bool paintArtwork(const QString &) { return true; }
+} // namespace paint
