@@ -1,5 +1,511 @@
 #include "art.h"
 
+#include "paper.h"
+#include "ships.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
 namespace paint {
-bool paintArtwork(const QString &) { return true; }
+namespace {
+
+QImage canvas(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+bool save(const QImage& img, const QString& dir, const QString& name) {
+    const QString path = dir + "/" + name + ".png";
+    if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+QImage shipPicture(int w, int h, ShipStyle style, bool facingRight) {
+    QImage img = canvas(w, h);
+    QPainter p(&img);
+    drawShip(p, QRectF(0, 0, w, h), style, facingRight);
+    return img;
+}
+
+// --- news icons -------------------------------------------------------------
+
+QImage infoIcon() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(12, 10), 20);
+    g.setColorAt(0, QColor(110, 170, 250));
+    g.setColorAt(1, QColor(20, 70, 170));
+    p.setPen(QPen(QColor(10, 40, 110), 1.2));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(16, 16), 14.5, 14.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(16, 9), 2.6, 2.6);
+    p.drawRoundedRect(QRectF(13.6, 13, 4.8, 12), 1.5, 1.5);
+    p.drawRect(QRectF(11.5, 13, 4, 2.2));
+    p.drawRect(QRectF(11.5, 23.6, 9, 2.2));
+    return img;
+}
+
+QImage warningIcon() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath t;
+    t.moveTo(16, 2.5);
+    t.lineTo(30.5, 28.5);
+    t.lineTo(1.5, 28.5);
+    t.closeSubpath();
+    QLinearGradient g(0, 2, 0, 29);
+    g.setColorAt(0, QColor(255, 230, 90));
+    g.setColorAt(1, QColor(240, 180, 20));
+    p.setPen(QPen(QColor(40, 30, 0), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(g);
+    p.drawPath(t);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    QPainterPath bar;
+    bar.moveTo(14, 10);
+    bar.lineTo(18, 10);
+    bar.lineTo(17, 21);
+    bar.lineTo(15, 21);
+    bar.closeSubpath();
+    p.drawPath(bar);
+    p.drawEllipse(QPointF(16, 24.6), 1.9, 1.9);
+    return img;
+}
+
+QImage stopIcon() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF oct;
+    for (int i = 0; i < 8; ++i) {
+        const double a = (22.5 + i * 45) * M_PI / 180;
+        oct << QPointF(16 + 15 * std::cos(a), 16 + 15 * std::sin(a));
+    }
+    p.setPen(QPen(QColor(90, 0, 0), 1));
+    p.setBrush(QColor(200, 24, 24));
+    p.drawPolygon(oct);
+    QPolygonF inner;
+    for (int i = 0; i < 8; ++i) {
+        const double a = (22.5 + i * 45) * M_PI / 180;
+        inner << QPointF(16 + 13 * std::cos(a), 16 + 13 * std::sin(a));
+    }
+    p.setPen(QPen(Qt::white, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(inner);
+    // raised hand
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(10.5, 14, 11, 11), 3, 3);
+    const double fx[] = {10.6, 13.4, 16.2, 19.0};
+    const double ft[] = {9.5, 7.0, 7.5, 9.5};
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath f;
+        f.addRoundedRect(QRectF(fx[i], ft[i], 2.5, 16 - ft[i] + 2), 1.25, 1.25);
+        hand = hand.united(f);
+    }
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-1.25, -5.5, 2.5, 8), 1.25, 1.25);
+    QTransform tr;
+    tr.translate(9.6, 18.5);
+    tr.rotate(-35);
+    hand = hand.united(tr.map(thumb));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
+    return img;
+}
+
+QImage errorIcon() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(12, 10), 20);
+    g.setColorAt(0, QColor(250, 100, 90));
+    g.setColorAt(1, QColor(170, 10, 10));
+    p.setPen(QPen(QColor(100, 0, 0), 1.2));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(16, 16), 14.5, 14.5);
+    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10.5, 10.5), QPointF(21.5, 21.5));
+    p.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
+    return img;
+}
+
+// --- cursor: a pointing hand whose fingertip is at (8, 2) ----------------------
+
+QImage handCursor() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    auto rr = [](double x, double y, double w, double h, double r) {
+        QPainterPath q;
+        q.addRoundedRect(QRectF(x, y, w, h), r, r);
+        return q;
+    };
+    QPainterPath hand = rr(5.5, 1.5, 5.5, 17, 2.75);
+    hand = hand.united(rr(10.5, 10, 4.8, 10, 2.4));
+    hand = hand.united(rr(14.8, 11, 4.6, 9, 2.3));
+    hand = hand.united(rr(19, 12.5, 4.2, 8, 2.1));
+    hand = hand.united(rr(5.5, 15, 17.7, 11.5, 4));
+    QPainterPath thumb = rr(-2.2, -7, 4.4, 9, 2.2);
+    QTransform t;
+    t.translate(5.6, 21);
+    t.rotate(-48);
+    hand = hand.united(t.map(thumb));
+    hand = hand.united(rr(8, 25, 13, 5.5, 1));
+    p.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
+    p.setPen(QPen(Qt::black, 0.9));
+    p.drawLine(QPointF(10.8, 13), QPointF(10.8, 18));
+    p.drawLine(QPointF(15, 13), QPointF(15, 18.5));
+    p.drawLine(QPointF(19.1, 14.5), QPointF(19.1, 19));
+    p.drawLine(QPointF(8, 25.2), QPointF(21, 25.2));
+    return img;
+}
+
+// --- chrome -------------------------------------------------------------------
+
+QImage titleBar() {
+    const int w = 400, h = 20;
+    QImage img(w, h, QImage::Format_ARGB32);
+    const Noise grain(71);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const double v = 1.0 - std::abs(y - 7.0) / 13.0;
+        for (int x = 0; x < w; ++x) {
+            const double g = grain.fbm(x * 0.08, y * 1.2, 3, 1.5);
+            QColor c = mix(QColor(64, 34, 16), QColor(142, 88, 44), 0.35 + 0.55 * v);
+            c = mix(c, QColor(40, 20, 8), std::max(0.0, g - 0.55) * 1.6);
+            line[x] = c.rgb();
+        }
+    }
+    QPainter p(&img);
+    p.setPen(QColor(222, 184, 92));
+    p.drawLine(0, 1, w, 1);
+    p.setPen(QColor(150, 112, 46));
+    p.drawLine(0, h - 2, w, h - 2);
+    p.setPen(QColor(30, 14, 4));
+    p.drawLine(0, 0, w, 0);
+    p.drawLine(0, h - 1, w, h - 1);
+    return img;
+}
+
+// --- scenes -------------------------------------------------------------------
+
+// Evening harbour sea: sky, sun, distant coast, sea with the sun's path.
+void seascape(QPainter& p, const QRectF& r, double horizon, QPointF sun, bool town) {
+    p.save();
+    p.setClipRect(r);
+    QLinearGradient sky(0, r.top(), 0, horizon);
+    sky.setColorAt(0, QColor(34, 52, 104));
+    sky.setColorAt(0.55, QColor(150, 120, 150));
+    sky.setColorAt(0.85, QColor(244, 168, 104));
+    sky.setColorAt(1, QColor(252, 214, 150));
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), horizon - r.top()), sky);
+    const double s = r.width() / 800.0;
+    QRadialGradient glow(sun, 160 * s);
+    glow.setColorAt(0, QColor(255, 240, 200, 220));
+    glow.setColorAt(0.25, QColor(255, 210, 140, 120));
+    glow.setColorAt(1, QColor(255, 180, 120, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(sun, 160 * s, 160 * s);
+    p.setBrush(QColor(255, 244, 214));
+    p.drawEllipse(sun, 34 * s, 34 * s);
+    // clouds
+    for (int i = 0; i < 14; ++i) {
+        const double cx = r.left() + r.width() * hashUnit(i, 1, 5);
+        const double cy = r.top() + (horizon - r.top()) * (0.15 + 0.5 * hashUnit(i, 2, 5));
+        const double cw = (70 + 120 * hashUnit(i, 3, 5)) * s;
+        QLinearGradient cg(0, cy - 10 * s, 0, cy + 10 * s);
+        cg.setColorAt(0, QColor(255, 214, 180, 120));
+        cg.setColorAt(1, QColor(120, 90, 120, 90));
+        p.setBrush(cg);
+        p.drawEllipse(QPointF(cx, cy), cw, 9 * s);
+    }
+    // distant coast
+    QPainterPath hills;
+    hills.moveTo(r.left(), horizon);
+    for (int i = 0; i <= 40; ++i) {
+        const double x = r.left() + r.width() * i / 40.0;
+        const double hgt = (14 + 30 * Noise(9).fbm(i * 3.0, 0, 3, 9)) * s;
+        const double taper = i < 26 ? 1.0 : std::max(0.0, 1 - (i - 26) / 8.0);
+        hills.lineTo(x, horizon - hgt * taper);
+    }
+    hills.lineTo(r.right(), horizon);
+    hills.closeSubpath();
+    p.setBrush(QColor(104, 86, 112));
+    p.drawPath(hills);
+    if (town) {
+        p.setBrush(QColor(78, 62, 84));
+        for (int i = 0; i < 16; ++i) {
+            const double x = r.left() + (40 + i * 17) * s;
+            const double hgt = (8 + 10 * hashUnit(i, 7, 1)) * s;
+            p.drawRect(QRectF(x, horizon - hgt - 20 * s, 13 * s, hgt + 20 * s));
+            QPolygonF roof{QPointF(x - 1 * s, horizon - hgt - 20 * s),
+                           QPointF(x + 6.5 * s, horizon - hgt - 27 * s),
+                           QPointF(x + 14 * s, horizon - hgt - 20 * s)};
+            p.drawPolygon(roof);
+        }
+        // church tower and lighthouse
+        p.drawRect(QRectF(r.left() + 170 * s, horizon - 70 * s, 12 * s, 70 * s));
+        p.drawPolygon(QPolygonF{QPointF(r.left() + 168 * s, horizon - 70 * s),
+                                QPointF(r.left() + 176 * s, horizon - 92 * s),
+                                QPointF(r.left() + 184 * s, horizon - 70 * s)});
+        p.drawPolygon(QPolygonF{
+            QPointF(r.left() + 10 * s, horizon), QPointF(r.left() + 16 * s, horizon - 80 * s),
+            QPointF(r.left() + 26 * s, horizon - 80 * s), QPointF(r.left() + 32 * s, horizon)});
+        p.setBrush(QColor(255, 226, 140));
+        p.drawEllipse(QPointF(r.left() + 21 * s, horizon - 86 * s), 6 * s, 6 * s);
+        QRadialGradient beam(QPointF(r.left() + 21 * s, horizon - 86 * s), 40 * s);
+        beam.setColorAt(0, QColor(255, 230, 160, 160));
+        beam.setColorAt(1, QColor(255, 230, 160, 0));
+        p.setBrush(beam);
+        p.drawEllipse(QPointF(r.left() + 21 * s, horizon - 86 * s), 40 * s, 40 * s);
+    }
+    // sea
+    QLinearGradient sea(0, horizon, 0, r.bottom());
+    sea.setColorAt(0, QColor(96, 104, 140));
+    sea.setColorAt(0.3, QColor(50, 74, 110));
+    sea.setColorAt(1, QColor(16, 34, 62));
+    p.setBrush(sea);
+    p.drawRect(QRectF(r.left(), horizon, r.width(), r.bottom() - horizon));
+    for (int i = 0; i < 260; ++i) {
+        const double t = hashUnit(i, 11, 3);
+        const double y = horizon + (r.bottom() - horizon) * t * t + 2;
+        const double near = (y - horizon) / (r.bottom() - horizon);
+        const double spread = (30 + 200 * near) * s;
+        const double x = sun.x() + (hashUnit(i, 12, 3) - 0.5) * 2 * spread;
+        const double len = (6 + 30 * near) * s * (0.5 + hashUnit(i, 13, 3));
+        p.setPen(QPen(QColor(255, 210, 150, int(200 * (1 - near * 0.6))),
+                      std::max(0.8, 2.2 * near * s * 2)));
+        p.drawLine(QPointF(x - len / 2, y), QPointF(x + len / 2, y));
+    }
+    for (int i = 0; i < 200; ++i) {
+        const double t = hashUnit(i, 21, 3);
+        const double y = horizon + (r.bottom() - horizon) * t + 2;
+        const double near = (y - horizon) / (r.bottom() - horizon);
+        const double x = r.left() + r.width() * hashUnit(i, 22, 3);
+        const double len = (8 + 40 * near) * s;
+        QPainterPath w;
+        w.moveTo(x, y);
+        w.quadTo(x + len / 2, y - 3 * near * s - 1, x + len, y);
+        p.setPen(QPen(QColor(150, 170, 200, 90), 0.8 + near * 1.4 * s));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(w);
+    }
+    p.restore();
+}
+
+QImage menuBackground() {
+    QImage img = canvas(800, 600);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double horizon = 350;
+    seascape(p, QRectF(0, 0, 800, 600), horizon, QPointF(560, 300), true);
+    drawShip(p, QRectF(600, 270, 120, 84), ShipStyle{Rig::Brig, false, true}, false);
+    drawShip(p, QRectF(250, 160, 300, 210), ShipStyle{Rig::Galleon, false, true}, true);
+    drawShip(p, QRectF(60, 360, 110, 77), ShipStyle{Rig::Sloop, false, true}, true);
+    // pier in the foreground
+    QPolygonF deck{QPointF(0, 470), QPointF(330, 520), QPointF(340, 600), QPointF(0, 600)};
+    QLinearGradient dg(0, 470, 0, 600);
+    dg.setColorAt(0, QColor(120, 80, 46));
+    dg.setColorAt(1, QColor(60, 36, 18));
+    p.setPen(Qt::NoPen);
+    p.setBrush(dg);
+    p.drawPolygon(deck);
+    p.setPen(QPen(QColor(40, 22, 10), 1.2));
+    for (int i = 1; i < 12; ++i) {
+        const double t = i / 12.0;
+        p.drawLine(QPointF(0, 470 + 130 * t), QPointF(330 + 10 * t, 520 + 80 * t));
+    }
+    for (double x : {40.0, 150.0, 260.0}) {
+        const double top = 470 + 50 * x / 330 - 30;
+        QLinearGradient pg(x - 8, 0, x + 8, 0);
+        pg.setColorAt(0, QColor(50, 30, 14));
+        pg.setColorAt(0.5, QColor(120, 80, 44));
+        pg.setColorAt(1, QColor(40, 22, 10));
+        p.setPen(QPen(QColor(30, 16, 6), 1));
+        p.setBrush(pg);
+        p.drawRoundedRect(QRectF(x - 8, top, 16, 600 - top), 3, 3);
+    }
+    // barrels
+    for (int i = 0; i < 3; ++i) {
+        const QRectF b(60 + i * 44, 500 + (i % 2) * 8, 36, 50);
+        QLinearGradient bg(b.left(), 0, b.right(), 0);
+        bg.setColorAt(0, QColor(70, 40, 18));
+        bg.setColorAt(0.5, QColor(160, 104, 52));
+        bg.setColorAt(1, QColor(60, 34, 14));
+        p.setPen(QPen(QColor(30, 16, 6), 1.2));
+        p.setBrush(bg);
+        p.drawRoundedRect(b, 10, 6);
+        p.setPen(QPen(QColor(60, 60, 60), 2.5));
+        p.drawLine(QPointF(b.left() + 2, b.top() + 10), QPointF(b.right() - 2, b.top() + 10));
+        p.drawLine(QPointF(b.left() + 2, b.bottom() - 10), QPointF(b.right() - 2, b.bottom() - 10));
+    }
+    // vignette
+    QRadialGradient v(QPointF(400, 300), 520);
+    v.setColorAt(0.6, QColor(0, 0, 0, 0));
+    v.setColorAt(1, QColor(0, 0, 0, 120));
+    p.fillRect(img.rect(), v);
+    return img;
+}
+
+QImage aboutPicture() {
+    QImage img = canvas(200, 150);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath oval;
+    oval.addEllipse(QRectF(6, 6, 188, 138));
+    p.save();
+    p.setClipPath(oval);
+    seascape(p, QRectF(0, 0, 200, 150), 92, QPointF(146, 78), false);
+    drawShip(p, QRectF(40, 28, 110, 77), ShipStyle{Rig::Galleon, false, true}, true);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(120, 84, 30), 5));
+    p.drawEllipse(QRectF(6, 6, 188, 138));
+    p.setPen(QPen(QColor(226, 188, 96), 2));
+    p.drawEllipse(QRectF(6, 6, 188, 138));
+    p.setPen(QPen(QColor(60, 36, 12), 1));
+    p.drawEllipse(QRectF(3.5, 3.5, 193, 143));
+    return img;
+}
+
+QImage shipsWheel(int size) {
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 64.0;
+    const QPointF c(32 * s, 32 * s);
+    const QColor wood(140, 84, 40), dark(56, 30, 12);
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * M_PI / 4;
+        const QPointF dir(std::cos(a), std::sin(a));
+        p.setPen(QPen(dark, 5.2 * s, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c, c + dir * 29.5 * s);
+        p.setPen(QPen(wood, 3.4 * s, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c, c + dir * 29 * s);
+        p.setPen(QPen(dark, 0.8 * s));
+        p.setBrush(wood.lighter(115));
+        p.drawEllipse(c + dir * 28 * s, 3.4 * s, 3.4 * s);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(dark, 7 * s));
+    p.drawEllipse(c, 20 * s, 20 * s);
+    QConicalGradient g(c, 45);
+    g.setColorAt(0, QColor(176, 110, 56));
+    g.setColorAt(0.5, QColor(110, 62, 26));
+    g.setColorAt(1, QColor(176, 110, 56));
+    p.setPen(QPen(QBrush(g), 5 * s));
+    p.drawEllipse(c, 20 * s, 20 * s);
+    QRadialGradient hub(c - QPointF(2 * s, 2 * s), 8 * s);
+    hub.setColorAt(0, QColor(255, 230, 150));
+    hub.setColorAt(1, QColor(170, 120, 40));
+    p.setPen(QPen(dark, 1 * s));
+    p.setBrush(hub);
+    p.drawEllipse(c, 7 * s, 7 * s);
+    p.setBrush(QColor(90, 60, 20));
+    p.drawEllipse(c, 2 * s, 2 * s);
+    return img;
+}
+
+QImage duelPicture() {
+    QImage img = canvas(150, 100);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    seascape(p, QRectF(0, 0, 150, 100), 62, QPointF(75, 50), false);
+    drawShip(p, QRectF(-6, 30, 86, 60), ShipStyle{Rig::Brig, false, true}, true);
+    drawShip(p, QRectF(70, 28, 86, 60), ShipStyle{Rig::Galleon, true, true}, false);
+    for (int i = 0; i < 7; ++i) {
+        const QPointF c(78 + 10 * hashUnit(i, 3) - 5, 58 + 8 * hashUnit(i, 4) - 4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(236, 232, 226, 170));
+        p.drawEllipse(c, 4 + 4 * hashUnit(i, 5), 3 + 3 * hashUnit(i, 6));
+    }
+    p.setBrush(QColor(255, 200, 80, 230));
+    p.drawEllipse(QPointF(68, 62), 3.5, 2.2);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawEllipse(QPointF(96, 44), 1.8, 1.8);
+    p.setPen(QPen(QColor(60, 36, 12), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1, 1, 148, 98));
+    return img;
+}
+
+QImage appIcon() {
+    QImage img = canvas(64, 64);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath disc;
+    disc.addEllipse(QPointF(32, 32), 29, 29);
+    p.save();
+    p.setClipPath(disc);
+    QLinearGradient sky(0, 3, 0, 44);
+    sky.setColorAt(0, QColor(40, 80, 150));
+    sky.setColorAt(1, QColor(240, 190, 120));
+    p.fillRect(QRectF(0, 0, 64, 44), sky);
+    QLinearGradient sea(0, 44, 0, 64);
+    sea.setColorAt(0, QColor(40, 80, 130));
+    sea.setColorAt(1, QColor(14, 34, 70));
+    p.fillRect(QRectF(0, 44, 64, 20), sea);
+    drawShip(p, QRectF(6, 8, 52, 44), ShipStyle{Rig::Galleon, false, true}, true);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(110, 72, 20), 4));
+    p.drawEllipse(QPointF(32, 32), 29, 29);
+    p.setPen(QPen(QColor(236, 196, 100), 1.6));
+    p.drawEllipse(QPointF(32, 32), 29, 29);
+    return img;
+}
+
+} // namespace
+
+bool paintArtwork(const QString& dir) {
+    QDir().mkpath(dir);
+    const ShipStyle sloop{Rig::Sloop, false, true}, brig{Rig::Brig, false, true},
+        galleon{Rig::Galleon, false, true}, pirate{Rig::Galleon, true, true};
+    const std::vector<std::pair<QString, std::function<QImage()>>> jobs = {
+        {"ship0", [&] { return shipPicture(120, 80, sloop, true); }},
+        {"ship1", [&] { return shipPicture(120, 80, brig, true); }},
+        {"ship2", [&] { return shipPicture(120, 80, galleon, true); }},
+        {"voyage0", [&] { return shipPicture(76, 53, sloop, true); }},
+        {"voyage1", [&] { return shipPicture(82, 57, brig, true); }},
+        {"voyage2", [&] { return shipPicture(106, 70, galleon, true); }},
+        {"battle_merchant", [&] { return shipPicture(164, 104, brig, true); }},
+        {"battle_pirate", [&] { return shipPicture(164, 104, pirate, false); }},
+        {"news1", infoIcon},
+        {"news2", warningIcon},
+        {"news3", stopIcon},
+        {"news4", errorIcon},
+        {"cursor_hand", handCursor},
+        {"titlebar", titleBar},
+        {"panel", [] { return parchment(256, 256, 404, QColor(239, 226, 192), true); }},
+        {"menu_background", menuBackground},
+        {"about", aboutPicture},
+        {"msgbox", [] { return shipsWheel(64); }},
+        {"duel", duelPicture},
+        {"icon", appIcon},
+    };
+    bool ok = true;
+    for (const auto& [name, make] : jobs)
+        ok = save(make(), dir, name) && ok;
+    return ok;
+}
+
 } // namespace paint

@@ -6,6 +6,6 @@
 namespace paint {
 
 // Writes every artwork PNG into `dir`.
-bool paintArtwork(const QString &dir);
+bool paintArtwork(const QString& dir);
 
 } // namespace paint

@@ -53,13 +53,13 @@ struct Chart {
     std::vector<Decor> ships;
 };
 
-bool readChart(const QString &path, Chart &c) {
+bool readChart(const QString& path, Chart& c) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&f);
     in.setEncoding(QStringConverter::Utf8);
-    Shape *open = nullptr;
+    Shape* open = nullptr;
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
         if (line.isEmpty() || line.startsWith('#'))
@@ -113,7 +113,7 @@ const char16_t kCp1250[128] = {
     0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
-QString fromCp1250(const QByteArray &bytes) {
+QString fromCp1250(const QByteArray& bytes) {
     QString s;
     for (unsigned char b : bytes)
         s += b < 128 ? QChar(b) : QChar(kCp1250[b - 128]);
@@ -126,14 +126,14 @@ struct Label {
 };
 
 // The few keys the preview needs: every city's name and label position.
-std::vector<Label> readLabels(const QString &mlo) {
+std::vector<Label> readLabels(const QString& mlo) {
     QFile f(mlo);
     std::vector<Label> labels;
     if (!f.open(QIODevice::ReadOnly))
         return labels;
     std::map<QString, Label> cities;
     QString section;
-    for (const QByteArray &raw : f.readAll().split('\n')) {
+    for (const QByteArray& raw : f.readAll().split('\n')) {
         const QString line = fromCp1250(raw).trimmed();
         if (line.startsWith('[')) {
             section = line.mid(1, line.size() - 2).toLower();
@@ -143,7 +143,7 @@ std::vector<Label> readLabels(const QString &mlo) {
         if (eq < 0 || !section.startsWith("mesto"))
             continue;
         const QString key = line.left(eq).toLower(), value = line.mid(eq + 1);
-        Label &l = cities[section];
+        Label& l = cities[section];
         if (key == "nazev")
             l.name = value;
         else if (key == "x")
@@ -151,13 +151,13 @@ std::vector<Label> readLabels(const QString &mlo) {
         else if (key == "y")
             l.y = value.toInt();
     }
-    for (auto &[k, v] : cities)
+    for (auto& [k, v] : cities)
         labels.push_back(v);
     return labels;
 }
 
 // Midpoint displacement: a hand-drawn wiggle that keeps every original vertex.
-void wiggle(QPolygonF &out, QPointF a, QPointF b, uint32_t seed, int depth) {
+void wiggle(QPolygonF& out, QPointF a, QPointF b, uint32_t seed, int depth) {
     const QPointF d = b - a;
     const double len = std::hypot(d.x(), d.y());
     if (len < 2.2 || depth > 9) {
@@ -172,7 +172,7 @@ void wiggle(QPolygonF &out, QPointF a, QPointF b, uint32_t seed, int depth) {
     wiggle(out, m, b, seed * 17 + 3, depth + 1);
 }
 
-QPolygonF detailed(const QPolygonF &poly) {
+QPolygonF detailed(const QPolygonF& poly) {
     QPolygonF out;
     if (poly.isEmpty())
         return out;
@@ -186,7 +186,7 @@ QPolygonF detailed(const QPolygonF &poly) {
 }
 
 // Exact Euclidean distance transform (Felzenszwalb and Huttenlocher).
-void edt1d(const std::vector<double> &f, std::vector<double> &d, int n) {
+void edt1d(const std::vector<double>& f, std::vector<double>& d, int n) {
     std::vector<int> v(n);
     std::vector<double> z(n + 1);
     int k = 0;
@@ -213,7 +213,7 @@ void edt1d(const std::vector<double> &f, std::vector<double> &d, int n) {
 }
 
 // Distance of every pixel to the nearest pixel where `target` is true.
-std::vector<float> distanceTo(const std::vector<bool> &target, int w, int h) {
+std::vector<float> distanceTo(const std::vector<bool>& target, int w, int h) {
     const double inf = 1e12;
     std::vector<double> grid(size_t(w) * h);
     for (size_t i = 0; i < grid.size(); ++i)
@@ -242,7 +242,7 @@ QPointF polar(QPointF c, double r, double angleDeg) {
     return c + QPointF(std::cos(a) * r, std::sin(a) * r);
 }
 
-void rhumbLines(QPainter &p, const Chart &c, const QPainterPath &sea) {
+void rhumbLines(QPainter& p, const Chart& c, const QPainterPath& sea) {
     p.save();
     p.setClipPath(sea);
     std::vector<QPointF> centres{c.compass};
@@ -288,7 +288,7 @@ QPainterPath fleurDeLis(QPointF base, double s) {
     return f;
 }
 
-void compassRose(QPainter &p, QPointF c, double R) {
+void compassRose(QPainter& p, QPointF c, double R) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // rings and ticks
@@ -301,8 +301,8 @@ void compassRose(QPainter &p, QPointF c, double R) {
     p.drawEllipse(c, R * 0.42, R * 0.42);
     for (int i = 0; i < 64; ++i)
         p.drawLine(polar(c, R - 5, i * 5.625), polar(c, R - (i % 2 ? 2.5 : 0.5), i * 5.625));
-    auto point = [&](double angle, double len, double halfBase, const QColor &dark,
-                     const QColor &light) {
+    auto point = [&](double angle, double len, double halfBase, const QColor& dark,
+                     const QColor& light) {
         const QPointF tip = polar(c, len, angle);
         const QPointF l = polar(c, halfBase, angle - 45);
         const QPointF r = polar(c, halfBase, angle + 45);
@@ -335,7 +335,7 @@ void compassRose(QPainter &p, QPointF c, double R) {
     p.restore();
 }
 
-void cartouche(QPainter &p, const Chart &c) {
+void cartouche(QPainter& p, const Chart& c) {
     const QRectF r = c.cartouche;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -391,7 +391,7 @@ void cartouche(QPainter &p, const Chart &c) {
     p.restore();
 }
 
-void border(QPainter &p) {
+void border(QPainter& p) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(kInk, 2));
@@ -416,7 +416,7 @@ void border(QPainter &p) {
     p.restore();
 }
 
-void hills(QPainter &p, const std::vector<float> &dLand, const std::vector<bool> &land,
+void hills(QPainter& p, const std::vector<float>& dLand, const std::vector<bool>& land,
            uint32_t seed) {
     struct Hill {
         QPointF at;
@@ -439,10 +439,10 @@ void hills(QPainter &p, const std::vector<float> &dLand, const std::vector<bool>
             list.push_back({QPointF(x, y), 5 + 8 * std::min(1.0, (e - 0.57) * 5)});
         }
     std::sort(list.begin(), list.end(),
-              [](const Hill &a, const Hill &b) { return a.at.y() < b.at.y(); });
+              [](const Hill& a, const Hill& b) { return a.at.y() < b.at.y(); });
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    for (const Hill &h : list) {
+    for (const Hill& h : list) {
         const double s = h.size;
         const QPointF b = h.at;
         QPainterPath hill;
@@ -471,8 +471,8 @@ void hills(QPainter &p, const std::vector<float> &dLand, const std::vector<bool>
 
 } // namespace
 
-bool paintChart(const QString &chartFile, const QString &mloFile, const QString &out,
-                const QString &preview) {
+bool paintChart(const QString& chartFile, const QString& mloFile, const QString& out,
+                const QString& preview) {
     Chart c;
     if (!readChart(chartFile, c)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(chartFile));
@@ -486,7 +486,7 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
     sea.setFillRule(Qt::OddEvenFill);
     const QRectF all(-40, -40, kW + 80, kH + 80);
     (c.baseSea ? sea : land).addRect(all);
-    for (const Shape &s : c.shapes) {
+    for (const Shape& s : c.shapes) {
         const QPolygonF d = detailed(s.poly);
         land.addPolygon(d);
         land.closeSubpath();
@@ -519,8 +519,8 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
     const double rings[] = {5, 10, 16, 23};
     const double ringAlpha[] = {0.5, 0.34, 0.22, 0.12};
     for (int y = 0; y < kH; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        const uchar *m = mask.constScanLine(y);
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const uchar* m = mask.constScanLine(y);
         for (int x = 0; x < kW; ++x) {
             const size_t i = size_t(y) * kW + x;
             const QColor paper = QColor::fromRgb(line[x]);
@@ -550,7 +550,7 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
     p.setPen(QPen(kInk, 1.3));
     p.setBrush(Qt::NoBrush);
     p.drawPath(coast);
-    for (const Decor &d : c.ships) {
+    for (const Decor& d : c.ships) {
         ShipStyle st;
         st.rig = Rig::Galleon;
         st.water = false;
@@ -566,7 +566,7 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
             p.drawLine(QPointF(wx, wy), QPointF(wx + d.width * 0.8 - k * 10, wy));
         }
     }
-    for (const SeaName &n : c.names) {
+    for (const SeaName& n : c.names) {
         QFont f("P052");
         f.setItalic(true);
         f.setPixelSize(int(n.size));
@@ -581,7 +581,7 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
     }
     compassRose(p, c.compass, c.compassR);
     cartouche(p, c);
-    for (const QPointF &port : c.ports) {
+    for (const QPointF& port : c.ports) {
         p.setPen(QPen(kInk, 1));
         p.setBrush(QColor(178, 44, 34));
         p.drawEllipse(port, 3.2, 3.2);
@@ -605,7 +605,7 @@ bool paintChart(const QString &chartFile, const QString &mloFile, const QString 
         q.setFont(f);
         q.setPen(QPen(QColor(0, 0, 255, 160), 1));
         q.drawRect(QRectF(0.5, 0.5, 849, 471));
-        for (const Label &l : readLabels(mloFile)) {
+        for (const Label& l : readLabels(mloFile)) {
             const double w = 8 * l.name.size() + 8;
             q.setPen(QPen(QColor(255, 0, 255, 120), 1));
             q.drawRect(QRectF(l.x, l.y, w, 16));

@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

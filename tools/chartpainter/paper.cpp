@@ -24,7 +24,9 @@ double Noise::lattice(int x, int y, int period) const {
     return hashUnit(uint32_t(x), uint32_t(y), seed_);
 }
 
-static double smooth(double t) { return t * t * (3 - 2 * t); }
+static double smooth(double t) {
+    return t * t * (3 - 2 * t);
+}
 
 double Noise::value(double x, double y, int period) const {
     const int x0 = int(std::floor(x));
@@ -51,7 +53,7 @@ double Noise::fbm(double x, double y, int octaves, double cell, int period) cons
     return sum / norm;
 }
 
-QColor mix(const QColor &a, const QColor &b, double t) {
+QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
                             float(a.greenF() + (b.greenF() - a.greenF()) * t),
@@ -70,7 +72,7 @@ QImage parchment(int w, int h, uint32_t seed, QColor base, bool tileable) {
     const int period = tileable ? w : 0;
     const QColor stain(150, 110, 60);
     for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double n = clouds.fbm(x, y, 5, 96, period);
             const double s = stains.fbm(x, y, 4, 150, period);

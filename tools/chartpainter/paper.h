@@ -13,12 +13,12 @@ double hashUnit(uint32_t a, uint32_t b = 0, uint32_t c = 0);
 // Smooth value noise; fbm() sums octaves and returns roughly [0, 1].
 // With period > 0 the noise repeats every `period` pixels in x and y.
 class Noise {
-  public:
+public:
     explicit Noise(uint32_t seed) : seed_(seed) {}
     double value(double x, double y, int period = 0) const;
     double fbm(double x, double y, int octaves, double cell, int period = 0) const;
 
-  private:
+private:
     double lattice(int x, int y, int period) const;
     uint32_t seed_;
 };
@@ -27,7 +27,7 @@ class Noise {
 QImage parchment(int w, int h, uint32_t seed, QColor base, bool tileable = false);
 
 // Colour helpers.
-QColor mix(const QColor &a, const QColor &b, double t);
+QColor mix(const QColor& a, const QColor& b, double t);
 QRgb scaleRgb(QRgb c, double f);
 
 } // namespace paint

@@ -50,7 +50,7 @@ struct Palette {
     QColor hullTop, hullBottom, wale, sail, sailShade, line, flag;
 };
 
-Palette paletteFor(const ShipStyle &s) {
+Palette paletteFor(const ShipStyle& s) {
     if (s.pirate)
         return {QColor(84, 62, 48), QColor(34, 24, 20), QColor(120, 30, 26), QColor(92, 86, 80),
                 QColor(48, 44, 42), QColor(24, 18, 14), QColor(10, 10, 10)};
@@ -58,8 +58,8 @@ Palette paletteFor(const ShipStyle &s) {
             QColor(204, 188, 156), QColor(60, 38, 22), QColor(190, 40, 36)};
 }
 
-void squareSail(QPainter &p, double x, double top, double bottom, double wTop, double wBottom,
-                const Palette &c) {
+void squareSail(QPainter& p, double x, double top, double bottom, double wTop, double wBottom,
+                const Palette& c) {
     QPainterPath s;
     s.moveTo(x - wTop / 2, top);
     s.lineTo(x + wTop / 2, top);
@@ -85,7 +85,7 @@ void squareSail(QPainter &p, double x, double top, double bottom, double wTop, d
     p.drawLine(QPointF(x - wTop / 2 - 3, top), QPointF(x + wTop / 2 + 3, top));
 }
 
-void triangleSail(QPainter &p, QPointF a, QPointF b, QPointF c3, const Palette &c) {
+void triangleSail(QPainter& p, QPointF a, QPointF b, QPointF c3, const Palette& c) {
     QPainterPath s;
     s.moveTo(a);
     s.quadTo((a + b) / 2 + QPointF(3, 0), b);
@@ -99,7 +99,7 @@ void triangleSail(QPainter &p, QPointF a, QPointF b, QPointF c3, const Palette &
     p.drawPath(s);
 }
 
-void skullFlag(QPainter &p, QPointF pole, double w, double h) {
+void skullFlag(QPainter& p, QPointF pole, double w, double h) {
     const QRectF r(pole.x() - w, pole.y(), w, h);
     p.setPen(QPen(QColor(20, 20, 20), 0.6));
     p.setBrush(QColor(12, 12, 12));
@@ -122,7 +122,7 @@ void skullFlag(QPainter &p, QPointF pole, double w, double h) {
     p.drawEllipse(c + QPointF(h * 0.09, -h * 0.1), h * 0.06, h * 0.06);
 }
 
-void pennant(QPainter &p, QPointF top, double len, const QColor &colour) {
+void pennant(QPainter& p, QPointF top, double len, const QColor& colour) {
     QPainterPath f;
     f.moveTo(top);
     f.quadTo(top + QPointF(-len * 0.5, -3), top + QPointF(-len, 2));
@@ -135,7 +135,7 @@ void pennant(QPainter &p, QPointF top, double len, const QColor &colour) {
 
 } // namespace
 
-void drawShip(QPainter &p, const QRectF &box, const ShipStyle &style, bool facingRight) {
+void drawShip(QPainter& p, const QRectF& box, const ShipStyle& style, bool facingRight) {
     const Palette c = paletteFor(style);
     const double scale = std::min(box.width() / 200.0, box.height() / 140.0);
     p.save();
@@ -154,13 +154,13 @@ void drawShip(QPainter &p, const QRectF &box, const ShipStyle &style, bool facin
     std::vector<std::pair<double, double>> masts;
     switch (style.rig) {
     case Rig::Sloop:
-        masts = {{92, 6}};
+        masts = {{92, 10}};
         break;
     case Rig::Brig:
-        masts = {{76, 10}, {128, 16}};
+        masts = {{76, 14}, {128, 20}};
         break;
     case Rig::Galleon:
-        masts = {{60, 20}, {104, 4}, {144, 14}};
+        masts = {{60, 24}, {104, 10}, {144, 18}};
         break;
     }
 
@@ -304,13 +304,16 @@ void drawShip(QPainter &p, const QRectF &box, const ShipStyle &style, bool facin
     p.setBrush(Qt::NoBrush);
 
     if (style.water) {
+        // a lens of sea under the hull, tapering at both ends
         QPainterPath sea;
-        sea.moveTo(0, kWater);
-        for (int x = 0; x <= 200; x += 20)
-            sea.quadTo(x + 5, kWater - 3, x + 10, kWater),
-                sea.quadTo(x + 15, kWater + 3, x + 20, kWater);
-        sea.lineTo(200, 140);
-        sea.lineTo(0, 140);
+        sea.moveTo(4, kWater + 2);
+        for (int x = 4; x < 196; x += 16) {
+            sea.quadTo(x + 4, kWater - 3, x + 8, kWater);
+            sea.quadTo(x + 12, kWater + 3, x + 16, kWater);
+        }
+        sea.cubicTo(204, kWater + 6, 180, 134, 150, 134);
+        sea.lineTo(50, 134);
+        sea.cubicTo(20, 134, -4, kWater + 6, 4, kWater + 2);
         sea.closeSubpath();
         QLinearGradient sg(0, kWater - 3, 0, 140);
         sg.setColorAt(0, QColor(70, 120, 140, 230));

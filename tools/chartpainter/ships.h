@@ -21,6 +21,6 @@ struct ShipStyle {
 
 // Draws the ship to fit `box` (its design is 200 x 140 units, kept in
 // proportion and standing on the bottom of the box).
-void drawShip(QPainter &p, const QRectF &box, const ShipStyle &style, bool facingRight = true);
+void drawShip(QPainter& p, const QRectF& box, const ShipStyle& style, bool facingRight = true);
 
 } // namespace paint
