@@ -116,7 +116,8 @@ MAPA1 = Map(
              (306, 120), "r", bank=True,
              market=market(A, Drevo=(130, 40), Jidlo=(120, 30), Uhli=(150, 30),
                            Kameni=(200, 0), Vino=(430, -30), Hedvabi=(520, -30),
-                           Zbrane=(470, -20), Zlato=(690, -20))),
+                           Zbrane=(470, -20), Zlato=(690, -20),
+                           Artefakty=(640, -20))),
         City("Zlatý Mys", 3,
              "Bohaté město kupců na konci mysu. Prodává zlato a starožitnosti, za hedvábí, "
              "čaj, cenosti a víno zaplatí víc než kdokoli jiný.",
@@ -355,7 +356,8 @@ MAPA4 = Map(
              "diamanty a whisky.",
              coasts.CARIB(-82.38, 23.13), "a", bank=True, casino=True,
              market=market(I4, Doutniky=(140, 40), Cennosti=(500, 0), Zlato=(600, 0),
-                           Zbrane=(780, -40), Diamanty=(900, -30), Whisky=(650, -30))),
+                           Zbrane=(780, -40), Diamanty=(900, -30), Whisky=(650, -30),
+                           Kokos=(380, -20), Banany=(400, -20))),
         City("Veracruz", 3,
              "Brána Nového Španělska. Zlato a stříbrné šperky z dolů, banány; kupuje "
              "whisky, zbraně a doutníky.",
@@ -379,13 +381,14 @@ MAPA4 = Map(
              "diamanty se tu platí horentní sumy.",
              coasts.CARIB(-76.84, 17.94), "b", bank=True, casino=True,
              market=market(I4, Whisky=(130, 40), Kokos=(160, 20), Zlato=(820, -40),
-                           Cennosti=(880, -40), Diamanty=(900, -40), Zbrane=(610, -20))),
+                           Cennosti=(880, -40), Diamanty=(900, -40), Zbrane=(610, -20),
+                           Banany=(360, -20))),
         City("Tortuga", 0,
              "Pirátské hnízdo. Zbraně z kořisti levně, za whisky, zlato, diamanty a "
              "doutníky dají bukanýři cokoli.",
              coasts.CARIB(-72.78, 20.12), "a", casino=True, access=500000,
              market=market(I4, Zbrane=(160, 30), Whisky=(890, -30), Zlato=(890, -30),
-                           Diamanty=(900, -30), Doutniky=(800, -20))),
+                           Diamanty=(900, -30), Doutniky=(800, -20), Banany=(450, -20))),
         City("Santo Domingo", 2,
              "Nejstarší město Ameriky. Banány, kokos a doutníky z plantáží, dováží "
              "zbraně, whisky a cennosti.",
