@@ -1,0 +1,219 @@
+// The scenario maps shipped in data/: each one must load through the game's own reader,
+// fit its chart and survive a save.
+#include "state/GameFile.h"
+#include "state/Goods.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace vlnobrod;
+using vlnobrod::testing::TempDir;
+
+namespace {
+
+constexpr int AreaWidth = 849; // the part of the chart the game area shows
+constexpr int AreaHeight = 471;
+constexpr int LabelHeight = 16;
+
+std::string MapPath(const std::string& id) {
+    return std::string(VLNOBROD_SOURCE_DIR) + "/data/" + id + ".mlo";
+}
+
+// Characters, not bytes, of a UTF-8 text.
+int Chars(const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+int LabelWidth(const CityRecord& c) {
+    return 8 * Chars(c.Nazev) + 8;
+}
+
+class MapContent : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::exists(MapPath(GetParam()))) << MapPath(GetParam());
+        ASSERT_TRUE(ReadGameFile(profiles, MapPath(GetParam()), st));
+    }
+    std::string Read(const std::string& section, const std::string& key) {
+        return profiles.ReadProfile(MapPath(GetParam()), section, key, "<missing>");
+    }
+    Profiles profiles;
+    GameState st;
+};
+
+TEST_P(MapContent, TheMapIdIsTheFileName) {
+    EXPECT_EQ(st.Mapa, GetParam());
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(VLNOBROD_SOURCE_DIR) + "/data/" + st.Mapa + ".jpg"));
+}
+
+TEST_P(MapContent, EveryCityLabelLiesOnTheVisibleChartAndNoTwoOverlap) {
+    ASSERT_GT(st.PocetMest, 0);
+    for (int i = 0; i < st.PocetMest; ++i) {
+        const CityRecord& a = st.Cities[i];
+        EXPECT_FALSE(a.Nazev.empty());
+        EXPECT_GE(a.X, 0) << a.Nazev;
+        EXPECT_GE(a.Y, 0) << a.Nazev;
+        EXPECT_LE(a.X + LabelWidth(a), AreaWidth) << a.Nazev;
+        EXPECT_LE(a.Y + LabelHeight, AreaHeight) << a.Nazev;
+        for (int j = 0; j < i; ++j) {
+            const CityRecord& b = st.Cities[j];
+            const bool apart = a.X + LabelWidth(a) <= b.X || b.X + LabelWidth(b) <= a.X ||
+                               a.Y + LabelHeight <= b.Y || b.Y + LabelHeight <= a.Y;
+            EXPECT_TRUE(apart) << a.Nazev << " overlaps " << b.Nazev;
+        }
+    }
+}
+
+TEST_P(MapContent, OnlyNamedGoodsAreTradedAndPricesAreInRange) {
+    for (int i = 0; i < st.PocetMest; ++i) {
+        const CityRecord& c = st.Cities[i];
+        int traded = 0;
+        for (int g = 0; g < MarketSize; ++g) {
+            const MarketEntry& m = c.Trh[g];
+            if (m.Cena == 0)
+                continue;
+            ++traded;
+            EXPECT_FALSE(GoodsName(st.Mapa, g).empty()) << c.Nazev << " trades goods " << g;
+            EXPECT_GE(m.Cena, 5) << c.Nazev << " goods " << g;
+            EXPECT_LE(m.Cena, 999) << c.Nazev << " goods " << g;
+        }
+        EXPECT_GE(traded, 4) << c.Nazev << " has hardly a market";
+        EXPECT_EQ(c.Trh[14].Cena, 0) << c.Nazev;
+        EXPECT_LE(Chars(c.PopisTrhu), 54 + 98) << c.Nazev;
+    }
+}
+
+TEST_P(MapContent, EveryGoodsSoldCheapSomewhereIsWantedDearerElsewhere) {
+    // A map is only worth playing when cheap goods can be carried to a better market.
+    for (int g = 0; g < CargoSlots; ++g) {
+        int low = 0, high = 0;
+        for (int i = 0; i < st.PocetMest; ++i) {
+            const int price = st.Cities[i].Trh[g].Cena;
+            if (price == 0)
+                continue;
+            low = low == 0 ? price : std::min(low, price);
+            high = std::max(high, price);
+        }
+        if (low != 0) {
+            EXPECT_GE(high - low, 150) << GoodsName(st.Mapa, g) << " has no route";
+        }
+    }
+}
+
+TEST_P(MapContent, TheGameStartsInAnOpenCityWithAFleetAndAGoalToState) {
+    EXPECT_LT(st.AktualniMesto, st.PocetMest);
+    EXPECT_EQ(st.Cities[st.AktualniMesto].Pristup, 0);
+    EXPECT_GE(st.Fleet.Pocet, 1);
+    EXPECT_EQ(st.Den, 0);
+    EXPECT_FALSE(st.Hotovo);
+    for (const char* key : {"Ukol", "Ukol2", "Ukol3", "Ukol4"}) {
+        const std::string line = Read("Mapa", key);
+        EXPECT_NE(line, "<missing>") << key;
+        EXPECT_FALSE(line.empty()) << key;
+    }
+    EXPECT_FALSE(Read("Mapa", "Nazev").empty());
+    EXPECT_FALSE(Read("Mapa", "Popis").empty());
+}
+
+TEST_P(MapContent, TheBestPlayersTableIsEmpty) {
+    for (int place = 0; place < 5; ++place) {
+        const std::string top = "Top" + std::to_string(place);
+        EXPECT_EQ(Read(top, "Name"), "------") << top;
+        EXPECT_EQ(Read(top, "Company"), "------") << top;
+        EXPECT_EQ(Read(top, "Days"), "9999999") << top;
+        EXPECT_EQ(Read(top, "Value"), "0") << top;
+    }
+}
+
+TEST_P(MapContent, SavingAndLoadingGivesBackTheSameGame) {
+    TempDir dir;
+    const std::string copy = dir.file(GetParam() + ".mlo");
+    std::filesystem::copy_file(MapPath(GetParam()), copy);
+    ASSERT_TRUE(WriteGameFile(profiles, copy, st));
+    GameState back;
+    ASSERT_TRUE(ReadGameFile(profiles, copy, back));
+    EXPECT_EQ(back.Mapa, st.Mapa);
+    EXPECT_EQ(back.PocetMest, st.PocetMest);
+    EXPECT_EQ(back.AktualniMesto, st.AktualniMesto);
+    EXPECT_EQ(back.Obtiznost, st.Obtiznost);
+    EXPECT_DOUBLE_EQ(back.Hotovost, st.Hotovost);
+    EXPECT_DOUBLE_EQ(back.Konto, st.Konto);
+    EXPECT_EQ(back.Fleet.Pocet, st.Fleet.Pocet);
+    EXPECT_EQ(back.Fleet.Nosnost, st.Fleet.Nosnost);
+    EXPECT_EQ(back.Fleet.Typ, st.Fleet.Typ);
+    EXPECT_EQ(back.Fleet.Rychlost, st.Fleet.Rychlost);
+    for (int i = 0; i < st.PocetMest; ++i) {
+        const CityRecord &a = st.Cities[i], &b = back.Cities[i];
+        EXPECT_EQ(b.Nazev, a.Nazev);
+        EXPECT_EQ(b.PopisTrhu, a.PopisTrhu) << a.Nazev;
+        EXPECT_EQ(b.Velikost, a.Velikost);
+        EXPECT_EQ(b.Banka, a.Banka);
+        EXPECT_EQ(b.Casino, a.Casino);
+        EXPECT_DOUBLE_EQ(b.Pristup, a.Pristup);
+        EXPECT_EQ(b.X, a.X);
+        EXPECT_EQ(b.Y, a.Y);
+        for (int g = 0; g < MarketSize; ++g) {
+            EXPECT_EQ(b.Trh[g].Cena, a.Trh[g].Cena) << a.Nazev << " " << g;
+            EXPECT_EQ(b.Trh[g].MinCena, a.Trh[g].MinCena) << a.Nazev << " " << g;
+            EXPECT_EQ(b.Trh[g].Produkce, a.Trh[g].Produkce) << a.Nazev << " " << g;
+        }
+    }
+    // The save leaves the map's own texts and its table alone.
+    EXPECT_EQ(profiles.ReadProfile(copy, "Mapa", "Ukol", ""), Read("Mapa", "Ukol"));
+    EXPECT_EQ(profiles.ReadProfile(copy, "Top0", "Name", ""), "------");
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, MapContent, ::testing::Values("Mapa1", "Mapa2", "Mapa3", "Mapa4"),
+                         [](const auto& info) { return info.param; });
+
+// Each map's setting as its goal needs it.
+TEST(MapGoals, IntroductoryMapHasItsSecondCityClosed) {
+    Profiles p;
+    GameState st;
+    ASSERT_TRUE(ReadGameFile(p, MapPath("Mapa1"), st));
+    ASSERT_GE(st.PocetMest, 2);
+    EXPECT_GT(st.Cities[1].Pristup, 0);
+    EXPECT_LT(st.Hotovost, 1000000);
+}
+
+TEST(MapGoals, MediterraneanHasNinePortsAndSomeAreClosed) {
+    Profiles p;
+    GameState st;
+    ASSERT_TRUE(ReadGameFile(p, MapPath("Mapa2"), st));
+    EXPECT_EQ(st.PocetMest, 9);
+    int closed = 0;
+    for (int i = 0; i < st.PocetMest; ++i)
+        closed += st.Cities[i].Pristup > 0;
+    EXPECT_GE(closed, 2);
+    EXPECT_LT(st.Konto, 5000000);
+}
+
+TEST(MapGoals, IndonesiaSellsBooksAndStartsFarFromTheGalleons) {
+    Profiles p;
+    GameState st;
+    ASSERT_TRUE(ReadGameFile(p, MapPath("Mapa3"), st));
+    EXPECT_EQ(st.PocetMest, 9);
+    EXPECT_EQ(GoodsName(st.Mapa, 7), "Knihy");
+    bool books = false;
+    for (int i = 0; i < st.PocetMest; ++i)
+        books = books || (st.Cities[i].Trh[7].Cena > 0 && st.Cities[i].Pristup == 0);
+    EXPECT_TRUE(books) << "an open port must sell books";
+    EXPECT_LT(st.Fleet.Pocet, 17);
+}
+
+TEST(MapGoals, TheSpendthriftStartsWithTenMillion) {
+    Profiles p;
+    GameState st;
+    ASSERT_TRUE(ReadGameFile(p, MapPath("Mapa4"), st));
+    EXPECT_DOUBLE_EQ(st.Hotovost + st.Konto, 10000000);
+    EXPECT_GT(st.Hotovost, 0);
+}
+
+} // namespace
