@@ -1,0 +1,49 @@
+#include "MenuRules.h"
+
+namespace vlnobrod {
+
+std::string StateFile(const std::string& appFolder) {
+    return appFolder + "/Data/aktual.map";
+}
+
+MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
+    MapInfo m;
+    m.title = profiles.ReadProfile(mapFile, "Mapa", "Nazev", "");
+    m.cities = "Počet měst: " + profiles.ReadProfile(mapFile, "Mapa", "PocetMest", "");
+    m.description = profiles.ReadProfile(mapFile, "Mapa", "Popis", "");
+    return m;
+}
+
+bool WriteNewGameNames(Profiles& profiles, const std::string& stateFile, const std::string& company,
+                       const std::string& name) {
+    auto batch = profiles.Edit(stateFile);
+    batch.Set("Mapa", "Company", company);
+    batch.Set("Mapa", "Name", name);
+    return batch.Commit();
+}
+
+SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {
+    return {profiles.ReadProfile(saveFile, "Mapa", "Name", "XXX"),
+            profiles.ReadProfile(saveFile, "Mapa", "Company", "XXX")};
+}
+
+int NewestSave(const std::vector<std::int64_t>& modified) {
+    if (modified.empty())
+        return -1;
+    // 1 January 1990, the start of the search.
+    std::int64_t newest = 631152000;
+    int chosen = 0;
+    for (std::size_t i = 0; i < modified.size(); ++i) {
+        if (modified[i] > newest) {
+            newest = modified[i];
+            chosen = static_cast<int>(i);
+        }
+    }
+    return chosen;
+}
+
+std::string VersionText(int major, int minor) {
+    return "Verze " + std::to_string(major) + "." + std::to_string(minor);
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "state/Profiles.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vlnobrod {
+
+// The game in progress: "Data/aktual.map".
+std::string StateFile(const std::string& appFolder);
+
+// What the album shows for one scenario map file.
+struct MapInfo {
+    std::string title;       // "Nazev", empty when missing
+    std::string cities;      // "Počet měst: " + "PocetMest"
+    std::string description; // "Popis"
+};
+MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile);
+
+// A new game: the typed company and owner names go into the fresh copy of the map.
+bool WriteNewGameNames(Profiles& profiles, const std::string& stateFile, const std::string& company,
+                       const std::string& name);
+
+// Owner and company of a saved game, "XXX" when missing.
+struct SaveDetails {
+    std::string owner;
+    std::string company;
+};
+SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile);
+
+// The saved game to load as the newest: the one modified last, the first in list order on
+// a tie; files older than 1 January 1990 count as not newer than that day, so then the
+// first file wins. -1 for an empty list. Times are seconds since 1970.
+int NewestSave(const std::vector<std::int64_t>& modified);
+
+// "Verze 1.0"
+std::string VersionText(int major, int minor);
+
+} // namespace vlnobrod

@@ -1,0 +1,135 @@
+#include "BestPlayers.h"
+
+#include "port/FleetSummary.h"
+#include "state/Numbers.h"
+
+namespace vlnobrod {
+
+namespace {
+
+constexpr const char* ValuePattern = "### ### ### ##0";
+constexpr const char* EmptyPlace = "------";
+constexpr double MissingDays = 9999999;
+
+std::string topSection(int place) {
+    return "Top" + std::to_string(place);
+}
+
+// Days of a place for ranking: a missing or unreadable number ranks like an empty place.
+double rankingDays(Profiles& profiles, const std::string& file, int place) {
+    const auto v = ParseNumber(profiles.ReadProfile(file, topSection(place), "Days", "9999999"));
+    return v ? *v : MissingDays;
+}
+
+} // namespace
+
+double CompanyValue(const GameState& st) {
+    std::int32_t perShip = 0;
+    switch (st.Fleet.Typ) {
+    case 0:
+        perShip = 100000;
+        break;
+    case 1:
+        perShip = 150000;
+        break;
+    case 2:
+        perShip = 250000;
+        break;
+    default:
+        break;
+    }
+    const double ships = static_cast<double>(static_cast<std::int32_t>(st.Fleet.Pocet) * perShip);
+    const CityRecord& here = st.Cities[st.AktualniMesto < MaxCities ? st.AktualniMesto : 0];
+    double cargo = 0;
+    for (int g = 0; g < CargoSlots; ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        cargo += st.Fleet.Naklad[i] * here.Trh[i].Cena;
+    }
+    return st.Hotovost + st.Konto + ships + cargo;
+}
+
+std::string ValueText(double value) {
+    return FormatGrouped(value, ValuePattern) + " zlatých";
+}
+
+Statistics StatisticsOf(const GameState& st) {
+    Statistics s;
+    s.fleet = FleetText(st.Fleet.Pocet, st.Fleet.Typ);
+    s.value = CompanyValue(st);
+    s.valueTag = FormatDouble(s.value, NumberLocale{});
+    s.valueText = ValueText(s.value);
+    s.account = "Na kontě: " + ValueText(st.Konto);
+    s.cash = "V hotovosti: " + ValueText(st.Hotovost);
+    s.days = std::to_string(st.Den);
+    return s;
+}
+
+EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const GameState& st,
+                         double value) {
+    EntryOutcome out;
+    int place = -1;
+    for (int i = 0; i < TopPlaces; ++i) {
+        if (st.Den <= rankingDays(profiles, mapFile, i)) {
+            place = i;
+            break;
+        }
+    }
+    if (place < 0)
+        return out;
+
+    const std::string here = topSection(place);
+    const auto storedDays = ParseNumber(profiles.ReadProfile(mapFile, here, "Days", "0"));
+    if (profiles.ReadProfile(mapFile, here, "Name", "") == st.Name &&
+        profiles.ReadProfile(mapFile, here, "Company", "") == st.Company && storedDays &&
+        ToI32(*storedDays) == st.Den) {
+        out.result = EntryDuplicate;
+        return out;
+    }
+
+    // Everything is read from the table as it stands and written in one go: a failure on
+    // the way leaves the old table untouched.
+    auto batch = profiles.Edit(mapFile);
+    for (int from = TopPlaces - 2; from >= place; --from) {
+        const std::string src = topSection(from);
+        const std::string dst = topSection(from + 1);
+        for (const char* key : {"Name", "Company", "Days", "Value"})
+            batch.Set(dst, key, profiles.ReadProfile(mapFile, src, key, ""));
+    }
+    batch.Set(here, "Name", st.Name);
+    batch.Set(here, "Company", st.Company);
+    batch.Set(here, "Days", std::to_string(st.Den));
+    batch.Set(here, "Value", FormatDouble(value, st.locale));
+    out.written = batch.Commit();
+    out.result = static_cast<std::uint8_t>(place);
+    return out;
+}
+
+std::string NotPlacedMessage(std::int16_t days, double value) {
+    return "Úkol jste splnil za " + std::to_string(days) + " dnů a dosáhl hodnoty společnosti " +
+           FormatGrouped(value, ValuePattern) +
+           " zlatých. Přesto jste se neumístil v tabulce výsledků.\n";
+}
+
+TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, std::uint8_t result,
+                      const GameState& st, double value) {
+    TopTable t;
+    t.heading = "pro mapu " + profiles.ReadProfile(mapFile, "Mapa", "Nazev", "XXX");
+    for (int i = 0; i < TopPlaces; ++i) {
+        TopRow& row = t.rows[static_cast<std::size_t>(i)];
+        const std::string sec = topSection(i);
+        row.name = profiles.ReadProfile(mapFile, sec, "Name", "");
+        if (row.name != EmptyPlace) {
+            row.days = profiles.ReadProfile(mapFile, sec, "Days", "") + " dnů";
+            row.company = profiles.ReadProfile(mapFile, sec, "Company", "");
+            const auto v = ParseNumber(profiles.ReadProfile(mapFile, sec, "Value", "0"));
+            row.value = ValueText(v ? *v : 0);
+        }
+        if (result == i) {
+            row = TopRow{st.Name, std::to_string(st.Den) + " dnů", st.Company, ValueText(value),
+                         true};
+        }
+    }
+    return t;
+}
+
+} // namespace vlnobrod

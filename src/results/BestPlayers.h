@@ -1,0 +1,72 @@
+#pragma once
+
+#include "state/GameState.h"
+#include "state/Profiles.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vlnobrod {
+
+// The best-players table of a map lives in the map's own scenario file, sections
+// "Top0" .. "Top4", fewest days first.
+constexpr int TopPlaces = 5;
+
+// The outcome of an entry: 0..4 entered at that place, or one of these.
+constexpr std::uint8_t EntryDuplicate = 7;
+constexpr std::uint8_t EntryViewOnly = 8;
+constexpr std::uint8_t EntryNotPlaced = 9;
+
+// Cash + account + the ships (100 000, 150 000 or 250 000 a ship by type) + the cargo at
+// the current city's prices.
+double CompanyValue(const GameState& st);
+
+// "1 234 567 zlatých"
+std::string ValueText(double value);
+
+// The figures of the statistics window.
+struct Statistics {
+    std::string fleet;    // "3 lodě typu: Galeona"
+    double value = 0;     // the company value
+    std::string valueTag; // the value as plain decimal text
+    std::string valueText;
+    std::string account; // "Na kontě: … zlatých"
+    std::string cash;    // "V hotovosti: … zlatých"
+    std::string days;    // the day count
+};
+Statistics StatisticsOf(const GameState& st);
+
+struct EntryOutcome {
+    std::uint8_t result = EntryNotPlaced;
+    bool written = true; // false when the map file could not be rewritten
+};
+
+// Enters the finished game (owner, company, day count, `value`) into the table of
+// `mapFile`: the first place whose days are not fewer than ours is taken, the places below
+// move down one and the last one drops out. The same owner, company and day count already
+// standing at that place is a duplicate and changes nothing. The file is rewritten whole,
+// so a failure leaves the old table as it was.
+EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const GameState& st,
+                         double value);
+
+// The "Dokončení mapy" text for a result that missed the table.
+std::string NotPlacedMessage(std::int16_t days, double value);
+
+struct TopRow {
+    std::string name;
+    std::string days;
+    std::string company;
+    std::string value;
+    bool highlighted = false; // the row just entered, drawn in red
+};
+struct TopTable {
+    std::string heading; // "pro mapu " + the map's title
+    std::array<TopRow, TopPlaces> rows;
+};
+
+// What the table box shows after an entry with `result` (or a view-only opening).
+TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, std::uint8_t result,
+                      const GameState& st, double value);
+
+} // namespace vlnobrod

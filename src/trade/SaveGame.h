@@ -1,0 +1,43 @@
+#pragma once
+
+#include "port/GameView.h"
+#include "state/GameState.h"
+#include "state/Profiles.h"
+
+#include <string>
+
+namespace vlnobrod {
+
+// Saved games are "Data/Save/" + name + ".mlo": copies of the state file with the game
+// written over them.
+constexpr std::size_t MaxSaveNameChars = 45;
+inline constexpr const char* LastGameName = "Poslední hra";
+
+// The name box's text as a save name: a trailing ".mlo" (in small letters only, as the file
+// list gives it) is dropped, and nothing at all becomes "QuickSave".
+std::string SaveName(const std::string& typed);
+
+// Why `name` cannot be a saved game's file name, in words for the player; empty when it can.
+std::string SaveNameProblem(const std::string& name);
+
+std::string SaveFolder(const std::string& appFolder);
+std::string SavePath(const std::string& appFolder, const std::string& name);
+
+struct SaveOutcome {
+    bool saved = false;
+    std::string message; // why not, for the player
+};
+
+// Saves the game in memory under `name`: the state file is copied beside the target under a
+// temporary name, every value of the game is written into the copy, and only then is it
+// renamed over the saved game. On success the saved game becomes the game's file (HandOff),
+// the news tells the player and the game counts as saved. On failure nothing of the game
+// changes and an older saved game of that name stays as it was.
+SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name);
+
+// Closing the port screen while the game has changed since the last save asks the player
+// whether to save it as "Poslední hra".
+enum class LeaveChoice { Leave, SaveAndLeave, Stay };
+LeaveChoice AskToLeave(const GameState& st, GameView& view);
+
+} // namespace vlnobrod

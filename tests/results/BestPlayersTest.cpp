@@ -1,0 +1,169 @@
+#include "results/BestPlayers.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlnobrod;
+using vlnobrod::testing::TempDir;
+
+namespace {
+
+// Places 1..3 taken with 10, 20 and 30 days, places 4 and 5 empty.
+const char* table = "[Mapa]\n"
+                    "Mapa=Mapa1\n"
+                    "Nazev=Severni more\n"
+                    "[Top0]\nName=Anna\nCompany=Alfa\nDays=10\nValue=500000\n"
+                    "[Top1]\nName=Bedrich\nCompany=Beta\nDays=20\nValue=400000,5\n"
+                    "[Top2]\nName=Cyril\nCompany=Gama\nDays=30\nValue=300000\n"
+                    "[Top3]\nName=------\nCompany=------\nDays=9999999\nValue=0\n"
+                    "[Top4]\nName=------\nCompany=------\nDays=9999999\nValue=0\n";
+
+GameState finished(std::int16_t days) {
+    GameState st;
+    st.Name = "Ludvik";
+    st.Company = "Trotl Transport";
+    st.Den = days;
+    return st;
+}
+
+std::string top(Profiles& p, const std::string& f, int place, const char* key) {
+    return p.ReadProfile(f, "Top" + std::to_string(place), key, "?");
+}
+
+} // namespace
+
+TEST(CompanyValue, AddsMoneyShipsByTypeAndCargoAtTheCurrentPrices) {
+    GameState st;
+    st.Hotovost = 1000.5;
+    st.Konto = -200;
+    st.Fleet.Pocet = 3;
+    st.Fleet.Typ = 1;
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 450000);
+
+    st.Fleet.Typ = 0;
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300000);
+    st.Fleet.Typ = 2;
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 750000);
+    st.Fleet.Typ = 7; // no such ship: worth nothing
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5);
+
+    // 10 units of goods 0 at 25 in the current city; the other city's prices do not count.
+    st.AktualniMesto = 1;
+    st.Cities[1].Trh[0].Cena = 25;
+    st.Cities[0].Trh[0].Cena = 999;
+    st.Fleet.Naklad[0] = 10;
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 250);
+}
+
+TEST(Statistics, FormatsTheFiguresOfTheWindow) {
+    GameState st;
+    st.Hotovost = 1234567.4;
+    st.Konto = 2500;
+    st.Den = 42;
+    st.Fleet.Pocet = 2;
+    st.Fleet.Typ = 2;
+    const Statistics s = StatisticsOf(st);
+    EXPECT_EQ(s.cash, "V hotovosti: 1 234 567 zlatých");
+    EXPECT_EQ(s.account, "Na kontě: 2 500 zlatých");
+    EXPECT_EQ(s.valueText, "1 737 067 zlatých");
+    EXPECT_EQ(s.valueTag, "1737067.4");
+    EXPECT_EQ(s.days, "42");
+    EXPECT_NE(s.fleet.find("Galeona"), std::string::npos);
+}
+
+TEST(BestPlayers, AnEqualTimeGoesAboveTheEarlierEntryAndTheRestMoveDown) {
+    TempDir dir;
+    const std::string f = dir.write("Mapa1.mlo", table);
+    Profiles p;
+    const EntryOutcome e = EnterResult(p, f, finished(20), 654321.5);
+    EXPECT_EQ(e.result, 1);
+    EXPECT_TRUE(e.written);
+
+    p.Forget(f);
+    EXPECT_EQ(top(p, f, 0, "Name"), "Anna");
+    EXPECT_EQ(top(p, f, 1, "Name"), "Ludvik");
+    EXPECT_EQ(top(p, f, 1, "Company"), "Trotl Transport");
+    EXPECT_EQ(top(p, f, 1, "Days"), "20");
+    EXPECT_EQ(top(p, f, 1, "Value"), "654321.5");
+    EXPECT_EQ(top(p, f, 2, "Name"), "Bedrich");
+    EXPECT_EQ(top(p, f, 2, "Value"), "400000,5");
+    EXPECT_EQ(top(p, f, 3, "Name"), "Cyril");
+    EXPECT_EQ(top(p, f, 3, "Days"), "30");
+    EXPECT_EQ(top(p, f, 4, "Name"), "------");
+    // The map's own keys are kept.
+    EXPECT_EQ(p.ReadProfile(f, "Mapa", "Nazev", ""), "Severni more");
+
+    const TopTable t = ReadTopTable(p, f, e.result, finished(20), 654321.5);
+    EXPECT_EQ(t.heading, "pro mapu Severni more");
+    EXPECT_TRUE(t.rows[1].highlighted);
+    EXPECT_EQ(t.rows[1].days, "20 dnů");
+    EXPECT_EQ(t.rows[1].value, "654 322 zlatých");
+    EXPECT_FALSE(t.rows[0].highlighted);
+    EXPECT_EQ(t.rows[2].value, "400 001 zlatých");
+    EXPECT_EQ(t.rows[4].name, "------");
+    EXPECT_EQ(t.rows[4].days, "");
+    EXPECT_EQ(t.rows[4].value, "");
+}
+
+TEST(BestPlayers, AFullTableDropsItsLastPlace) {
+    TempDir dir;
+    const std::string f = dir.write("Mapa1.mlo", "[Top0]\nName=A\nDays=1\n[Top1]\nName=B\nDays=2\n"
+                                                 "[Top2]\nName=C\nDays=3\n[Top3]\nName=D\nDays=4\n"
+                                                 "[Top4]\nName=E\nDays=5\n");
+    Profiles p;
+    EXPECT_EQ(EnterResult(p, f, finished(2), 1).result, 1);
+    EXPECT_EQ(top(p, f, 1, "Name"), "Ludvik");
+    EXPECT_EQ(top(p, f, 2, "Name"), "B");
+    EXPECT_EQ(top(p, f, 4, "Name"), "D");
+}
+
+TEST(BestPlayers, TooSlowOrDuplicateChangesNothing) {
+    TempDir dir;
+    const std::string full = "[Top0]\nName=A\nDays=1\n[Top1]\nName=B\nDays=2\n[Top2]\nName=C\n"
+                             "Days=3\n[Top3]\nName=D\nDays=4\n[Top4]\nName=E\nDays=5\n";
+    const std::string f = dir.write("Mapa1.mlo", full);
+    Profiles p;
+    EXPECT_EQ(EnterResult(p, f, finished(6), 1).result, EntryNotPlaced);
+    EXPECT_EQ(TempDir::read(f), full);
+    EXPECT_EQ(NotPlacedMessage(6, 1234567.8),
+              "Úkol jste splnil za 6 dnů a dosáhl hodnoty společnosti 1 234 568 zlatých. "
+              "Přesto jste se neumístil v tabulce výsledků.\n");
+
+    const std::string g = dir.write("Mapa2.mlo", table);
+    EXPECT_EQ(EnterResult(p, g, finished(20), 1).result, 1);
+    const std::string after = TempDir::read(g);
+    // The same owner, company and days again: skipped, and no red row.
+    EXPECT_EQ(EnterResult(p, g, finished(20), 1).result, EntryDuplicate);
+    EXPECT_EQ(TempDir::read(g), after);
+    // Another company of the same owner is a new entry.
+    GameState other = finished(20);
+    other.Company = "Jina";
+    EXPECT_EQ(EnterResult(p, g, other, 1).result, 1);
+}
+
+TEST(BestPlayers, AMapWithoutATableFillsFromTheTop) {
+    TempDir dir;
+    const std::string f = dir.write("Mapa1.mlo", "[Mapa]\nPocetMest=3\n");
+    Profiles p;
+    EXPECT_EQ(EnterResult(p, f, finished(50), 9).result, 0);
+    const TopTable t = ReadTopTable(p, f, EntryViewOnly, finished(50), 9);
+    EXPECT_EQ(t.heading, "pro mapu XXX");
+    EXPECT_EQ(t.rows[0].name, "Ludvik");
+    EXPECT_FALSE(t.rows[0].highlighted);
+    // A place without a section: empty name, " dnů", "0 zlatých".
+    EXPECT_EQ(t.rows[1].name, "");
+    EXPECT_EQ(t.rows[1].days, " dnů");
+    EXPECT_EQ(t.rows[1].value, "0 zlatých");
+}
+
+TEST(BestPlayers, AnUnwritableMapFileKeepsItsTable) {
+    TempDir dir;
+    const std::string f = dir.write("Mapa1.mlo", table);
+    // A folder where the temporary file of the rewrite has to go.
+    std::filesystem::create_directories(f + ".tmp~/blocked");
+    Profiles p;
+    const EntryOutcome e = EnterResult(p, f, finished(5), 1);
+    EXPECT_EQ(e.result, 0);
+    EXPECT_FALSE(e.written);
+    EXPECT_EQ(TempDir::read(f), table);
+}

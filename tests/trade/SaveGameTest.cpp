@@ -1,0 +1,203 @@
+#include "trade/SaveGame.h"
+#include "menu/MenuRules.h"
+#include "port/GameView.h"
+#include "state/GameFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+using namespace vlnobrod;
+using vlnobrod::testing::TempDir;
+
+namespace {
+
+const char* stateFile = "[Mapa]\n"
+                        "Mapa=Mapa3\n"
+                        "Nazev=Jizni more\n"
+                        "Obtiznost=2\n"
+                        "Ukol=Vydelat milion\n"
+                        "PocetMest=2\n"
+                        "Hotovost=10000\n"
+                        "[Mesto00]\nNazev=Janov\nTrh00Cena=30\n"
+                        "[Mesto01]\nNazev=Tunis\n"
+                        "[Top0]\nName=Anna\nDays=10\n";
+
+// A game loaded from the state file and played a little.
+GameState played(const TempDir& dir, Profiles& p) {
+    GameState st;
+    st.AppFolder = dir.path();
+    EXPECT_TRUE(ReadGameFile(p, dir.write("Data/aktual.map", stateFile), st));
+    st.HandOff = StateFile(dir.path());
+    st.Hotovost = 23456.75;
+    st.Den = 17;
+    st.Fleet.Pocet = 4;
+    st.Fleet.Naklad[0] = 33;
+    st.AktualniMesto = 1;
+    st.Cities[0].PopisTrhu = std::string(60, 'x');
+    st.StateSaved = false;
+    return st;
+}
+
+class ScriptedView : public GameView {
+public:
+    explicit ScriptedView(std::uint8_t answer) : answer_(answer) {}
+    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
+                             std::string& title) override {
+        asked = text;
+        askedButtons = buttons;
+        askedTitle = title;
+        ++questions;
+        return answer_;
+    }
+    void PlaySoundName(const std::string&) override {}
+    void MoneyChanged(bool) override {}
+    void DaysAdvanced() override {}
+    void OpenResults() override {}
+
+    std::string asked, askedTitle;
+    std::uint8_t askedButtons = 0;
+    int questions = 0;
+
+private:
+    std::uint8_t answer_;
+};
+
+} // namespace
+
+TEST(SaveName, DropsASmallMloEndingAndNamesAnEmptyBoxQuickSave) {
+    EXPECT_EQ(SaveName("Benatky.mlo"), "Benatky");
+    EXPECT_EQ(SaveName("Benatky.mlo.mlo"), "Benatky.mlo");
+    EXPECT_EQ(SaveName("Benatky.MLO"), "Benatky.MLO");
+    EXPECT_EQ(SaveName(""), "QuickSave");
+    EXPECT_EQ(SaveName(".mlo"), "QuickSave");
+    EXPECT_EQ(SaveName("Poslední hra"), "Poslední hra");
+}
+
+TEST(SaveName, RefusesNamesThatAreNoPlainFileName) {
+    EXPECT_EQ(SaveNameProblem("Poslední hra"), "");
+    EXPECT_EQ(SaveNameProblem("a.b c-d_e"), "");
+    EXPECT_EQ(SaveNameProblem("../aktual"), "Název hry nesmí obsahovat znaky / a \\.");
+    EXPECT_EQ(SaveNameProblem("C:\\hry"), "Název hry nesmí obsahovat znaky / a \\.");
+    EXPECT_EQ(SaveNameProblem(".skryta"), "Název hry nesmí začínat tečkou.");
+    EXPECT_EQ(SaveNameProblem("dva\nradky"), "Název hry nesmí obsahovat řídicí znaky.");
+    EXPECT_EQ(SaveNameProblem("tab\tx"), "Název hry nesmí obsahovat řídicí znaky.");
+    // 45 letters are fine, counted as letters and not as bytes.
+    std::string czech;
+    for (int i = 0; i < 45; ++i)
+        czech += "ř";
+    EXPECT_EQ(SaveNameProblem(czech), "");
+    EXPECT_EQ(SaveNameProblem(czech + "a"), "Název hry smí mít nejvýše 45 znaků.");
+}
+
+TEST(SaveGame, WritesTheGameOverACopyOfTheStateFile) {
+    TempDir dir;
+    Profiles p;
+    GameState st = played(dir, p);
+    std::filesystem::remove_all(dir.file("Data/Save")); // made on the first save
+    const SaveOutcome r = SaveGame(p, st, "Benatky");
+    ASSERT_TRUE(r.saved) << r.message;
+
+    const std::string file = dir.file("Data/Save/Benatky.mlo");
+    EXPECT_EQ(st.HandOff, file);
+    EXPECT_TRUE(st.StateSaved);
+    EXPECT_EQ(st.NewsQueue[0].text, "Hra byla uložena");
+    EXPECT_EQ(st.NewsQueue[0].kind, 1);
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.file("Data/Save"))->path().filename(),
+              "Benatky.mlo"); // and nothing else left behind
+
+    Profiles fresh;
+    GameState back;
+    ASSERT_TRUE(ReadGameFile(fresh, file, back));
+    EXPECT_DOUBLE_EQ(back.Hotovost, 23456.75);
+    EXPECT_EQ(back.Den, 17);
+    EXPECT_EQ(back.Fleet.Pocet, 4);
+    EXPECT_DOUBLE_EQ(back.Fleet.Naklad[0], 33);
+    EXPECT_EQ(back.AktualniMesto, 1);
+    EXPECT_EQ(back.Cities[0].PopisTrhu, std::string(60, 'x'));
+    // What the save does not write comes from the state file.
+    EXPECT_EQ(back.Obtiznost, 2);
+    EXPECT_EQ(fresh.ReadProfile(file, "Mapa", "Ukol", ""), "Vydelat milion");
+    EXPECT_EQ(fresh.ReadProfile(file, "Top0", "Name", ""), "Anna");
+    // The state file itself is left as it was.
+    EXPECT_EQ(TempDir::read(dir.file("Data/aktual.map")), stateFile);
+}
+
+TEST(SaveGame, ARefusedNameChangesNothing) {
+    TempDir dir;
+    Profiles p;
+    GameState st = played(dir, p);
+    const std::string before = st.HandOff;
+    const SaveOutcome r = SaveGame(p, st, "../aktual");
+    EXPECT_FALSE(r.saved);
+    EXPECT_EQ(r.message, "Název hry nesmí obsahovat znaky / a \\.");
+    EXPECT_EQ(st.HandOff, before);
+    EXPECT_FALSE(st.StateSaved);
+    EXPECT_TRUE(st.NewsQueue[0].text.empty());
+    EXPECT_EQ(TempDir::read(dir.file("Data/aktual.map")), stateFile);
+}
+
+TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
+    TempDir dir;
+    Profiles p;
+    GameState st = played(dir, p);
+    const std::string older = dir.write("Data/Save/Benatky.mlo", "[Mapa]\nDen=3\n");
+    // Something stands where the new save has to be put together (works even as root).
+    std::filesystem::create_directories(older + ".part~/x");
+
+    const SaveOutcome r = SaveGame(p, st, "Benatky");
+    EXPECT_FALSE(r.saved);
+    EXPECT_NE(r.message.find("Hru se nepodařilo uložit"), std::string::npos);
+    EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
+    EXPECT_EQ(st.HandOff, StateFile(dir.path()));
+    EXPECT_FALSE(st.StateSaved);
+    EXPECT_TRUE(st.NewsQueue[0].text.empty());
+    EXPECT_DOUBLE_EQ(st.Hotovost, 23456.75);
+
+    // A saved game that is a folder cannot be replaced either.
+    std::filesystem::create_directories(dir.file("Data/Save/Slozka.mlo/x"));
+    EXPECT_FALSE(SaveGame(p, st, "Slozka").saved);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Data/Save/Slozka.mlo.part~")));
+
+    // Without the state file there is nothing to save over.
+    std::filesystem::remove(dir.file("Data/aktual.map"));
+    EXPECT_FALSE(SaveGame(p, st, "Nova").saved);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Data/Save/Nova.mlo")));
+}
+
+TEST(SaveGame, AReadOnlySaveFolderReportsTheFailure) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not stop root";
+    TempDir dir;
+    Profiles p;
+    GameState st = played(dir, p);
+    const std::string older = dir.write("Data/Save/Benatky.mlo", "[Mapa]\nDen=3\n");
+    std::filesystem::permissions(dir.file("Data/Save"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_FALSE(SaveGame(p, st, "Benatky").saved);
+    EXPECT_FALSE(st.StateSaved);
+    EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
+}
+
+TEST(LeavingTheGame, AsksOnlyWhileTheGameIsUnsaved) {
+    GameState st;
+    st.StateSaved = true;
+    ScriptedView yes(6);
+    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::Leave);
+    st.StateSaved = false;
+    st.HandOff = "Zpět";
+    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::Leave);
+    EXPECT_EQ(yes.questions, 0);
+
+    st.HandOff = "/hra/Data/aktual.map";
+    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::SaveAndLeave);
+    EXPECT_EQ(yes.asked, "Chcete hru uložit pod název: Poslední hra ?");
+    EXPECT_EQ(yes.askedButtons, 3);
+    EXPECT_EQ(yes.askedTitle, "Opuštění hry");
+    ScriptedView no(7);
+    EXPECT_EQ(AskToLeave(st, no), LeaveChoice::Leave);
+    ScriptedView cancel(2);
+    EXPECT_EQ(AskToLeave(st, cancel), LeaveChoice::Stay);
+}
