@@ -1,5 +1,6 @@
 // The scenario maps shipped in data/: each one must load through the game's own reader,
 // fit its chart and survive a save.
+#include "port/Money.h"
 #include "state/GameFile.h"
 #include "state/Goods.h"
 #include "support/TempDir.h"
@@ -113,6 +114,8 @@ TEST_P(MapContent, TheGameStartsInAnOpenCityWithAFleetAndAGoalToState) {
     EXPECT_GE(st.Fleet.Pocet, 1);
     EXPECT_EQ(st.Den, 0);
     EXPECT_FALSE(st.Hotovo);
+    // A map that started inside its goal would be congratulated as it loads.
+    EXPECT_FALSE(GoalMet(st));
     for (const char* key : {"Ukol", "Ukol2", "Ukol3", "Ukol4"}) {
         const std::string line = Read("Mapa", key);
         EXPECT_NE(line, "<missing>") << key;
