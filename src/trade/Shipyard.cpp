@@ -1,0 +1,141 @@
+#include "Shipyard.h"
+
+#include "port/Money.h"
+#include "port/News.h"
+#include "state/Numbers.h"
+
+#include <algorithm>
+#include <string>
+
+namespace vlnobrod {
+
+namespace {
+
+constexpr std::uint8_t AnswerYes = 6;
+constexpr std::uint8_t YesNoCancel = 3;
+
+bool askYes(GameView& view, const std::string& text, const char* title) {
+    std::string t = title;
+    return view.ShowMessage(text, YesNoCancel, t) == AnswerYes;
+}
+
+// One byte holds capacity and speed; an upgrade that would overflow it stops at the top
+// instead of turning a galleon into a rowing boat.
+std::uint8_t addSaturated(std::uint8_t value, int extra) {
+    return static_cast<std::uint8_t>(std::min(255, value + extra));
+}
+
+} // namespace
+
+std::optional<std::int32_t> ShipPrice(std::uint8_t typ) {
+    switch (typ) {
+    case 0:
+        return 100000;
+    case 1:
+        return 150000;
+    case 2:
+        return 250000;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::int16_t RepairCost(std::uint8_t poskozeni) {
+    return static_cast<std::int16_t>(poskozeni * 20);
+}
+
+std::optional<FleetUpgrade> FleetUpgradeFor(std::uint8_t typ) {
+    switch (typ) {
+    case 0:
+        return FleetUpgrade{250000, "Zlepšit na velkou obchodní loď za 250 000",   1, 50,
+                            8,      "Všechny lodě byly vyměněni za Velké obchodní"};
+    case 1:
+        return FleetUpgrade{500000, "Zlepšit na galeonu za 500 000",        2, 80,
+                            8,      "Všechny lodě byly vyměněni za Galeony"};
+    default:
+        return std::nullopt;
+    }
+}
+
+void BuyShip(GameState& st, GameView& view) {
+    const auto price = ShipPrice(st.Fleet.Typ);
+    if (!price)
+        return;
+    const std::string question =
+        "Chcete koupit 1 loď za " + FormatGrouped(*price, "### ##0") + " zlatých";
+    if (!askYes(view, question, "Koupit loď"))
+        return;
+    if (st.Hotovost - *price < 0) {
+        AddNews(st, "Nedostatek peněz na koupy lodě", NewsStop);
+        return;
+    }
+    view.PlaySoundName("Potlesk");
+    ChangeMoney(st, view, -*price, false);
+    st.Fleet.Pocet = ToI16(st.Fleet.Pocet + 1.0);
+    AddNews(st, "Byla koupena " + std::to_string(st.Fleet.Pocet) + ". loď", NewsInfo);
+}
+
+void SellShip(GameState& st, GameView& view) {
+    const auto price = ShipPrice(st.Fleet.Typ);
+    if (!price)
+        return;
+    if (st.Fleet.Pocet <= 0) {
+        AddNews(st, "Žádná loď na prodej!", NewsStop);
+        return;
+    }
+    view.PlaySoundName("Kasa");
+    ChangeMoney(st, view, *price, false);
+    --st.Fleet.Pocet;
+    AddNews(st, "Byla prodána 1 loď", NewsInfo);
+}
+
+void RepairFleet(GameState& st, GameView& view) {
+    FleetRecord& f = st.Fleet;
+    if (f.Pocet == 0)
+        return;
+    if (st.Hotovost < 0) {
+        AddNews(st, "Bez peněz do oprav nelez!", NewsWarning);
+        return;
+    }
+    if (f.Poskozeni == 0) {
+        AddNews(st, "Lodě jsou úplně opravené", NewsInfo);
+        return;
+    }
+    const std::int16_t cost = RepairCost(f.Poskozeni);
+    const std::string question =
+        "Chcete opravit loď za " + FormatGrouped(cost, "### ##0") + " zlatých";
+    if (!askYes(view, question, "Opravit loď"))
+        return;
+    view.PlaySoundName("Push");
+    if (st.Hotovost - cost < 0) {
+        // Not enough for all of it: the cash buys as many percent as it covers.
+        const double percent =
+            ParseNumber(FormatDouble(st.Hotovost / 20.0, st.locale)).value_or(0.0);
+        f.Poskozeni = ToU8(f.Poskozeni - percent);
+        ChangeMoney(st, view, -(percent * 20.0), false);
+        AddNews(st, "Lodě jsou opravené jen na " + std::to_string(f.Poskozeni) + " %", NewsWarning);
+        return;
+    }
+    ChangeMoney(st, view, -cost, false);
+    f.Poskozeni = 0;
+    AddNews(st, "Lodě jsou úplně opravené", NewsInfo);
+}
+
+void UpgradeFleet(GameState& st, GameView& view) {
+    const auto up = FleetUpgradeFor(st.Fleet.Typ);
+    if (!up)
+        return;
+    if (!askYes(view, up->question, "Vylepšení"))
+        return;
+    if (st.Hotovost - up->price < 0) {
+        AddNews(st, "Nedostatek peněz na zlepšení lodi!", NewsStop);
+        return;
+    }
+    ChangeMoney(st, view, -up->price, false);
+    st.Fleet.Typ = up->toType;
+    st.Fleet.Nosnost = addSaturated(st.Fleet.Nosnost, up->extraNosnost);
+    st.Fleet.Rychlost = addSaturated(st.Fleet.Rychlost, up->extraRychlost);
+    AddNews(st, up->news, NewsInfo);
+}
+
+} // namespace vlnobrod
