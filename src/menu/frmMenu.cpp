@@ -1,5 +1,8 @@
 #include "frmMenu.h"
 
+#include "menu/LoadPanel.h"
+#include "menu/MapAlbum.h"
+#include "menu/StartForm.h"
 #include "widgets/Art.h"
 
 #include <QCloseEvent>
@@ -7,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace vlnobrod {
 
@@ -18,14 +22,14 @@ struct ActionSpec {
     bool visible;
 };
 
-// Captions, sizes and design-time visibility of the menu entries. "Návod" stays hidden in
-// the menu's layout; "Pokračovat ve hře >" appears only while a game waits behind the menu.
+// Captions, sizes and design-time visibility of the menu entries. "Pokračovat ve hře >"
+// appears only while a game waits behind the menu.
 constexpr std::array<ActionSpec, frmMenu::ActionCount> menuEntries = {{
     {"Konec >", 14.25, true},
     {"Nová hra", 18, true},
     {"Načíst hru", 20.25, true},
     {"Nastavení", 15.75, true},
-    {"Návod", 15.75, false},
+    {"Návod", 15.75, true},
     {"O hře", 15.75, true},
     {"Externí hry", 15.75, true},
     {"Pokračovat ve hře >", 21.75, false},
@@ -99,6 +103,55 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
                 [this, i] { Fokus_Move(QStringLiteral("A%1").arg(i, 2, 10, QLatin1Char('0'))); });
         lblAkce[static_cast<std::size_t>(i)] = l;
     }
+
+    BuildNewGamePanel();
+    BuildLoadPanel();
+    BuildSettingsPanel();
+    picZáložka[3] = MakePanel(3, QString(), 300, 150, 200, 120); // no entry opens it
+    BuildAboutPanel();
+    BuildDuelPanel();
+}
+
+Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
+    auto* p = picZáložka[static_cast<std::size_t>(index)];
+    if (!p)
+        p = new Panel(title, this);
+    p->setGeometry(x, y, w, h);
+    p->hide();
+    p->setMouseTracking(true);
+    p->installEventFilter(this);
+    p->CloseCross()->setCursor(art::HandCursor());
+    // A dropped panel keeps its title bar inside the window, where it can be taken again.
+    p->onDropped = [this](Panel& dropped) {
+        const int x = std::clamp(dropped.x(), 40 - dropped.width(), width() - 40);
+        const int y = std::clamp(dropped.y(), 0, height() - Panel::TitleHeight);
+        dropped.move(x, y);
+    };
+    picZáložka[static_cast<std::size_t>(index)] = p;
+    return p;
+}
+
+ClickLabel* frmMenu::MakeButton(int index, const QString& caption, QWidget* parent, int x, int y) {
+    auto* b = new ClickLabel(caption, parent);
+    b->setFont(actionFont(10.5));
+    b->setStyleSheet(QStringLiteral("color: #6b1d0e; background: transparent;"));
+    b->setCursor(art::HandCursor());
+    b->move(x, y);
+    b->adjustSize();
+    connect(b, &ClickLabel::clicked, this, [this, index] { lblAkceB_Click(index); });
+    lblAkceB[static_cast<std::size_t>(index)] = b;
+    return b;
+}
+
+void frmMenu::HideAllPanels() {
+    for (Panel* p : picZáložka)
+        p->hide();
+}
+
+void frmMenu::ShowPanel(int index) {
+    Panel* p = picZáložka[static_cast<std::size_t>(index)];
+    p->show();
+    p->raise();
 }
 
 void frmMenu::Fokus_Move(const QString& Objekt) {
@@ -125,11 +178,68 @@ void frmMenu::Fokus_Move(const QString& Objekt) {
 }
 
 void frmMenu::lblAkce_Click(int Index) {
+    HideAllPanels();
     game_.PlaySoundName(QStringLiteral("Cvak"));
     switch (Index) {
     case 0:
         if (ExitGame)
             ExitGame();
+        break;
+    case 1:
+        album->Build(game_.profiles, game_.AppFolder() + QStringLiteral("/Data"));
+        ShowPanel(0);
+        break;
+    case 2:
+        loadPanel->Refresh();
+        ShowPanel(1);
+        break;
+    case 3:
+        OpenSettings();
+        ShowPanel(2);
+        break;
+    case 4:
+        if (ShowGuide)
+            ShowGuide();
+        break;
+    case 5:
+        OpenAbout();
+        ShowPanel(4);
+        break;
+    case 6:
+        ShowPanel(5);
+        break;
+    case 7:
+        hide();
+        if (ContinueGame)
+            ContinueGame();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMenu::lblAkceB_Click(int Index) {
+    switch (Index) {
+    case 0:
+        StartNewGame();
+        break;
+    case 1:
+        LoadSelectedGame();
+        break;
+    case 2:
+        picName->hide();
+        break;
+    case 3:
+    case 5:
+    case 6:
+    case 4:
+        SettingsButton_Click(Index);
+        break;
+    case 7:
+        DeleteSelectedGame();
+        break;
+    case 8:
+        LoadNewestGame();
         break;
     default:
         break;
@@ -157,6 +267,13 @@ void frmMenu::changeEvent(QEvent* e) {
         else
             Fokus_Move(QStringLiteral("F00"));
     }
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
+    // The mouse over a panel leaves every menu entry.
+    if (e->type() == QEvent::MouseMove)
+        Fokus_Move(QStringLiteral("F00"));
+    return QWidget::eventFilter(watched, e);
 }
 
 void frmMenu::mouseMoveEvent(QMouseEvent* e) {

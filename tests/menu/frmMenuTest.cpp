@@ -17,7 +17,7 @@ private slots:
         QCOMPARE(menu.windowTitle(), QStringLiteral("Vlnobrod - hlavní menu"));
         const QStringList captions = {"Konec >", "Nová hra", "Načíst hru",  "Nastavení",
                                       "Návod",   "O hře",    "Externí hry", "Pokračovat ve hře >"};
-        const QList<bool> visible = {true, true, true, true, false, true, true, false};
+        const QList<bool> visible = {true, true, true, true, true, true, true, false};
         for (int i = 0; i < frmMenu::ActionCount; ++i) {
             QCOMPARE(menu.lblAkce[i]->text(), captions[i]);
             QCOMPARE(menu.lblAkce[i]->isVisible(), visible[i]);

@@ -1,0 +1,95 @@
+#include "LoadPanel.h"
+
+#include "menu/MenuRules.h"
+#include "platform/Files.h"
+#include "trade/SaveGame.h"
+#include "widgets/GameServices.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+
+namespace vlnobrod {
+
+LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
+    : Panel(QStringLiteral("Načíst hru"), parent), game_(game) {
+    resize(430, 330);
+    auto* lbl3 = new QLabel(QStringLiteral("Vyberte kterou hru načíst:"), this);
+    lbl3->setGeometry(12, 28, 260, 18);
+    FileLoad = new QListWidget(this);
+    FileLoad->setGeometry(12, 50, 200, 266);
+    FileLoad->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
+    connect(FileLoad, &QListWidget::currentRowChanged, this, [this] { FileLoad_Click(); });
+
+    auto detail = [this](const QString& text, int top) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(224, top, 196, 20);
+        l->setStyleSheet(QStringLiteral("background: #fbf5e4; border: 1px solid #a08050; "
+                                        "padding-left: 3px;"));
+        return l;
+    };
+    lbl1 = detail(QStringLiteral("Jméno majitele"), 50);
+    lbl2 = detail(QStringLiteral("Název společnosti"), 76);
+    lbl35 = detail(QStringLiteral("Datum a čas"), 102);
+    lblProblem = new QLabel(this);
+    lblProblem->setWordWrap(true);
+    lblProblem->setStyleSheet(QStringLiteral("color: #b01010;"));
+    lblProblem->setGeometry(224, 128, 196, 54);
+    lblProblem->hide();
+}
+
+QString LoadPanel::Folder() const {
+    return QString::fromStdString(SaveFolder(game_.state.AppFolder));
+}
+
+void LoadPanel::Refresh() {
+    const QSignalBlocker quiet(FileLoad);
+    FileLoad->clear();
+    FileLoad->addItems(files::List(Folder(), QStringLiteral("*.mlo")));
+    FileLoad->setCurrentRow(-1);
+}
+
+int LoadPanel::SelectedIndex() const {
+    return FileLoad->currentRow();
+}
+
+QString LoadPanel::SelectedFile() const {
+    const int i = SelectedIndex();
+    if (i < 0 || i >= FileLoad->count())
+        return {};
+    return Folder() + QLatin1Char('/') + FileLoad->item(i)->text();
+}
+
+void LoadPanel::Select(int index) {
+    FileLoad->setCurrentRow(index);
+}
+
+void LoadPanel::FileLoad_Click() {
+    const QString file = SelectedFile();
+    if (file.isEmpty())
+        return;
+    const QDateTime when = files::ModificationTime(file);
+    const QLocale here = QLocale::system();
+    lbl35->setText(here.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                   here.toString(when.time(), QLocale::LongFormat));
+    const SaveDetails d = ReadSaveDetails(game_.profiles, file.toStdString());
+    lbl1->setText(QString::fromStdString(d.owner));
+    lbl2->setText(QString::fromStdString(d.company));
+}
+
+int LoadPanel::NewestIndex() const {
+    std::vector<std::int64_t> modified;
+    for (int i = 0; i < FileLoad->count(); ++i) {
+        const QDateTime t =
+            files::ModificationTime(Folder() + QLatin1Char('/') + FileLoad->item(i)->text());
+        modified.push_back(t.isValid() ? t.toSecsSinceEpoch() : 0);
+    }
+    return NewestSave(modified);
+}
+
+void LoadPanel::ShowProblem(const QString& text) {
+    lblProblem->setText(text);
+    lblProblem->setVisible(!text.isEmpty());
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "widgets/ClickLabel.h"
+
+#include <QFrame>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QScrollBar;
+
+namespace vlnobrod {
+
+class Profiles;
+
+// The album of the new-game panel: one row per scenario map (thumbnail, title, city count,
+// description) on a strip that slides inside a viewport under a scroll bar. The rows are
+// made the first time they are needed and kept for the life of the album.
+class MapAlbum : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int ThumbWidth = 128;
+    static constexpr int ThumbHeight = 80;
+
+    explicit MapAlbum(QWidget* parent);
+
+    // Fills the rows from the "*.mlo" files of `dataFolder`, in name order.
+    void Build(Profiles& profiles, const QString& dataFolder);
+
+    // How many maps the album shows now.
+    int Count() const { return count_; }
+
+    // A thumbnail was clicked: its index (the Tag of imgMap holds the map's base name).
+    std::function<void(int)> imgMap_Click;
+
+    QFrame* pic1 = nullptr; // the strip
+    QScrollBar* vsAlba = nullptr;
+    std::vector<ClickLabel*> imgMap;
+    std::vector<QLabel*> lblMapNázev;
+    std::vector<QLabel*> lblMapMesta;
+    std::vector<QLabel*> lblMapPopis;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void AddRow();
+    void UpdateScrollRange();
+
+    int count_ = 0;
+};
+
+} // namespace vlnobrod

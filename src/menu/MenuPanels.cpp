@@ -1,0 +1,134 @@
+// The menu's way into a game: the new-game panel with its album and start form, and the
+// saved-games panel.
+#include "frmMenu.h"
+
+#include "menu/LoadPanel.h"
+#include "menu/MapAlbum.h"
+#include "menu/MenuRules.h"
+#include "menu/StartForm.h"
+#include "platform/Files.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+
+namespace vlnobrod {
+
+namespace {
+
+const QString copyProblem = QStringLiteral(
+    "Hru se nepodařilo připravit: soubor Data/aktual.map nelze zapsat. Zkontrolujte, zda je "
+    "ve složce Data místo a zda do ní lze zapisovat.");
+
+} // namespace
+
+void frmMenu::BuildNewGamePanel() {
+    Panel* p = MakePanel(0, QStringLiteral("Nová hra"), 290, 30, 490, 540);
+    auto* prompt = new QLabel(QStringLiteral("Vyberte mapu, kterou chcete hrát:"), p);
+    prompt->setGeometry(12, 28, 300, 18);
+    album = new MapAlbum(p);
+    album->setGeometry(12, 50, 466, 478);
+    album->imgMap_Click = [this](int i) { imgMap_Click(i); };
+
+    picName = new StartForm(game_, p);
+    picName->move(55, 150);
+    picName->hide();
+    picName->onEnter = [this] { StartNewGame(); };
+    MakeButton(0, QStringLiteral("Začít hru"), picName, 14, 214);
+    MakeButton(2, QStringLiteral("Storno"), picName, 300, 214);
+}
+
+void frmMenu::BuildLoadPanel() {
+    loadPanel = new LoadPanel(game_, this);
+    picZáložka[1] = loadPanel;
+    MakePanel(1, loadPanel->Title(), 330, 110, loadPanel->width(), loadPanel->height());
+    MakeButton(1, QStringLiteral("Načíst hru"), loadPanel, 224, 196);
+    MakeButton(8, QStringLiteral("Načíst poslední"), loadPanel, 224, 226);
+    MakeButton(7, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224, 290);
+    ConfirmDelete = [this](const QString& file) {
+        const QString name = file.section(QLatin1Char('/'), -1);
+        return QMessageBox::question(
+                   this, QStringLiteral("Smazat uloženou hru"),
+                   QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+}
+
+void frmMenu::imgMap_Click(int Index) {
+    game_.PlaySoundName(QStringLiteral("Cvak"));
+    picName->Tag = album->imgMap[static_cast<std::size_t>(Index)]->Tag;
+    picName->ShowProblem(QString());
+    picName->show();
+    picName->raise();
+}
+
+bool frmMenu::EnterGame(const QString& source) {
+    const std::string stateFile = StateFile(game_.state.AppFolder);
+    if (!files::CopyFile(source, QString::fromStdString(stateFile)))
+        return false;
+    // The copy may keep the old file's size and time: read it afresh.
+    game_.profiles.Forget(stateFile);
+    return true;
+}
+
+void frmMenu::StartNewGame() {
+    game_.PlaySoundName(QStringLiteral("Cvak"));
+    picZáložka[0]->hide();
+    QApplication::processEvents();
+
+    const std::string stateFile = StateFile(game_.state.AppFolder);
+    const QString map = game_.DataPath(picName->Tag + QStringLiteral(".mlo"));
+    if (!EnterGame(map) ||
+        !WriteNewGameNames(game_.profiles, stateFile, picName->txtCompany->text().toStdString(),
+                           picName->txtName->text().toStdString())) {
+        // The menu stays, with the form as the player left it.
+        picName->ShowProblem(copyProblem);
+        ShowPanel(0);
+        picName->show();
+        return;
+    }
+    game_.state.HandOff = stateFile;
+    game_.state.PendingAction = 3;
+    if (OpenPortScreen)
+        OpenPortScreen();
+}
+
+void frmMenu::LoadSelectedGame() {
+    const QString file = loadPanel->SelectedFile();
+    if (file.isEmpty())
+        return;
+    picZáložka[1]->hide();
+    QApplication::processEvents();
+    if (!EnterGame(file)) {
+        loadPanel->ShowProblem(copyProblem);
+        ShowPanel(1);
+        return;
+    }
+    loadPanel->ShowProblem(QString());
+    game_.state.HandOff = StateFile(game_.state.AppFolder);
+    if (OpenPortScreen)
+        OpenPortScreen();
+}
+
+void frmMenu::DeleteSelectedGame() {
+    const QString file = loadPanel->SelectedFile();
+    if (file.isEmpty())
+        return;
+    files::DeleteFileToBin(file, ConfirmDelete);
+    loadPanel->Refresh();
+}
+
+void frmMenu::LoadNewestGame() {
+    if (loadPanel->FileLoad->count() == 0)
+        return;
+    loadPanel->Refresh();
+    const int newest = loadPanel->NewestIndex();
+    if (newest < 0)
+        return;
+    loadPanel->Select(newest);
+    LoadSelectedGame();
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,118 @@
+// The settings, about and duel panels of the menu.
+#include "frmMenu.h"
+
+#include "menu/MenuRules.h"
+#include "widgets/Art.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVersionNumber>
+
+namespace vlnobrod {
+
+namespace {
+
+QLabel* picture(const QString& name, QWidget* parent, const QRect& where) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(where);
+    l->setScaledContents(true);
+    const QPixmap p = art::Picture(name);
+    if (!p.isNull())
+        l->setPixmap(p);
+    return l;
+}
+
+} // namespace
+
+void frmMenu::BuildSettingsPanel() {
+    Panel* p = MakePanel(2, QStringLiteral("Nastavení"), 360, 200, 280, 130);
+    chk0 = new QCheckBox(QStringLiteral("Hrát zvuky"), p);
+    chk0->setGeometry(24, 42, 200, 24);
+    MakeButton(3, QStringLiteral("OK"), p, 40, 90);
+    MakeButton(5, QStringLiteral("Storno"), p, 170, 90);
+}
+
+void frmMenu::OpenSettings() {
+    chk0->setChecked(game_.settings.SoundsOn());
+}
+
+void frmMenu::BuildAboutPanel() {
+    Panel* p = MakePanel(4, QStringLiteral("O hře"), 320, 70, 440, 420);
+    picture(QStringLiteral("about"), p, QRect(12, 30, 416, 170));
+    auto* lbl14 = new QLabel(QStringLiteral("Vlnobrod"), p);
+    QFont big(QStringLiteral("Arial Black"));
+    big.setStyleHint(QFont::SansSerif);
+    big.setWeight(QFont::Black);
+    big.setPointSizeF(22);
+    lbl14->setFont(big);
+    lbl14->setGeometry(12, 206, 300, 40);
+    lbl15 = new QLabel(QStringLiteral("ver 1.2"), p);
+    lbl15->setGeometry(16, 248, 200, 18);
+
+    const QStringList credits = {
+        QStringLiteral("Obchodní strategie z dob plachetnic."),
+        QStringLiteral("Nakupujte levně, prodávejte draze, braňte se pirátům"),
+        QStringLiteral("a zapište se mezi nejlepší hráče každé mapy."),
+        QStringLiteral("Program, mapy, obrázky a zvuky: tým Vlnobrodu."),
+    };
+    int top = 276;
+    for (const QString& line : credits) {
+        auto* l = new QLabel(line, p);
+        l->setGeometry(16, top, 410, 18);
+        top += 20;
+    }
+    MakeButton(6, QStringLiteral("OK"), p, 380, 384);
+}
+
+void frmMenu::OpenAbout() {
+    const QVersionNumber v = QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    lbl15->setText(QString::fromStdString(VersionText(v.majorVersion(), v.minorVersion())));
+}
+
+void frmMenu::BuildDuelPanel() {
+    Panel* p = MakePanel(5, QStringLiteral("Externí hry"), 340, 120, 380, 300);
+    auto* lbl6 = new QLabel(QStringLiteral("Souboj s piráty"), p);
+    QFont f(QStringLiteral("Arial Black"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(QFont::Black);
+    f.setPointSizeF(13);
+    lbl6->setFont(f);
+    lbl6->setGeometry(12, 28, 300, 26);
+    picture(QStringLiteral("duel"), p, QRect(12, 60, 356, 150));
+    opt0 = new QRadioButton(QStringLiteral("Proti PC"), p);
+    opt0->setGeometry(20, 220, 150, 22);
+    opt0->setChecked(true);
+    opt1 = new QRadioButton(QStringLiteral("Dva hráči"), p);
+    opt1->setGeometry(20, 244, 150, 22);
+    MakeButton(4, QStringLiteral("Spustit"), p, 280, 262);
+}
+
+void frmMenu::SettingsButton_Click(int Index) {
+    switch (Index) {
+    case 3:
+        if (chk0->isChecked())
+            game_.settings.SaveSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"),
+                                       QStringLiteral("1"));
+        else
+            game_.settings.DeleteSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"));
+        picZáložka[2]->hide();
+        break;
+    case 5:
+        picZáložka[2]->hide();
+        break;
+    case 6:
+        picZáložka[4]->hide();
+        break;
+    case 4:
+        // The duel is played in the battle window; until there is one, nothing starts.
+        if (StartDuel)
+            StartDuel(opt1->isChecked());
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vlnobrod
