@@ -1,7 +1,7 @@
 #include "trade/SaveGame.h"
 #include "menu/MenuRules.h"
-#include "port/GameView.h"
 #include "state/GameFile.h"
+#include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -40,30 +40,6 @@ GameState played(const TempDir& dir, Profiles& p) {
     st.StateSaved = false;
     return st;
 }
-
-class ScriptedView : public GameView {
-public:
-    explicit ScriptedView(std::uint8_t answer) : answer_(answer) {}
-    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
-                             std::string& title) override {
-        asked = text;
-        askedButtons = buttons;
-        askedTitle = title;
-        ++questions;
-        return answer_;
-    }
-    void PlaySoundName(const std::string&) override {}
-    void MoneyChanged(bool) override {}
-    void DaysAdvanced() override {}
-    void OpenResults() override {}
-
-    std::string asked, askedTitle;
-    std::uint8_t askedButtons = 0;
-    int questions = 0;
-
-private:
-    std::uint8_t answer_;
-};
 
 } // namespace
 
@@ -184,20 +160,22 @@ TEST(SaveGame, AReadOnlySaveFolderReportsTheFailure) {
 TEST(LeavingTheGame, AsksOnlyWhileTheGameIsUnsaved) {
     GameState st;
     st.StateSaved = true;
-    ScriptedView yes(6);
-    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::Leave);
+    vlnobrod::testing::FakeGameView view;
+    view.answers = {6};
+    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
     st.StateSaved = false;
     st.HandOff = "Zpět";
-    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::Leave);
-    EXPECT_EQ(yes.questions, 0);
+    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
+    EXPECT_TRUE(view.messages.empty());
 
     st.HandOff = "/hra/Data/aktual.map";
-    EXPECT_EQ(AskToLeave(st, yes), LeaveChoice::SaveAndLeave);
-    EXPECT_EQ(yes.asked, "Chcete hru uložit pod název: Poslední hra ?");
-    EXPECT_EQ(yes.askedButtons, 3);
-    EXPECT_EQ(yes.askedTitle, "Opuštění hry");
-    ScriptedView no(7);
-    EXPECT_EQ(AskToLeave(st, no), LeaveChoice::Leave);
-    ScriptedView cancel(2);
-    EXPECT_EQ(AskToLeave(st, cancel), LeaveChoice::Stay);
+    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::SaveAndLeave);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Chcete hru uložit pod název: Poslední hra ?");
+    EXPECT_EQ(view.messages[0].buttons, 3);
+    EXPECT_EQ(view.messages[0].title, "Opuštění hry");
+    view.answers = {7};
+    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
+    view.answers = {2};
+    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Stay);
 }

@@ -1,0 +1,52 @@
+#include "frmHelp.h"
+
+#include "widgets/Art.h"
+
+#include <QLabel>
+#include <QTextBrowser>
+#include <algorithm>
+
+namespace vlnobrod {
+
+frmHelp::frmHelp(GameServices& game, QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Průvodce"));
+    resize(560, 600);
+    game.state.FocusKey = "F00";
+
+    Picture1 = new QWidget(this);
+    Picture1->setStyleSheet(QStringLiteral("background-color: #6b4a24;"));
+    lbl0 = new QLabel(QStringLiteral("Stručná příručka"), Picture1);
+    lbl0->setStyleSheet(QStringLiteral("color: #fff6dc; font-weight: bold;"));
+    lbl0->move(6, 1);
+    lbl0->adjustSize();
+    // The way back to the contents is the handbook's own links; the label stays as it was.
+    auto* back = new ClickLabel(QStringLiteral("<< zpět na obsah"), Picture1);
+    back->setStyleSheet(QStringLiteral("color: #f6e7b8;"));
+    back->setCursor(art::HandCursor());
+    back->adjustSize();
+    lblAkceB[0] = back;
+
+    rtf = new QTextBrowser(this);
+    rtf->setReadOnly(true);
+    rtf->setOpenLinks(true);
+    rtf->setStyleSheet(QStringLiteral("QTextBrowser { background: #fbf5e4; color: #2b1d0e; "
+                                      "border: 1px solid #5a3b1a; }"));
+    rtf->setHtml(Handbook());
+    Form_Resize();
+}
+
+void frmHelp::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmHelp::Form_Resize() {
+    Picture1->setGeometry(0, 0, width(), StripHeight);
+    lblAkceB[0]->move(width() - lblAkceB[0]->width() - 8, 2);
+    // Below the strip, two pixels inside the window; a window smaller than that gets an
+    // empty box rather than a negative one.
+    rtf->setGeometry(0, StripHeight, std::max(0, width() - Margin),
+                     std::max(0, height() - StripHeight - Margin));
+}
+
+} // namespace vlnobrod

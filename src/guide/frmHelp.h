@@ -1,0 +1,38 @@
+#pragma once
+
+#include "widgets/ClickLabel.h"
+#include "widgets/GameServices.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QTextBrowser;
+
+namespace vlnobrod {
+
+// The guide: a short handbook of the game under a heading strip.
+class frmHelp : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int StripHeight = 20;
+    static constexpr int Margin = 2;
+
+    explicit frmHelp(GameServices& game, QWidget* parent = nullptr);
+
+    // The handbook, as rich text.
+    static QString Handbook();
+
+    QWidget* Picture1 = nullptr;
+    QLabel* lbl0 = nullptr;
+    QTextBrowser* rtf = nullptr;
+    std::array<ClickLabel*, 1> lblAkceB{};
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void Form_Resize();
+};
+
+} // namespace vlnobrod

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "widgets/GameServices.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QLabel;
+
+namespace vlnobrod {
+
+class GameView;
+
+// The statistics and best-players window: the company's figures and the table of the map.
+// It does all its work while it is made; the caller shows it modally. With HandOff "Zápis"
+// the finished game is first entered into the table.
+class frmTop : public QDialog {
+    Q_OBJECT
+public:
+    frmTop(GameServices& game, GameView& view, QWidget* parent = nullptr);
+
+    // 0..4 entered at that place, 7 duplicate, 8 view only, 9 not placed.
+    std::uint8_t Result() const { return result_; }
+
+    QLabel* lbl0 = nullptr;  // "pro mapu " + title
+    QLabel* lbl8 = nullptr;  // fleet
+    QLabel* lbl9 = nullptr;  // account
+    QLabel* lbl10 = nullptr; // cash
+    QLabel* lbl12 = nullptr; // days
+    QLabel* lblHodnota = nullptr;
+    QString lblHodnotaTag;
+    std::array<QLabel*, 5> lblName{};
+    std::array<QLabel*, 5> lblCompany{};
+    std::array<QLabel*, 5> lblDnů{};
+    std::array<QLabel*, 5> lblValue{};
+
+private:
+    void BuildLayout();
+    void Form_Load(GameView& view);
+
+    GameServices& game_;
+    std::uint8_t result_ = 8;
+};
+
+} // namespace vlnobrod

@@ -1,0 +1,130 @@
+#include "results/frmTop.h"
+#include "support/FakeGameView.h"
+#include "support/ScreenFixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+using namespace vlnobrod;
+
+namespace {
+
+const QString table =
+    QStringLiteral("[Mapa]\nMapa=Mapa1\nNazev=Zlatá zátoka\n"
+                   "[Top0]\nName=Anna\nCompany=Alfa\nDays=10\nValue=500000\n"
+                   "[Top1]\nName=Bedřich\nCompany=Beta\nDays=20\nValue=400000\n"
+                   "[Top2]\nName=Cyril\nCompany=Gama\nDays=30\nValue=300000\n"
+                   "[Top3]\nName=------\nCompany=------\nDays=9999999\nValue=0\n"
+                   "[Top4]\nName=------\nCompany=------\nDays=9999999\nValue=0\n");
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A finished game on "Mapa1": 2 galleons, 10 units of goods 0 at 25 in the current city.
+struct Finished {
+    testing::ScreenFixture fx;
+    testing::FakeGameView view;
+    QString mapFile;
+    explicit Finished(std::int16_t days, const char* handOff = "Zápis") {
+        mapFile = fx.writeData(QStringLiteral("Mapa1.mlo"), table);
+        GameState& st = fx.game().state;
+        st.Mapa = "Mapa1";
+        st.Name = "Ludvík Prachatý";
+        st.Company = "Trotl Transport";
+        st.Den = days;
+        st.Hotovost = 1000000;
+        st.Konto = 250000.4;
+        st.Fleet.Pocet = 2;
+        st.Fleet.Typ = 2;
+        st.PocetMest = 1;
+        st.Cities[0].Trh[0].Cena = 25;
+        st.Fleet.Naklad[0] = 10;
+        st.HandOff = handOff;
+    }
+};
+
+} // namespace
+
+class frmTopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheCompanysFigures() {
+        Finished f(20, "");
+        frmTop w(f.fx.game(), f.view);
+        QCOMPARE(w.lbl10->text(), QStringLiteral("V hotovosti: 1 000 000 zlatých"));
+        QCOMPARE(w.lbl9->text(), QStringLiteral("Na kontě: 250 000 zlatých"));
+        QCOMPARE(w.lbl12->text(), QStringLiteral("20"));
+        QCOMPARE(w.lblHodnota->text(), QStringLiteral("1 750 250 zlatých"));
+        QCOMPARE(w.lblHodnotaTag, QStringLiteral("1750250.4"));
+        QVERIFY(w.lbl8->text().contains(QStringLiteral("Galeona")));
+    }
+
+    void viewOnlyShowsTheTableAndWritesNothing() {
+        Finished f(5, "");
+        const QByteArray before = contents(f.mapFile);
+        frmTop w(f.fx.game(), f.view);
+        QCOMPARE(w.Result(), std::uint8_t{8});
+        QCOMPARE(contents(f.mapFile), before);
+        QCOMPARE(w.lbl0->text(), QStringLiteral("pro mapu Zlatá zátoka"));
+        QCOMPARE(w.lblName[1]->text(), QStringLiteral("Bedřich"));
+        QCOMPARE(w.lblDnů[1]->text(), QStringLiteral("20 dnů"));
+        QCOMPARE(w.lblValue[0]->text(), QStringLiteral("500 000 zlatých"));
+        QCOMPARE(w.lblName[3]->text(), QStringLiteral("------"));
+        QCOMPARE(w.lblDnů[3]->text(), QString());
+        QVERIFY(f.view.messages.empty());
+        QCOMPARE(QString::fromStdString(f.fx.game().state.HandOff), f.mapFile);
+    }
+
+    void anEqualTimeIsEnteredAboveInRed() {
+        Finished f(20);
+        frmTop w(f.fx.game(), f.view);
+        QCOMPARE(w.Result(), std::uint8_t{1});
+        QVERIFY(f.view.messages.empty());
+        QCOMPARE(w.lblName[1]->text(), QStringLiteral("Ludvík Prachatý"));
+        QCOMPARE(w.lblCompany[1]->text(), QStringLiteral("Trotl Transport"));
+        QCOMPARE(w.lblDnů[1]->text(), QStringLiteral("20 dnů"));
+        QCOMPARE(w.lblValue[1]->text(), QStringLiteral("1 750 250 zlatých"));
+        QVERIFY(w.lblName[1]->styleSheet().contains(QStringLiteral("#ff0000")));
+        QVERIFY(!w.lblName[2]->styleSheet().contains(QStringLiteral("#ff0000")));
+        QCOMPARE(w.lblName[2]->text(), QStringLiteral("Bedřich"));
+        QCOMPARE(w.lblName[3]->text(), QStringLiteral("Cyril"));
+        QCOMPARE(w.lblDnů[3]->text(), QStringLiteral("30 dnů"));
+
+        // The table in the map file says the same, and a second opening is a duplicate.
+        f.fx.game().state.HandOff = "Zápis";
+        const QByteArray after = contents(f.mapFile);
+        frmTop again(f.fx.game(), f.view);
+        QCOMPARE(again.Result(), std::uint8_t{7});
+        QCOMPARE(contents(f.mapFile), after);
+        QVERIFY(f.view.messages.empty());
+        QVERIFY(!again.lblName[1]->styleSheet().contains(QStringLiteral("#ff0000")));
+        QCOMPARE(again.lblName[1]->text(), QStringLiteral("Ludvík Prachatý"));
+    }
+
+    void tooSlowIsToldAndLeavesTheTable() {
+        // Fill the empty places first, then come in last.
+        Finished f(40);
+        f.fx.writeData(
+            QStringLiteral("Mapa1.mlo"),
+            QString(table).replace(QStringLiteral("Days=9999999"), QStringLiteral("Days=35")));
+        f.fx.game().profiles.Forget(f.mapFile.toStdString());
+        const QByteArray before = contents(f.mapFile);
+        frmTop w(f.fx.game(), f.view);
+        QCOMPARE(w.Result(), std::uint8_t{9});
+        QCOMPARE(contents(f.mapFile), before);
+        QCOMPARE(f.view.messages.size(), std::size_t{1});
+        QCOMPARE(f.view.messages[0].title, std::string("Dokončení mapy"));
+        QCOMPARE(f.view.messages[0].buttons, std::uint8_t{0});
+        QCOMPARE(f.view.messages[0].text,
+                 std::string("Úkol jste splnil za 40 dnů a dosáhl hodnoty společnosti 1 750 250 "
+                             "zlatých. Přesto jste se neumístil v tabulce výsledků.\n"));
+        for (QLabel* l : w.lblName)
+            QVERIFY(!l->styleSheet().contains(QStringLiteral("#ff0000")));
+    }
+};
+
+QTEST_MAIN(frmTopTest)
+#include "frmTopTest.moc"
