@@ -1,0 +1,139 @@
+// The message box of the port window: a panel over the chart that asks and waits for one
+// of up to three answers, while the window's timers and clicks go on running.
+
+#include "PortArt.h"
+#include "PortStyle.h"
+#include "frmMain.h"
+
+#include "state/Numbers.h"
+#include "widgets/Art.h"
+
+#include <QEventLoop>
+
+namespace vlnobrod {
+
+using namespace portstyle;
+
+namespace {
+
+constexpr int BoxWidth = 460;
+constexpr int BoxHeight = 220;
+
+// Answer codes, the same as the system's message dialog gives.
+constexpr int AnswerOk = 1;
+constexpr int AnswerCancel = 2;
+constexpr int AnswerYes = 6;
+constexpr int AnswerNo = 7;
+
+struct Button {
+    const char* caption;
+    int answer;
+};
+
+// The answer labels each buttons code shows, from the left.
+std::vector<Button> buttonsFor(std::uint8_t code) {
+    switch (code) {
+    case 1:
+        return {{"OK", AnswerOk}, {"Zrušit", AnswerCancel}};
+    case 3:
+        return {{"Ne", AnswerNo}, {"Ano", AnswerYes}, {"Zrušit", AnswerCancel}};
+    case 4:
+        return {{"Ne", AnswerNo}, {"Ano", AnswerYes}};
+    default:
+        // Code 0, and any code the box does not know: a box without an answer label
+        // could never be closed.
+        return {{"OK", AnswerOk}};
+    }
+}
+
+} // namespace
+
+void frmMain::BuildMessageBox() {
+    picMsgBox = new QFrame(this);
+    picMsgBox->setObjectName(QStringLiteral("msgbox"));
+    picMsgBox->setStyleSheet(QStringLiteral("QFrame#msgbox { background-color: #efe2c0; "
+                                            "border: 3px solid #5a3b1a; border-radius: 8px; }"));
+    picMsgBox->setGeometry((MapWidth - BoxWidth) / 2, (MapHeight - BoxHeight) / 2, BoxWidth,
+                           BoxHeight);
+    picMsgBox->hide();
+
+    img[0] = new QLabel(picMsgBox);
+    img[0]->setGeometry(18, 18, 64, 64);
+    img[0]->setPixmap(MessageBoxPicture());
+    img[0]->setStyleSheet(QStringLiteral("background: transparent;"));
+
+    lblTitulek = MakeLabel(picMsgBox, QString(), 96, 16, BoxWidth - 112, 28);
+    lblTitulek->setFont(SerifFont(14));
+    SetBaseStyle(lblTitulek, QStringLiteral("background: transparent; color: #5a3b1a; "
+                                            "border-bottom: 1px solid #5a3b1a;"));
+    lblText = MakeLabel(picMsgBox, QString(), 96, 52, BoxWidth - 112, 110, 11);
+    lblText->setWordWrap(true);
+    lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetBaseStyle(lblText, QStringLiteral("background: transparent; color: #2b1d0e;"));
+
+    for (int i = 0; i < 3; ++i) {
+        ClickLabel* b = MakeClickLabel(picMsgBox, QString(), 96 + i * 120, BoxHeight - 46, 104,
+                                       30, 11, true);
+        b->setAlignment(Qt::AlignCenter);
+        SetBaseStyle(b, QStringLiteral("background-color: #6b4a24; border: 2px solid #3a2410; "
+                                       "border-radius: 6px;"));
+        SetForeColor(b, QColor(0xff, 0xf6, 0xdc));
+        b->setCursor(art::HandCursor());
+        b->hide();
+        connect(b, &ClickLabel::clicked, this, [this, i] { cmd_Click(i); });
+        cmd[static_cast<std::size_t>(i)] = b;
+    }
+}
+
+std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
+                                  std::string& title) {
+    // The goal display comes without the bell.
+    if (title != "Úkolem této mapy je ...")
+        PlaySoundName("Ding");
+    picMsgBoxTag.clear();
+    if (title.empty())
+        title = "Zpráva";
+    lblTitulek->setText(QString::fromStdString(title));
+    lblText->setText(QString::fromStdString(text));
+
+    for (ClickLabel* b : cmd)
+        b->hide();
+    const std::vector<Button> shown = buttonsFor(buttons);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        cmd[i]->setText(QString::fromUtf8(shown[i].caption));
+        cmd[i]->Tag = QString::number(shown[i].answer);
+        cmd[i]->show();
+    }
+
+    // A question asked while the window is still out of sight (a goal met as the game
+    // loads) brings the window up, or nobody could ever answer it.
+    if (!isVisible())
+        show();
+    picMsgBox->show();
+    picMsgBox->raise();
+
+    // A second message during the wait takes over the same box; an answer then ends both
+    // waits with the same code.
+    QEventLoop wait;
+    waits_.push_back(&wait);
+    if (picMsgBoxTag.isEmpty())
+        wait.exec();
+    waits_.pop_back();
+
+    // Only the answer labels end the wait; an empty answer means the program is closing.
+    const QString answer = picMsgBoxTag;
+    picMsgBox->hide();
+    if (answer.isEmpty())
+        return AnswerCancel;
+    return ToU8(ParseDot(answer.toStdString()));
+}
+
+void frmMain::cmd_Click(int Index) {
+    if (Index < 0 || Index >= static_cast<int>(cmd.size()))
+        return;
+    picMsgBoxTag = cmd[static_cast<std::size_t>(Index)]->Tag;
+    for (QEventLoop* wait : waits_)
+        wait->quit();
+}
+
+} // namespace vlnobrod

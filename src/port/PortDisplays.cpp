@@ -1,0 +1,134 @@
+// The figures of the port window: the two price lists, the cargo, fleet and bank figures,
+// the money and day counters. Every number comes from the port rules; this only puts it
+// on the screen.
+
+#include "PortStyle.h"
+#include "frmMain.h"
+
+#include "port/FleetSummary.h"
+#include "port/MarketBoard.h"
+#include "state/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vlnobrod {
+
+using namespace portstyle;
+
+namespace {
+
+QColor rgb(std::uint32_t c) {
+    return QColor((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff);
+}
+
+void setWidth(QWidget* w, double width) {
+    w->resize(std::max(0, static_cast<int>(std::lround(width))), w->height());
+}
+
+} // namespace
+
+void frmMain::ShowMarket(std::uint8_t city, bool infoPanel) {
+    if (city >= MaxCities)
+        return;
+    const std::size_t b = infoPanel ? 0 : 28;
+    for (std::size_t i = 0; i < 14; ++i) {
+        lblSurovina[b + i]->hide();
+        lblSurovina[b + i + 14]->hide();
+        shpSurovina[b / 2 + i]->hide();
+        if (infoPanel)
+            lblKurs[i]->hide();
+    }
+    for (const MarketRow& row : MarketRows(game_.state, city)) {
+        if (row.goods < 0 || row.goods >= 14)
+            continue;
+        const std::size_t i = static_cast<std::size_t>(row.goods);
+        ClickLabel* name = lblSurovina[b + i];
+        ClickLabel* price = lblSurovina[b + i + 14];
+        price->setText(QString::number(row.price));
+        name->setText(QString::fromStdString(row.name));
+        name->Tag = QString::number(row.goods);
+        name->show();
+        price->show();
+        QFrame* bar = shpSurovina[b / 2 + i];
+        setWidth(bar, row.barWidth);
+        bar->show();
+        if (infoPanel) {
+            lblKurs[i]->setText(QString::fromStdString(row.trend));
+            lblKurs[i]->show();
+            SetBackColor(bar, rgb(row.barColour));
+        }
+    }
+    if (infoPanel)
+        picGraf->show();
+}
+
+void frmMain::ShowFleet() {
+    const GameState& st = game_.state;
+    const FleetRecord& fleet = st.Fleet;
+    for (std::size_t k = 0; k < CargoSlots; ++k) {
+        lblNáklad[k]->hide();
+        lblNákladB[k]->hide();
+    }
+    std::size_t k = 0;
+    for (const CargoRow& row : CargoRows(st)) {
+        if (k >= CargoSlots)
+            break;
+        lblNáklad[k]->setText(QString::fromStdString(row.name));
+        lblNáklad[k]->Tag = QString::number(row.goods);
+        lblNákladB[k]->setText(QString::fromStdString(row.unitsText));
+        lblNáklad[k]->show();
+        lblNákladB[k]->show();
+        ++k;
+    }
+
+    lbl[18]->Tag = QString::number(CargoTotal(fleet));
+    if (fleet.Pocet != 0) {
+        // The filling never runs out of its frame, even in an overloaded hold.
+        const double fraction = std::clamp(LoadFraction(fleet), 0.0, 1.0);
+        setWidth(shpNaložení[1], shpNaložení[0]->width() * fraction);
+        lbl[18]->setText(QString::fromStdString(LoadText(fleet)));
+    }
+
+    for (std::size_t i = 1; i <= 3; ++i)
+        imgLoď[i]->hide();
+    if (fleet.Typ <= 2)
+        imgLoď[fleet.Typ + 1u]->show();
+    if (const auto offer = UpgradeFor(fleet.Typ)) {
+        if (offer->toType <= 2)
+            imgUpgrade->setPixmap(imgLoď[offer->toType + 1u]->pixmap().scaled(
+                imgUpgrade->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        lbl[29]->setText(QString::fromStdString(offer->text));
+        imgUpgrade->show();
+        lbl[29]->show();
+        lblAkce[8]->show();
+    } else if (fleet.Typ == 2) {
+        imgUpgrade->hide();
+        lbl[29]->hide();
+        lblAkce[8]->hide();
+    }
+
+    lbl[22]->setText(QString::fromStdString(FleetText(fleet.Pocet, fleet.Typ)));
+    lbl[24]->setText(QString::number(fleet.Nosnost) + QStringLiteral(" jednotek"));
+    lbl[26]->setText(QString::number(fleet.Rychlost));
+    lbl[20]->setText(QString::number(fleet.Poskozeni) + QStringLiteral(" %"));
+    setWidth(shpNaložení[2], fleet.Poskozeni);
+    lbl[34]->setText(QString::fromStdString(FormatMoney(st.Hotovost)));
+    lbl[32]->setText(QString::fromStdString(FormatMoney(st.Konto)));
+}
+
+void frmMain::MoneyChanged(bool toAccount) {
+    if (toAccount)
+        lblKonto->setText(QString::fromStdString(FormatMoney(game_.state.Konto)));
+    else
+        lblHotovost->setText(QString::fromStdString(FormatMoney(game_.state.Hotovost)));
+}
+
+void frmMain::DaysAdvanced() {
+    lblDny->setText(QString::number(game_.state.Den));
+    // An open research chart follows the day's prices.
+    if (!picInf->isHidden() && !picGraf->isHidden())
+        ShowMarket(ToU8(ParseDot(lbl[0]->Tag.toStdString())), true);
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,188 @@
+// The main screen of the port window: the sea chart with its cities, the tab strip, the
+// counters, the actions around the chart and the news ticker.
+
+#include "PortStyle.h"
+#include "frmMain.h"
+
+#include "widgets/Art.h"
+
+#include <QTimer>
+
+namespace vlnobrod {
+
+using namespace portstyle;
+
+namespace {
+
+// Where the main screen's own actions stand, in the column right of the chart.
+struct ActionPlace {
+    int index;
+    const char* caption;
+    int x, y, w, h;
+};
+constexpr ActionPlace mainActions[] = {
+    {16, "Úkol", 866, 222, 150, 26},
+    {14, "Uložit", 866, 256, 150, 26},
+    {17, "Statistika & Nejlepší hráči", 866, 290, 150, 44},
+    {13, "< Zpět do menu", 866, 650, 150, 26},
+};
+
+constexpr const char* tabCaptions[] = {"Mapa", "Obchod", "Dok", "Banka"};
+
+const QString parchmentCard =
+    QStringLiteral("QFrame#card { background-color: #efe2c0; border: 2px solid #5a3b1a; "
+                   "border-radius: 6px; }");
+
+} // namespace
+
+void frmMain::BuildMainScreen() {
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(1024, 700);
+    setMouseTracking(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x2a, 0x1d, 0x12));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // The chart shows at its own size from the top left corner; what does not fit is cut.
+    Hra = new QLabel(this);
+    Hra->setGeometry(0, 0, MapWidth, MapHeight);
+    Hra->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Hra->setStyleSheet(QStringLiteral("background-color: #2f6a8a;"));
+    TrackHover(Hra);
+
+    for (int i = 0; i < MaxCities; ++i) {
+        // Names read on any chart: bold ink on a light halo.
+        ClickLabel* l = MakeClickLabel(Hra, QString(), 0, 0, 10, 10, 10, true);
+        SetBaseStyle(l, QStringLiteral("background-color: rgba(255, 248, 225, 215); "
+                                       "border: 1px solid rgba(90, 59, 26, 170); "
+                                       "border-radius: 4px; padding: 0px 3px;"));
+        SetForeColor(l, Black);
+        l->setCursor(art::HandCursor());
+        l->hide();
+        lblMěsto[static_cast<std::size_t>(i)] = l;
+    }
+
+    // Counters and the main screen's actions, on parchment cards right of the chart.
+    auto* counters = new QFrame(this);
+    counters->setObjectName(QStringLiteral("card"));
+    counters->setStyleSheet(parchmentCard);
+    counters->setGeometry(857, 8, 160, 196);
+    const QString captionStyle = QStringLiteral("background: transparent; color: #5a3b1a;");
+    auto caption = [&](const QString& text, int y) {
+        QLabel* l = MakeLabel(counters, text, 10, y, 140, 18, 9);
+        SetBaseStyle(l, captionStyle);
+    };
+    auto figure = [&](int y) {
+        QLabel* l = MakeLabel(counters, QStringLiteral("0"), 10, y, 140, 26, 14, true);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        SetBaseStyle(l, QStringLiteral("background: transparent; color: #2b1d0e;"));
+        return l;
+    };
+    caption(QStringLiteral("Hotovost (zlatých):"), 8);
+    lblHotovost = figure(26);
+    caption(QStringLiteral("Na kontě (zlatých):"), 66);
+    lblKonto = figure(84);
+    caption(QStringLiteral("Den:"), 124);
+    lblDny = figure(142);
+
+    auto* actionsCard = new QFrame(this);
+    actionsCard->setObjectName(QStringLiteral("card"));
+    actionsCard->setStyleSheet(parchmentCard);
+    actionsCard->setGeometry(857, 212, 160, 130);
+    actionsCard->lower();
+
+    for (const ActionPlace& a : mainActions) {
+        ClickLabel* l = MakeActionLabel(this, QString::fromUtf8(a.caption), a.x, a.y, a.w, a.h, 11);
+        l->setWordWrap(true);
+        lblAkce[static_cast<std::size_t>(a.index)] = l;
+    }
+    SetForeColor(lblAkce[13], QColor(0xef, 0xe2, 0xc0));
+
+    // The tab strip below the chart.
+    picZáložky = new QFrame(this);
+    picZáložky->setGeometry(0, MapHeight, MapWidth, 56);
+    picZáložky->setMouseTracking(true);
+    TrackHover(picZáložky);
+    for (int i = 0; i < 4; ++i) {
+        ClickLabel* t = MakeClickLabel(picZáložky, QString::fromUtf8(tabCaptions[i]),
+                                       12 + i * 128, 8, 120, 40);
+        t->setFont(SerifFont(14));
+        t->setAlignment(Qt::AlignCenter);
+        SetBaseStyle(t, QStringLiteral("background-color: #efe2c0; border: 2px solid #5a3b1a; "
+                                       "border-top: none; border-bottom-left-radius: 8px; "
+                                       "border-bottom-right-radius: 8px;"));
+        SetForeColor(t, Black);
+        t->setCursor(art::HandCursor());
+        connect(t, &ClickLabel::clicked, this, [this, i] { lblZal_Click(i); });
+        connect(t, &ClickLabel::hovered, this,
+                [this, i] { Fokus_Move(QStringLiteral("Z%1").arg(i, 2, 10, QLatin1Char('0'))); });
+        lblZal[static_cast<std::size_t>(i)] = t;
+    }
+
+    BuildNewsTicker();
+}
+
+void frmMain::BuildNewsTicker() {
+    auto* board = new QFrame(this);
+    board->setObjectName(QStringLiteral("news"));
+    board->setStyleSheet(QStringLiteral("QFrame#news { background-color: #1b2a38; "
+                                        "border: 2px solid #5a3b1a; border-radius: 6px; }"));
+    board->setGeometry(8, 590, MapWidth - 8, 102);
+    const QFont fonts[2] = {TextFont(12, true), TextFont(11)};
+    const char* design[2] = {"Vlnobrod", "obchodní strategie"};
+    for (int i = 0; i < 2; ++i) {
+        const int y = 10 + i * 46;
+        auto* icon = new QLabel(board);
+        icon->setGeometry(12, y, 32, 32);
+        icon->setScaledContents(true);
+        icon->setStyleSheet(QStringLiteral("background: transparent;"));
+        imgIkona[static_cast<std::size_t>(i)] = icon;
+
+        QLabel* text = MakeLabel(board, QString::fromUtf8(design[i]), 56, y - 2, MapWidth - 80,
+                                 36);
+        text->setFont(fonts[i]);
+        SetBaseStyle(text, QStringLiteral("background: transparent;"));
+        SetForeColor(text, i == 0 ? QColor(0xf6, 0xe7, 0xb8) : QColor(0xb9, 0xc4, 0xcc));
+        lblInfo[static_cast<std::size_t>(i)] = text;
+    }
+
+    tmrAktuality = new QTimer(this);
+    tmrAktuality->setInterval(1000);
+    connect(tmrAktuality, &QTimer::timeout, this, [this] { tmrAktuality_Timer(); });
+    tmrAktuality->start();
+}
+
+Panel* frmMain::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
+    auto* p = new Panel(title, this);
+    p->setGeometry(x, y, w, h);
+    p->setMouseTracking(true);
+    p->hide();
+    p->onDropped = [this](Panel& dropped) { KeepOnScreen(dropped); };
+    TrackHover(p);
+    if (index >= 0)
+        picZáložka[static_cast<std::size_t>(index)] = p;
+    return p;
+}
+
+void frmMain::TrackHover(QWidget* container) {
+    container->setMouseTracking(true);
+    container->installEventFilter(this);
+}
+
+void frmMain::KeepOnScreen(Panel& panel) {
+    // A dropped panel keeps its title bar inside the window and its body over the chart.
+    int top = panel.y();
+    int left = panel.x();
+    if (top < 0)
+        top = 0;
+    if (top + Panel::TitleHeight >= height())
+        top = height() - Panel::TitleHeight;
+    if (left < 0)
+        left = 0;
+    if (Hra->width() - panel.width() < left)
+        left = Hra->width() - panel.width() - 5;
+    panel.move(left, top);
+}
+
+} // namespace vlnobrod

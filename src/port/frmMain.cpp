@@ -1,0 +1,257 @@
+#include "frmMain.h"
+
+#include "PortStyle.h"
+#include "port/DayChange.h"
+#include "port/Money.h"
+#include "port/News.h"
+#include "state/GameFile.h"
+#include "state/Numbers.h"
+#include "voyage/NewsTicker.h"
+#include "widgets/Art.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace vlnobrod {
+
+using namespace portstyle;
+
+frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(game) {
+    BuildMainScreen();
+    BuildTradePanel();
+    BuildDockPanel();
+    BuildBankPanel();
+    BuildSavePanel();
+    BuildCityInfoPanel();
+    BuildMessageBox();
+
+    for (int i = 0; i < ActionCount; ++i) {
+        ClickLabel* l = lblAkce[static_cast<std::size_t>(i)];
+        l->setCursor(art::HandCursor());
+        connect(l, &ClickLabel::clicked, this, [this, i] { lblAkce_Click(i); });
+    }
+    for (Panel* p : picZáložka)
+        p->CloseCross()->setCursor(art::HandCursor());
+    SetAction(13, [this] { BackToMenuAction(); });
+    SetAction(16, [this] { ShowGoalAction(); });
+
+    setWindowTitle(QStringLiteral("Vlnobrod"));
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    // A message box still waiting has nobody left to answer it.
+    for (QEventLoop* wait : waits_)
+        wait->quit();
+}
+
+void frmMain::Form_Load() {
+    GameState& st = game_.state;
+    st.FocusKey = "F00";
+    if (st.HandOff.empty())
+        return; // the window without a game, as the program starts
+
+    // Read into a copy first: a game that cannot be opened leaves the one in memory alone.
+    GameState loaded = st;
+    if (!ReadGameFile(game_.profiles, st.HandOff, loaded)) {
+        loadError_ = QStringLiteral("Hru nelze otevřít: soubor %1 chybí nebo se nedá přečíst.")
+                         .arg(QString::fromStdString(st.HandOff));
+        return;
+    }
+    const QString chartFile = game_.DataPath(QString::fromStdString(loaded.Mapa) + ".jpg");
+    const QPixmap chart(chartFile);
+    if (chart.isNull()) {
+        loadError_ =
+            QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
+                .arg(chartFile);
+        return;
+    }
+    st = std::move(loaded);
+    hasGame_ = true;
+
+    Hra->setPixmap(chart);
+    for (int i = 0; i < st.PocetMest; ++i) {
+        const CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
+        ClickLabel* l = lblMěsto[static_cast<std::size_t>(i)];
+        l->setText(QString::fromStdString(c.Nazev));
+        l->adjustSize();
+        l->move(c.X, c.Y);
+        SetForeColor(l, c.Pristup != 0 ? Grey : Black);
+        l->show();
+    }
+    setWindowTitle(QStringLiteral("Vlnobrod - %1 - %2")
+                       .arg(QString::fromStdString(st.Name), QString::fromStdString(st.Company)));
+
+    // This window has no voyage under way, whatever the last game left behind.
+    if (st.PendingAction == 1)
+        st.PendingAction = 0;
+
+    // The stored day count runs as one day change; the stored money stands, so what the day
+    // change did to it is undone.
+    const double hotovost = st.Hotovost;
+    const double konto = st.Konto;
+    const std::int16_t days = st.Den;
+    st.Den = 0;
+    AdvanceDays(st, game_.random, *this, days);
+    st.Hotovost = hotovost;
+    st.Konto = konto;
+    ChangeMoney(st, *this, 0, false);
+    ChangeMoney(st, *this, 0, true);
+
+    SetForeColor(lblMěsto[st.AktualniMesto], Red);
+    AddNews(st, "Společnost: " + st.Company, NewsPlain);
+    AddNews(st, "Jméno: " + st.Name, NewsPlain);
+    lbl[4]->setText(QStringLiteral("Obchod - ") +
+                    QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
+    st.StateSaved = true;
+}
+
+void frmMain::Form_Activate() {
+    if (!hasGame_ || game_.state.PendingAction != 3)
+        return;
+    // Cleared before the goal shows: the box waits, and the window may be activated again
+    // meanwhile.
+    game_.state.PendingAction = 0;
+    lblAkce_Click(16);
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Run after the window is up, not inside its showing.
+    QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void frmMain::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void frmMain::SetAction(int index, std::function<void()> action) {
+    if (index < 0 || index >= ActionCount)
+        return;
+    actions_[static_cast<std::size_t>(index)] = std::move(action);
+}
+
+void frmMain::lblAkce_Click(int Index) {
+    if (Index < 0 || Index >= ActionCount)
+        return;
+    // A copy: an action may give its label a new action while it runs.
+    const std::function<void()> action = actions_[static_cast<std::size_t>(Index)];
+    if (action)
+        action();
+}
+
+void frmMain::ShowGoalAction() {
+    ShowGoal(game_.state, game_.profiles, *this);
+}
+
+void frmMain::BackToMenuAction() {
+    hide();
+    game_.state.HandOff = "Zpět";
+    if (BackToMenu)
+        BackToMenu();
+}
+
+void frmMain::OpenResults() {
+    if (OpenResultsWindow)
+        OpenResultsWindow();
+}
+
+void frmMain::PlaySoundName(const std::string& name) {
+    game_.PlaySoundName(QString::fromStdString(name));
+}
+
+void frmMain::lblZal_Click(int Index) {
+    if (Index < 0 || Index > 3)
+        return;
+    PlaySoundName("Nabídka");
+    for (Panel* p : picZáložka)
+        p->hide();
+    if (Index == 0)
+        return; // the chart, free of panels
+    if (Index == 1) {
+        picZáložka[0]->show();
+        picZáložka[0]->raise();
+        ShowMarket(game_.state.AktualniMesto, false);
+    } else {
+        Panel* p = picZáložka[static_cast<std::size_t>(Index - 1)];
+        p->show();
+        p->raise();
+    }
+    ShowFleet();
+}
+
+void frmMain::SetGoodsColour(int index, bool highlighted) {
+    if (index < 0 || index >= static_cast<int>(lblSurovina.size()))
+        return;
+    SetForeColor(lblSurovina[static_cast<std::size_t>(index)], highlighted ? Red : Black);
+}
+
+void frmMain::Fokus_Move(const QString& Objekt) {
+    GameState& st = game_.state;
+    const QString current = QString::fromStdString(st.FocusKey);
+    if (Objekt == current)
+        return;
+    const int oldIndex = current.right(2).toInt();
+    const int newIndex = Objekt.right(2).toInt();
+    if (current.startsWith(QLatin1Char('Z'))) {
+        if (oldIndex >= 0 && oldIndex < 4)
+            SetForeColor(lblZal[static_cast<std::size_t>(oldIndex)], Black);
+    } else if (current.startsWith(QLatin1Char('S'))) {
+        SetGoodsColour(oldIndex, false);
+    }
+    if (Objekt.startsWith(QLatin1Char('Z'))) {
+        if (newIndex >= 0 && newIndex < 4)
+            SetForeColor(lblZal[static_cast<std::size_t>(newIndex)], Red);
+    } else if (Objekt.startsWith(QLatin1Char('S')) && newIndex >= 28 && newIndex <= 55) {
+        // Only the trade panel's goods light up; the research chart's stay black.
+        SetGoodsColour(newIndex, true);
+    }
+    st.FocusKey = Objekt.toStdString();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseMove) {
+        // Over the bare chart, tab strip or panel (not over anything lying on it) the
+        // highlight goes out.
+        auto* w = static_cast<QWidget*>(watched);
+        const auto* me = static_cast<QMouseEvent*>(e);
+        if (!w->childAt(me->position().toPoint()))
+            Fokus_Move(QStringLiteral("F00"));
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* e) {
+    if (!childAt(e->position().toPoint()))
+        Fokus_Move(QStringLiteral("F00"));
+    QWidget::mouseMoveEvent(e);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F4 && e->modifiers() == Qt::NoModifier) {
+        showMinimized();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (AskToSave && !AskToSave()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (ExitGame)
+        ExitGame();
+}
+
+void frmMain::tmrAktuality_Timer() {
+    TickNews(game_.state, lblInfo, imgIkona);
+}
+
+} // namespace vlnobrod

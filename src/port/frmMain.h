@@ -1,0 +1,171 @@
+#pragma once
+
+#include "port/GameView.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/GameServices.h"
+#include "widgets/Panel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QEventLoop;
+class QTimer;
+
+namespace vlnobrod {
+
+// The port screen, the window in which the game is played: the sea chart with the cities,
+// the trade, dock, bank and save panels, the city information panel, the message box, the
+// news ticker and the money and day counters.
+//
+// The window fills itself from the game file named by HandOff when it is made; an empty
+// HandOff gives a window without a game. The panels' actions are registered from outside
+// with SetAction, so each panel's code lives with its own subsystem.
+class frmMain : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    static constexpr int ActionCount = 22;
+    static constexpr int MapWidth = 849;
+    static constexpr int MapHeight = 471;
+
+    explicit frmMain(GameServices& game, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Whether a game was opened; when it could not be, LoadError says why, in Czech.
+    bool HasGame() const { return hasGame_; }
+    const QString& LoadError() const { return loadError_; }
+
+    GameServices& Game() { return game_; }
+
+    // Moves the hover highlight: "Z" + two digits is a tab, "S" + two digits a goods label,
+    // "F00" nothing.
+    void Fokus_Move(const QString& Objekt);
+
+    // The one dispatcher of the action labels; other code runs an action through it too.
+    void lblAkce_Click(int Index);
+    // Gives action label `index` its action (replacing one given before).
+    void SetAction(int index, std::function<void()> action);
+
+    void lblZal_Click(int Index);
+    void cmd_Click(int Index);
+    void tmrAktuality_Timer();
+
+    // Fill the price list of the city information panel (infoPanel) or of the trade panel,
+    // and the fleet, cargo and bank figures.
+    void ShowMarket(std::uint8_t city, bool infoPanel);
+    void ShowFleet();
+
+    // The rules' view of the window.
+    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
+                             std::string& title) override;
+    void PlaySoundName(const std::string& name) override;
+    void MoneyChanged(bool toAccount) override;
+    void DaysAdvanced() override;
+    void OpenResults() override;
+
+    // Set by the window coordinator.
+    std::function<void()> BackToMenu;        // the menu, with the game waiting behind it
+    std::function<void()> OpenResultsWindow; // the statistics window, modal
+    std::function<void()> ExitGame;          // ends the program
+    // Asked before the window closes; false keeps the window open. Empty: no question.
+    std::function<bool()> AskToSave;
+
+    // The sea chart and its cities.
+    QLabel* Hra = nullptr;
+    std::array<ClickLabel*, 9> lblMěsto{};
+
+    // Tabs and the four movable panels: 0 trade, 1 dock, 2 bank, 3 save.
+    QFrame* picZáložky = nullptr;
+    std::array<ClickLabel*, 4> lblZal{};
+    std::array<Panel*, 4> picZáložka{};
+
+    // Price lists: goods labels 0..27 (names, prices) and bars 0..13 with the trend marks
+    // in the research chart of the city information panel; labels 28..55 and bars 14..27
+    // in the trade panel.
+    std::array<ClickLabel*, 56> lblSurovina{};
+    std::array<QFrame*, 28> shpSurovina{};
+    std::array<QLabel*, 14> lblKurs{};
+
+    // Cargo list of the trade panel, and the load bar (0 frame, 1 filling, 2 damage bar).
+    std::array<ClickLabel*, 14> lblNáklad{};
+    std::array<ClickLabel*, 14> lblNákladB{};
+    std::array<QFrame*, 3> shpNaložení{};
+
+    // Numbered labels of the window (nullptr where no label has that number): 0 city of the
+    // information panel (Tag: its index), 4 trade panel title, 10..12 city size, services
+    // and description, 18 load line (Tag: units on board), 20 damage, 22 fleet, 24
+    // capacity, 26 speed, 29 upgrade offer, 32 account and 34 cash in the bank panel, 40
+    // save panel title, 41 "Uložit jako:".
+    std::array<ClickLabel*, 44> lbl{};
+
+    // Ship pictures: 1..3 in the dock for the three types; 0 and 4..6 belong to the voyage.
+    std::array<QLabel*, 7> imgLoď{};
+    QLabel* imgUpgrade = nullptr;
+
+    std::array<ClickLabel*, ActionCount> lblAkce{};
+
+    // The message box.
+    QFrame* picMsgBox = nullptr;
+    QString picMsgBoxTag; // the answer while the box is open; empty = none yet
+    QLabel* lblTitulek = nullptr;
+    QLabel* lblText = nullptr;
+    std::array<ClickLabel*, 3> cmd{};
+    std::array<QLabel*, 2> img{}; // 0 the message box picture, 1 the information panel's bar
+
+    // Counters.
+    QLabel* lblHotovost = nullptr;
+    QLabel* lblKonto = nullptr;
+    QLabel* lblDny = nullptr;
+
+    // News ticker: line 0 the newest item, line 1 the one before.
+    std::array<QLabel*, 2> lblInfo{};
+    std::array<QLabel*, 2> imgIkona{};
+    QTimer* tmrAktuality = nullptr;
+
+    // City information panel and its research chart.
+    Panel* picInf = nullptr;
+    QString picInfTag = QStringLiteral("0"); // "1" while open
+    QFrame* picGraf = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // Building the window (PortLayout.cpp, PortPanels.cpp, CityInfoPanel.cpp).
+    void BuildMainScreen();
+    void BuildTradePanel();
+    void BuildDockPanel();
+    void BuildBankPanel();
+    void BuildSavePanel();
+    void BuildCityInfoPanel();
+    void BuildMessageBox();
+    void BuildNewsTicker();
+    Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
+    void TrackHover(QWidget* container);
+
+    void Form_Load();
+    void Form_Activate();
+    void ShowGoalAction();
+    void BackToMenuAction();
+    void KeepOnScreen(Panel& panel);
+    void SetGoodsColour(int index, bool highlighted);
+
+    GameServices& game_;
+    bool hasGame_ = false;
+    QString loadError_;
+    std::array<std::function<void()>, ActionCount> actions_{};
+    std::vector<QEventLoop*> waits_;
+};
+
+} // namespace vlnobrod
