@@ -34,7 +34,8 @@ void frmMain::BuildCityInfoPanel() {
     lbl[12]->setWordWrap(true);
     lbl[12]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblAkce[0] = MakeActionLabel(picInf, QStringLiteral("Koupit přístup do města"), 12, 142, 344, 20);
+    lblAkce[0] =
+        MakeActionLabel(picInf, QStringLiteral("Koupit přístup do města"), 12, 142, 344, 20);
     lblAkce[1] =
         MakeActionLabel(picInf, QStringLiteral("Koupit Průzkum trhu (na den)"), 12, 164, 344, 20);
     lblAkce[2] = MakeActionLabel(picInf, QStringLiteral("Koupit Průzkum trhu (permanentně)"), 12,

@@ -72,8 +72,8 @@ void frmMain::BuildMessageBox() {
     SetBaseStyle(lblText, QStringLiteral("background: transparent; color: #2b1d0e;"));
 
     for (int i = 0; i < 3; ++i) {
-        ClickLabel* b = MakeClickLabel(picMsgBox, QString(), 96 + i * 120, BoxHeight - 46, 104,
-                                       30, 11, true);
+        ClickLabel* b =
+            MakeClickLabel(picMsgBox, QString(), 96 + i * 120, BoxHeight - 46, 104, 30, 11, true);
         b->setAlignment(Qt::AlignCenter);
         SetBaseStyle(b, QStringLiteral("background-color: #6b4a24; border: 2px solid #3a2410; "
                                        "border-radius: 6px;"));

@@ -41,13 +41,14 @@ QPixmap drawShip(int typ) {
         p.setPen(QPen(QColor(0x8a, 0x7a, 0x5a), 1));
         p.setBrush(QColor(0xf6, 0xee, 0xd8));
         p.drawRoundedRect(QRectF(x - sw / 2, top + 6, sw, (deck - top) * 0.42), 3, 3);
-        p.drawRoundedRect(QRectF(x - sw / 2 - 3, top + 10 + (deck - top) * 0.42, sw + 6,
-                                 (deck - top) * 0.36),
-                          3, 3);
+        p.drawRoundedRect(
+            QRectF(x - sw / 2 - 3, top + 10 + (deck - top) * 0.42, sw + 6, (deck - top) * 0.36), 3,
+            3);
         if (m == masts - 1) {
             p.setBrush(QColor(0xb0, 0x2a, 0x18));
             p.setPen(Qt::NoPen);
-            p.drawPolygon(QPolygonF({QPointF(x, top), QPointF(x + 14, top + 4), QPointF(x, top + 8)}));
+            p.drawPolygon(
+                QPolygonF({QPointF(x, top), QPointF(x + 14, top + 4), QPointF(x, top + 8)}));
         }
     }
     return pm;

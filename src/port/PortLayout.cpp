@@ -105,8 +105,8 @@ void frmMain::BuildMainScreen() {
     picZáložky->setMouseTracking(true);
     TrackHover(picZáložky);
     for (int i = 0; i < 4; ++i) {
-        ClickLabel* t = MakeClickLabel(picZáložky, QString::fromUtf8(tabCaptions[i]),
-                                       12 + i * 128, 8, 120, 40);
+        ClickLabel* t =
+            MakeClickLabel(picZáložky, QString::fromUtf8(tabCaptions[i]), 12 + i * 128, 8, 120, 40);
         t->setFont(SerifFont(14));
         t->setAlignment(Qt::AlignCenter);
         SetBaseStyle(t, QStringLiteral("background-color: #efe2c0; border: 2px solid #5a3b1a; "
@@ -139,8 +139,7 @@ void frmMain::BuildNewsTicker() {
         icon->setStyleSheet(QStringLiteral("background: transparent;"));
         imgIkona[static_cast<std::size_t>(i)] = icon;
 
-        QLabel* text = MakeLabel(board, QString::fromUtf8(design[i]), 56, y - 2, MapWidth - 80,
-                                 36);
+        QLabel* text = MakeLabel(board, QString::fromUtf8(design[i]), 56, y - 2, MapWidth - 80, 36);
         text->setFont(fonts[i]);
         SetBaseStyle(text, QStringLiteral("background: transparent;"));
         SetForeColor(text, i == 0 ? QColor(0xf6, 0xe7, 0xb8) : QColor(0xb9, 0xc4, 0xcc));

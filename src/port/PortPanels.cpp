@@ -110,9 +110,8 @@ void frmMain::BuildDockPanel() {
         int valueIndex;
         int y;
     };
-    const Line lines[] = {{"Nosnost lodě:", 24, 66},
-                          {"Rychlost:", 26, 92},
-                          {"Poškození:", 20, 118}};
+    const Line lines[] = {
+        {"Nosnost lodě:", 24, 66}, {"Rychlost:", 26, 92}, {"Poškození:", 20, 118}};
     for (const Line& line : lines) {
         QLabel* c = MakeLabel(p, QString::fromUtf8(line.caption), 196, line.y, 110, 22);
         SetBaseStyle(c, QStringLiteral("background: transparent; color: #5a3b1a;"));
@@ -169,8 +168,8 @@ void frmMain::BuildBankPanel() {
 
 void frmMain::BuildSavePanel() {
     Panel* p = MakePanel(3, QString(), 150, 50, 430, 350);
-    lbl[40] = MakeClickLabel(p, QStringLiteral("Uložit hru"), 6, 0, 360, Panel::TitleHeight, 10,
-                             true);
+    lbl[40] =
+        MakeClickLabel(p, QStringLiteral("Uložit hru"), 6, 0, 360, Panel::TitleHeight, 10, true);
     SetBaseStyle(lbl[40], QStringLiteral("background: transparent; color: #fff6dc;"));
     lbl[40]->setAttribute(Qt::WA_TransparentForMouseEvents);
     lbl[41] = MakeClickLabel(p, QStringLiteral("Uložit jako:"), 16, 278, 120, 22);

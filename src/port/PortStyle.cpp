@@ -72,8 +72,8 @@ QFont SerifFont(double points, bool bold) {
     return f;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h,
-                  double points, bool bold) {
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h, double points,
+                  bool bold) {
     auto* l = new QLabel(text, parent);
     l->setFont(TextFont(points, bold));
     l->setGeometry(x, y, w, h);

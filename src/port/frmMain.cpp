@@ -39,7 +39,7 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     SetAction(16, [this] { ShowGoalAction(); });
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
-    Form_Load();
+    game_.state.FocusKey = "F00";
 }
 
 frmMain::~frmMain() {
@@ -64,9 +64,8 @@ void frmMain::Form_Load() {
     const QString chartFile = game_.DataPath(QString::fromStdString(loaded.Mapa) + ".jpg");
     const QPixmap chart(chartFile);
     if (chart.isNull()) {
-        loadError_ =
-            QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
-                .arg(chartFile);
+        loadError_ = QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
+                         .arg(chartFile);
         return;
     }
     st = std::move(loaded);

@@ -24,8 +24,8 @@ namespace vlnobrod {
 // the trade, dock, bank and save panels, the city information panel, the message box, the
 // news ticker and the money and day counters.
 //
-// The window fills itself from the game file named by HandOff when it is made; an empty
-// HandOff gives a window without a game. The panels' actions are registered from outside
+// Form_Load fills the window from the game file named by HandOff; an empty HandOff gives a
+// window without a game. The panels' actions are registered from outside
 // with SetAction, so each panel's code lives with its own subsystem.
 class frmMain : public QWidget, public GameView {
     Q_OBJECT
@@ -36,6 +36,12 @@ public:
 
     explicit frmMain(GameServices& game, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // Fills the window from the game file named by HandOff (nothing when HandOff is empty):
+    // the chart, the cities, one day change for the stored days, the counters, the news.
+    // Called once, after the hooks below are set, since a goal already met is announced
+    // (and the results window opened) while the game loads.
+    void Form_Load();
 
     // Whether a game was opened; when it could not be, LoadError says why, in Czech.
     bool HasGame() const { return hasGame_; }
@@ -154,7 +160,6 @@ private:
     Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
     void TrackHover(QWidget* container);
 
-    void Form_Load();
     void Form_Activate();
     void ShowGoalAction();
     void BackToMenuAction();

@@ -2,11 +2,27 @@
 
 #include "guide/frmHelp.h"
 #include "menu/frmMenu.h"
+#include "port/frmMain.h"
 #include "results/frmTop.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace vlnobrod {
+
+namespace {
+
+// A window may be taken down from inside one of its own handlers: it goes when the event
+// that is running has finished.
+template <typename W> void retire(std::unique_ptr<W>& window) {
+    if (!window)
+        return;
+    window->hide();
+    window.release()->deleteLater();
+}
+
+} // namespace
 
 Windows::Windows(GameServices& game) : game_(game) {}
 
@@ -14,10 +30,65 @@ Windows::~Windows() = default;
 
 void Windows::Start() {
     game_.state.FocusKey = "F00";
-    menu_ = std::make_unique<frmMenu>(game_);
-    menu_->ExitGame = [this] { ExitGame(); };
-    menu_->ShowGuide = [this] { ShowGuide(); };
+    ShowMenu(QString());
+}
+
+void Windows::ShowMenu(const QString& tag) {
+    if (!menu_) {
+        menu_ = std::make_unique<frmMenu>(game_);
+        menu_->ExitGame = [this] { ExitGame(); };
+        menu_->ShowGuide = [this] { ShowGuide(); };
+        menu_->OpenPortScreen = [this] { StartGame(); };
+        menu_->ContinueGame = [this] { ContinueGame(); };
+    }
+    menu_->Tag = tag;
     menu_->show();
+    menu_->raise();
+    menu_->activateWindow();
+}
+
+void Windows::StartGame() {
+    auto port = std::make_unique<frmMain>(game_);
+    frmMain* screen = port.get();
+    port->BackToMenu = [this] { BackToMenu(); };
+    port->ExitGame = [this] { ExitGame(); };
+    port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
+    port->Form_Load();
+    if (!port->HasGame()) {
+        // The game in memory, if any, is untouched: the old port screen stays behind.
+        ReportLoadError(port->LoadError().isEmpty()
+                            ? QStringLiteral("Hru nelze otevřít: není vybrán žádný soubor.")
+                            : port->LoadError());
+        return;
+    }
+    if (port_)
+        port_->tmrAktuality->stop();
+    retire(port_);
+    port_ = std::move(port);
+    port_->show();
+    port_->raise();
+    port_->activateWindow();
+    retire(menu_);
+}
+
+void Windows::BackToMenu() {
+    if (port_)
+        port_->hide();
+    ShowMenu(QStringLiteral("Rozehráno"));
+}
+
+void Windows::ContinueGame() {
+    if (!port_)
+        return;
+    if (menu_)
+        menu_->hide();
+    port_->show();
+    port_->raise();
+    port_->activateWindow();
+}
+
+void Windows::ReportLoadError(const QString& message) {
+    QMessageBox::warning(menu_.get(), QStringLiteral("Vlnobrod"), message);
 }
 
 void Windows::ShowGuide() {
@@ -39,8 +110,14 @@ void Windows::ExitGame() {
     if (exiting_)
         return;
     exiting_ = true;
+    if (port_) {
+        port_->tmrAktuality->stop();
+        port_->hide();
+    }
     if (menu_)
         menu_->hide();
+    if (guide_)
+        guide_->hide();
     QApplication::quit();
 }
 

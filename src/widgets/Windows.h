@@ -2,6 +2,7 @@
 
 #include "GameServices.h"
 
+#include <QString>
 #include <memory>
 
 class QWidget;
@@ -9,6 +10,7 @@ class QWidget;
 namespace vlnobrod {
 
 class frmHelp;
+class frmMain;
 class frmMenu;
 class GameView;
 
@@ -22,6 +24,14 @@ public:
     void Start();    // the menu, as the program starts
     void ExitGame(); // closes every window and ends the program
 
+    // A fresh port screen for the game file named by HandOff, in place of the menu. A game
+    // that cannot be opened is reported and the menu stays.
+    void StartGame();
+    // The port screen is put aside with its game; the menu comes back to offer continuing.
+    void BackToMenu();
+    // From the menu back to the game waiting behind it.
+    void ContinueGame();
+
     // The guide, made on first use and kept; shown above the other windows without taking
     // the focus.
     void ShowGuide();
@@ -32,10 +42,15 @@ public:
     void ShowStatistics(QWidget* owner, GameView& view);
 
     frmMenu* Menu() const { return menu_.get(); }
+    frmMain* Port() const { return port_.get(); }
 
 private:
+    void ShowMenu(const QString& tag);
+    void ReportLoadError(const QString& message);
+
     GameServices& game_;
     std::unique_ptr<frmMenu> menu_;
+    std::unique_ptr<frmMain> port_;
     std::unique_ptr<frmHelp> guide_;
     bool exiting_ = false;
 };
