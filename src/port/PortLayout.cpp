@@ -1,6 +1,7 @@
 // The main screen of the port window: the sea chart with its cities, the tab strip, the
 // counters, the actions around the chart and the news ticker.
 
+#include "PortArt.h"
 #include "PortStyle.h"
 #include "frmMain.h"
 
@@ -90,7 +91,6 @@ void frmMain::BuildMainScreen() {
     actionsCard->setObjectName(QStringLiteral("card"));
     actionsCard->setStyleSheet(parchmentCard);
     actionsCard->setGeometry(857, 212, 160, 130);
-    actionsCard->lower();
 
     for (const ActionPlace& a : mainActions) {
         ClickLabel* l = MakeActionLabel(this, QString::fromUtf8(a.caption), a.x, a.y, a.w, a.h, 11);
@@ -98,6 +98,19 @@ void frmMain::BuildMainScreen() {
         lblAkce[static_cast<std::size_t>(a.index)] = l;
     }
     SetForeColor(lblAkce[13], QColor(0xef, 0xe2, 0xc0));
+
+    // The game's name and a ship under sail fill the column below the actions.
+    QLabel* name = MakeLabel(this, QStringLiteral("Vlnobrod"), 857, 380, 160, 36);
+    name->setFont(SerifFont(20));
+    name->setAlignment(Qt::AlignCenter);
+    SetForeColor(name, QColor(0xf6, 0xe7, 0xb8));
+    QLabel* subtitle = MakeLabel(this, QStringLiteral("obchodní strategie"), 857, 414, 160, 20, 9);
+    subtitle->setAlignment(Qt::AlignCenter);
+    SetForeColor(subtitle, QColor(0xc9, 0xb4, 0x7f));
+    auto* ship = new QLabel(this);
+    ship->setGeometry(857, 446, 160, 110);
+    ship->setAlignment(Qt::AlignCenter);
+    ship->setPixmap(ShipPicture(2).scaled(150, 100, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     // The tab strip below the chart.
     picZáložky = new QFrame(this);

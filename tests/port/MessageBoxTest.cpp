@@ -28,6 +28,14 @@ Asked ask(frmMain& w, std::uint8_t buttons, int click, std::string title = "Otá
     return a;
 }
 
+// The port screen with its sounds written down instead of played.
+class ListeningPort : public frmMain {
+public:
+    using frmMain::frmMain;
+    void PlaySoundName(const std::string& name) override { sounds << QString::fromStdString(name); }
+    QStringList sounds;
+};
+
 } // namespace
 
 class MessageBoxTest : public QObject {
@@ -160,6 +168,34 @@ private slots:
         st.NewsQueue[1] = {"Za mezerou", NewsInfo};
         w.tmrAktuality_Timer();
         QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Třetí"));
+    }
+
+    void everyMessageRingsExceptTheGoal() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        fx.writeData(QStringLiteral("Mapa1.mlo"),
+                     QStringLiteral("[Mapa]\nUkol=Vydělejte milion.\n"));
+        ListeningPort w(fx.game());
+        w.Form_Load();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.sounds.clear();
+        ask(w, 0, 0);
+        QCOMPARE(w.sounds, QStringList{"Ding"});
+
+        w.sounds.clear();
+        QString title;
+        QTimer::singleShot(0, &w, [&] {
+            title = w.lblTitulek->text();
+            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+        });
+        QTest::mouseClick(w.lblAkce[16], Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Úkolem této mapy je ..."));
+        QVERIFY(w.sounds.isEmpty());
+
+        // The tabs have their own sound.
+        QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
+        QCOMPARE(w.sounds, QStringList{"Nabídka"});
     }
 
     void eachKindHasItsOwnIconAndUnknownKindsNone() {
