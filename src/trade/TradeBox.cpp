@@ -1,0 +1,212 @@
+#include "TradeBox.h"
+
+#include "port/PortStyle.h"
+#include "port/frmMain.h"
+#include "state/Numbers.h"
+#include "trade/Market.h"
+#include "widgets/Art.h"
+
+#include <vector>
+
+namespace vlnobrod {
+
+using namespace portstyle;
+
+namespace {
+
+constexpr int BoxWidth = 168;
+constexpr int BoxHeight = 236;
+
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+
+} // namespace
+
+TradeBox::TradeBox(frmMain& main) : QObject(&main), main_(main) {
+    setObjectName(QStringLiteral("TradeBox"));
+    build();
+
+    for (int i = 0; i < static_cast<int>(main_.lblSurovina.size()); ++i)
+        connect(main_.lblSurovina[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { lblSurovina_Click(i); });
+    for (int i = 0; i < static_cast<int>(main_.lblNáklad.size()); ++i) {
+        ClickLabel* row = main_.lblNáklad[static_cast<std::size_t>(i)];
+        row->setCursor(art::HandCursor());
+        connect(row, &ClickLabel::clicked, this, [this, i] { lblNáklad_Click(i); });
+    }
+    connect(sldMnožství, &QSlider::valueChanged, this, [this] { sldMnožství_Change(); });
+
+    main_.SetAction(3, [this] { Koupit(); });
+    main_.SetAction(4, [this] { Prodat(); });
+    main_.SetAction(18, [this] { ProdatVše(); });
+}
+
+void TradeBox::build() {
+    QWidget* panel = main_.picZáložka[0];
+    picTransakce = new QFrame(panel);
+    picTransakce->setObjectName(QStringLiteral("picTransakce"));
+    picTransakce->setStyleSheet(QStringLiteral(
+        "QFrame#picTransakce { background-color: #e4d3a8; border: 1px solid #5a3b1a; }"));
+    picTransakce->setGeometry(464, 40, BoxWidth, BoxHeight);
+
+    auto& lbl = main_.lbl;
+    lbl[16] = MakeClickLabel(picTransakce, QStringLiteral("Nakupování"), 8, 6, BoxWidth - 16, 22,
+                             12, true);
+    SetBaseStyle(lbl[16], QStringLiteral("background: transparent; color: #5a3b1a; "
+                                         "border-bottom: 1px solid #5a3b1a;"));
+    lblPředmět = MakeClickLabel(picTransakce, QString(), 8, 36, BoxWidth - 16, 24, 12, true);
+    lblCenaZaKus = MakeClickLabel(picTransakce, QString(), 8, 62, BoxWidth - 16, 20, 10);
+    lblCenaZaKus->Tag = QStringLiteral("0");
+
+    sldMnožství = new QSlider(Qt::Horizontal, picTransakce);
+    sldMnožství->setGeometry(8, 96, BoxWidth - 16, 30);
+    sldMnožství->setMinimum(0);
+    sldMnožství->setMaximum(0);
+    sldMnožství->setTickPosition(QSlider::TicksBelow);
+    sldMnožství->setCursor(art::HandCursor());
+
+    lbl[17] = MakeClickLabel(picTransakce, QStringLiteral("Koupit 145 jednotek"), 8, 134,
+                             BoxWidth - 12, 44, 9, true);
+    lbl[17]->setWordWrap(true);
+    lbl[17]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The two actions belong to the box: they go when it closes.
+    for (int i : {3, 4}) {
+        ClickLabel* action = main_.lblAkce[static_cast<std::size_t>(i)];
+        action->setParent(picTransakce);
+        action->setGeometry(8, BoxHeight - 40, BoxWidth - 16, 28);
+        action->hide();
+    }
+    picTransakce->hide();
+}
+
+void TradeBox::refuse(const QString& reason, int actionIndex) {
+    main_.lbl[17]->setText(reason);
+    sldMnožství->hide();
+    // With nothing to trade the action would act on whatever the box held before.
+    main_.lblAkce[static_cast<std::size_t>(actionIndex)]->hide();
+}
+
+void TradeBox::lblSurovina_Click(int Index) {
+    if (Index < 0 || Index >= static_cast<int>(main_.lblSurovina.size()))
+        return;
+    // A price label behaves like the name label of its row.
+    if ((Index >= 14 && Index <= 27) || Index >= 42) {
+        lblSurovina_Click(Index - 14);
+        return;
+    }
+    const ClickLabel* name = main_.lblSurovina[static_cast<std::size_t>(Index)];
+    const ClickLabel* price = main_.lblSurovina[static_cast<std::size_t>(Index + 14)];
+
+    picTransakce->show();
+    picTransakce->raise();
+    main_.lblAkce[3]->show();
+    main_.lblAkce[4]->hide();
+    main_.lbl[16]->setText(QStringLiteral("Nákup"));
+    lblPředmět->setText(name->text());
+    lblPředmět->Tag = name->Tag;
+    lblCenaZaKus->setText(price->text() + QStringLiteral(" / ks"));
+    lblCenaZaKus->Tag = price->text();
+    sldMnožství->setValue(0);
+
+    const GameState& st = main_.Game().state;
+    const QuantityOffer offer = BuyOffer(st.Hotovost, TextAsI16(text(lblCenaZaKus->Tag)),
+                                         TextAsI16(text(main_.lbl[18]->Tag)), st.Fleet, st.locale);
+    if (!offer.ok) {
+        refuse(QString::fromStdString(offer.refusal), 3);
+        return;
+    }
+    sldMnožství->show();
+    sldMnožství->setMaximum(offer.maximum);
+    sldMnožství->setValue(offer.maximum);
+    sldMnožství->setTickInterval(offer.tickSpacing);
+    sldMnožství_Change();
+}
+
+void TradeBox::lblNáklad_Click(int Index) {
+    if (Index < 0 || Index >= static_cast<int>(main_.lblNáklad.size()))
+        return;
+    main_.lblAkce[3]->hide();
+    main_.lblAkce[4]->show();
+    picTransakce->show();
+    picTransakce->raise();
+    main_.lbl[16]->setText(QStringLiteral("Prodej"));
+    lblPředmět->setText(main_.lblNáklad[static_cast<std::size_t>(Index)]->text());
+    lblCenaZaKus->Tag = QStringLiteral("0");
+    // Without a market row the price line would still show the last goods' price.
+    lblCenaZaKus->clear();
+
+    // Only the rows the market shows now: a hidden row keeps the name and price of a city
+    // visited before, which does not buy here.
+    for (std::size_t k = 0; k < 14; ++k) {
+        const ClickLabel* name = main_.lblSurovina[28 + k];
+        if (name->isHidden() || name->text() != lblPředmět->text())
+            continue;
+        const QString price = main_.lblSurovina[42 + k]->text();
+        lblPředmět->Tag = name->Tag;
+        lblCenaZaKus->Tag = price;
+        lblCenaZaKus->setText(price + QStringLiteral(" / ks"));
+        break;
+    }
+
+    const QString units = main_.lblNákladB[static_cast<std::size_t>(Index)]->text();
+    const QuantityOffer offer =
+        SellOffer(ParseNumber(text(units)).value_or(0.0), TextAsI16(text(lblCenaZaKus->Tag)));
+    if (!offer.ok) {
+        refuse(QString::fromStdString(offer.refusal), 4);
+        return;
+    }
+    sldMnožství->setMaximum(offer.maximum);
+    sldMnožství->setValue(offer.maximum);
+    sldMnožství->setTickInterval(offer.tickSpacing);
+    sldMnožství->show();
+    sldMnožství_Change();
+}
+
+void TradeBox::sldMnožství_Change() {
+    main_.lbl[17]->setText(QString::fromStdString(
+        QuantityLine(sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)))));
+}
+
+void TradeBox::Koupit() {
+    GameState& st = main_.Game().state;
+    BuyGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
+             sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
+    main_.ShowFleet();
+    picTransakce->hide();
+}
+
+void TradeBox::Prodat() {
+    GameState& st = main_.Game().state;
+    SellGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
+              sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
+    main_.ShowFleet();
+    picTransakce->hide();
+}
+
+void TradeBox::ProdatVše() {
+    std::vector<ShownMarketRow> rows;
+    for (std::size_t k = 0; k < 14; ++k) {
+        const ClickLabel* name = main_.lblSurovina[28 + k];
+        if (name->isHidden())
+            continue;
+        rows.push_back({ToU8(ParseDot(text(name->Tag))), text(name->text()),
+                        TextAsI16(text(main_.lblSurovina[42 + k]->text()))});
+    }
+    const SellAllResult result = SellAll(main_.Game().state, main_, main_.Game().random, rows);
+    main_.ShowFleet();
+    picTransakce->hide();
+    // As the rows are gone through in order, the box ends on the last one: a refused last
+    // row stays open with its reason.
+    if (result.lastRefused) {
+        int last = -1;
+        for (int k = 0; k < 14; ++k)
+            if (!main_.lblNáklad[static_cast<std::size_t>(k)]->isHidden())
+                last = k;
+        if (last >= 0)
+            lblNáklad_Click(last);
+    }
+}
+
+} // namespace vlnobrod

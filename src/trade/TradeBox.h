@@ -1,0 +1,47 @@
+#pragma once
+
+#include "widgets/ClickLabel.h"
+
+#include <QFrame>
+#include <QObject>
+#include <QSlider>
+
+namespace vlnobrod {
+
+class frmMain;
+
+// The transaction box of the trade panel, picTransakce: one kind of goods bought or sold at
+// a time, the quantity chosen on the slider. A click on a market row opens it for buying,
+// a click on a cargo row for selling. The box keeps the pending trade only in its captions,
+// Tags and the slider, and reads them back when "Koupit" or "Prodat" is clicked.
+// Also runs "Prodat vše".
+class TradeBox : public QObject {
+    Q_OBJECT
+public:
+    explicit TradeBox(frmMain& main);
+
+    // Market row i (0..55, names or prices, trade panel or research chart): buy.
+    void lblSurovina_Click(int Index);
+    // Cargo row i (0..13): sell.
+    void lblNáklad_Click(int Index);
+    // The slider moved: rewrite the quantity line.
+    void sldMnožství_Change();
+
+    void Koupit();    // lblAkce 3
+    void Prodat();    // lblAkce 4
+    void ProdatVše(); // lblAkce 18
+
+    QFrame* picTransakce = nullptr;
+    ClickLabel* lblPředmět = nullptr;   // Tag: the goods index
+    ClickLabel* lblCenaZaKus = nullptr; // Tag: the unit price, "0" when not taken here
+    QSlider* sldMnožství = nullptr;
+
+private:
+    void build();
+    // A refused row: the reason in the quantity line, and nothing left to click.
+    void refuse(const QString& reason, int actionIndex);
+
+    frmMain& main_;
+};
+
+} // namespace vlnobrod
