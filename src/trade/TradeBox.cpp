@@ -169,7 +169,16 @@ void TradeBox::sldMnožství_Change() {
         QuantityLine(sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)))));
 }
 
+bool TradeBox::offered(int actionIndex) const {
+    // Only what the open box offers can be traded: a closed box or a refused row holds
+    // the values of an earlier trade.
+    return !picTransakce->isHidden() &&
+           !main_.lblAkce[static_cast<std::size_t>(actionIndex)]->isHidden();
+}
+
 void TradeBox::Koupit() {
+    if (!offered(3))
+        return;
     GameState& st = main_.Game().state;
     BuyGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
              sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
@@ -178,6 +187,8 @@ void TradeBox::Koupit() {
 }
 
 void TradeBox::Prodat() {
+    if (!offered(4))
+        return;
     GameState& st = main_.Game().state;
     SellGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
               sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));

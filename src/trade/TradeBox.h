@@ -40,6 +40,7 @@ private:
     void build();
     // A refused row: the reason in the quantity line, and nothing left to click.
     void refuse(const QString& reason, int actionIndex);
+    bool offered(int actionIndex) const;
 
     frmMain& main_;
 };

@@ -95,12 +95,15 @@ private slots:
 
     void aRefusedPurchaseLeavesNothingToClick() {
         TradeScreen s;
-        s.st().Hotovost = 150;
-        s.click(s.w->lblSurovina[28 + 0]); // gold at 200
+        s.st().Hotovost = 30;
+        s.click(s.w->lblSurovina[28 + 5]); // wood at 40
         QCOMPARE(s.line(), QStringLiteral("Nedostatek peněz"));
         QVERIFY(!s.box->sldMnožství->isVisible());
         QVERIFY(!s.w->lblAkce[3]->isVisible());
-        s.w->lblAkce_Click(3); // even run directly, nothing is bought
+        // Even run directly, the refused box buys nothing, not even a price move.
+        s.w->lblAkce_Click(3);
+        QCOMPARE(s.st().Hotovost, 30.0);
+        QCOMPARE(s.st().Cities[0].Trh[5].Cena, std::int16_t(40));
         s.st().Hotovost = 10000;
         s.st().Fleet.Naklad[0] = 70;
         s.w->ShowFleet();
@@ -132,8 +135,11 @@ private slots:
         QVERIFY(s.box->lblCenaZaKus->text().isEmpty());
         QVERIFY(!s.box->sldMnožství->isVisible());
         QVERIFY(!s.w->lblAkce[4]->isVisible());
+        // Run directly, the refused box does not sell the wood of the last trade again.
+        s.st().Fleet.Naklad[5] = 10;
         s.w->lblAkce_Click(4);
         QCOMPARE(s.st().Fleet.Naklad[3], 20.0);
+        QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
         QCOMPARE(s.st().Hotovost, 10400.0);
     }
 
