@@ -6,6 +6,9 @@
 #include "port/News.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
+#include "trade/BankPanel.h"
+#include "trade/DockActions.h"
+#include "trade/TradeBox.h"
 #include "voyage/NewsTicker.h"
 #include "widgets/Art.h"
 
@@ -27,6 +30,9 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     BuildSavePanel();
     BuildCityInfoPanel();
     BuildMessageBox();
+    new TradeBox(*this);
+    InstallDockActions(*this);
+    new BankPanel(*this);
 
     for (int i = 0; i < ActionCount; ++i) {
         ClickLabel* l = lblAkce[static_cast<std::size_t>(i)];
