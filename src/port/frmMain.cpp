@@ -8,6 +8,7 @@
 #include "state/Numbers.h"
 #include "trade/BankPanel.h"
 #include "trade/DockActions.h"
+#include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
 #include "voyage/NewsTicker.h"
 #include "widgets/Art.h"
@@ -43,6 +44,7 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         p->CloseCross()->setCursor(art::HandCursor());
     SetAction(13, [this] { BackToMenuAction(); });
     SetAction(16, [this] { ShowGoalAction(); });
+    new SavePanel(*this); // saving, the exit question and the statistics
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
     game_.state.FocusKey = "F00";

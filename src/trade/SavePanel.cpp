@@ -1,0 +1,136 @@
+#include "SavePanel.h"
+
+#include "platform/Files.h"
+#include "port/frmMain.h"
+#include "trade/SaveGame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace vlnobrod {
+
+SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
+    Panel* p = port.picZáložka[3];
+    FileSave = new QListWidget(p);
+    FileSave->setGeometry(16, 30, 398, 240);
+    FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
+    connect(FileSave, &QListWidget::itemClicked, this, [this] { FileSave_Click(); });
+
+    txtSave = new QLineEdit(p);
+    txtSave->setGeometry(130, 278, 284, 24);
+    txtSave->setMaxLength(MaxNameChars);
+    txtSave->installEventFilter(this);
+
+    lblProblem = new QLabel(p);
+    lblProblem->setGeometry(16, 304, 290, 40);
+    lblProblem->setWordWrap(true);
+    lblProblem->setStyleSheet(QStringLiteral("color: #b01010; background: transparent;"));
+    lblProblem->hide();
+
+    picPrůběh = new QFrame(&port);
+    picPrůběh->setObjectName(QStringLiteral("picPrubeh"));
+    picPrůběh->setStyleSheet(QStringLiteral("QFrame#picPrubeh { background: #efe2c0; border: 2px "
+                                            "solid #5a3b1a; } QLabel { color: #2b1d0e; }"));
+    picPrůběh->setGeometry(300, 250, 340, 90);
+    lbl39 = new QLabel(picPrůběh);
+    lbl39->setGeometry(12, 10, 316, 24);
+    lbl39->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    lbl35 = new QLabel(picPrůběh);
+    lbl35->setGeometry(12, 44, 316, 24);
+    picPrůběh->hide();
+
+    port.SetAction(14, [this] { Open(); });
+    port.SetAction(15, [this] { Save(); });
+    port.SetAction(17, [this] { OpenStatistics(); });
+    port.AskToSave = [this] { return AskToSave(); };
+}
+
+void SavePanel::Refresh() {
+    FileSave->clear();
+    FileSave->addItems(files::List(QString::fromStdString(SaveFolder(port_.Game().state.AppFolder)),
+                                   QStringLiteral("*.mlo")));
+}
+
+void SavePanel::Open() {
+    port_.PlaySoundName("Nabídka");
+    Panel* p = port_.picZáložka[3];
+    p->show();
+    p->raise();
+    lblProblem->hide();
+    Refresh();
+}
+
+void SavePanel::FileSave_Click() {
+    if (QListWidgetItem* item = FileSave->currentItem())
+        txtSave->setText(item->text());
+}
+
+bool SavePanel::Save() {
+    port_.PlaySoundName("Cvak");
+    const std::string name = SaveName(txtSave->text().toStdString());
+    txtSave->setText(QString::fromStdString(name));
+    // A name that cannot be a file name is refused in the panel; the game stays as it was.
+    if (const std::string problem = SaveNameProblem(name); !problem.empty()) {
+        lblProblem->setText(QString::fromStdString(problem));
+        lblProblem->show();
+        return false;
+    }
+    lblProblem->hide();
+
+    picPrůběh->show();
+    picPrůběh->raise();
+    lbl39->setText(QStringLiteral("Ukládání hry"));
+    lbl35->setText(QStringLiteral("Hra se ukládá, počkejte chvíli"));
+    port_.picZáložka[3]->hide();
+    QApplication::processEvents(); // the progress panel is drawn before the writing
+
+    GameServices& game = port_.Game();
+    const SaveOutcome outcome = SaveGame(game.profiles, game.state, name);
+    Refresh();
+    picPrůběh->hide();
+    if (!outcome.saved) {
+        std::string title = "Uložení hry";
+        port_.ShowMessage(outcome.message, 0, title);
+        Open(); // another name, another try
+        return false;
+    }
+    return true;
+}
+
+bool SavePanel::AskToSave() {
+    switch (AskToLeave(port_.Game().state, port_)) {
+    case LeaveChoice::Leave:
+        return true;
+    case LeaveChoice::SaveAndLeave:
+        txtSave->setText(QString::fromUtf8(LastGameName));
+        // A game that could not be saved is not thrown away: the window stays open.
+        return Save();
+    case LeaveChoice::Stay:
+        return false;
+    }
+    return false;
+}
+
+void SavePanel::OpenStatistics() {
+    port_.PlaySoundName("Cvak");
+    if (port_.OpenResultsWindow)
+        port_.OpenResultsWindow();
+}
+
+bool SavePanel::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == txtSave && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Save();
+            return true; // the Enter itself never reaches the box
+        }
+        if (key != Qt::Key_Shift && key != Qt::Key_Escape)
+            port_.PlaySoundName("Type");
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+} // namespace vlnobrod
