@@ -1,6 +1,7 @@
 #include "DayChange.h"
 
 #include "Money.h"
+#include "PriceBounds.h"
 #include "state/Numbers.h"
 
 #include <algorithm>
@@ -8,27 +9,19 @@
 
 namespace vlnobrod {
 
+namespace {
+constexpr float DaySpread = 30.0f; // a day lifts or drops a price by 10 to 40
+}
+
 double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc) {
-    // The amount goes through text in the player's format and back through the plain
-    // reader, so with a decimal comma only its whole part survives.
-    const float x = rnd.next() * 30.0f + 10.0f;
-    return ParseDot(FormatSingle(x, loc));
+    return RandomPriceAmount(DaySpread, rnd, loc);
 }
 
 std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
                           RandomSource& rnd, const NumberLocale& loc) {
     // Big cities absorb production better: the step shrinks with the size class.
     const double step = (1.0 / (velikost + 1.0)) * (produkce / 10.0);
-    std::int32_t c = std::int32_t{cena} - ToI16(step);
-    if (c < 1)
-        c = 5;
-    if (c > 999)
-        c = 999;
-    if (c < 100)
-        c = ToI16(c + DayRandomAmount(rnd, loc));
-    if (c > 900)
-        c = ToI16(c - DayRandomAmount(rnd, loc));
-    return static_cast<std::int16_t>(c);
+    return BoundPrice(std::int32_t{cena} - ToI16(step), DaySpread, rnd, loc);
 }
 
 double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost) {

@@ -13,9 +13,8 @@ namespace vlnobrod {
 // cash, and the day counter moves on.
 void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days);
 
-// One day's movement of one market price in a city of size class `velikost`. Prices below
-// 100 get a random lift and prices above 900 a random drop, so cheap goods never stay free
-// and dear ones never sit at the cap.
+// One day's movement of one market price in a city of size class `velikost`, kept inside
+// the market's bounds.
 std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
                           RandomSource& rnd, const NumberLocale& loc);
 

@@ -2,6 +2,7 @@
 
 #include "port/FleetSummary.h"
 #include "port/Money.h"
+#include "port/PriceBounds.h"
 #include "state/Numbers.h"
 
 #include <algorithm>
@@ -84,24 +85,18 @@ std::int16_t TextAsI16(const std::string& text) {
     return ToI16(ParseNumber(text).value_or(0));
 }
 
+namespace {
+constexpr float TradeSpread = 50.0f; // a trade lifts or drops a price by 10 to 60
+}
+
 double TradeRandomAmount(RandomSource& rnd, const NumberLocale& loc) {
-    const float x = 10.0f + 50.0f * rnd.next();
-    return ParseDot(FormatSingle(x, loc));
+    return RandomPriceAmount(TradeSpread, rnd, loc);
 }
 
 std::int16_t TradePriceReaction(std::int16_t cena, std::int32_t quantity, std::uint8_t velikost,
                                 RandomSource& rnd, const NumberLocale& loc) {
     const double step = quantity * (1.0 / (velikost + 1.0));
-    std::int32_t c = std::int32_t{cena} + ToI16(step);
-    if (c < 1)
-        c = 5;
-    if (c > 999)
-        c = 999;
-    if (c < 100)
-        c = ToI16(c + TradeRandomAmount(rnd, loc));
-    if (c > 900)
-        c = ToI16(c - TradeRandomAmount(rnd, loc));
-    return static_cast<std::int16_t>(c);
+    return BoundPrice(std::int32_t{cena} + ToI16(step), TradeSpread, rnd, loc);
 }
 
 namespace {
