@@ -10,14 +10,18 @@
 
 #include <QEventLoop>
 
+#include <algorithm>
+
 namespace vlnobrod {
 
 using namespace portstyle;
 
 namespace {
 
-constexpr int BoxWidth = 460;
-constexpr int BoxHeight = 220;
+constexpr int BoxWidth = 520;
+constexpr int BoxHeight = 220; // the least; a long text makes the box taller
+constexpr int TextTop = 52;
+constexpr int ButtonsHeight = 46;
 
 // Answer codes, the same as the system's message dialog gives.
 constexpr int AnswerOk = 1;
@@ -85,6 +89,18 @@ void frmMain::BuildMessageBox() {
     }
 }
 
+// Grows the box to the text, so a long goal or question is never cut off, and keeps it
+// centred on the chart.
+void frmMain::FitMessageBox() {
+    const int textHeight = std::max(110, lblText->heightForWidth(lblText->width()));
+    const int height = std::min(TextTop + textHeight + 12 + ButtonsHeight, this->height() - 10);
+    lblText->resize(lblText->width(), height - TextTop - 12 - ButtonsHeight);
+    picMsgBox->setGeometry((MapWidth - BoxWidth) / 2, std::max(5, (MapHeight - height) / 2),
+                           BoxWidth, height);
+    for (ClickLabel* b : cmd)
+        b->move(b->x(), height - ButtonsHeight);
+}
+
 std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
                                   std::string& title) {
     // The goal display comes without the bell.
@@ -95,6 +111,7 @@ std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
         title = "Zpráva";
     lblTitulek->setText(QString::fromStdString(title));
     lblText->setText(QString::fromStdString(text));
+    FitMessageBox();
 
     for (ClickLabel* b : cmd)
         b->hide();

@@ -35,7 +35,7 @@ QLabel* heading(QWidget* parent, const QString& text, int x, int y, int w) {
 
 void frmMain::BuildTradePanel() {
     // The title names the city, so the panel's title line is a label of its own.
-    Panel* p = MakePanel(0, QString(), 14, 14, 640, 440);
+    Panel* p = MakePanel(0, QString(), 14, 14, 700, 440);
     lbl[4] = MakeClickLabel(p, QStringLiteral("Obchod"), 6, 0, 560, Panel::TitleHeight, 10, true);
     SetBaseStyle(lbl[4], QStringLiteral("background: transparent; color: #fff6dc;"));
     lbl[4]->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -156,6 +156,7 @@ private:
     void BuildSavePanel();
     void BuildCityInfoPanel();
     void BuildMessageBox();
+    void FitMessageBox();
     void BuildNewsTicker();
     Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
     void TrackHover(QWidget* container);

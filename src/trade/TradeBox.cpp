@@ -14,7 +14,7 @@ using namespace portstyle;
 
 namespace {
 
-constexpr int BoxWidth = 168;
+constexpr int BoxWidth = 220;
 constexpr int BoxHeight = 236;
 
 std::string text(const QString& s) {
