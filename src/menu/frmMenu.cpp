@@ -4,6 +4,7 @@
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
 #include "widgets/Art.h"
+#include "widgets/Windows.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -282,11 +283,8 @@ void frmMenu::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void frmMenu::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F4 && e->modifiers() == Qt::NoModifier) {
-        showMinimized();
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    if (!MinimiseOnF4(*this, *e))
+        QWidget::keyPressEvent(e);
 }
 
 void frmMenu::closeEvent(QCloseEvent* e) {

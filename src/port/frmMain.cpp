@@ -12,6 +12,7 @@
 #include "trade/TradeBox.h"
 #include "voyage/NewsTicker.h"
 #include "widgets/Art.h"
+#include "widgets/Windows.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -240,11 +241,8 @@ void frmMain::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F4 && e->modifiers() == Qt::NoModifier) {
-        showMinimized();
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    if (!MinimiseOnF4(*this, *e))
+        QWidget::keyPressEvent(e);
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
