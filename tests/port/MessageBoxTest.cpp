@@ -5,28 +5,10 @@
 #include <QTest>
 
 using namespace vlnobrod;
+using vlnobrod::testing::Answerer;
+using vlnobrod::testing::PortScreen;
 
 namespace {
-
-struct Asked {
-    std::uint8_t answer = 0;
-    QStringList captions; // the answer labels shown, from the left
-    QString title;
-};
-
-// Asks with the given buttons code and clicks answer label `click` once the box is up.
-Asked ask(frmMain& w, std::uint8_t buttons, int click, std::string title = "Otázka") {
-    Asked a;
-    QTimer::singleShot(0, &w, [&] {
-        for (ClickLabel* c : w.cmd)
-            if (c->isVisible())
-                a.captions << c->text();
-        a.title = w.lblTitulek->text();
-        QTest::mouseClick(w.cmd[static_cast<std::size_t>(click)], Qt::LeftButton);
-    });
-    a.answer = w.ShowMessage("Opravdu?", buttons, title);
-    return a;
-}
 
 // The port screen with its sounds written down instead of played.
 class ListeningPort : public frmMain {
@@ -42,57 +24,40 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
     void everyButtonsCodeGivesItsAnswers() {
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        Asked a = ask(w, 0, 0);
-        QCOMPARE(a.captions, QStringList{"OK"});
-        QCOMPARE(a.answer, std::uint8_t(1));
-
-        QCOMPARE(ask(w, 1, 0).answer, std::uint8_t(1));
-        a = ask(w, 1, 1);
-        QCOMPARE(a.captions, (QStringList{"OK", "Zrušit"}));
-        QCOMPARE(a.answer, std::uint8_t(2));
-
-        a = ask(w, 3, 0);
-        QCOMPARE(a.captions, (QStringList{"Ne", "Ano", "Zrušit"}));
-        QCOMPARE(a.answer, std::uint8_t(7));
-        QCOMPARE(ask(w, 3, 1).answer, std::uint8_t(6));
-        QCOMPARE(ask(w, 3, 2).answer, std::uint8_t(2));
-
-        a = ask(w, 4, 1);
-        QCOMPARE(a.captions, (QStringList{"Ne", "Ano"}));
-        QCOMPARE(a.answer, std::uint8_t(6));
-
-        // A code the box does not know still gives a way out.
-        a = ask(w, 2, 0);
-        QCOMPARE(a.captions, QStringList{"OK"});
-        QCOMPARE(a.answer, std::uint8_t(1));
-        QCOMPARE(ask(w, 200, 0).captions, QStringList{"OK"});
-
-        QVERIFY(w.picMsgBox->isHidden());
-    }
-
-    void anEmptyTitleBecomesZprava() {
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        std::string title;
-        QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.cmd[0], Qt::LeftButton); });
-        w.ShowMessage("Text", 0, title);
-        QCOMPARE(title, std::string("Zpráva"));
-        QCOMPARE(w.lblTitulek->text(), QStringLiteral("Zpráva"));
-        QCOMPARE(w.lblText->text(), QStringLiteral("Text"));
+        PortScreen s("");
+        struct Case {
+            std::uint8_t buttons;
+            const char* click;
+            const char* shown;
+            std::uint8_t answer;
+        };
+        const Case cases[] = {
+            {0, "OK", "OK", 1},
+            {1, "OK", "OK/Zrušit", 1},
+            {1, "Zrušit", "OK/Zrušit", 2},
+            {3, "Ne", "Ne/Ano/Zrušit", 7},
+            {3, "Ano", "Ne/Ano/Zrušit", 6},
+            {3, "Zrušit", "Ne/Ano/Zrušit", 2},
+            {4, "Ano", "Ne/Ano", 6},
+            {4, "Ne", "Ne/Ano", 7},
+            // A code the box does not know still gives a way out.
+            {2, "OK", "OK", 1},
+            {200, "OK", "OK", 1},
+        };
+        for (const Case& c : cases) {
+            Answerer a(*s.w, QString::fromUtf8(c.click));
+            std::string title; // an empty title becomes "Zpráva"
+            QCOMPARE(s.w->ShowMessage("Opravdu?", c.buttons, title), c.answer);
+            QCOMPARE(a.captions, QStringList{QString::fromUtf8(c.shown)});
+            QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
+            QCOMPARE(title, std::string("Zpráva"));
+        }
+        QVERIFY(s.w->picMsgBox->isHidden());
     }
 
     void aSecondMessageTakesOverAndBothGetTheAnswer() {
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PortScreen s("");
+        frmMain& w = *s.w;
         std::uint8_t inner = 0;
         QString innerTitle;
         // While the first question waits, a timer asks another.
@@ -113,13 +78,10 @@ private slots:
     }
 
     void theWaitKeepsTheTickerRunning() {
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PortScreen s("");
+        frmMain& w = *s.w;
         QCOMPARE(w.tmrAktuality->interval(), 1000);
-        QVERIFY(w.tmrAktuality->isActive());
-        AddNews(fx.game().state, "Loď připlula", NewsInfo);
+        AddNews(s.st(), "Loď připlula", NewsInfo);
         w.tmrAktuality->start(); // the next tick comes a second from now, inside the wait
         QString seen;
         QTimer::singleShot(1600, &w, [&] {
@@ -131,43 +93,41 @@ private slots:
         QCOMPARE(seen, QStringLiteral("Loď připlula"));
     }
 
-    void theTickerShowsOneItemASecond() {
+    void theTickerMovesOneItemUpPerTickWithItsIcon() {
+        // Kinds 1 to 4 have icons of their own, kind 0 and unknown kinds none.
+        QVERIFY(NewsIcon(NewsPlain).isNull());
+        QList<QImage> icons;
+        for (std::uint8_t kind = 1; kind <= 4; ++kind) {
+            const QImage icon = NewsIcon(kind).toImage();
+            QVERIFY(!icon.isNull());
+            QVERIFY(!icons.contains(icon));
+            icons << icon;
+        }
+        QVERIFY(NewsIcon(5).isNull());
+        QVERIFY(NewsIcon(255).isNull());
+
         testing::ScreenFixture fx;
         frmMain w(fx.game());
         w.tmrAktuality->stop();
-        GameState& st = fx.game().state;
-        AddNews(st, "První", NewsInfo);
-        AddNews(st, "Druhá", NewsPlain);
-        AddNews(st, "Třetí", NewsError);
-        AddNews(st, "Čtvrtá", NewsWarning); // the queue is full: lost
-
+        AddNews(fx.game().state, "První", NewsInfo);
+        AddNews(fx.game().state, "Druhá", NewsPlain);
+        AddNews(fx.game().state, "Neznámá", 7);
         w.tmrAktuality_Timer();
         QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("První"));
         QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("Vlnobrod"));
-        QVERIFY(!w.imgIkona[0]->pixmap().isNull());
+        QCOMPARE(w.imgIkona[0]->pixmap().toImage(), icons[NewsInfo - 1]);
         QVERIFY(w.imgIkona[1]->pixmap().isNull());
-        const QImage infoIcon = w.imgIkona[0]->pixmap().toImage();
-
         w.tmrAktuality_Timer();
         QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Druhá"));
         QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("První"));
-        QVERIFY(w.imgIkona[0]->pixmap().isNull()); // kind 0 clears the icon
-        QCOMPARE(w.imgIkona[1]->pixmap().toImage(), infoIcon);
-
+        QVERIFY(w.imgIkona[0]->pixmap().isNull());
+        QCOMPARE(w.imgIkona[1]->pixmap().toImage(), icons[NewsInfo - 1]);
         w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Třetí"));
-        QVERIFY(w.imgIkona[1]->pixmap().isNull()); // the empty icon moved down
-        QVERIFY(!w.imgIkona[0]->pixmap().isNull());
-
-        // Nothing more: the fourth item was lost.
+        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Neznámá"));
+        QVERIFY(w.imgIkona[0]->pixmap().isNull());
+        // The queue is empty: the lines stay.
         w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Třetí"));
         QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("Druhá"));
-
-        // A free slot 0 stops the ticker even with an item behind it.
-        st.NewsQueue[1] = {"Za mezerou", NewsInfo};
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Třetí"));
     }
 
     void everyMessageRingsExceptTheGoal() {
@@ -179,43 +139,18 @@ private slots:
         w.Form_Load();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Answerer ok(w, QStringLiteral("OK"));
         w.sounds.clear();
-        ask(w, 0, 0);
+        std::string title = "Otázka";
+        w.ShowMessage("Opravdu?", 0, title);
         QCOMPARE(w.sounds, QStringList{"Ding"});
-
         w.sounds.clear();
-        QString title;
-        QTimer::singleShot(0, &w, [&] {
-            title = w.lblTitulek->text();
-            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
-        });
         QTest::mouseClick(w.lblAkce[16], Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Úkolem této mapy je ..."));
+        QCOMPARE(ok.titles.last(), QStringLiteral("Úkolem této mapy je ..."));
         QVERIFY(w.sounds.isEmpty());
-
         // The tabs have their own sound.
         QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
         QCOMPARE(w.sounds, QStringList{"Nabídka"});
-    }
-
-    void eachKindHasItsOwnIconAndUnknownKindsNone() {
-        QVERIFY(NewsIcon(NewsPlain).isNull());
-        QList<QImage> icons;
-        for (std::uint8_t kind = 1; kind <= 4; ++kind) {
-            const QPixmap icon = NewsIcon(kind);
-            QVERIFY(!icon.isNull());
-            QVERIFY(!icons.contains(icon.toImage()));
-            icons << icon.toImage();
-        }
-        QVERIFY(NewsIcon(5).isNull());
-        QVERIFY(NewsIcon(255).isNull());
-
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        AddNews(fx.game().state, "Neznámá zpráva", 7);
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Neznámá zpráva"));
-        QVERIFY(w.imgIkona[0]->pixmap().isNull());
     }
 };
 

@@ -82,12 +82,54 @@ inline void PrepareGame(ScreenFixture& fx, const QString& text = QString::fromUt
     fx.game().state.HandOff = path.toStdString();
 }
 
-// Clicks an answer label of the message box as soon as the box is up.
-inline void AnswerWhenAsked(frmMain& w, int index) {
-    QTimer::singleShot(0, &w, [&w, index] {
-        QTRY_VERIFY(w.picMsgBox->isVisible());
-        QTest::mouseClick(w.cmd[static_cast<std::size_t>(index)], Qt::LeftButton);
-    });
-}
+// The port screen on a game of its own, shown: `game` written as the state file and loaded,
+// or, when empty, the window without a game for the test to fill the state in.
+struct PortScreen {
+    ScreenFixture fx;
+    std::unique_ptr<frmMain> w;
+
+    explicit PortScreen(const char* game = PortGame) {
+        if (*game != '\0')
+            PrepareGame(fx, QString::fromUtf8(game));
+        w = std::make_unique<frmMain>(fx.game());
+        w->Form_Load();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    GameState& st() { return fx.game().state; }
+};
+
+// Answers every question of the port screen's message box with the answer label that reads
+// `caption` (the first label when none does), and writes down what was asked.
+class Answerer {
+public:
+    Answerer(frmMain& w, QString caption) : w_(w), caption_(std::move(caption)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start(10);
+    }
+    QStringList titles, texts;
+    QStringList captions; // the answer labels shown, from the left: "Ne/Ano/Zrušit"
+
+private:
+    void Poll() {
+        if (!w_.picMsgBox->isVisible())
+            return;
+        titles << w_.lblTitulek->text();
+        texts << w_.lblText->text();
+        QStringList shown;
+        ClickLabel* pick = w_.cmd[0];
+        for (ClickLabel* b : w_.cmd)
+            if (b->isVisible()) {
+                shown << b->text();
+                if (b->text() == caption_)
+                    pick = b;
+            }
+        captions << shown.join(QLatin1Char('/'));
+        QTest::mouseClick(pick, Qt::LeftButton);
+    }
+    frmMain& w_;
+    QString caption_;
+    QTimer timer_;
+};
 
 } // namespace vlnobrod::testing

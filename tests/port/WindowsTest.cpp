@@ -34,6 +34,7 @@ private slots:
         QVERIFY(windows.Menu() && windows.Menu()->isVisible());
         QCOMPARE(windows.Menu()->Tag, QStringLiteral("Rozehráno"));
         QVERIFY(windows.Menu()->lblAkce[7]->isVisible());
+        QCOMPARE(fx.game().state.Name, std::string("Jan Novák"));
 
         windows.Menu()->ContinueGame();
         QCOMPARE(windows.Port(), port);

@@ -1,0 +1,328 @@
+#include "PortFixture.h"
+#include "port/Money.h"
+#include "port/PortStyle.h"
+
+#include <QTest>
+
+using namespace vlnobrod;
+using vlnobrod::portstyle::ForeColor;
+using vlnobrod::testing::PortScreen;
+
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor black(0, 0, 0);
+
+// Drags a panel by its title bar with the mouse and drops it. The mouse moves in window
+// coordinates, as a real mouse does, while the bar moves under it.
+void drag(QWidget* window, Panel* p, QPoint by) {
+    QWidget* bar = p->TitleBar();
+    const QPoint start(40, 10);
+    const QPoint startInWindow = bar->mapTo(window, start);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(bar, bar->mapFrom(window, startInWindow + by / 2));
+    QTest::mouseMove(bar, bar->mapFrom(window, startInWindow + by));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier,
+                        bar->mapFrom(window, startInWindow + by));
+}
+
+} // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutAGameTheWindowStaysEmpty() {
+        PortScreen s("");
+        QVERIFY(!s.w->HasGame());
+        QVERIFY(s.w->LoadError().isEmpty());
+        for (ClickLabel* city : s.w->lblMěsto)
+            QVERIFY(city->isHidden());
+        // Everything the player can click shows the game's hand.
+        for (QWidget* c : {s.w->lblZal[1], s.w->lblAkce[5], s.w->lblSurovina[30], s.w->cmd[0]})
+            QCOMPARE(c->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void loadingShowsTheGame() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        fx.game().state.PendingAction = 1; // a voyage of the last game, abandoned
+        frmMain w(fx.game());
+        w.Form_Load();
+        QVERIFY(w.HasGame());
+        const GameState& st = fx.game().state;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vlnobrod - Jan Novák - Plachty a syn"));
+        QCOMPARE(w.Hra->pixmap().size(), QSize(943, 590));
+        // Three cities on the chart where the file puts them, the rest not.
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(w.lblMěsto[i]->isHidden(), i >= 3);
+        QCOMPARE(w.lblMěsto[2]->text(), QStringLiteral("Zlatý Mys"));
+        QCOMPARE(w.lblMěsto[2]->pos(), QPoint(520, 330));
+        // Open black, closed grey, the current city red whatever its access.
+        QCOMPARE(ForeColor(w.lblMěsto[0]), black);
+        QCOMPARE(ForeColor(w.lblMěsto[1]), red);
+        QCOMPARE(ForeColor(w.lblMěsto[2]), QColor(128, 128, 128));
+
+        // One day's movement of the prices, but the stored money and the stored day count.
+        QCOMPARE(st.Cities[0].Trh[0].Cena, std::int16_t(197));
+        QCOMPARE(w.lblDny->text(), QStringLiteral("12"));
+        QCOMPARE(w.lblHotovost->text(), QStringLiteral("25 000"));
+        QCOMPARE(w.lblKonto->text(), QStringLiteral("-3 000"));
+        QCOMPARE(st.PendingAction, std::uint8_t(0));
+        QCOMPARE(st.NewsQueue[0].text, std::string("Společnost: Plachty a syn"));
+        QCOMPARE(st.NewsQueue[1].text, std::string("Jméno: Jan Novák"));
+        QCOMPARE(w.lbl[4]->text(), QStringLiteral("Obchod - Skalná"));
+        QVERIFY(st.StateSaved);
+    }
+
+    void aGameThatCannotBeOpenedLeavesTheOneInMemory() {
+        testing::ScreenFixture fx;
+        fx.game().state.Name = "Hráč předchozí hry";
+        fx.game().state.HandOff = fx.dataPath(QStringLiteral("neni.map")).toStdString();
+        {
+            frmMain w(fx.game());
+            w.Form_Load();
+            QVERIFY(!w.HasGame());
+            QVERIFY(w.LoadError().contains(QStringLiteral("neni.map")));
+        }
+        // The file is there but its chart is not.
+        const QString path =
+            fx.writeData(QStringLiteral("aktual.map"), QString::fromUtf8(testing::PortGame));
+        fx.game().state.HandOff = path.toStdString();
+        frmMain w(fx.game());
+        w.Form_Load();
+        QVERIFY(!w.HasGame());
+        QVERIFY(w.LoadError().contains(QStringLiteral("Mapa1.jpg")));
+        QCOMPARE(fx.game().state.Name, std::string("Hráč předchozí hry"));
+        QVERIFY(w.lblMěsto[0]->isHidden());
+    }
+
+    void aGoalAlreadyMetIsAnnouncedWhileTheGameLoads() {
+        testing::ScreenFixture fx;
+        QString game = QString::fromUtf8(testing::PortGame);
+        game.replace(QStringLiteral("Mapa=Mapa1"), QStringLiteral("Mapa=Mapa4"))
+            .replace(QStringLiteral("Hotovost=25000"), QStringLiteral("Hotovost=0"))
+            .replace(QStringLiteral("Konto=-3000"), QStringLiteral("Konto=0"))
+            .replace(QStringLiteral("Pocet=2"), QStringLiteral("Pocet=1"));
+        testing::PrepareGame(fx, game);
+        testing::WriteChart(fx, QStringLiteral("Mapa4"));
+        frmMain w(fx.game());
+        int resultsOpened = 0;
+        w.OpenResultsWindow = [&] {
+            ++resultsOpened;
+            QCOMPARE(fx.game().state.HandOff, std::string("Zápis"));
+        };
+        // The window comes up by itself so the question can be answered.
+        testing::Answerer ok(w, QStringLiteral("OK"));
+        w.Form_Load();
+        QCOMPARE(ok.titles, QStringList{QStringLiteral("Dokončení mapy")});
+        QCOMPARE(resultsOpened, 1);
+        QVERIFY(fx.game().state.Hotovo);
+        QVERIFY(w.picMsgBox->isHidden());
+    }
+
+    void theFiguresFollowMoneyAndDays() {
+        PortScreen s;
+        ChangeMoney(s.st(), *s.w, 1234567, false);
+        QCOMPARE(s.w->lblHotovost->text(), QStringLiteral("1 259 567"));
+        ChangeMoney(s.st(), *s.w, 13000, true);
+        QCOMPARE(s.w->lblKonto->text(), QStringLiteral("10 000"));
+        s.st().Den = 40;
+        s.w->DaysAdvanced();
+        QCOMPARE(s.w->lblDny->text(), QStringLiteral("40"));
+    }
+
+    void theTradePanelListsPricesAndCargo() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        w.ShowMarket(0, false);
+        // Goods 0 and 3 are traded in Vlnobrod; the rows stand at their goods' places.
+        QCOMPARE(w.lblSurovina[28 + 14]->text(), QStringLiteral("197"));
+        QCOMPARE(w.lblSurovina[28 + 3]->Tag, QStringLiteral("3"));
+        QVERIFY(w.lblSurovina[28 + 1]->isHidden());
+        QVERIFY(w.shpSurovina[14 + 1]->isHidden());
+        // Another city replaces the rows.
+        w.ShowMarket(1, false);
+        QVERIFY(w.lblSurovina[28]->isHidden());
+        QCOMPARE(w.lblSurovina[42 + 5]->text(), QStringLiteral("400"));
+
+        // Cargo in slots 2 and 9 fills rows 0 and 1.
+        w.ShowFleet();
+        QCOMPARE(w.lblNákladB[1]->text(), QStringLiteral("5"));
+        QVERIFY(w.lblNáklad[2]->isHidden());
+        QCOMPARE(w.lbl[18]->text(), QStringLiteral("15 z 100"));
+        QCOMPARE(w.shpNaložení[1]->width(), w.shpNaložení[0]->width() * 15 / 100);
+        QCOMPARE(w.lbl[22]->text(), QStringLiteral("2 lodě typu: Malá obchodní loď"));
+        QVERIFY(!w.lblAkce[8]->isHidden());
+
+        // Galleons have nothing to upgrade to; a fleet without ships keeps the last load line.
+        s.st().Fleet.Typ = 2;
+        s.st().Fleet.Pocet = 0;
+        s.st().Fleet.Naklad[2] = 0;
+        w.ShowFleet();
+        QVERIFY(w.lblAkce[8]->isHidden());
+        QVERIFY(!w.imgLoď[3]->isHidden());
+        QVERIFY(w.imgLoď[1]->isHidden());
+        QCOMPARE(w.lbl[18]->text(), QStringLiteral("15 z 100"));
+        QCOMPARE(w.lbl[18]->Tag, QStringLiteral("5"));
+        QVERIFY(w.lblNáklad[1]->isHidden());
+    }
+
+    void theResearchChartShowsTrendsAndFollowsTheDay() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        w.ShowMarket(0, true);
+        // 200 -> 197: a small fall, red; goods 3 stays at 120 after its MinCena of 120.
+        QCOMPARE(w.lblKurs[0]->text(), QStringLiteral("<"));
+        QCOMPARE(portstyle::BackColor(w.shpSurovina[0]), red);
+        QCOMPARE(w.lblKurs[3]->text(), QStringLiteral("="));
+        QVERIFY(w.lblKurs[1]->isHidden());
+        w.lbl[0]->Tag = QStringLiteral("1");
+        w.picInf->show();
+        w.DaysAdvanced();
+        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("301"));
+        QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
+        QVERIFY(w.lblKurs[0]->isHidden());
+    }
+
+    void theShippedMapsPutEveryCityOnTheChart() {
+        for (int map = 1; map <= 4; ++map) {
+            testing::ScreenFixture fx;
+            const QString mapa = QStringLiteral("Mapa%1").arg(map);
+            QVERIFY(fx.copyShipped(mapa + QStringLiteral(".mlo")));
+            QVERIFY(fx.copyShipped(mapa + QStringLiteral(".jpg")));
+            fx.game().state.HandOff = fx.dataPath(mapa + QStringLiteral(".mlo")).toStdString();
+            frmMain w(fx.game());
+            w.Form_Load();
+            QVERIFY2(w.HasGame(), qPrintable(w.LoadError()));
+            // Readable: the whole name inside the visible part of the chart.
+            for (int i = 0; i < fx.game().state.PocetMest; ++i)
+                QVERIFY2(w.Hra->rect().contains(w.lblMěsto[i]->geometry()),
+                         qPrintable(mapa + QStringLiteral(": ") + w.lblMěsto[i]->text()));
+            // A picture of the port for whoever looks at the game's screens.
+            const QByteArray shots = qgetenv("VLNOBROD_SCREENSHOTS");
+            if (!shots.isEmpty()) {
+                w.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&w));
+                w.tmrAktuality_Timer();
+                w.lblZal_Click(1);
+                w.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/port-") + mapa +
+                              QStringLiteral(".png"));
+            }
+        }
+    }
+
+    void everyActionLabelSitsInItsPanelAndTheDispatcherRunsIt() {
+        PortScreen s("");
+        frmMain& w = *s.w;
+        const std::vector<std::pair<QWidget*, std::vector<int>>> places = {
+            {w.picZáložka[0], {3, 4, 18}},
+            {w.picZáložka[1], {5, 6, 7, 8, 9, 10}},
+            {w.picZáložka[2], {11, 12}},
+            {w.picZáložka[3], {15}},
+            {w.picInf, {0, 1, 2, 19, 20, 21}}};
+        for (const auto& [panel, actions] : places)
+            for (int i : actions)
+                QVERIFY(panel->isAncestorOf(w.lblAkce[i]));
+        for (int i : {13, 14, 16, 17})
+            QCOMPARE(w.lblAkce[i]->parentWidget(), static_cast<QWidget*>(&w));
+
+        QList<int> ran;
+        w.SetAction(7, [&] { ran << 7; });
+        w.SetAction(18, [&] { ran << 18; });
+        w.picZáložka[1]->show();
+        QTest::mouseClick(w.lblAkce[7], Qt::LeftButton);
+        w.lblAkce_Click(18); // "Prodat vše" is also run from code
+        w.lblAkce_Click(20); // nothing registered: nothing happens
+        w.lblAkce_Click(22);
+        QCOMPARE(ran, (QList<int>{7, 18}));
+    }
+
+    void theMouseMovesTheHighlight() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        const std::string& focus = s.st().FocusKey;
+        QTest::mouseMove(w.lblZal[1], QPoint(20, 10));
+        QTRY_COMPARE(ForeColor(w.lblZal[1]), red);
+        QCOMPARE(focus, std::string("Z01"));
+        // Over the bare chart the highlight goes out.
+        QTest::mouseMove(w.Hra, QPoint(5, 460));
+        QTRY_COMPARE(focus, std::string("F00"));
+        QCOMPARE(ForeColor(w.lblZal[1]), black);
+
+        QTest::mouseClick(w.lblZal[1], Qt::LeftButton);
+        QTest::mouseMove(w.lblSurovina[43], QPoint(5, 5));
+        QTRY_COMPARE(focus, std::string("S43"));
+        QCOMPARE(ForeColor(w.lblSurovina[43]), red);
+        // The research chart's labels never light up, but the last one goes black.
+        w.Fokus_Move(QStringLiteral("S05"));
+        QCOMPARE(ForeColor(w.lblSurovina[43]), black);
+        QCOMPARE(ForeColor(w.lblSurovina[5]), black);
+        // The bare panel, away from its rows.
+        QTest::mouseMove(w.picZáložka[0], QPoint(600, 200));
+        QTRY_COMPARE(focus, std::string("F00"));
+    }
+
+    void tabsOpenOnePanelAtATime() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        auto shown = [&] {
+            QList<bool> v;
+            for (Panel* p : w.picZáložka)
+                v << p->isVisible();
+            return v;
+        };
+        QTest::mouseClick(w.lblZal[1], Qt::LeftButton);
+        QCOMPARE(shown(), (QList<bool>{true, false, false, false}));
+        // The trade panel shows the current city's market and the fleet.
+        QCOMPARE(w.lblSurovina[42 + 1]->text(), QStringLiteral("301"));
+        QCOMPARE(w.lbl[18]->text(), QStringLiteral("15 z 100"));
+        QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
+        QCOMPARE(shown(), (QList<bool>{false, true, false, false}));
+        QTest::mouseClick(w.lblZal[3], Qt::LeftButton);
+        QCOMPARE(shown(), (QList<bool>{false, false, true, false}));
+        QCOMPARE(w.lbl[32]->text(), w.lblKonto->text());
+
+        // "Mapa" clears the chart and refreshes nothing.
+        s.st().Fleet.Pocet = 7;
+        w.picZáložka[3]->show();
+        QTest::mouseClick(w.lblZal[0], Qt::LeftButton);
+        QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(w.lbl[22]->text(), QStringLiteral("2 lodě typu: Malá obchodní loď"));
+        // A close cross hides its panel.
+        QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
+        QTest::mouseClick(w.picZáložka[1]->CloseCross(), Qt::LeftButton);
+        QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+    }
+
+    void aDroppedPanelStaysOnTheScreen() {
+        PortScreen s("");
+        Panel* p = s.w->picZáložka[1];
+        p->show();
+        const QPoint before = p->pos();
+        drag(s.w.get(), p, QPoint(30, 20));
+        QCOMPARE(p->pos(), before + QPoint(30, 20));
+        // Above the top edge: back to top 0.
+        drag(s.w.get(), p, QPoint(0, -400));
+        QCOMPARE(p->y(), 0);
+        // Out to the right: the right edge 5 pixels inside the chart.
+        drag(s.w.get(), p, QPoint(900, 0));
+        QCOMPARE(p->x(), frmMain::MapWidth - p->width() - 5);
+        // Off the bottom: the title bar stays in the window.
+        drag(s.w.get(), p, QPoint(0, 1000));
+        QCOMPARE(p->y(), s.w->height() - Panel::TitleHeight);
+        // Out to the left.
+        drag(s.w.get(), p, QPoint(-2000, 0));
+        QCOMPARE(p->x(), 0);
+    }
+
+    void f4MinimisesTheWindow() {
+        PortScreen s("");
+        QTest::keyClick(s.w.get(), Qt::Key_F4, Qt::ShiftModifier);
+        QVERIFY(!(s.w->windowState() & Qt::WindowMinimized));
+        QTest::keyClick(s.w.get(), Qt::Key_F4);
+        QTRY_VERIFY(s.w->windowState() & Qt::WindowMinimized);
+    }
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
