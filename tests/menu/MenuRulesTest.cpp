@@ -22,18 +22,6 @@ TEST(MapAlbum, ShowsTitleCityCountAndDescriptionOfAMap) {
     EXPECT_EQ(bare.description, "");
 }
 
-TEST(NewGame, PutsTheTypedNamesIntoTheStateFile) {
-    TempDir dir;
-    Profiles p;
-    const std::string f = dir.write("Data/aktual.map", "[Mapa]\nName=XXX\nHotovost=5\n");
-    EXPECT_EQ(StateFile(dir.path()), dir.file("Data/aktual.map"));
-    ASSERT_TRUE(WriteNewGameNames(p, f, "Trotl Transport", "Ludvík Prachatý"));
-    Profiles fresh;
-    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Company", ""), "Trotl Transport");
-    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Name", ""), "Ludvík Prachatý");
-    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Hotovost", ""), "5");
-}
-
 TEST(SavedGames, DetailsDefaultToXXX) {
     TempDir dir;
     Profiles p;
