@@ -13,55 +13,53 @@ namespace {
 std::string cp1250(const std::string& utf8) {
     return *text::Utf8ToCp1250(utf8);
 }
+
+class Profile : public ::testing::Test {
+protected:
+    TempDir dir;
+    Profiles p;
+};
 } // namespace
 
-TEST(Profile, MissingThingsGiveTheDefaultAndEmptyValuesGiveEmpty) {
-    TempDir dir;
-    Profiles p;
+TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
+    struct Case {
+        std::string bytes;
+        const char *section, *key, *fallback;
+        std::string expected;
+    };
+    const std::string basic = "[Mapa]\r\nDen=12\r\nName=\r\n";
+    const std::string names =
+        cp1250("[MAPA]\nden = 3\nDEN=4\n[mapa]\nDen=5\n[Město]\nŘeka=Vltava\n");
+    const std::string blanks =
+        "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nL=" + std::string(120, 'x') + "\n";
+    const Case cases[] = {
+        // Missing section or key: the default; an empty value is empty whatever the default.
+        {basic, "Mapa", "Den", "0", "12"},
+        {basic, "Mapa", "Name", "XXX", ""},
+        {basic, "Mapa", "Konto", "10000", "10000"},
+        {basic, "Lode", "Pocet", "1", "1"},
+        // Names match without case, Czech letters too, and the first match wins.
+        {names, "mapa", "Den", "", "3"},
+        {names, "MĚSTO", "řEKA", "", "Vltava"},
+        // Blanks and quotes around values go, values are cut to 98 characters.
+        {blanks, "S", "Key", "", "some text"},
+        {blanks, "S", "Q", "", "quoted text"},
+        {blanks, "S", "L", "", std::string(98, 'x')},
+        // CRLF, CR and LF line ends; Windows-1250, a byte-order mark, or UTF-8 text.
+        {cp1250("[A]\r\nJméno=Žluťoučký kůň\r\n"), "A", "Jméno", "", "Žluťoučký kůň"},
+        {"[A]\rK=1\rL=2\r", "A", "L", "", "2"},
+        {"\xEF\xBB\xBF[A]\nK=3\n", "A", "K", "", "3"},
+        {"[A]\nJméno=Příliš\n", "A", "Jméno", "", "Příliš"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const auto f = dir.write("case" + std::to_string(++n) + ".ini", c.bytes);
+        EXPECT_EQ(p.ReadProfile(f, c.section, c.key, c.fallback), c.expected) << c.bytes;
+    }
     EXPECT_EQ(p.ReadProfile(dir.file("none.ini"), "Mapa", "Den", "7"), "7");
-    const auto f = dir.write("a.ini", "[Mapa]\r\nDen=12\r\nName=\r\n");
-    EXPECT_EQ(p.ReadProfile(f, "Mapa", "Den", "0"), "12");
-    EXPECT_EQ(p.ReadProfile(f, "Mapa", "Name", "XXX"), "");
-    EXPECT_EQ(p.ReadProfile(f, "Mapa", "Konto", "10000"), "10000");
-    EXPECT_EQ(p.ReadProfile(f, "Lode", "Pocet", "1"), "1");
 }
 
-TEST(Profile, NamesMatchWithoutCaseAndTheFirstMatchWins) {
-    TempDir dir;
-    Profiles p;
-    const auto f = dir.write("a.ini", cp1250("[MAPA]\nden = 3\nDEN=4\n[mapa]\nDen=5\n"
-                                             "[Město]\nŘeka=Vltava\n"));
-    EXPECT_EQ(p.ReadProfile(f, "mapa", "Den", ""), "3");
-    EXPECT_EQ(p.ReadProfile(f, "MĚSTO", "řEKA", ""), "Vltava");
-}
-
-TEST(Profile, BlanksAndQuotesAroundValuesAreDroppedAndValuesCutTo98) {
-    TempDir dir;
-    Profiles p;
-    const std::string longValue(120, 'x');
-    const auto f =
-        dir.write("a.ini", "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nL=" + longValue + "\n");
-    EXPECT_EQ(p.ReadProfile(f, "S", "Key", ""), "some text");
-    EXPECT_EQ(p.ReadProfile(f, "S", "Q", ""), "quoted text");
-    EXPECT_EQ(p.ReadProfile(f, "S", "L", ""), std::string(98, 'x'));
-}
-
-TEST(Profile, AllLineEndsAreReadAndCzechTextComesBackAsUtf8) {
-    TempDir dir;
-    Profiles p;
-    const auto crlf = dir.write("crlf.ini", cp1250("[A]\r\nJméno=Žluťoučký kůň\r\n"));
-    const auto cr = dir.write("cr.ini", "[A]\rK=1\rL=2\r");
-    const auto bom = dir.write("bom.ini", "\xEF\xBB\xBF[A]\nK=3\n");
-    const auto utf8 = dir.write("utf8.ini", "[A]\nJméno=Příliš\n");
-    EXPECT_EQ(p.ReadProfile(crlf, "A", "Jméno", ""), "Žluťoučký kůň");
-    EXPECT_EQ(p.ReadProfile(cr, "A", "L", ""), "2");
-    EXPECT_EQ(p.ReadProfile(bom, "A", "K", ""), "3");
-    EXPECT_EQ(p.ReadProfile(utf8, "A", "Jméno", ""), "Příliš");
-}
-
-TEST(Profile, WritingKeepsLinesInOrderAndAppendsWhereTheOldFunctionsDid) {
-    TempDir dir;
-    Profiles p;
+TEST_F(Profile, WritingKeepsLinesInOrderAndAppendsWhereTheOldFunctionsDid) {
     std::string f =
         dir.write("a.ini", "; notes\r\n[Mapa]\r\nDen=1\r\nName=A\r\n\r\n[Lode]\r\nPocet=2\r\n");
     EXPECT_TRUE(p.WriteProfile(f, "mapa", "den", "15"));
@@ -71,46 +69,30 @@ TEST(Profile, WritingKeepsLinesInOrderAndAppendsWhereTheOldFunctionsDid) {
                                 "[Lode]\r\nPocet=2\r\n[Top0]\r\nName=------\r\n");
 }
 
-TEST(Profile, WritingCreatesTheFileAndStoresWindows1250) {
-    TempDir dir;
-    Profiles p;
+TEST_F(Profile, WritingCreatesTheFileInWindows1250AndKeepsValuesReadable) {
     std::string f = dir.file("new.ini");
     EXPECT_TRUE(p.WriteProfile(f, "Mapa", "Company", "Šťastná plavba"));
     EXPECT_EQ(TempDir::read(f), "[Mapa]\r\nCompany=" + cp1250("Šťastná plavba") + "\r\n");
-    EXPECT_EQ(p.ReadProfile(f, "Mapa", "Company", ""), "Šťastná plavba");
-}
-
-TEST(Profile, ATextWindows1250CannotHoldIsKeptAsUtf8) {
-    TempDir dir;
-    Profiles p;
-    std::string f = dir.file("new.ini");
+    // A text Windows-1250 cannot hold stays UTF-8; line breaks in a value become blanks.
     EXPECT_TRUE(p.WriteProfile(f, "Mapa", "Name", "Jiří 日本"));
-    Profiles fresh;
-    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Name", ""), "Jiří 日本");
-}
-
-TEST(Profile, AnEmptyFileNameMeansSettingsIniInTheProgramFolder) {
-    TempDir dir;
-    Profiles p(dir.path());
-    std::string file;
-    EXPECT_TRUE(p.WriteProfile(file, "Options", "X", "1"));
-    EXPECT_EQ(file, dir.path() + "/settings.ini");
-    EXPECT_EQ(p.ReadProfile(file, "Options", "X", ""), "1");
-}
-
-TEST(Profile, LineBreaksInsideAValueBecomeBlanks) {
-    TempDir dir;
-    Profiles p;
-    std::string f = dir.file("a.ini");
     p.WriteProfile(f, "S", "K", "one\r\ntwo\nthree");
     p.WriteProfile(f, "S", "After", "ok");
-    EXPECT_EQ(p.ReadProfile(f, "S", "K", ""), "one  two three");
-    EXPECT_EQ(p.ReadProfile(f, "S", "After", ""), "ok");
+    Profiles fresh;
+    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Company", ""), "Šťastná plavba");
+    EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Name", ""), "Jiří 日本");
+    EXPECT_EQ(fresh.ReadProfile(f, "S", "K", ""), "one  two three");
+    EXPECT_EQ(fresh.ReadProfile(f, "S", "After", ""), "ok");
 }
 
-TEST(Profile, ReadsSeeChangesMadeOnDiskByOthers) {
-    TempDir dir;
-    Profiles p;
+TEST_F(Profile, AnEmptyFileNameMeansSettingsIniInTheProgramFolder) {
+    Profiles inFolder(dir.path());
+    std::string file;
+    EXPECT_TRUE(inFolder.WriteProfile(file, "Options", "X", "1"));
+    EXPECT_EQ(file, dir.path() + "/settings.ini");
+    EXPECT_EQ(inFolder.ReadProfile(file, "Options", "X", ""), "1");
+}
+
+TEST_F(Profile, ReadsSeeChangesMadeOnDiskByOthers) {
     const auto f = dir.write("a.ini", "[S]\nK=1\n");
     EXPECT_EQ(p.ReadProfile(f, "S", "K", ""), "1");
     dir.write("a.ini", "[S]\nK=22\n");
@@ -120,12 +102,10 @@ TEST(Profile, ReadsSeeChangesMadeOnDiskByOthers) {
     EXPECT_EQ(p.ReadProfile(f, "S", "K", "gone"), "gone");
 }
 
-TEST(Profile, ABatchWritesTheSameLinesAsKeyByKeyWriting) {
-    TempDir dir;
+TEST_F(Profile, ABatchWritesTheSameLinesAsKeyByKeyWriting) {
     const std::string base = "[Mapa]\r\nPocetMest=1\r\n\r\n[Mesto00]\r\nNazev=A\r\n";
     std::string one = dir.write("one.ini", base);
     std::string two = dir.write("two.ini", base);
-    Profiles p;
     const std::vector<std::array<std::string, 3>> keys = {
         {"Mapa", "Den", "3"},       {"Mesto00", "Nazev", "B"}, {"Mesto00", "X", "10"},
         {"Mapa", "PocetMest", "2"}, {"Mesto01", "Nazev", "C"}, {"Lode", "Pocet", "1"},
@@ -139,9 +119,7 @@ TEST(Profile, ABatchWritesTheSameLinesAsKeyByKeyWriting) {
     EXPECT_EQ(TempDir::read(one), TempDir::read(two));
 }
 
-TEST(Profile, AFailedWriteLeavesTheOldFileWhole) {
-    TempDir dir;
-    Profiles p;
+TEST_F(Profile, AFailedWriteLeavesTheOldFileWhole) {
     std::string f = dir.write("a.ini", "[S]\nK=1\n");
     // Something already stands where the temporary copy would go, so the write cannot
     // even start (the same path a full disk takes, and it works as root too).
