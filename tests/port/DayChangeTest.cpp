@@ -20,43 +20,45 @@ GameState oneCity(std::int16_t cena, std::int16_t produkce, std::uint8_t velikos
 }
 } // namespace
 
-TEST(DayChange, ProductionMovesPricesAndBigCitiesDampTheStep) {
-    ScriptedRandom rnd({0.5f});
-    EXPECT_EQ(DayPriceStep(200, 30, 0, rnd, dot), 197);
-    EXPECT_EQ(DayPriceStep(200, 30, 2, rnd, dot), 199);
-    EXPECT_EQ(DayPriceStep(200, -30, 0, rnd, dot), 203);
-    EXPECT_EQ(DayPriceStep(200, 25, 0, rnd, dot), 198); // 2.5 goes to the even 2
-    EXPECT_EQ(DayPriceStep(200, 35, 0, rnd, dot), 196); // 3.5 goes to the even 4
-    EXPECT_EQ(DayPriceStep(120, 0, 4, rnd, dot), 120);
-    EXPECT_EQ(rnd.draws(), 0u); // prices between 100 and 900 need no dice
-}
-
-TEST(DayChange, PricesStayInsideTheirBoundsWithARandomLiftOrDrop) {
-    ScriptedRandom rnd({0.0f, 0.99f, 0.5f});
-    // Falling to nothing gives 5, then the lift of 10 (r = 0).
-    EXPECT_EQ(DayPriceStep(10, 500, 0, rnd, dot), 15);
-    // A cheap price gets 10 + 29.7 = 39.7 on top, rounded.
-    EXPECT_EQ(DayPriceStep(50, 0, 0, rnd, dot), 90);
-    // Above 999 is capped, then dropped by 25.
-    EXPECT_EQ(DayPriceStep(990, -200, 0, rnd, dot), 974);
-    // 960 with no production loses the random amount.
-    ScriptedRandom low({0.0f});
-    EXPECT_EQ(DayPriceStep(960, 0, 0, low, dot), 950);
-    // A price step past the 16-bit range does not wrap around.
-    EXPECT_EQ(DayPriceStep(500, -32768, 0, low, dot), 989);
-}
-
-TEST(DayChange, TheRandomAmountLosesItsFractionWithADecimalComma) {
+TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
+    struct Case {
+        std::int16_t cena, produkce;
+        std::uint8_t size;
+        float r;
+        char separator;
+        std::int16_t expected;
+        std::size_t draws;
+    };
+    const Case cases[] = {
+        // Between 100 and 900 no dice; halves go to the even neighbour (2.5 -> 2, 3.5 -> 4).
+        {200, 30, 0, 0.5f, '.', 197, 0},
+        {200, 30, 2, 0.5f, '.', 199, 0},
+        {200, -30, 0, 0.5f, '.', 203, 0},
+        {200, 25, 0, 0.5f, '.', 198, 0},
+        {200, 35, 0, 0.5f, '.', 196, 0},
+        {120, 0, 4, 0.5f, '.', 120, 0},
+        // Falling to nothing gives 5, then the lift of 10 + 30·r; a cheap price is lifted.
+        {10, 500, 0, 0.0f, '.', 15, 1},
+        {50, 0, 0, 0.99f, '.', 90, 1},
+        // Above 999 is capped, then dropped; over 900 drops; a huge step does not wrap.
+        {990, -200, 0, 0.5f, '.', 974, 1},
+        {960, 0, 0, 0.0f, '.', 950, 1},
+        {500, -32768, 0, 0.0f, '.', 989, 1},
+        // 50 + 24.5 rounds to the even 74; with a comma it is 50 + 24.
+        {50, 0, 0, 0.4833333f, '.', 74, 1},
+        {50, 0, 0, 0.4833333f, ',', 74, 1},
+        {50, 0, 0, 0.5f, ',', 75, 1},
+    };
+    for (const Case& c : cases) {
+        ScriptedRandom rnd({c.r});
+        EXPECT_EQ(DayPriceStep(c.cena, c.produkce, c.size, rnd, NumberLocale{c.separator}),
+                  c.expected)
+            << c.cena << " with " << c.produkce << " in size " << int(c.size);
+        EXPECT_EQ(rnd.draws(), c.draws) << c.cena << " with " << c.produkce;
+    }
     ScriptedRandom a({0.4833333f}), b({0.4833333f});
     EXPECT_NEAR(DayRandomAmount(a, dot), 24.5, 1e-4);
     EXPECT_DOUBLE_EQ(DayRandomAmount(b, comma), 24);
-    // 50 + 24.5 rounds to the even 74; with a comma it is 50 + 24.
-    ScriptedRandom c({0.4833333f}), d({0.4833333f});
-    EXPECT_EQ(DayPriceStep(50, 0, 0, c, dot), 74);
-    EXPECT_EQ(DayPriceStep(50, 0, 0, d, comma), 74);
-    ScriptedRandom e({0.5f}), f({0.5f});
-    EXPECT_EQ(DayPriceStep(50, 0, 0, e, dot), 75);
-    EXPECT_EQ(DayPriceStep(50, 0, 0, f, comma), 75);
 }
 
 TEST(DayChange, InterestIsPaidIntoCashWithoutAMoneyChange) {

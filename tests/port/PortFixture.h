@@ -14,55 +14,17 @@ namespace vlnobrod::testing {
 
 // A small game for the port screen: three cities (the second closed and current, the third
 // closed), a fleet of two small ships with a little cargo, and a chart to show.
-inline const char* const PortGame = R"([Mapa]
-Mapa=Mapa1
-PocetMest=3
-Name=Jan Novák
-Company=Plachty a syn
-AktualniMesto=1
-Obtiznost=1
-Den=12
-Hotovost=25000
-Konto=-3000
-Ukol=Vydělejte milion.
-Ukol2=Otevřete Skalnou.
-[Mesto00]
-Nazev=Vlnobrod
-Velikost=0
-Pristup=0
-X=100
-Y=50
-Trh00Cena=200
-Trh00MinCena=180
-Trh00Produkce=30
-Trh03Cena=120
-Trh03MinCena=150
-Trh03Produkce=0
-[Mesto01]
-Nazev=Skalná
-Velikost=2
-Pristup=1500
-X=300
-Y=200
-Trh01Cena=300
-Trh01Produkce=-30
-Trh05Cena=400
-[Mesto02]
-Nazev=Zlatý Mys
-Velikost=4
-Pristup=2500
-X=520
-Y=330
-Trh02Cena=150
-[Lode]
-Pocet=2
-Typ=0
-Nosnost=50
-Rychlost=15
-Poskozeni=20
-Naklad02=10
-Naklad09=5
-)";
+inline const char* const PortGame =
+    "[Mapa]\nMapa=Mapa1\nPocetMest=3\nName=Jan Novák\nCompany=Plachty a syn\nAktualniMesto=1\n"
+    "Obtiznost=1\nDen=12\nHotovost=25000\nKonto=-3000\n"
+    "Ukol=Vydělejte milion.\nUkol2=Otevřete Skalnou.\n"
+    "[Mesto00]\nNazev=Vlnobrod\nVelikost=0\nPristup=0\nX=100\nY=50\n"
+    "Trh00Cena=200\nTrh00MinCena=180\nTrh00Produkce=30\n"
+    "Trh03Cena=120\nTrh03MinCena=150\nTrh03Produkce=0\n"
+    "[Mesto01]\nNazev=Skalná\nVelikost=2\nPristup=1500\nX=300\nY=200\n"
+    "Trh01Cena=300\nTrh01Produkce=-30\nTrh05Cena=400\n"
+    "[Mesto02]\nNazev=Zlatý Mys\nVelikost=4\nPristup=2500\nX=520\nY=330\nTrh02Cena=150\n"
+    "[Lode]\nPocet=2\nTyp=0\nNosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
 // A plain chart of the right size, so a test needs none of the shipped maps.
 inline void WriteChart(const ScreenFixture& fx, const QString& mapa, int w = 943, int h = 590) {
