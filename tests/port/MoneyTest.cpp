@@ -34,63 +34,47 @@ TEST(Money, ChangesGoToCashOrAccountAndMarkTheGameUnsaved) {
     EXPECT_TRUE(view.messages.empty());
 }
 
-TEST(Money, TheIntroductoryMapNeedsAMillionCityOneOpenAndNoDebt) {
-    GameState st = onMap("Mapa1");
-    st.PocetMest = 3;
-    st.Hotovost = 999999.5;
-    EXPECT_FALSE(GoalMet(st));
-    st.Hotovost = 1000000;
-    EXPECT_TRUE(GoalMet(st));
-    st.Konto = -0.01;
-    EXPECT_FALSE(GoalMet(st));
-    st.Konto = 0;
-    st.Cities[1].Pristup = 5000;
-    EXPECT_FALSE(GoalMet(st));
-}
-
-TEST(Money, TheMediterraneanNeedsFiveMillionInTheBankAndEveryCityOpen) {
-    GameState st = onMap("Mapa2");
-    st.Konto = 5000000;
-    EXPECT_TRUE(GoalMet(st)); // a map without cities
-    st.PocetMest = 9;
-    st.Cities[8].Pristup = 1;
-    EXPECT_FALSE(GoalMet(st));
-    st.Cities[8].Pristup = 0;
-    st.Cities[9 - 1].Pristup = 0;
-    EXPECT_TRUE(GoalMet(st));
-    st.Konto = 4999999.99;
-    EXPECT_FALSE(GoalMet(st));
-}
-
-TEST(Money, IndonesiaNeedsAGalleonFleetBooksAndMoney) {
-    GameState st = onMap("Mapa3");
-    st.Konto = 2000000;
-    st.Hotovost = 10000000;
-    st.Fleet.Pocet = 17;
-    st.Fleet.Typ = 2;
-    st.Fleet.Naklad[7] = 3000;
-    EXPECT_TRUE(GoalMet(st));
-    for (auto spoil : std::vector<std::function<void(GameState&)>>{
-             [](GameState& s) { s.Konto = 1999999; }, [](GameState& s) { s.Hotovost = 9999999; },
-             [](GameState& s) { s.Fleet.Pocet = 16; }, [](GameState& s) { s.Fleet.Typ = 1; },
-             [](GameState& s) { s.Fleet.Naklad[7] = 2999.5; },
-             [](GameState& s) { s.Fleet.Naklad[7] = 0, s.Fleet.Naklad[8] = 5000; }}) {
-        GameState copy = st;
-        spoil(copy);
-        EXPECT_FALSE(GoalMet(copy));
+TEST(Money, EveryMapGoalIsMetExactlyAtItsBoundary) {
+    // Indonesia's goal, just met: 17 galleons, 3000 books, 2 and 10 million.
+    const auto indonesia = [](GameState& s) {
+        s.Konto = 2000000, s.Hotovost = 10000000, s.Fleet.Pocet = 17, s.Fleet.Typ = 2;
+        s.Fleet.Naklad[7] = 3000;
+    };
+    struct Case {
+        const char* mapa;
+        std::function<void(GameState&)> setup;
+        bool met;
+    };
+    const Case cases[] = {
+        {"Mapa1", [](GameState& s) { s.PocetMest = 3, s.Hotovost = 1000000; }, true},
+        {"Mapa1", [](GameState& s) { s.PocetMest = 3, s.Hotovost = 999999.5; }, false},
+        {"Mapa1", [](GameState& s) { s.Hotovost = 1000000, s.Konto = -0.01; }, false},
+        {"Mapa1", [](GameState& s) { s.Hotovost = 1e6, s.Cities[1].Pristup = 5000; }, false},
+        {"Mapa2", [](GameState& s) { s.Konto = 5000000; }, true}, // a map without cities
+        {"Mapa2", [](GameState& s) { s.Konto = 5e6, s.PocetMest = 9, s.Cities[8].Pristup = 1; },
+         false},
+        {"Mapa2", [](GameState& s) { s.Konto = 5e6, s.PocetMest = 9; }, true},
+        {"Mapa2", [](GameState& s) { s.Konto = 4999999.99; }, false},
+        {"Mapa3", indonesia, true},
+        {"Mapa3", [&](GameState& s) { indonesia(s), s.Konto = 1999999; }, false},
+        {"Mapa3", [&](GameState& s) { indonesia(s), s.Hotovost = 9999999; }, false},
+        {"Mapa3", [&](GameState& s) { indonesia(s), s.Fleet.Pocet = 16; }, false},
+        {"Mapa3", [&](GameState& s) { indonesia(s), s.Fleet.Typ = 1; }, false},
+        {"Mapa3", [&](GameState& s) { indonesia(s), s.Fleet.Naklad[7] = 2999.5; }, false},
+        {"Mapa3",
+         [&](GameState& s) { indonesia(s), s.Fleet.Naklad[7] = 0, s.Fleet.Naklad[8] = 5e3; },
+         false},
+        {"Mapa4", [](GameState& s) { s.Fleet.Pocet = 1; }, true},
+        {"Mapa4", [](GameState& s) { s.Fleet.Pocet = 2; }, false},
+        {"Mapa4", [](GameState& s) { s.Fleet.Pocet = 0, s.Hotovost = 0.5; }, false},
+        {"Mapa5", [](GameState&) {}, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        GameState st = onMap(c.mapa);
+        c.setup(st);
+        EXPECT_EQ(GoalMet(st), c.met) << "case " << n++ << " on " << c.mapa;
     }
-}
-
-TEST(Money, TheSpendthriftMapEndsWhenEverythingIsGone) {
-    GameState st = onMap("Mapa4");
-    st.Fleet.Pocet = 1;
-    EXPECT_TRUE(GoalMet(st));
-    st.Fleet.Pocet = 2;
-    EXPECT_FALSE(GoalMet(st));
-    st.Fleet.Pocet = 0;
-    st.Hotovost = 0.5;
-    EXPECT_FALSE(GoalMet(st));
-    EXPECT_FALSE(GoalMet(onMap("Mapa5")));
 }
 
 TEST(Money, ReachingTheGoalCongratulatesOnceAndOpensTheResults) {
