@@ -76,17 +76,6 @@ private slots:
         QCOMPARE(m.menu.lblAkce[2]->font().pointSizeF(), 20.25);
     }
 
-    void aWaitingGameCanBeContinued() {
-        testing::ScreenFixture fx;
-        frmMenu menu(fx.game());
-        menu.Tag = QStringLiteral("Rozehráno");
-        fx.game().state.HandOff = "Zpět";
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        QVERIFY(menu.lblAkce[7]->isVisible());
-        QVERIFY(fx.game().state.HandOff.empty());
-    }
-
     void theAlbumShowsEveryMapInNameOrderAndReusesItsRows() {
         Menu m;
         m.fx.writeData(QStringLiteral("Cmapa.mlo"), mapText(QStringLiteral("Cmapa"), "12"));

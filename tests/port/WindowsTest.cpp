@@ -34,6 +34,7 @@ private slots:
         QVERIFY(windows.Menu() && windows.Menu()->isVisible());
         QCOMPARE(windows.Menu()->Tag, QStringLiteral("Rozehráno"));
         QVERIFY(windows.Menu()->lblAkce[7]->isVisible());
+        QVERIFY(fx.game().state.HandOff.empty()); // the menu took the "Zpět" of the port
         QCOMPARE(fx.game().state.Name, std::string("Jan Novák"));
 
         windows.Menu()->ContinueGame();

