@@ -100,7 +100,7 @@ TEST_F(GameFile, ValuesThatDoNotFitTheirFieldTakeTheDefault) {
     EXPECT_EQ(st.Cities[0].Trh[0].Cena, 0);
 }
 
-TEST(GameFile, ASaveThenLoadGivesBackTheSameGame) {
+TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
     for (char sep : {'.', ','}) {
         TempDir dir;
         Profiles p;
