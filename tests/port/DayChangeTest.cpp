@@ -37,6 +37,11 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
         {200, 25, 0, 0.5f, '.', 198, 0},
         {200, 35, 0, 0.5f, '.', 196, 0},
         {120, 0, 4, 0.5f, '.', 120, 0},
+        // The bounds themselves: 100 and 900 stay, 99 and 901 move.
+        {100, 0, 0, 0.0f, '.', 100, 0},
+        {900, 0, 0, 0.0f, '.', 900, 0},
+        {99, 0, 0, 0.0f, '.', 109, 1},
+        {901, 0, 0, 0.0f, '.', 891, 1},
         // Falling to nothing gives 5, then the lift of 10 + 30·r; a cheap price is lifted.
         {10, 500, 0, 0.0f, '.', 15, 1},
         {50, 0, 0, 0.99f, '.', 90, 1},
