@@ -14,10 +14,10 @@ namespace {
 // key's default when the stored text does not fit.
 class FieldReader {
 public:
-    FieldReader(Profiles& p, const std::string& file) : p_(p), file_(file) {}
+    explicit FieldReader(const IniDocument& doc) : doc_(doc) {}
 
     std::string Str(const std::string& sec, const std::string& key, const std::string& def) {
-        return p_.ReadProfile(file_, sec, key, def);
+        return Profiles::ValueOf(doc_, sec, key, def);
     }
 
     double Number(const std::string& sec, const std::string& key, double def, double lo,
@@ -49,8 +49,7 @@ public:
     }
 
 private:
-    Profiles& p_;
-    const std::string& file_;
+    const IniDocument& doc_;
 };
 
 std::string marketKey(int nn, const char* what) {
@@ -86,7 +85,8 @@ bool ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
     }
 
     GameState st = out;
-    FieldReader r(profiles, path);
+    // One look at the disk for the whole game.
+    FieldReader r(profiles.Snapshot(path));
     const std::string M = "Mapa";
 
     // The order of reading follows the port screen's loading.

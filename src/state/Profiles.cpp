@@ -54,7 +54,12 @@ const IniDocument& Profiles::Document(const std::string& file) {
 
 std::string Profiles::ReadProfile(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& def) {
-    const auto v = Document(file).Get(section, key);
+    return ValueOf(Document(file), section, key, def);
+}
+
+std::string Profiles::ValueOf(const IniDocument& doc, const std::string& section,
+                              const std::string& key, const std::string& def) {
+    const auto v = doc.Get(section, key);
     return text::CharPrefix(v ? *v : def, MaxValueChars);
 }
 

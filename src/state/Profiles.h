@@ -27,6 +27,14 @@ public:
     std::string ReadProfile(const std::string& file, const std::string& section,
                             const std::string& key, const std::string& def);
 
+    // The file as it is on disk now, parsed, for reading many keys at once (a whole game)
+    // without looking at the disk for each of them. Valid until the next call on this object.
+    const IniDocument& Snapshot(const std::string& file) { return Document(file); }
+
+    // What ReadProfile gives for section/key of an already parsed file.
+    static std::string ValueOf(const IniDocument& doc, const std::string& section,
+                               const std::string& key, const std::string& def);
+
     // Stores section/key = value and puts the file on disk before returning. An empty file
     // name means "settings.ini" in the program's folder, and the caller's variable is given
     // that path. Returns whether the file was written.
