@@ -3,6 +3,7 @@
 #include "widgets/Art.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -19,7 +20,7 @@ frmHelp::frmHelp(GameServices& game, QWidget* parent) : QWidget(parent) {
     lbl0->setStyleSheet(QStringLiteral("color: #fff6dc; font-weight: bold;"));
     lbl0->move(6, 1);
     lbl0->adjustSize();
-    // The way back to the contents is the handbook's own links; the label stays as it was.
+    // Back to the contents at the top of the handbook, wherever its links have taken the reader.
     auto* back = new ClickLabel(QStringLiteral("<< zpět na obsah"), Picture1);
     back->setStyleSheet(QStringLiteral("color: #f6e7b8;"));
     back->setCursor(art::HandCursor());
@@ -32,6 +33,7 @@ frmHelp::frmHelp(GameServices& game, QWidget* parent) : QWidget(parent) {
     rtf->setStyleSheet(QStringLiteral("QTextBrowser { background: #fbf5e4; color: #2b1d0e; "
                                       "border: 1px solid #5a3b1a; }"));
     rtf->setHtml(Handbook());
+    connect(back, &ClickLabel::clicked, this, [this] { rtf->verticalScrollBar()->setValue(0); });
     Form_Resize();
 }
 

@@ -1,6 +1,7 @@
 #include "guide/frmHelp.h"
 #include "support/ScreenFixture.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -24,6 +25,13 @@ private slots:
         w.resize(900, 700);
         QCOMPARE(w.rtf->size() - before, QSize(400, 300));
         QVERIFY(w.rect().contains(w.rtf->geometry()));
+
+        // A contents link takes the reader down; "<< zpět na obsah" brings the contents back.
+        w.resize(500, 300);
+        w.rtf->scrollToAnchor(QStringLiteral("ukladani"));
+        QVERIFY(w.rtf->verticalScrollBar()->value() > 0);
+        QTest::mouseClick(w.lblAkceB[0], Qt::LeftButton);
+        QCOMPARE(w.rtf->verticalScrollBar()->value(), 0);
     }
 };
 
