@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -27,18 +28,14 @@ bool readWhole(const std::string& file, std::string& bytes) {
 } // namespace
 
 const IniDocument& Profiles::Document(const std::string& file) {
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    const bool exists = !ec && fs::is_regular_file(status);
     Entry& e = cache_[file];
-    if (!exists) {
-        if (e.exists || e.doc.LineCount() > 0)
+    const auto stamp = StampOf(file);
+    if (!stamp) {
+        if (e.stamp || e.doc.LineCount() > 0)
             e = Entry{};
         return e.doc;
     }
-    const auto mtime = fs::last_write_time(file, ec);
-    const auto size = fs::file_size(file, ec);
-    if (e.exists && !ec && e.mtime == mtime && e.size == size)
+    if (e.stamp == stamp)
         return e.doc;
     std::string bytes;
     if (!readWhole(file, bytes)) {
@@ -46,10 +43,23 @@ const IniDocument& Profiles::Document(const std::string& file) {
         return e.doc;
     }
     e.doc = IniDocument::Parse(text::DecodeFileText(bytes));
-    e.exists = true;
-    e.mtime = mtime;
-    e.size = size;
+    e.stamp = stamp;
     return e.doc;
+}
+
+std::optional<Profiles::Stamp> Profiles::StampOf(const std::string& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    // A file copied or renamed over the old one is a new inode, so even a copy of the same
+    // size made within one clock tick is noticed.
+    return Stamp{static_cast<std::uint64_t>(st.st_dev),
+                 static_cast<std::uint64_t>(st.st_ino),
+                 static_cast<std::int64_t>(st.st_size),
+                 st.st_mtim.tv_sec,
+                 st.st_mtim.tv_nsec,
+                 st.st_ctim.tv_sec,
+                 st.st_ctim.tv_nsec};
 }
 
 std::string Profiles::ReadProfile(const std::string& file, const std::string& section,
@@ -95,13 +105,10 @@ bool Profiles::Store(const std::string& file, const IniDocument& doc) {
     const auto cp = text::Utf8ToCp1250(text);
     if (!WriteFileAtomically(file, cp ? *cp : text))
         return false;
-    std::error_code ec;
     Entry& e = cache_[file];
     e.doc = doc;
-    e.exists = true;
-    e.mtime = fs::last_write_time(file, ec);
-    e.size = fs::file_size(file, ec);
-    if (ec)
+    e.stamp = StampOf(file);
+    if (!e.stamp)
         cache_.erase(file);
     return true;
 }

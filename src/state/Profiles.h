@@ -2,14 +2,16 @@
 
 #include "IniDocument.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace vlnobrod {
 
 // Reads and writes profile files (INI text, Windows-1250 on disk, UTF-8 here).
-// Each file is parsed once and kept; a read looks at the file's size and modification time
+// Each file is parsed once and kept; a read looks at the file's identity, size and times
 // and parses it again only when it changed on disk. Writes put the whole file on disk at
 // once: a temporary file beside it, then a rename over the old one, so a failed write
 // never leaves half a file.
@@ -68,10 +70,16 @@ public:
     static bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
 private:
+    // What tells one state of a file on disk from another.
+    struct Stamp {
+        std::uint64_t device, inode;
+        std::int64_t size, mtimeSec, mtimeNsec, ctimeSec, ctimeNsec;
+        bool operator==(const Stamp&) const = default;
+    };
+    static std::optional<Stamp> StampOf(const std::string& file);
+
     struct Entry {
-        std::filesystem::file_time_type mtime{};
-        std::uintmax_t size = 0;
-        bool exists = false;
+        std::optional<Stamp> stamp; // nothing: no file (or never read)
         IniDocument doc;
     };
     const IniDocument& Document(const std::string& file);
