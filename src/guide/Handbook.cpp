@@ -59,7 +59,7 @@ počítači nebo ve dvou.</p>
 <p>V <b>loděnici</b> kupujete a prodáváte lodě, opravujete poškození a vyměňujete flotilu za
 větší typ: z malé obchodní lodi na velkou a z velké na galeonu. Větší lodě unesou víc
 nákladu.</p>
-<p>Ve městě s <b>bankou</b> můžete peníze uložit na konto nebo si je vybrat. Úspory každý den
+<p>Na záložce <b>Banka</b> můžete v každém přístavu peníze uložit na konto nebo si je vybrat. Úspory každý den
 nesou malý úrok, dluh naopak stojí peníze. Ani banka však není bez rizika:
 i banky občas krachují.</p>
 

@@ -71,7 +71,7 @@ void LoadPanel::FileLoad_Click() {
     const QDateTime when = files::ModificationTime(file);
     const QLocale here = QLocale::system();
     lbl35->setText(here.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                   here.toString(when.time(), QLocale::LongFormat));
+                   here.toString(when.time(), QStringLiteral("H:mm:ss")));
     const SaveDetails d = ReadSaveDetails(game_.profiles, file.toStdString());
     lbl1->setText(QString::fromStdString(d.owner));
     lbl2->setText(QString::fromStdString(d.company));

@@ -52,6 +52,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
             m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
+    view.PricesMoved();
     if (st.PendingAction == 1)
         ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
     // Interest lands in cash directly; the goal is tested at the next money change.

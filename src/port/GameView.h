@@ -23,7 +23,10 @@ public:
     // Cash (toAccount false) or the account changed: show the new figure.
     virtual void MoneyChanged(bool toAccount) = 0;
 
-    // A day change has run: show the day counter and refresh what shows prices.
+    // A day change has moved the prices: refresh what shows them (an open research chart).
+    virtual void PricesMoved() = 0;
+
+    // A day change has run to its end: show the day counter.
     virtual void DaysAdvanced() = 0;
 
     // The map is finished: HandOff holds "Zápis"; open the results window and wait for it.

@@ -126,6 +126,9 @@ void frmMain::MoneyChanged(bool toAccount) {
 
 void frmMain::DaysAdvanced() {
     lblDny->setText(QString::number(game_.state.Den));
+}
+
+void frmMain::PricesMoved() {
     // An open research chart follows the day's prices.
     if (!picInf->isHidden() && !picGraf->isHidden())
         ShowMarket(ToU8(ParseDot(lbl[0]->Tag.toStdString())), true);

@@ -72,6 +72,7 @@ public:
                              std::string& title) override;
     void PlaySoundName(const std::string& name) override;
     void MoneyChanged(bool toAccount) override;
+    void PricesMoved() override;
     void DaysAdvanced() override;
     void OpenResults() override;
 

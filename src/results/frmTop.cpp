@@ -34,7 +34,7 @@ frmTop::frmTop(GameServices& game, GameView& view, QWidget* parent) : QDialog(pa
 }
 
 void frmTop::BuildLayout() {
-    setWindowTitle(QStringLiteral("Statistika & Nejlepší hráči"));
+    setWindowTitle(QStringLiteral("Statistiky & Tabulka nejlepších hráčů"));
     setFixedSize(640, 470);
     setStyleSheet(QStringLiteral("QDialog { background: #efe2c0; } QLabel, QGroupBox { color: "
                                  "#2b1d0e; } QGroupBox { font-weight: bold; }"));

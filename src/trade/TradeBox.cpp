@@ -197,6 +197,9 @@ void TradeBox::Prodat() {
 }
 
 void TradeBox::ProdatVše() {
+    // With nothing on board there is nothing to go through: the box stays as it is.
+    if (main_.lblNáklad[0]->isHidden())
+        return;
     std::vector<ShownMarketRow> rows;
     for (std::size_t k = 0; k < 14; ++k) {
         const ClickLabel* name = main_.lblSurovina[28 + k];

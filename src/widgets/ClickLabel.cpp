@@ -21,8 +21,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent* e) {
+    // Taken here: passed on, the window behind would think the mouse left the label.
     emit hovered();
-    QLabel::mouseMoveEvent(e);
+    e->accept();
 }
 
 void ClickLabel::enterEvent(QEnterEvent* e) {

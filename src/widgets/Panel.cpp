@@ -19,7 +19,6 @@ Panel::Panel(const QString& title, QWidget* parent) : QFrame(parent) {
     titleBar_->setScaledContents(true);
     titleBar_->setPixmap(art::Picture(QStringLiteral("titlebar")));
     titleBar_->setStyleSheet(QStringLiteral("background-color: #6b4a24;"));
-    titleBar_->setCursor(Qt::SizeAllCursor);
     titleBar_->installEventFilter(this);
 
     titleText_ = new QLabel(title, this);
@@ -65,7 +64,7 @@ bool Panel::eventFilter(QObject* watched, QEvent* e) {
         if (me->button() == Qt::LeftButton) {
             dragging_ = true;
             dragStart_ = me->globalPosition().toPoint();
-            raise();
+            titleBar_->setCursor(Qt::SizeAllCursor);
         }
         return true;
     }
@@ -79,6 +78,7 @@ bool Panel::eventFilter(QObject* watched, QEvent* e) {
         return true;
     }
     case QEvent::MouseButtonRelease:
+        titleBar_->unsetCursor();
         if (dragging_) {
             dragging_ = false;
             if (onDropped)

@@ -66,14 +66,18 @@ private slots:
     void hoverGrowsOneEntryAtATimeByFivePoints() {
         Menu m;
         const qreal normal = m.menu.lblAkce[1]->font().pointSizeF();
-        m.menu.Fokus_Move(QStringLiteral("A01"));
-        m.menu.Fokus_Move(QStringLiteral("A01"));
+        // Real mouse moves: moving about inside one entry keeps it grown.
+        QTest::mouseMove(m.menu.lblAkce[1], QPoint(5, 5));
+        QTest::mouseMove(m.menu.lblAkce[1], QPoint(12, 8));
         QCOMPARE(m.menu.lblAkce[1]->font().pointSizeF(), normal + 5);
-        m.menu.Fokus_Move(QStringLiteral("A02"));
+        QCOMPARE(m.fx.game().state.FocusKey, std::string("A01"));
+        QTest::mouseMove(m.menu.lblAkce[2], QPoint(5, 5));
         QCOMPARE(m.menu.lblAkce[1]->font().pointSizeF(), normal);
         QCOMPARE(m.menu.lblAkce[2]->font().pointSizeF(), 25.25);
-        m.menu.Fokus_Move(QStringLiteral("F00"));
+        // The bare window takes the highlight away.
+        QTest::mouseMove(&m.menu, QPoint(700, 580));
         QCOMPARE(m.menu.lblAkce[2]->font().pointSizeF(), 20.25);
+        QCOMPARE(m.fx.game().state.FocusKey, std::string("F00"));
     }
 
     void theAlbumShowsEveryMapInNameOrderAndReusesItsRows() {

@@ -104,7 +104,8 @@ TEST(DayChange, AFleetAtSeaPaysUpkeepForEveryDay) {
     st.PendingAction = 1;
     AdvanceDays(st, rnd, view, 3);
     EXPECT_DOUBLE_EQ(st.Hotovost, -12000);
-    EXPECT_EQ(view.cashShown, 1);
+    // The new prices are shown before the upkeep is charged, the day counter last.
+    EXPECT_EQ(view.shown, "PDPHD");
 }
 
 TEST(DayChange, ADayChangeMovesEveryTradedPriceOnceAndEndsDayResearch) {

@@ -137,6 +137,7 @@ private slots:
         w.lbl[0]->Tag = QStringLiteral("1");
         w.picInf->show();
         s.st().Den = 40;
+        w.PricesMoved();
         w.DaysAdvanced();
         QCOMPARE(w.lblDny->text(), QStringLiteral("40"));
         QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("301"));

@@ -30,13 +30,21 @@ public:
         return a;
     }
     void PlaySoundName(const std::string& name) override { sounds.push_back(name); }
-    void MoneyChanged(bool toAccount) override { ++(toAccount ? accountShown : cashShown); }
-    void DaysAdvanced() override { ++dayChanges; }
+    void MoneyChanged(bool toAccount) override {
+        ++(toAccount ? accountShown : cashShown);
+        shown += toAccount ? 'K' : 'H';
+    }
+    void PricesMoved() override { shown += 'P'; }
+    void DaysAdvanced() override {
+        ++dayChanges;
+        shown += 'D';
+    }
     void OpenResults() override { ++resultsOpened; }
 
     std::deque<std::uint8_t> answers;
     std::vector<Message> messages;
     std::vector<std::string> sounds;
+    std::string shown; // what was shown again, in order: H cash, K account, P prices, D day
     int cashShown = 0;
     int accountShown = 0;
     int dayChanges = 0;

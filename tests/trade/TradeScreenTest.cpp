@@ -154,6 +154,13 @@ private slots:
         QVERIFY(s.box->picTransakce->isVisible());
         QCOMPARE(s.line(), QStringLiteral("Zboží není přijímáno"));
         QCOMPARE(s.st().Fleet.Naklad[3], 20.0);
+        // With an empty hold there is nothing to sell, and an open box stays open.
+        s.st().Fleet.Naklad = {};
+        s.w->ShowFleet();
+        s.click(s.w->lblSurovina[28 + 5]);
+        s.click(s.w->lblAkce[18]);
+        QVERIFY(s.box->picTransakce->isVisible());
+        QCOMPARE(s.w->lbl[16]->text(), QStringLiteral("Nákup"));
     }
 
     void buyingAShipAnsweringNeThenAno() {
