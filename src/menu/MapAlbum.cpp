@@ -17,12 +17,10 @@ namespace {
 
 constexpr int RowGap = 3;
 
-QFont albumFont(const char* family, bool bold) {
-    QFont f(QString::fromLatin1(family));
+QFont albumFont() {
+    QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(9.75);
-    if (bold)
-        f.setWeight(QFont::Black);
     return f;
 }
 
@@ -55,13 +53,13 @@ void MapAlbum::AddRow() {
     imgMap.push_back(thumb);
 
     auto* title = new QLabel(pic1);
-    title->setFont(albumFont("Arial Black", true));
+    title->setFont(art::HeavyFont(9.75));
     lblMapNázev.push_back(title);
     auto* cities = new QLabel(pic1);
-    cities->setFont(albumFont("Arial", false));
+    cities->setFont(albumFont());
     lblMapMesta.push_back(cities);
     auto* description = new QLabel(pic1);
-    description->setFont(albumFont("Arial", false));
+    description->setFont(albumFont());
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMapPopis.push_back(description);

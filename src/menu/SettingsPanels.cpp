@@ -42,11 +42,7 @@ void frmMenu::BuildAboutPanel() {
     Panel* p = MakePanel(4, QStringLiteral("O hře"), 320, 70, 440, 420);
     picture(QStringLiteral("about"), p, QRect(12, 30, 416, 170));
     auto* lbl14 = new QLabel(QStringLiteral("Vlnobrod"), p);
-    QFont big(QStringLiteral("Arial Black"));
-    big.setStyleHint(QFont::SansSerif);
-    big.setWeight(QFont::Black);
-    big.setPointSizeF(22);
-    lbl14->setFont(big);
+    lbl14->setFont(art::HeavyFont(22));
     lbl14->setGeometry(12, 206, 300, 40);
     lbl15 = new QLabel(QStringLiteral("ver 1.2"), p);
     lbl15->setGeometry(16, 248, 200, 18);
@@ -74,11 +70,7 @@ void frmMenu::OpenAbout() {
 void frmMenu::BuildDuelPanel() {
     Panel* p = MakePanel(5, QStringLiteral("Externí hry"), 340, 120, 380, 300);
     auto* lbl6 = new QLabel(QStringLiteral("Souboj s piráty"), p);
-    QFont f(QStringLiteral("Arial Black"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Black);
-    f.setPointSizeF(13);
-    lbl6->setFont(f);
+    lbl6->setFont(art::HeavyFont(13));
     lbl6->setGeometry(12, 28, 300, 26);
     picture(QStringLiteral("duel"), p, QRect(12, 60, 356, 150));
     opt0 = new QRadioButton(QStringLiteral("Proti PC"), p);

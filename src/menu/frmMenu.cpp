@@ -48,14 +48,6 @@ constexpr std::array<QPoint, frmMenu::ActionCount> places = {{
     {40, 95},
 }};
 
-QFont actionFont(double points) {
-    QFont f(QStringLiteral("Arial Black"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Black);
-    f.setPointSizeF(points);
-    return f;
-}
-
 } // namespace
 
 frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -77,7 +69,7 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto* heading = new QLabel(QStringLiteral("Vlnobrod"), this);
-    QFont hf = actionFont(34);
+    QFont hf = art::HeavyFont(34);
     heading->setFont(hf);
     heading->setStyleSheet(QStringLiteral("color: #f6e7b8; background: transparent;"));
     heading->move(36, 18);
@@ -93,7 +85,7 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     for (int i = 0; i < ActionCount; ++i) {
         const ActionSpec& a = menuEntries[static_cast<std::size_t>(i)];
         auto* l = new ClickLabel(QString::fromUtf8(a.caption), this);
-        l->setFont(actionFont(a.points));
+        l->setFont(art::HeavyFont(a.points));
         l->setStyleSheet(QStringLiteral("color: #fff3cf; background: transparent;"));
         l->setCursor(art::HandCursor());
         l->move(places[static_cast<std::size_t>(i)]);
@@ -134,7 +126,7 @@ Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, 
 
 ClickLabel* frmMenu::MakeButton(int index, const QString& caption, QWidget* parent, int x, int y) {
     auto* b = new ClickLabel(caption, parent);
-    b->setFont(actionFont(10.5));
+    b->setFont(art::HeavyFont(10.5));
     b->setStyleSheet(QStringLiteral("color: #6b1d0e; background: transparent;"));
     b->setCursor(art::HandCursor());
     b->move(x, y);

@@ -3,6 +3,7 @@
 #include "port/GameView.h"
 #include "port/Money.h"
 #include "results/BestPlayers.h"
+#include "widgets/Art.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -11,14 +12,6 @@
 namespace vlnobrod {
 
 namespace {
-
-QFont heavy(double points) {
-    QFont f(QStringLiteral("Arial Black"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Black);
-    f.setPointSizeF(points);
-    return f;
-}
 
 QLabel* label(const QString& text, QWidget* parent, int x, int y, int w, int h = 20) {
     auto* l = new QLabel(text, parent);
@@ -54,7 +47,7 @@ void frmTop::BuildLayout() {
     lbl12 = label(QString(), this, 200, 92, 120);
     label(QStringLiteral("Celková hodnota společnosti:"), this, 14, 116, 200);
     lblHodnota = label(QString(), this, 220, 112, 400, 26);
-    lblHodnota->setFont(heavy(12));
+    lblHodnota->setFont(art::HeavyFont(12));
 
     auto* picTop = new QFrame(this);
     picTop->setObjectName(QStringLiteral("picTop"));
@@ -62,7 +55,7 @@ void frmTop::BuildLayout() {
         QStringLiteral("QFrame#picTop { background: #f8f0da; border: 2px solid #5a3b1a; }"));
     picTop->setGeometry(12, 150, 616, 270);
     auto* lbl3 = label(QStringLiteral("Nejlepší hráči"), picTop, 14, 8, 300, 30);
-    lbl3->setFont(heavy(15));
+    lbl3->setFont(art::HeavyFont(15));
     lbl0 = label(QString(), picTop, 16, 38, 580);
     const int columns[] = {16, 44, 196, 376, 460};
     label(QStringLiteral("Majitel"), picTop, columns[1], 64, 140)
@@ -75,7 +68,7 @@ void frmTop::BuildLayout() {
     for (int i = 0; i < 5; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const int y = 92 + i * 32;
-        label(QString::number(i + 1), picTop, columns[0], y, 24)->setFont(heavy(11));
+        label(QString::number(i + 1), picTop, columns[0], y, 24)->setFont(art::HeavyFont(11));
         lblName[k] = label(QStringLiteral("Neobsazeno"), picTop, columns[1], y, 150);
         lblCompany[k] = label(QStringLiteral("Neobsazeno"), picTop, columns[2], y, 176);
         lblDnů[k] = label(QStringLiteral("0 dnů"), picTop, columns[3], y, 80);

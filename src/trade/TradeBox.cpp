@@ -177,21 +177,19 @@ bool TradeBox::offered(int actionIndex) const {
 }
 
 void TradeBox::Koupit() {
-    if (!offered(3))
-        return;
-    GameState& st = main_.Game().state;
-    BuyGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
-             sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
-    main_.ShowFleet();
-    picTransakce->hide();
+    settle(3, BuyGoods);
 }
 
 void TradeBox::Prodat() {
-    if (!offered(4))
+    settle(4, SellGoods);
+}
+
+// Carries out the trade the open box offers, with the goods, quantity and price it holds.
+void TradeBox::settle(int actionIndex, const Deal& deal) {
+    if (!offered(actionIndex))
         return;
-    GameState& st = main_.Game().state;
-    SellGoods(st, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
-              sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
+    deal(main_.Game().state, main_, main_.Game().random, ToU8(ParseDot(text(lblPředmět->Tag))),
+         sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)));
     main_.ShowFleet();
     picTransakce->hide();
 }

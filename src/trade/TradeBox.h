@@ -1,5 +1,8 @@
 #pragma once
 
+#include "port/GameView.h"
+#include "state/GameState.h"
+#include "state/Random.h"
 #include "widgets/ClickLabel.h"
 
 #include <QFrame>
@@ -41,6 +44,8 @@ private:
     // A refused row: the reason in the quantity line, and nothing left to click.
     void refuse(const QString& reason, int actionIndex);
     bool offered(int actionIndex) const;
+    using Deal = void (*)(GameState&, GameView&, RandomSource&, int, std::int32_t, std::int16_t);
+    void settle(int actionIndex, const Deal& deal);
 
     frmMain& main_;
 };

@@ -8,6 +8,14 @@ QPixmap Picture(const QString& name) {
     return p;
 }
 
+QFont HeavyFont(double points) {
+    QFont f(QStringLiteral("Arial Black"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(QFont::Black);
+    f.setPointSizeF(points);
+    return f;
+}
+
 QCursor HandCursor() {
     const QPixmap hand = Picture(QStringLiteral("cursor_hand"));
     if (hand.isNull())
