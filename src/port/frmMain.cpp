@@ -1,9 +1,8 @@
 #include "frmMain.h"
 
 #include "PortStyle.h"
-#include "port/DayChange.h"
+#include "port/GameStart.h"
 #include "port/Money.h"
-#include "port/News.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
 #include "trade/BankPanel.h"
@@ -93,28 +92,11 @@ void frmMain::Form_Load() {
     setWindowTitle(QStringLiteral("Vlnobrod - %1 - %2")
                        .arg(QString::fromStdString(st.Name), QString::fromStdString(st.Company)));
 
-    // This window has no voyage under way, whatever the last game left behind.
-    if (st.PendingAction == 1)
-        st.PendingAction = 0;
-
-    // The stored day count runs as one day change; the stored money stands, so what the day
-    // change did to it is undone.
-    const double hotovost = st.Hotovost;
-    const double konto = st.Konto;
-    const std::int16_t days = st.Den;
-    st.Den = 0;
-    AdvanceDays(st, game_.random, *this, days);
-    st.Hotovost = hotovost;
-    st.Konto = konto;
-    ChangeMoney(st, *this, 0, false);
-    ChangeMoney(st, *this, 0, true);
-
+    StartLoadedGame(st, game_.random, *this);
     SetForeColor(lblMěsto[st.AktualniMesto], Red);
-    AddNews(st, "Společnost: " + st.Company, NewsPlain);
-    AddNews(st, "Jméno: " + st.Name, NewsPlain);
+    WelcomeToGame(st);
     lbl[4]->setText(QStringLiteral("Obchod - ") +
                     QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
-    st.StateSaved = true;
 }
 
 void frmMain::Form_Activate() {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "GameView.h"
+#include "state/GameState.h"
+#include "state/Random.h"
+
+namespace vlnobrod {
+
+// A game just read from its file comes to life: the stored day count runs as one day change
+// (prices move a step, day research ends) while the stored cash and account stand, and both
+// figures are shown through ChangeMoney, which congratulates a goal already met.
+void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view);
+
+// The two greeting lines of the news and the mark that nothing is unsaved yet: the last
+// steps of opening a game, after the current city is shown.
+void WelcomeToGame(GameState& st);
+
+} // namespace vlnobrod

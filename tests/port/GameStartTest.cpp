@@ -1,0 +1,51 @@
+#include "port/GameStart.h"
+#include "support/FakeGameView.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlnobrod;
+using vlnobrod::testing::FakeGameView;
+
+TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
+    GameState st;
+    st.Mapa = "Karibik";
+    st.PocetMest = 1;
+    st.Cities[0].Velikost = 0;
+    st.Cities[0].Trh[0] = {200, 0, 30};
+    st.Den = 25;
+    st.Hotovost = 1234.5;
+    st.Konto = 50000;     // a day's interest would add 10 to cash
+    st.PendingAction = 1; // a voyage some earlier game left behind: no upkeep now
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    StartLoadedGame(st, rnd, view);
+    EXPECT_EQ(st.Den, 25);
+    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
+    EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
+    EXPECT_DOUBLE_EQ(st.Konto, 50000);
+    EXPECT_EQ(st.PendingAction, 0);
+    EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
+    EXPECT_TRUE(view.messages.empty());
+
+    st.Company = "Trotl Transport";
+    st.Name = "Ludvík";
+    WelcomeToGame(st);
+    EXPECT_TRUE(st.StateSaved);
+    EXPECT_EQ(st.NewsQueue[0].text, "Společnost: Trotl Transport");
+    EXPECT_EQ(st.NewsQueue[1].text, "Jméno: Ludvík");
+}
+
+TEST(GameStart, AGoalAlreadyMetIsCongratulatedAsTheGameOpens) {
+    GameState st;
+    st.Mapa = "Mapa4";
+    st.Hotovost = 0;
+    st.Konto = 0;
+    st.Fleet.Pocet = 1;
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    StartLoadedGame(st, rnd, view);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
+    EXPECT_TRUE(st.Hotovo);
+    EXPECT_EQ(view.resultsOpened, 1);
+}
