@@ -2,7 +2,7 @@
 
 #include "menu/MenuRules.h"
 #include "platform/Files.h"
-#include "trade/SaveGame.h"
+#include "state/Paths.h"
 #include "widgets/GameServices.h"
 
 #include <QLabel>

@@ -7,6 +7,7 @@
 #include "menu/MenuRules.h"
 #include "menu/StartForm.h"
 #include "platform/Files.h"
+#include "state/Paths.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -79,7 +80,8 @@ void frmMenu::StartNewGame() {
     QApplication::processEvents();
 
     const std::string stateFile = StateFile(game_.state.AppFolder);
-    const QString map = game_.DataPath(picName->Tag + QStringLiteral(".mlo"));
+    const QString map =
+        QString::fromStdString(ScenarioFile(game_.state.AppFolder, picName->Tag.toStdString()));
     if (!EnterGame(map) ||
         !WriteNewGameNames(game_.profiles, stateFile, picName->txtCompany->text().toStdString(),
                            picName->txtName->text().toStdString())) {

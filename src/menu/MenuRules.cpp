@@ -2,10 +2,6 @@
 
 namespace vlnobrod {
 
-std::string StateFile(const std::string& appFolder) {
-    return appFolder + "/Data/aktual.map";
-}
-
 MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
     MapInfo m;
     m.title = profiles.ReadProfile(mapFile, "Mapa", "Nazev", "");

@@ -8,9 +8,6 @@
 
 namespace vlnobrod {
 
-// The game in progress: "Data/aktual.map".
-std::string StateFile(const std::string& appFolder);
-
 // What the album shows for one scenario map file.
 struct MapInfo {
     std::string title;       // "Nazev", empty when missing

@@ -3,6 +3,7 @@
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
+#include "state/Paths.h"
 #include "widgets/Art.h"
 #include "widgets/Windows.h"
 
@@ -179,7 +180,7 @@ void frmMenu::lblAkce_Click(int Index) {
             ExitGame();
         break;
     case 1:
-        album->Build(game_.profiles, game_.AppFolder() + QStringLiteral("/Data"));
+        album->Build(game_.profiles, QString::fromStdString(DataFolder(game_.state.AppFolder)));
         ShowPanel(0);
         break;
     case 2:

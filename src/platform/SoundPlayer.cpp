@@ -1,6 +1,7 @@
 #include "SoundPlayer.h"
 
 #include "SettingsStore.h"
+#include "state/Paths.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -20,7 +21,7 @@ QString SoundPlayer::SoundFile(const QString& name) const {
     if (!settings_.SoundsOn())
         return {};
     const QString path =
-        appFolder_ + QStringLiteral("/Data/Sounds/") + name + QStringLiteral(".wav");
+        QString::fromStdString(vlnobrod::SoundFile(appFolder_.toStdString(), name.toStdString()));
     if (!QFileInfo(path).isFile())
         return {};
     return path;

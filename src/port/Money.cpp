@@ -1,5 +1,7 @@
 #include "Money.h"
 
+#include "state/Paths.h"
+
 namespace vlnobrod {
 
 bool GoalMet(const GameState& st) {
@@ -51,10 +53,6 @@ void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount) {
     view.ShowMessage(msg->line1 + "\n" + msg->line2, 0, title);
     st.HandOff = "Zápis";
     view.OpenResults();
-}
-
-std::string ScenarioFile(const GameState& st) {
-    return st.AppFolder + "/Data/" + st.Mapa + ".mlo";
 }
 
 void ShowGoal(GameState& st, Profiles& profiles, GameView& view) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameView.h"
 #include "state/GameState.h"
+#include "state/GameView.h"
 #include "state/Profiles.h"
 
 #include <optional>
@@ -27,8 +27,5 @@ std::optional<GoalMessage> GoalCongratulation(const std::string& mapa);
 // The goal display: reads the four goal lines from the map's scenario file (HandOff is
 // pointed at that file) and shows them under the title "Úkolem této mapy je ...".
 void ShowGoal(GameState& st, Profiles& profiles, GameView& view);
-
-// The path of the game's scenario map file.
-std::string ScenarioFile(const GameState& st);
 
 } // namespace vlnobrod

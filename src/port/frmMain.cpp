@@ -5,6 +5,7 @@
 #include "port/Money.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
+#include "state/Paths.h"
 #include "trade/BankPanel.h"
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
@@ -69,7 +70,7 @@ void frmMain::Form_Load() {
                          .arg(QString::fromStdString(st.HandOff));
         return;
     }
-    const QString chartFile = game_.DataPath(QString::fromStdString(loaded.Mapa) + ".jpg");
+    const QString chartFile = QString::fromStdString(ChartFile(st.AppFolder, loaded.Mapa));
     const QPixmap chart(chartFile);
     if (chart.isNull()) {
         loadError_ = QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port/GameView.h"
+#include "state/GameView.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/GameServices.h"
 #include "widgets/Panel.h"

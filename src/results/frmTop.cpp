@@ -1,8 +1,8 @@
 #include "frmTop.h"
 
-#include "port/GameView.h"
-#include "port/Money.h"
 #include "results/BestPlayers.h"
+#include "state/GameView.h"
+#include "state/Paths.h"
 #include "widgets/Art.h"
 
 #include <QFont>

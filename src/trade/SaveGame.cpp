@@ -1,8 +1,8 @@
 #include "SaveGame.h"
 
-#include "menu/MenuRules.h"
 #include "port/News.h"
 #include "state/GameFile.h"
+#include "state/Paths.h"
 #include "state/Text.h"
 
 #include <filesystem>
@@ -60,14 +60,6 @@ std::string SaveNameProblem(const std::string& name) {
     if (text::CharCount(name) > MaxSaveNameChars)
         return "Název hry smí mít nejvýše 45 znaků.";
     return {};
-}
-
-std::string SaveFolder(const std::string& appFolder) {
-    return appFolder + "/Data/Save";
-}
-
-std::string SavePath(const std::string& appFolder, const std::string& name) {
-    return SaveFolder(appFolder) + "/" + name + std::string(SaveEnding);
 }
 
 SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name) {

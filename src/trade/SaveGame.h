@@ -1,7 +1,7 @@
 #pragma once
 
-#include "port/GameView.h"
 #include "state/GameState.h"
+#include "state/GameView.h"
 #include "state/Profiles.h"
 
 #include <string>
@@ -19,9 +19,6 @@ std::string SaveName(const std::string& typed);
 
 // Why `name` cannot be a saved game's file name, in words for the player; empty when it can.
 std::string SaveNameProblem(const std::string& name);
-
-std::string SaveFolder(const std::string& appFolder);
-std::string SavePath(const std::string& appFolder, const std::string& name);
 
 struct SaveOutcome {
     bool saved = false;

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "port/frmMain.h"
+#include "state/Paths.h"
 #include "trade/SaveGame.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "port/GameView.h"
 #include "state/GameState.h"
+#include "state/GameView.h"
 #include "state/Random.h"
 #include "widgets/ClickLabel.h"
 

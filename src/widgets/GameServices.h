@@ -20,10 +20,6 @@ struct GameServices {
         state.AppFolder = appFolder.toStdString();
     }
 
-    QString AppFolder() const { return QString::fromStdString(state.AppFolder); }
-    QString DataPath(const QString& relative) const {
-        return AppFolder() + QStringLiteral("/Data/") + relative;
-    }
     void PlaySoundName(const QString& name) { sound.PlaySoundName(name); }
 
     GameState state;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port/GameView.h"
+#include "state/GameView.h"
 
 #include <deque>
 #include <string>

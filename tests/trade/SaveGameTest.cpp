@@ -1,6 +1,6 @@
 #include "trade/SaveGame.h"
-#include "menu/MenuRules.h"
 #include "state/GameFile.h"
+#include "state/Paths.h"
 #include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
