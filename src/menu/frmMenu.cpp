@@ -5,7 +5,7 @@
 #include "menu/StartForm.h"
 #include "state/Paths.h"
 #include "widgets/Art.h"
-#include "widgets/Windows.h"
+#include "widgets/WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QFont>

@@ -2,8 +2,8 @@
 // The city click fills it; its actions (access, research, sailing) are registered from
 // outside like every other action.
 
-#include "PortStyle.h"
 #include "frmMain.h"
+#include "widgets/PortStyle.h"
 
 namespace vlnobrod {
 

@@ -2,8 +2,8 @@
 // of up to three answers, while the window's timers and clicks go on running.
 
 #include "PortArt.h"
-#include "PortStyle.h"
 #include "frmMain.h"
+#include "widgets/PortStyle.h"
 
 #include "state/Numbers.h"
 #include "widgets/Art.h"

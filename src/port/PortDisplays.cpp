@@ -2,8 +2,8 @@
 // the money and day counters. Every number comes from the port rules; this only puts it
 // on the screen.
 
-#include "PortStyle.h"
 #include "frmMain.h"
+#include "widgets/PortStyle.h"
 
 #include "port/FleetSummary.h"
 #include "port/MarketBoard.h"

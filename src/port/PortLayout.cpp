@@ -2,8 +2,8 @@
 // counters, the actions around the chart and the news ticker.
 
 #include "PortArt.h"
-#include "PortStyle.h"
 #include "frmMain.h"
+#include "widgets/PortStyle.h"
 
 #include "widgets/Art.h"
 

@@ -2,8 +2,8 @@
 // are filled by ShowMarket and ShowFleet; their actions come from the trade and save code.
 
 #include "PortArt.h"
-#include "PortStyle.h"
 #include "frmMain.h"
+#include "widgets/PortStyle.h"
 
 #include "widgets/Art.h"
 

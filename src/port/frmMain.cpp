@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "PortStyle.h"
 #include "port/GameStart.h"
 #include "port/Money.h"
 #include "state/GameFile.h"
@@ -12,7 +11,8 @@
 #include "trade/TradeBox.h"
 #include "voyage/NewsTicker.h"
 #include "widgets/Art.h"
-#include "widgets/Windows.h"
+#include "widgets/PortStyle.h"
+#include "widgets/WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,9 +1,9 @@
 #include "BankPanel.h"
 
-#include "port/PortStyle.h"
 #include "port/frmMain.h"
 #include "trade/Bank.h"
 #include "widgets/Art.h"
+#include "widgets/PortStyle.h"
 
 namespace vlnobrod {
 

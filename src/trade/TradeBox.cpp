@@ -1,10 +1,10 @@
 #include "TradeBox.h"
 
-#include "port/PortStyle.h"
 #include "port/frmMain.h"
 #include "state/Numbers.h"
 #include "trade/Market.h"
 #include "widgets/Art.h"
+#include "widgets/PortStyle.h"
 
 #include <vector>
 

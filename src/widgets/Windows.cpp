@@ -6,7 +6,6 @@
 #include "results/frmTop.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -120,17 +119,6 @@ void Windows::ExitGame() {
     if (guide_)
         guide_->hide();
     QApplication::quit();
-}
-
-} // namespace vlnobrod
-
-namespace vlnobrod {
-
-bool MinimiseOnF4(QWidget& window, const QKeyEvent& e) {
-    if (e.key() != Qt::Key_F4 || e.modifiers() != Qt::NoModifier)
-        return false;
-    window.showMinimized();
-    return true;
 }
 
 } // namespace vlnobrod

@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 
-class QKeyEvent;
 class QWidget;
 
 namespace vlnobrod {
@@ -14,8 +13,6 @@ class frmHelp;
 class frmMain;
 class frmMenu;
 
-// F4 alone sends the game's windows to the task bar. Returns whether the key was taken.
-bool MinimiseOnF4(QWidget& window, const QKeyEvent& e);
 class GameView;
 
 // Owns the game's windows and moves the player between them: the menu first, the port

@@ -1,6 +1,6 @@
 #include "PortFixture.h"
 #include "port/Money.h"
-#include "port/PortStyle.h"
+#include "widgets/PortStyle.h"
 
 #include <QTest>
 

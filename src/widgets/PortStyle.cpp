@@ -1,7 +1,7 @@
 #include "PortStyle.h"
 
-#include "widgets/Art.h"
-#include "widgets/ClickLabel.h"
+#include "Art.h"
+#include "ClickLabel.h"
 
 #include <QLabel>
 #include <QVariant>
