@@ -2,6 +2,7 @@
 
 #include "port/GameStart.h"
 #include "port/Money.h"
+#include "port/NewsTicker.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
 #include "state/Paths.h"
@@ -9,7 +10,6 @@
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
-#include "voyage/NewsTicker.h"
 #include "widgets/Art.h"
 #include "widgets/PortStyle.h"
 #include "widgets/WindowKeys.h"

@@ -1,6 +1,6 @@
 #include "PortFixture.h"
 #include "port/News.h"
-#include "voyage/NewsTicker.h"
+#include "port/NewsTicker.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "NewsTicker.h"
 
-#include "port/News.h"
+#include "News.h"
 #include "widgets/Art.h"
 
 #include <QLabel>
