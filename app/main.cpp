@@ -1,11 +1,7 @@
-#include "platform/SettingsStore.h"
-#include "state/Random.h"
-#include "widgets/GameServices.h"
-#include "widgets/Windows.h"
+#include "shell/GameShell.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,13 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(VLNOBROD_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
 
-    vlnobrod::SettingsStore settings;
-    vlnobrod::ClockRandom random;
-    vlnobrod::GameServices game(QApplication::applicationDirPath(), settings, random);
-    const QString point = QLocale::system().decimalPoint();
-    game.state.locale.decimalSeparator = point.isEmpty() ? '.' : point.at(0).toLatin1();
-
-    vlnobrod::Windows windows(game);
-    windows.Start();
+    vlnobrod::GameShell game;
+    game.Start();
     return QApplication::exec();
 }

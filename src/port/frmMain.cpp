@@ -6,10 +6,6 @@
 #include "state/GameFile.h"
 #include "state/Numbers.h"
 #include "state/Paths.h"
-#include "trade/BankPanel.h"
-#include "trade/DockActions.h"
-#include "trade/SavePanel.h"
-#include "trade/TradeBox.h"
 #include "widgets/Art.h"
 #include "widgets/PortStyle.h"
 #include "widgets/WindowKeys.h"
@@ -32,9 +28,6 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     BuildSavePanel();
     BuildCityInfoPanel();
     BuildMessageBox();
-    new TradeBox(*this);
-    InstallDockActions(*this);
-    new BankPanel(*this);
 
     for (int i = 0; i < ActionCount; ++i) {
         ClickLabel* l = lblAkce[static_cast<std::size_t>(i)];
@@ -45,7 +38,6 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         p->CloseCross()->setCursor(art::HandCursor());
     SetAction(13, [this] { BackToMenuAction(); });
     SetAction(16, [this] { ShowGoalAction(); });
-    new SavePanel(*this); // saving, the exit question and the statistics
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
     game_.state.FocusKey = "F00";

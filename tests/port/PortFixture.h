@@ -1,6 +1,7 @@
 #pragma once
 
 #include "port/frmMain.h"
+#include "shell/PortScreen.h"
 #include "support/ScreenFixture.h"
 
 #include <QColor>
@@ -53,7 +54,7 @@ struct PortScreen {
     explicit PortScreen(const char* game = PortGame) {
         if (*game != '\0')
             PrepareGame(fx, QString::fromUtf8(game));
-        w = std::make_unique<frmMain>(fx.game());
+        w = MakePortScreen(fx.game());
         w->Form_Load();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));

@@ -1,4 +1,4 @@
-#include "widgets/Windows.h"
+#include "shell/Windows.h"
 #include "PortFixture.h"
 #include "menu/frmMenu.h"
 

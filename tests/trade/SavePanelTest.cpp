@@ -5,7 +5,7 @@
 #include "menu/frmMenu.h"
 #include "port/PortFixture.h"
 #include "results/frmTop.h"
-#include "widgets/Windows.h"
+#include "shell/Windows.h"
 
 #include <QApplication>
 #include <QDir>

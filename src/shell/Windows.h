@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameServices.h"
+#include "widgets/GameServices.h"
 
 #include <QString>
 #include <memory>

@@ -4,6 +4,7 @@
 #include "menu/frmMenu.h"
 #include "port/frmMain.h"
 #include "results/frmTop.h"
+#include "shell/PortScreen.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -48,7 +49,7 @@ void Windows::ShowMenu(const QString& tag) {
 }
 
 void Windows::StartGame() {
-    auto port = std::make_unique<frmMain>(game_);
+    auto port = MakePortScreen(game_);
     frmMain* screen = port.get();
     port->BackToMenu = [this] { BackToMenu(); };
     port->ExitGame = [this] { ExitGame(); };
