@@ -92,7 +92,7 @@ void frmMenu::StartNewGame() {
         return;
     }
     game_.state.HandOff = stateFile;
-    game_.state.PendingAction = 3;
+    game_.state.PendingAction = Pending::NewGame;
     if (OpenPortScreen)
         OpenPortScreen();
 }

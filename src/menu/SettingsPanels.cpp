@@ -100,7 +100,7 @@ void frmMenu::SettingsButton_Click(int Index) {
     case 4:
         // The duel is played in the battle window; until there is one, nothing starts.
         if (StartDuel)
-            StartDuel(opt1->isChecked());
+            StartDuel(opt1->isChecked() ? HandOffWord::PiratiB2 : HandOffWord::PiratiB);
         break;
     default:
         break;

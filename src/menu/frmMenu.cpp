@@ -244,8 +244,8 @@ void frmMenu::Form_Activate() {
     // A game left behind the menu can be continued.
     const bool inGame = Tag == QStringLiteral("Rozehráno");
     lblAkce[7]->setVisible(inGame);
-    if (inGame && game_.state.HandOff == "Zpět")
-        game_.state.HandOff.clear();
+    if (inGame && game_.state.HandOff == HandOffWord::Zpet)
+        game_.state.HandOff = HandOffWord::None;
 }
 
 void frmMenu::showEvent(QShowEvent* e) {

@@ -53,7 +53,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
         }
     }
     view.PricesMoved();
-    if (st.PendingAction == 1)
+    if (st.PendingAction == Pending::Voyage)
         ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
     // Interest lands in cash directly; the goal is tested at the next money change.
     st.Hotovost += DailyInterest(st.Konto, st.locale);

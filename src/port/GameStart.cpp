@@ -9,8 +9,8 @@ namespace vlnobrod {
 void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     // No voyage is under way in a game just opened, whatever the last game left behind: the
     // day change must not charge upkeep.
-    if (st.PendingAction == 1)
-        st.PendingAction = 0;
+    if (st.PendingAction == Pending::Voyage)
+        st.PendingAction = Pending::None;
     const double hotovost = st.Hotovost;
     const double konto = st.Konto;
     const std::int16_t days = st.Den;

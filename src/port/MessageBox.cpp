@@ -23,30 +23,25 @@ constexpr int BoxHeight = 220; // the least; a long text makes the box taller
 constexpr int TextTop = 52;
 constexpr int ButtonsHeight = 46;
 
-// Answer codes, the same as the system's message dialog gives.
-constexpr int AnswerOk = 1;
-constexpr int AnswerCancel = 2;
-constexpr int AnswerYes = 6;
-constexpr int AnswerNo = 7;
-
 struct Button {
     const char* caption;
-    int answer;
+    MessageAnswer answer;
 };
 
 // The answer labels each buttons code shows, from the left.
-std::vector<Button> buttonsFor(std::uint8_t code) {
-    switch (code) {
-    case 1:
-        return {{"OK", AnswerOk}, {"Zrušit", AnswerCancel}};
-    case 3:
-        return {{"Ne", AnswerNo}, {"Ano", AnswerYes}, {"Zrušit", AnswerCancel}};
-    case 4:
-        return {{"Ne", AnswerNo}, {"Ano", AnswerYes}};
+std::vector<Button> buttonsFor(MessageButtons buttons) {
+    using enum MessageAnswer;
+    switch (buttons) {
+    case MessageButtons::OKZrusit:
+        return {{"OK", OK}, {"Zrušit", Zrusit}};
+    case MessageButtons::NeAnoZrusit:
+        return {{"Ne", Ne}, {"Ano", Ano}, {"Zrušit", Zrusit}};
+    case MessageButtons::NeAno:
+        return {{"Ne", Ne}, {"Ano", Ano}};
     default:
-        // Code 0, and any code the box does not know: a box without an answer label
-        // could never be closed.
-        return {{"OK", AnswerOk}};
+        // OK, and any code the box does not know: a box without an answer label could
+        // never be closed.
+        return {{"OK", OK}};
     }
 }
 
@@ -101,8 +96,8 @@ void frmMain::FitMessageBox() {
         b->move(b->x(), height - ButtonsHeight);
 }
 
-std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
-                                  std::string& title) {
+MessageAnswer frmMain::ShowMessage(const std::string& text, MessageButtons buttons,
+                                   std::string& title) {
     // The goal display comes without the bell.
     if (title != "Úkolem této mapy je ...")
         PlaySoundName("Ding");
@@ -118,7 +113,8 @@ std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
     const std::vector<Button> shown = buttonsFor(buttons);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         cmd[i]->setText(QString::fromUtf8(shown[i].caption));
-        cmd[i]->Tag = QString::number(shown[i].answer);
+        // The label keeps its answer code, as the dialog's contract numbers it.
+        cmd[i]->Tag = QString::number(static_cast<int>(shown[i].answer));
         cmd[i]->show();
     }
 
@@ -141,8 +137,8 @@ std::uint8_t frmMain::ShowMessage(const std::string& text, std::uint8_t buttons,
     const QString answer = picMsgBoxTag;
     picMsgBox->hide();
     if (answer.isEmpty())
-        return AnswerCancel;
-    return ToU8(ParseDot(answer.toStdString()));
+        return MessageAnswer::Zrusit;
+    return static_cast<MessageAnswer>(ToU8(ParseDot(answer.toStdString())));
 }
 
 void frmMain::cmd_Click(int Index) {

@@ -50,18 +50,20 @@ void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount) {
     st.Hotovo = true;
     const auto msg = GoalCongratulation(st.Mapa);
     std::string title = "Dokončení mapy";
-    view.ShowMessage(msg->line1 + "\n" + msg->line2, 0, title);
-    st.HandOff = "Zápis";
+    view.ShowMessage(msg->line1 + "\n" + msg->line2, MessageButtons::OK, title);
+    st.HandOff = HandOffWord::Zapis;
     view.OpenResults();
 }
 
 void ShowGoal(GameState& st, Profiles& profiles, GameView& view) {
     st.HandOff = ScenarioFile(st);
-    auto line = [&](const char* key) { return profiles.ReadProfile(st.HandOff, "Mapa", key, ""); };
+    auto line = [&](const char* key) {
+        return profiles.ReadProfile(st.HandOff.File(), "Mapa", key, "");
+    };
     const std::string text =
         line("Ukol") + "\n" + line("Ukol2") + "\n" + line("Ukol3") + "\n" + line("Ukol4");
     std::string title = "Úkolem této mapy je ...";
-    view.ShowMessage(text, 0, title);
+    view.ShowMessage(text, MessageButtons::OK, title);
 }
 
 } // namespace vlnobrod

@@ -57,9 +57,9 @@ void frmMain::Form_Load() {
 
     // Read into a copy first: a game that cannot be opened leaves the one in memory alone.
     GameState loaded = st;
-    if (!ReadGameFile(game_.profiles, st.HandOff, loaded)) {
+    if (!ReadGameFile(game_.profiles, st.HandOff.File(), loaded)) {
         loadError_ = QStringLiteral("Hru nelze otevřít: soubor %1 chybí nebo se nedá přečíst.")
-                         .arg(QString::fromStdString(st.HandOff));
+                         .arg(QString::fromStdString(st.HandOff.File()));
         return;
     }
     const QString chartFile = QString::fromStdString(ChartFile(st.AppFolder, loaded.Mapa));
@@ -93,11 +93,11 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Activate() {
-    if (!hasGame_ || game_.state.PendingAction != 3)
+    if (!hasGame_ || game_.state.PendingAction != Pending::NewGame)
         return;
     // Cleared before the goal shows: the box waits, and the window may be activated again
     // meanwhile.
-    game_.state.PendingAction = 0;
+    game_.state.PendingAction = Pending::None;
     lblAkce_Click(16);
 }
 
@@ -134,7 +134,7 @@ void frmMain::ShowGoalAction() {
 
 void frmMain::BackToMenuAction() {
     hide();
-    game_.state.HandOff = "Zpět";
+    game_.state.HandOff = HandOffWord::Zpet;
     if (BackToMenu)
         BackToMenu();
 }

@@ -68,8 +68,8 @@ public:
     void ShowFleet();
 
     // The rules' view of the window.
-    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
-                             std::string& title) override;
+    MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
+                              std::string& title) override;
     void PlaySoundName(const std::string& name) override;
     void MoneyChanged(bool toAccount) override;
     void PricesMoved() override;

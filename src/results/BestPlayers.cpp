@@ -82,7 +82,7 @@ EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const G
     if (profiles.ReadProfile(mapFile, here, "Name", "") == st.Name &&
         profiles.ReadProfile(mapFile, here, "Company", "") == st.Company && storedDays &&
         ToI32(*storedDays) == st.Den) {
-        out.result = EntryDuplicate;
+        out.entry = TopEntry::Duplicate;
         return out;
     }
 
@@ -100,7 +100,8 @@ EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const G
     batch.Set(here, "Days", std::to_string(st.Den));
     batch.Set(here, "Value", FormatDouble(value, st.locale));
     out.written = batch.Commit();
-    out.result = static_cast<std::uint8_t>(place);
+    out.entry = TopEntry::Placed;
+    out.place = place;
     return out;
 }
 
@@ -110,7 +111,7 @@ std::string NotPlacedMessage(std::int16_t days, double value) {
            " zlatých. Přesto jste se neumístil v tabulce výsledků.\n";
 }
 
-TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, std::uint8_t result,
+TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, const EntryOutcome& entry,
                       const GameState& st, double value) {
     TopTable t;
     t.heading = "pro mapu " + profiles.ReadProfile(mapFile, "Mapa", "Nazev", "XXX");
@@ -124,7 +125,7 @@ TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, std::uint8
             const auto v = ParseNumber(profiles.ReadProfile(mapFile, sec, "Value", "0"));
             row.value = ValueText(v ? *v : 0);
         }
-        if (result == i) {
+        if (entry.entry == TopEntry::Placed && entry.place == i) {
             row = TopRow{st.Name, std::to_string(st.Den) + " dnů", st.Company, ValueText(value),
                          true};
         }

@@ -13,10 +13,9 @@ namespace vlnobrod {
 // "Top0" .. "Top4", fewest days first.
 constexpr int TopPlaces = 5;
 
-// The outcome of an entry: 0..4 entered at that place, or one of these.
-constexpr std::uint8_t EntryDuplicate = 7;
-constexpr std::uint8_t EntryViewOnly = 8;
-constexpr std::uint8_t EntryNotPlaced = 9;
+// How an opening of the table went: the finished game was entered at a place, stood there
+// already, was too slow for the table, or the table was only looked at.
+enum class TopEntry : std::uint8_t { Placed, Duplicate, NotPlaced, ViewOnly };
 
 // Cash + account + the ships (100 000, 150 000 or 250 000 a ship by type) + the cargo at
 // the current city's prices.
@@ -38,7 +37,8 @@ struct Statistics {
 Statistics StatisticsOf(const GameState& st);
 
 struct EntryOutcome {
-    std::uint8_t result = EntryNotPlaced;
+    TopEntry entry = TopEntry::NotPlaced;
+    int place = -1;      // 0..4, the place taken (Placed only)
     bool written = true; // false when the map file could not be rewritten
 };
 
@@ -65,8 +65,9 @@ struct TopTable {
     std::array<TopRow, TopPlaces> rows;
 };
 
-// What the table box shows after an entry with `result` (or a view-only opening).
-TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, std::uint8_t result,
+// What the table box shows after `entry` (or a view-only opening): a place just taken shows
+// the finished game in red.
+TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, const EntryOutcome& entry,
                       const GameState& st, double value);
 
 } // namespace vlnobrod

@@ -91,20 +91,19 @@ void frmTop::Form_Load(GameView& view) {
     lbl12->setText(QString::fromStdString(s.days));
 
     const std::string mapFile = ScenarioFile(st);
-    result_ = EntryViewOnly;
-    if (st.HandOff == "Zápis") {
+    result_ = EntryOutcome{TopEntry::ViewOnly};
+    if (st.HandOff == HandOffWord::Zapis) {
         st.HandOff = mapFile;
-        const EntryOutcome e = EnterResult(game_.profiles, mapFile, st, s.value);
-        result_ = e.result;
+        result_ = EnterResult(game_.profiles, mapFile, st, s.value);
         std::string title = "Dokončení mapy";
-        if (result_ == EntryNotPlaced)
-            view.ShowMessage(NotPlacedMessage(st.Den, s.value), 0, title);
-        else if (!e.written) {
+        if (result_.entry == TopEntry::NotPlaced)
+            view.ShowMessage(NotPlacedMessage(st.Den, s.value), MessageButtons::OK, title);
+        else if (!result_.written) {
             // The old table stands; the player should know the entry did not stick.
-            result_ = EntryNotPlaced;
+            result_ = EntryOutcome{TopEntry::NotPlaced};
             view.ShowMessage("Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
                              "soubor mapy nelze přepsat.",
-                             0, title);
+                             MessageButtons::OK, title);
         }
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/BestPlayers.h"
 #include "widgets/GameServices.h"
 
 #include <QDialog>
@@ -20,8 +21,8 @@ class frmTop : public QDialog {
 public:
     frmTop(GameServices& game, GameView& view, QWidget* parent = nullptr);
 
-    // 0..4 entered at that place, 7 duplicate, 8 view only, 9 not placed.
-    std::uint8_t Result() const { return result_; }
+    // How the opening went: the entry made, or none.
+    const EntryOutcome& Result() const { return result_; }
 
     QLabel* lbl0 = nullptr;  // "pro mapu " + title
     QLabel* lbl8 = nullptr;  // fleet
@@ -40,7 +41,7 @@ private:
     void Form_Load(GameView& view);
 
     GameServices& game_;
-    std::uint8_t result_ = 8;
+    EntryOutcome result_{TopEntry::ViewOnly};
 };
 
 } // namespace vlnobrod

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HandOver.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -59,8 +61,8 @@ struct NumberLocale {
 struct GameState {
     // Paths and hand-over values between windows.
     std::string AppFolder;
-    std::string HandOff;
-    std::uint8_t PendingAction = 0; // 1 voyage under way, 3 new game to greet
+    HandOffValue HandOff;
+    Pending PendingAction = Pending::None;
     bool StateSaved = false;
     std::string FocusKey = "F00";
 

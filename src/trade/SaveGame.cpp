@@ -104,13 +104,14 @@ SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name)
 }
 
 LeaveChoice AskToLeave(const GameState& st, GameView& view) {
-    if (st.HandOff == "Zpět" || st.StateSaved)
+    if (st.HandOff == HandOffWord::Zpet || st.StateSaved)
         return LeaveChoice::Leave;
     std::string title = "Opuštění hry";
-    switch (view.ShowMessage("Chcete hru uložit pod název: Poslední hra ?", 3, title)) {
-    case 6:
+    switch (view.ShowMessage("Chcete hru uložit pod název: Poslední hra ?",
+                             MessageButtons::NeAnoZrusit, title)) {
+    case MessageAnswer::Ano:
         return LeaveChoice::SaveAndLeave;
-    case 7:
+    case MessageAnswer::Ne:
         return LeaveChoice::Leave;
     default:
         return LeaveChoice::Stay;

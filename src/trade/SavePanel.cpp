@@ -94,7 +94,7 @@ bool SavePanel::Save() {
     picPrůběh->hide();
     if (!outcome.saved) {
         std::string title = "Uložení hry";
-        port_.ShowMessage(outcome.message, 0, title);
+        port_.ShowMessage(outcome.message, MessageButtons::OK, title);
         Open(); // another name, another try
         return false;
     }

@@ -11,12 +11,9 @@ namespace vlnobrod {
 
 namespace {
 
-constexpr std::uint8_t AnswerYes = 6;
-constexpr std::uint8_t YesNoCancel = 3;
-
 bool askYes(GameView& view, const std::string& text, const char* title) {
     std::string t = title;
-    return view.ShowMessage(text, YesNoCancel, t) == AnswerYes;
+    return view.ShowMessage(text, MessageButtons::NeAnoZrusit, t) == MessageAnswer::Ano;
 }
 
 // One byte holds capacity and speed; an upgrade that would overflow it stops at the top

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(fresh.ReadProfile(m.fx.dataPath(QStringLiteral("aktual.map")).toStdString(),
                                    "Mapa", "Den", ""),
                  std::string("33"));
-        QCOMPARE(m.fx.game().state.PendingAction, std::uint8_t{0});
+        QVERIFY(m.fx.game().state.PendingAction == Pending::None);
     }
 
     void deletingAsksFirstAndAMissingFolderListsNothing() {
@@ -250,11 +250,11 @@ private slots:
 
         QTest::mouseClick(m.menu.lblAkce[6], Qt::LeftButton);
         QVERIFY(m.menu.opt0->isChecked());
-        bool twoPlayers = false;
-        m.menu.StartDuel = [&](bool two) { twoPlayers = two; };
+        HandOffWord mode = HandOffWord::None;
+        m.menu.StartDuel = [&](HandOffWord chosen) { mode = chosen; };
         m.menu.opt1->setChecked(true);
         QTest::mouseClick(m.menu.lblAkceB[4], Qt::LeftButton);
-        QVERIFY(twoPlayers);
+        QVERIFY(mode == HandOffWord::PiratiB2);
     }
 };
 

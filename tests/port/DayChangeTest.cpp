@@ -101,7 +101,7 @@ TEST(DayChange, AFleetAtSeaPaysUpkeepForEveryDay) {
     ScriptedRandom rnd({0.5f});
     AdvanceDays(st, rnd, view, 3); // in port: nothing to pay
     EXPECT_DOUBLE_EQ(st.Hotovost, 0);
-    st.PendingAction = 1;
+    st.PendingAction = Pending::Voyage;
     AdvanceDays(st, rnd, view, 3);
     EXPECT_DOUBLE_EQ(st.Hotovost, -12000);
     // The new prices are shown before the upkeep is charged, the day counter last.

@@ -14,8 +14,8 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     st.Cities[0].Trh[0] = {200, 0, 30};
     st.Den = 25;
     st.Hotovost = 1234.5;
-    st.Konto = 50000;     // a day's interest would add 10 to cash
-    st.PendingAction = 1; // a voyage some earlier game left behind: no upkeep now
+    st.Konto = 50000;                   // a day's interest would add 10 to cash
+    st.PendingAction = Pending::Voyage; // a voyage some earlier game left behind: no upkeep now
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
@@ -23,7 +23,7 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
     EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
     EXPECT_DOUBLE_EQ(st.Konto, 50000);
-    EXPECT_EQ(st.PendingAction, 0);
+    EXPECT_EQ(st.PendingAction, Pending::None);
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
     EXPECT_TRUE(view.messages.empty());
 

@@ -47,7 +47,10 @@ private slots:
         for (const Case& c : cases) {
             Answerer a(*s.w, QString::fromUtf8(c.click));
             std::string title; // an empty title becomes "Zpráva"
-            QCOMPARE(s.w->ShowMessage("Opravdu?", c.buttons, title), c.answer);
+            // The codes are the message box's contract: buttons in, answer out.
+            const MessageAnswer answer =
+                s.w->ShowMessage("Opravdu?", static_cast<MessageButtons>(c.buttons), title);
+            QCOMPARE(static_cast<std::uint8_t>(answer), c.answer);
             QCOMPARE(a.captions, QStringList{QString::fromUtf8(c.shown)});
             QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
             QCOMPARE(title, std::string("Zpráva"));
@@ -58,7 +61,7 @@ private slots:
     void aSecondMessageTakesOverAndBothGetTheAnswer() {
         PortScreen s("");
         frmMain& w = *s.w;
-        std::uint8_t inner = 0;
+        MessageAnswer inner = MessageAnswer::OK;
         QString innerTitle;
         // While the first question waits, a timer asks another.
         QTimer::singleShot(20, &w, [&] {
@@ -67,13 +70,13 @@ private slots:
                 QTest::mouseClick(w.cmd[1], Qt::LeftButton);
             });
             std::string t = "Druhá";
-            inner = w.ShowMessage("Druhá otázka", 4, t);
+            inner = w.ShowMessage("Druhá otázka", MessageButtons::NeAno, t);
         });
         std::string t = "První";
-        const std::uint8_t outer = w.ShowMessage("První otázka", 3, t);
+        const MessageAnswer outer = w.ShowMessage("První otázka", MessageButtons::NeAnoZrusit, t);
         QCOMPARE(innerTitle, QStringLiteral("Druhá"));
-        QCOMPARE(inner, std::uint8_t(6));
-        QCOMPARE(outer, std::uint8_t(6));
+        QVERIFY(inner == MessageAnswer::Ano);
+        QVERIFY(outer == MessageAnswer::Ano);
         QVERIFY(w.picMsgBox->isHidden());
     }
 
@@ -89,7 +92,7 @@ private slots:
             QTest::mouseClick(w.cmd[0], Qt::LeftButton);
         });
         std::string title;
-        w.ShowMessage("Čekám", 0, title);
+        w.ShowMessage("Čekám", MessageButtons::OK, title);
         QCOMPARE(seen, QStringLiteral("Loď připlula"));
     }
 
@@ -142,7 +145,7 @@ private slots:
         Answerer ok(w, QStringLiteral("OK"));
         w.sounds.clear();
         std::string title = "Otázka";
-        w.ShowMessage("Opravdu?", 0, title);
+        w.ShowMessage("Opravdu?", MessageButtons::OK, title);
         QCOMPARE(w.sounds, QStringList{"Ding"});
         w.sounds.clear();
         QTest::mouseClick(w.lblAkce[16], Qt::LeftButton);

@@ -86,9 +86,9 @@ TEST(Money, ReachingTheGoalCongratulatesOnceAndOpensTheResults) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Rozfofroval jste 10 milionů!\nTotálně jste zbankrotoval!");
     EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
-    EXPECT_EQ(view.messages[0].buttons, 0);
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::OK);
     EXPECT_TRUE(st.Hotovo);
-    EXPECT_EQ(st.HandOff, "Zápis");
+    EXPECT_EQ(st.HandOff, HandOffWord::Zapis);
     EXPECT_EQ(view.resultsOpened, 1);
     ChangeMoney(st, view, -5, true);
     EXPECT_EQ(view.messages.size(), 1u);
@@ -106,7 +106,7 @@ TEST(Money, TheGoalDisplayReadsTheFourLinesFromTheScenarioFile) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Vydělejte\npět milionů\n\n!");
     EXPECT_EQ(view.messages[0].title, "Úkolem této mapy je ...");
-    EXPECT_EQ(st.HandOff, dir.path() + "/Data/Mapa2.mlo");
+    EXPECT_EQ(st.HandOff.File(), dir.path() + "/Data/Mapa2.mlo");
     st.Mapa = "Mapa9"; // no file: three line breaks and nothing else
     ShowGoal(st, profiles, view);
     EXPECT_EQ(view.messages[1].text, "\n\n\n");

@@ -45,7 +45,7 @@ private slots:
     void loadingShowsTheGame() {
         testing::ScreenFixture fx;
         testing::PrepareGame(fx);
-        fx.game().state.PendingAction = 1; // a voyage of the last game, abandoned
+        fx.game().state.PendingAction = Pending::Voyage; // a voyage of the last game, abandoned
         frmMain w(fx.game());
         w.Form_Load();
         QVERIFY(w.HasGame());
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(w.lblDny->text(), QStringLiteral("12"));
         QCOMPARE(w.lblHotovost->text(), QStringLiteral("25 000"));
         QCOMPARE(w.lblKonto->text(), QStringLiteral("-3 000"));
-        QCOMPARE(st.PendingAction, std::uint8_t(0));
+        QVERIFY(st.PendingAction == Pending::None);
         QCOMPARE(st.NewsQueue[0].text, std::string("Společnost: Plachty a syn"));
         QCOMPARE(st.NewsQueue[1].text, std::string("Jméno: Jan Novák"));
         QCOMPARE(w.lbl[4]->text(), QStringLiteral("Obchod - Skalná"));
@@ -109,7 +109,7 @@ private slots:
         int resultsOpened = 0;
         w.OpenResultsWindow = [&] {
             ++resultsOpened;
-            QCOMPARE(fx.game().state.HandOff, std::string("Zápis"));
+            QVERIFY(fx.game().state.HandOff == HandOffWord::Zapis);
         };
         // The window comes up by itself so the question can be answered.
         testing::Answerer ok(w, QStringLiteral("OK"));

@@ -80,7 +80,7 @@ TEST(BestPlayers, AnEqualTimeGoesAboveTheEarlierEntryAndTheRestMoveDown) {
     const std::string f = dir.write("Mapa1.mlo", table);
     Profiles p;
     const EntryOutcome e = EnterResult(p, f, finished(20), 654321.5);
-    EXPECT_EQ(e.result, 1);
+    EXPECT_EQ(e.place, 1);
     EXPECT_TRUE(e.written);
 
     p.Forget(f);
@@ -95,7 +95,7 @@ TEST(BestPlayers, AnEqualTimeGoesAboveTheEarlierEntryAndTheRestMoveDown) {
     // The map's own keys are kept.
     EXPECT_EQ(p.ReadProfile(f, "Mapa", "Nazev", ""), "Severni more");
 
-    const TopTable t = ReadTopTable(p, f, e.result, finished(20), 654321.5);
+    const TopTable t = ReadTopTable(p, f, e, finished(20), 654321.5);
     EXPECT_EQ(t.heading, "pro mapu Severni more");
     EXPECT_TRUE(t.rows[1].highlighted);
     EXPECT_EQ(t.rows[1].days, "20 dnů");
@@ -110,7 +110,7 @@ TEST(BestPlayers, AFullTableDropsItsLastPlace) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", fullTable);
     Profiles p;
-    EXPECT_EQ(EnterResult(p, f, finished(2), 1).result, 1);
+    EXPECT_EQ(EnterResult(p, f, finished(2), 1).place, 1);
     const char* names[] = {"A", "Ludvik", "B", "C", "D"};
     for (int place = 0; place < 5; ++place)
         EXPECT_EQ(top(p, f, place, "Name"), names[place]) << place;
@@ -120,30 +120,30 @@ TEST(BestPlayers, TooSlowOrDuplicateChangesNothing) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", fullTable);
     Profiles p;
-    EXPECT_EQ(EnterResult(p, f, finished(6), 1).result, EntryNotPlaced);
+    EXPECT_EQ(EnterResult(p, f, finished(6), 1).entry, TopEntry::NotPlaced);
     EXPECT_EQ(TempDir::read(f), fullTable);
     EXPECT_EQ(NotPlacedMessage(6, 1234567.8),
               "Úkol jste splnil za 6 dnů a dosáhl hodnoty společnosti 1 234 568 zlatých. "
               "Přesto jste se neumístil v tabulce výsledků.\n");
 
     const std::string g = dir.write("Mapa2.mlo", table);
-    EXPECT_EQ(EnterResult(p, g, finished(20), 1).result, 1);
+    EXPECT_EQ(EnterResult(p, g, finished(20), 1).place, 1);
     const std::string after = TempDir::read(g);
     // The same owner, company and days again: skipped, and no red row.
-    EXPECT_EQ(EnterResult(p, g, finished(20), 1).result, EntryDuplicate);
+    EXPECT_EQ(EnterResult(p, g, finished(20), 1).entry, TopEntry::Duplicate);
     EXPECT_EQ(TempDir::read(g), after);
     // Another company of the same owner is a new entry.
     GameState other = finished(20);
     other.Company = "Jina";
-    EXPECT_EQ(EnterResult(p, g, other, 1).result, 1);
+    EXPECT_EQ(EnterResult(p, g, other, 1).place, 1);
 }
 
 TEST(BestPlayers, AMapWithoutATableFillsFromTheTop) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", "[Mapa]\nPocetMest=3\n");
     Profiles p;
-    EXPECT_EQ(EnterResult(p, f, finished(50), 9).result, 0);
-    const TopTable t = ReadTopTable(p, f, EntryViewOnly, finished(50), 9);
+    EXPECT_EQ(EnterResult(p, f, finished(50), 9).place, 0);
+    const TopTable t = ReadTopTable(p, f, EntryOutcome{TopEntry::ViewOnly}, finished(50), 9);
     EXPECT_EQ(t.heading, "pro mapu XXX");
     EXPECT_EQ(t.rows[0].name, "Ludvik");
     EXPECT_FALSE(t.rows[0].highlighted);
@@ -160,7 +160,7 @@ TEST(BestPlayers, AnUnwritableMapFileKeepsItsTable) {
     std::filesystem::create_directories(f + ".tmp~/blocked");
     Profiles p;
     const EntryOutcome e = EnterResult(p, f, finished(5), 1);
-    EXPECT_EQ(e.result, 0);
+    EXPECT_EQ(e.place, 0);
     EXPECT_FALSE(e.written);
     EXPECT_EQ(TempDir::read(f), table);
 }

@@ -29,7 +29,7 @@ struct Finished {
     testing::ScreenFixture fx;
     testing::FakeGameView view;
     QString mapFile;
-    explicit Finished(std::int16_t days, const char* handOff = "Zápis") {
+    explicit Finished(std::int16_t days, HandOffWord handOff = HandOffWord::Zapis) {
         mapFile = fx.writeData(QStringLiteral("Mapa1.mlo"), table);
         GameState& st = fx.game().state;
         st.Mapa = "Mapa1";
@@ -53,10 +53,10 @@ class frmTopTest : public QObject {
     Q_OBJECT
 private slots:
     void viewOnlyShowsTheFiguresAndTheTableAndWritesNothing() {
-        Finished f(5, "");
+        Finished f(5, HandOffWord::None);
         const QByteArray before = contents(f.mapFile);
         frmTop w(f.fx.game(), f.view);
-        QCOMPARE(w.Result(), std::uint8_t{8});
+        QVERIFY(w.Result().entry == TopEntry::ViewOnly);
         QCOMPARE(contents(f.mapFile), before);
         QVERIFY(f.view.messages.empty());
         const Statistics s = StatisticsOf(f.fx.game().state);
@@ -73,7 +73,7 @@ private slots:
     void anEqualTimeIsEnteredAboveInRedAndOnlyOnce() {
         Finished f(20);
         frmTop w(f.fx.game(), f.view);
-        QCOMPARE(w.Result(), std::uint8_t{1});
+        QCOMPARE(w.Result().place, 1);
         QVERIFY(f.view.messages.empty());
         QCOMPARE(w.lblName[1]->text(), QStringLiteral("Ludvík Prachatý"));
         QCOMPARE(w.lblValue[1]->text(), QStringLiteral("1 750 250 zlatých"));
@@ -82,10 +82,10 @@ private slots:
         QCOMPARE(w.lblName[2]->text(), QStringLiteral("Bedřich"));
 
         // A second opening finds the same entry: a duplicate, nothing written, no red row.
-        f.fx.game().state.HandOff = "Zápis";
+        f.fx.game().state.HandOff = HandOffWord::Zapis;
         const QByteArray after = contents(f.mapFile);
         frmTop again(f.fx.game(), f.view);
-        QCOMPARE(again.Result(), std::uint8_t{7});
+        QVERIFY(again.Result().entry == TopEntry::Duplicate);
         QCOMPARE(contents(f.mapFile), after);
         QVERIFY(f.view.messages.empty());
         QVERIFY(!again.lblName[1]->styleSheet().contains(QStringLiteral("#ff0000")));
@@ -100,7 +100,7 @@ private slots:
         f.fx.game().profiles.Forget(f.mapFile.toStdString());
         const QByteArray before = contents(f.mapFile);
         frmTop w(f.fx.game(), f.view);
-        QCOMPARE(w.Result(), std::uint8_t{9});
+        QVERIFY(w.Result().entry == TopEntry::NotPlaced);
         QCOMPARE(contents(f.mapFile), before);
         QCOMPARE(f.view.messages.size(), std::size_t{1});
         QCOMPARE(f.view.messages[0].title, std::string("Dokončení mapy"));

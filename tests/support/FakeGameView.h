@@ -14,18 +14,18 @@ class FakeGameView : public GameView {
 public:
     struct Message {
         std::string text;
-        std::uint8_t buttons;
+        MessageButtons buttons;
         std::string title;
     };
 
-    std::uint8_t ShowMessage(const std::string& text, std::uint8_t buttons,
-                             std::string& title) override {
+    MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
+                              std::string& title) override {
         if (title.empty())
             title = "Zpráva";
         messages.push_back({text, buttons, title});
         if (answers.empty())
-            return 1;
-        const std::uint8_t a = answers.front();
+            return MessageAnswer::OK;
+        const MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
     }
@@ -41,7 +41,7 @@ public:
     }
     void OpenResults() override { ++resultsOpened; }
 
-    std::deque<std::uint8_t> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<Message> messages;
     std::vector<std::string> sounds;
     std::string shown; // what was shown again, in order: H cash, K account, P prices, D day

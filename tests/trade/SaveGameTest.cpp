@@ -92,7 +92,7 @@ TEST(SaveGame, WritesTheGameOverACopyOfTheStateFile) {
     ASSERT_TRUE(r.saved) << r.message;
 
     const std::string file = dir.file("Data/Save/Benatky.mlo");
-    EXPECT_EQ(st.HandOff, file);
+    EXPECT_EQ(st.HandOff.File(), file);
     EXPECT_TRUE(st.StateSaved);
     EXPECT_EQ(st.NewsQueue[0].text, "Hra byla uložena");
     EXPECT_EQ(st.NewsQueue[0].kind, 1);
@@ -124,7 +124,7 @@ TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
     EXPECT_FALSE(r.saved);
     EXPECT_NE(r.message.find("Hru se nepodařilo uložit"), std::string::npos);
     EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
-    EXPECT_EQ(st.HandOff, StateFile(dir.path()));
+    EXPECT_EQ(st.HandOff.File(), StateFile(dir.path()));
     EXPECT_FALSE(st.StateSaved);
     EXPECT_TRUE(st.NewsQueue[0].text.empty());
     EXPECT_DOUBLE_EQ(st.Hotovost, 23456.75);
@@ -160,21 +160,21 @@ TEST(LeavingTheGame, AsksOnlyWhileTheGameIsUnsaved) {
     GameState st;
     st.StateSaved = true;
     vlnobrod::testing::FakeGameView view;
-    view.answers = {6};
+    view.answers = {MessageAnswer::Ano};
     EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
     st.StateSaved = false;
-    st.HandOff = "Zpět";
+    st.HandOff = HandOffWord::Zpet;
     EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
     EXPECT_TRUE(view.messages.empty());
 
-    st.HandOff = "/hra/Data/aktual.map";
+    st.HandOff = std::string("/hra/Data/aktual.map");
     EXPECT_EQ(AskToLeave(st, view), LeaveChoice::SaveAndLeave);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Chcete hru uložit pod název: Poslední hra ?");
-    EXPECT_EQ(view.messages[0].buttons, 3);
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::NeAnoZrusit);
     EXPECT_EQ(view.messages[0].title, "Opuštění hry");
-    view.answers = {7};
+    view.answers = {MessageAnswer::Ne};
     EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
-    view.answers = {2};
+    view.answers = {MessageAnswer::Zrusit};
     EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Stay);
 }

@@ -83,7 +83,7 @@ private slots:
         QTRY_COMPARE(ok.titles.size(), 1);
         QCOMPARE(ok.titles[0], QStringLiteral("Úkolem této mapy je ..."));
         QCOMPARE(ok.texts[0], QStringLiteral("Vydělejte milion.\nOtevřete Skalnou.\n\n"));
-        QCOMPARE(fx.game().state.PendingAction, std::uint8_t{0});
+        QVERIFY(fx.game().state.PendingAction == Pending::None);
         // Showing the window again does not greet again.
         port->hide();
         port->show();
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(QFile::exists(file));
         GameState& st = p.st();
         QVERIFY(st.StateSaved);
-        QCOMPARE(QString::fromStdString(st.HandOff), file);
+        QCOMPARE(QString::fromStdString(st.HandOff.File()), file);
         QVERIFY(!s->picPrůběh->isVisible());
         QVERIFY(!p.w->picZáložka[3]->isVisible());
         // The panel lists it next time, and a click on it fills the box, ".mlo" included.
@@ -136,7 +136,7 @@ private slots:
     void aRefusedNameIsExplainedAndNothingIsSaved() {
         Playing p;
         SavePanel* s = p.panel;
-        const std::string handOff = p.st().HandOff;
+        const std::string handOff = p.st().HandOff.File();
         QTest::mouseClick(p.w->lblAkce[14], Qt::LeftButton);
         s->txtSave->setText(QStringLiteral("../aktual"));
         QTest::mouseClick(p.w->lblAkce[15], Qt::LeftButton);
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(s->lblProblem->text(), QStringLiteral("Název hry nesmí obsahovat znaky / a \\."));
         QVERIFY(p.w->picZáložka[3]->isVisible());
         QVERIFY(!p.st().StateSaved);
-        QCOMPARE(p.st().HandOff, handOff);
+        QCOMPARE(p.st().HandOff.File(), handOff);
         QCOMPARE(QDir(p.fx.dataPath(QStringLiteral("Save"))).entryList(QDir::Files).size(), 0);
 
         // An empty box saves as QuickSave and says so in the box.

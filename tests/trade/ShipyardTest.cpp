@@ -9,7 +9,8 @@ using vlnobrod::testing::FakeGameView;
 
 namespace {
 
-constexpr std::uint8_t Ano = 6, Ne = 7, Zrusit = 2;
+constexpr MessageAnswer Ano = MessageAnswer::Ano, Ne = MessageAnswer::Ne,
+                        Zrusit = MessageAnswer::Zrusit;
 
 GameState dock(double cash, std::uint8_t typ = 0, std::int16_t ships = 1) {
     GameState st;
@@ -31,7 +32,7 @@ TEST(Shipyard, BuyingAShipAsksAndTakesExactlyTheCash) {
     BuyShip(st, view);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Chcete koupit 1 loď za 100 000 zlatých");
-    EXPECT_EQ(view.messages[0].buttons, 3);
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::NeAnoZrusit);
     EXPECT_DOUBLE_EQ(st.Hotovost, 0);
     EXPECT_EQ(st.Fleet.Pocet, 2);
     EXPECT_EQ(st.NewsQueue[0].text, "Byla koupena 2. loď");
@@ -40,7 +41,7 @@ TEST(Shipyard, BuyingAShipAsksAndTakesExactlyTheCash) {
 }
 
 TEST(Shipyard, BuyingDeclinedOrUnaffordableChangesNothing) {
-    for (std::uint8_t answer : {Ne, Zrusit}) {
+    for (MessageAnswer answer : {Ne, Zrusit}) {
         GameState st = dock(1e6, 2, 3);
         FakeGameView view;
         view.answers = {answer};
