@@ -3,6 +3,7 @@
 #include "Money.h"
 #include "PriceBounds.h"
 #include "state/Numbers.h"
+#include "state/ShipTypes.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,7 +26,11 @@ std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t
 }
 
 double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost) {
-    return ((fleet.Typ + 1) / 3.0) * (fleet.Pocet / 5.0) * -1000.0 * days * obtiznost;
+    // Bigger ships cost more a day; a type the game does not know (a damaged file) is charged
+    // by its number, one third more for each step.
+    const ShipType* type = FindShipType(fleet.Typ);
+    const int thirds = type ? type->upkeepThirds : fleet.Typ + 1;
+    return (thirds / 3.0) * (fleet.Pocet / 5.0) * -1000.0 * days * obtiznost;
 }
 
 double DailyInterest(double konto, const NumberLocale& loc) {

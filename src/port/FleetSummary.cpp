@@ -1,22 +1,10 @@
 #include "FleetSummary.h"
 
-#include "state/Goods.h"
 #include "state/Numbers.h"
+#include "state/Scenarios.h"
+#include "state/ShipTypes.h"
 
 namespace vlnobrod {
-
-std::string ShipTypeName(std::uint8_t typ) {
-    switch (typ) {
-    case 0:
-        return "Malá obchodní loď";
-    case 1:
-        return "Velká obchodní loď";
-    case 2:
-        return "Galeona";
-    default:
-        return {};
-    }
-}
 
 std::string FleetText(std::int16_t pocet, std::uint8_t typ) {
     std::string count;
@@ -28,15 +16,8 @@ std::string FleetText(std::int16_t pocet, std::uint8_t typ) {
         count = std::to_string(pocet) + " lodě";
     else if (pocet >= 5)
         count = std::to_string(pocet) + " lodí";
-    return count + " typu: " + ShipTypeName(typ);
-}
-
-std::optional<UpgradeOffer> UpgradeFor(std::uint8_t typ) {
-    if (typ == 0)
-        return UpgradeOffer{"na velkou obchodní loď za 250 000", 1};
-    if (typ == 1)
-        return UpgradeOffer{"na galeonu za 500 000", 2};
-    return std::nullopt;
+    const ShipType* type = FindShipType(typ);
+    return count + " typu: " + (type ? type->name : "");
 }
 
 std::vector<CargoRow> CargoRows(const GameState& st) {

@@ -3,25 +3,13 @@
 #include "state/GameState.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace vlnobrod {
 
-// "Malá obchodní loď", "Velká obchodní loď", "Galeona".
-std::string ShipTypeName(std::uint8_t typ);
-
 // "žádná loď typu: Galeona", "1 loď typu: …", "3 lodě typu: …", "7 lodí typu: …".
 std::string FleetText(std::int16_t pocet, std::uint8_t typ);
-
-// The upgrade offered in the dock for a ship type: the text, and the type it leads to.
-// Galleons have nothing above them.
-struct UpgradeOffer {
-    std::string text;
-    std::uint8_t toType;
-};
-std::optional<UpgradeOffer> UpgradeFor(std::uint8_t typ);
 
 // The cargo list without gaps: goods with something on board, in goods order.
 struct CargoRow {

@@ -3,6 +3,7 @@
 #include "DayChange.h"
 #include "Money.h"
 #include "News.h"
+#include "state/Paths.h"
 
 namespace vlnobrod {
 
@@ -20,6 +21,17 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     st.Konto = konto;
     ChangeMoney(st, view, 0, false);
     ChangeMoney(st, view, 0, true);
+}
+
+void ShowGoal(GameState& st, Profiles& profiles, GameView& view) {
+    st.HandOff = ScenarioFile(st);
+    auto line = [&](const char* key) {
+        return profiles.ReadProfile(st.HandOff.File(), "Mapa", key, "");
+    };
+    const std::string text =
+        line("Ukol") + "\n" + line("Ukol2") + "\n" + line("Ukol3") + "\n" + line("Ukol4");
+    std::string title = "Úkolem této mapy je ...";
+    view.ShowMessage(text, MessageButtons::OK, title);
 }
 
 void WelcomeToGame(GameState& st) {

@@ -2,6 +2,7 @@
 
 #include "state/GameState.h"
 #include "state/GameView.h"
+#include "state/Profiles.h"
 #include "state/Random.h"
 
 namespace vlnobrod {
@@ -10,6 +11,11 @@ namespace vlnobrod {
 // (prices move a step, day research ends) while the stored cash and account stand, and both
 // figures are shown through ChangeMoney, which congratulates a goal already met.
 void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view);
+
+// The goal display, the greeting of a new game and the "Úkol" action: reads the four goal
+// lines from the map's scenario file (HandOff is pointed at that file) and shows them under
+// the title "Úkolem této mapy je ...".
+void ShowGoal(GameState& st, Profiles& profiles, GameView& view);
 
 // The two greeting lines of the news and the mark that nothing is unsaved yet: the last
 // steps of opening a game, after the current city is shown.

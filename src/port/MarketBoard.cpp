@@ -1,6 +1,6 @@
 #include "MarketBoard.h"
 
-#include "state/Goods.h"
+#include "state/Scenarios.h"
 
 namespace vlnobrod {
 

@@ -1,5 +1,6 @@
 #include "PortArt.h"
 
+#include "state/ShipTypes.h"
 #include "widgets/Art.h"
 
 #include <QPainter>
@@ -78,7 +79,8 @@ QPixmap drawCompass() {
 } // namespace
 
 QPixmap ShipPicture(int typ) {
-    const QPixmap art = art::Picture(QStringLiteral("ship%1").arg(typ));
+    const ShipType* type = typ >= 0 ? FindShipType(static_cast<std::uint8_t>(typ)) : nullptr;
+    const QPixmap art = type ? art::Picture(QString::fromUtf8(type->picture)) : QPixmap();
     return art.isNull() ? drawShip(typ) : art;
 }
 

@@ -8,6 +8,7 @@
 #include "port/FleetSummary.h"
 #include "port/MarketBoard.h"
 #include "state/Numbers.h"
+#include "state/ShipTypes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,15 +95,18 @@ void frmMain::ShowFleet() {
         imgLoď[i]->hide();
     if (fleet.Typ <= 2)
         imgLoď[fleet.Typ + 1u]->show();
-    if (const auto offer = UpgradeFor(fleet.Typ)) {
-        if (offer->toType <= 2)
-            imgUpgrade->setPixmap(imgLoď[offer->toType + 1u]->pixmap().scaled(
+    const ShipType* type = FindShipType(fleet.Typ);
+    if (type && type->upgrade) {
+        const ShipUpgrade& offer = *type->upgrade;
+        if (offer.toType <= 2)
+            imgUpgrade->setPixmap(imgLoď[offer.toType + 1u]->pixmap().scaled(
                 imgUpgrade->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        lbl[29]->setText(QString::fromStdString(offer->text));
+        lbl[29]->setText(QString::fromUtf8(offer.offer));
         imgUpgrade->show();
         lbl[29]->show();
         lblAkce[8]->show();
-    } else if (fleet.Typ == 2) {
+    } else if (type) {
+        // The galleon: nothing above it.
         imgUpgrade->hide();
         lbl[29]->hide();
         lblAkce[8]->hide();

@@ -2,6 +2,7 @@
 
 #include "port/FleetSummary.h"
 #include "state/Numbers.h"
+#include "state/ShipTypes.h"
 
 namespace vlnobrod {
 
@@ -24,20 +25,9 @@ double rankingDays(Profiles& profiles, const std::string& file, int place) {
 } // namespace
 
 double CompanyValue(const GameState& st) {
-    std::int32_t perShip = 0;
-    switch (st.Fleet.Typ) {
-    case 0:
-        perShip = 100000;
-        break;
-    case 1:
-        perShip = 150000;
-        break;
-    case 2:
-        perShip = 250000;
-        break;
-    default:
-        break;
-    }
+    // A ship is worth what the dock pays for it; a type it does not know, nothing.
+    const ShipType* type = FindShipType(st.Fleet.Typ);
+    const std::int32_t perShip = type ? type->price : 0;
     const double ships = static_cast<double>(static_cast<std::int32_t>(st.Fleet.Pocet) * perShip);
     const CityRecord& here = st.Cities[st.AktualniMesto < MaxCities ? st.AktualniMesto : 0];
     double cargo = 0;

@@ -17,8 +17,8 @@ constexpr int TopPlaces = 5;
 // already, was too slow for the table, or the table was only looked at.
 enum class TopEntry : std::uint8_t { Placed, Duplicate, NotPlaced, ViewOnly };
 
-// Cash + account + the ships (100 000, 150 000 or 250 000 a ship by type) + the cargo at
-// the current city's prices.
+// Cash + account + the ships at the dock's price of their type + the cargo at the current
+// city's prices.
 double CompanyValue(const GameState& st);
 
 // "1 234 567 zlatých"

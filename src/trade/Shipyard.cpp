@@ -3,6 +3,7 @@
 #include "port/Money.h"
 #include "port/News.h"
 #include "state/Numbers.h"
+#include "state/ShipTypes.h"
 
 #include <algorithm>
 #include <string>
@@ -24,64 +25,39 @@ std::uint8_t addSaturated(std::uint8_t value, int extra) {
 
 } // namespace
 
-std::optional<std::int32_t> ShipPrice(std::uint8_t typ) {
-    switch (typ) {
-    case 0:
-        return 100000;
-    case 1:
-        return 150000;
-    case 2:
-        return 250000;
-    default:
-        return std::nullopt;
-    }
-}
-
 std::int16_t RepairCost(std::uint8_t poskozeni) {
     return static_cast<std::int16_t>(poskozeni * 20);
 }
 
-std::optional<FleetUpgrade> FleetUpgradeFor(std::uint8_t typ) {
-    switch (typ) {
-    case 0:
-        return FleetUpgrade{250000, "Zlepšit na velkou obchodní loď za 250 000",   1, 50,
-                            8,      "Všechny lodě byly vyměněni za Velké obchodní"};
-    case 1:
-        return FleetUpgrade{500000, "Zlepšit na galeonu za 500 000",        2, 80,
-                            8,      "Všechny lodě byly vyměněni za Galeony"};
-    default:
-        return std::nullopt;
-    }
-}
-
 void BuyShip(GameState& st, GameView& view) {
-    const auto price = ShipPrice(st.Fleet.Typ);
-    if (!price)
+    const ShipType* type = FindShipType(st.Fleet.Typ);
+    if (!type)
         return;
+    const std::int32_t price = type->price;
     const std::string question =
-        "Chcete koupit 1 loď za " + FormatGrouped(*price, "### ##0") + " zlatých";
+        "Chcete koupit 1 loď za " + FormatGrouped(price, "### ##0") + " zlatých";
     if (!askYes(view, question, "Koupit loď"))
         return;
-    if (st.Hotovost - *price < 0) {
+    if (st.Hotovost - price < 0) {
         AddNews(st, "Nedostatek peněz na koupy lodě", NewsStop);
         return;
     }
     view.PlaySoundName("Potlesk");
-    ChangeMoney(st, view, -*price, false);
+    ChangeMoney(st, view, -price, false);
     st.Fleet.Pocet = ToI16(st.Fleet.Pocet + 1.0);
     AddNews(st, "Byla koupena " + std::to_string(st.Fleet.Pocet) + ". loď", NewsInfo);
 }
 
 void SellShip(GameState& st, GameView& view) {
-    const auto price = ShipPrice(st.Fleet.Typ);
-    if (!price)
+    const ShipType* type = FindShipType(st.Fleet.Typ);
+    if (!type)
         return;
     if (st.Fleet.Pocet <= 0) {
         AddNews(st, "Žádná loď na prodej!", NewsStop);
         return;
     }
     view.PlaySoundName("Kasa");
-    ChangeMoney(st, view, *price, false);
+    ChangeMoney(st, view, type->price, false);
     --st.Fleet.Pocet;
     AddNews(st, "Byla prodána 1 loď", NewsInfo);
 }
@@ -119,20 +95,22 @@ void RepairFleet(GameState& st, GameView& view) {
 }
 
 void UpgradeFleet(GameState& st, GameView& view) {
-    const auto up = FleetUpgradeFor(st.Fleet.Typ);
-    if (!up)
+    const ShipType* from = FindShipType(st.Fleet.Typ);
+    if (!from || !from->upgrade)
+        return; // galleons have nothing above them
+    const ShipUpgrade& up = *from->upgrade;
+    const ShipType& to = *FindShipType(up.toType);
+    if (!askYes(view, std::string("Zlepšit ") + up.offer, "Vylepšení"))
         return;
-    if (!askYes(view, up->question, "Vylepšení"))
-        return;
-    if (st.Hotovost - up->price < 0) {
+    if (st.Hotovost - up.price < 0) {
         AddNews(st, "Nedostatek peněz na zlepšení lodi!", NewsStop);
         return;
     }
-    ChangeMoney(st, view, -up->price, false);
-    st.Fleet.Typ = up->toType;
-    st.Fleet.Nosnost = addSaturated(st.Fleet.Nosnost, up->extraNosnost);
-    st.Fleet.Rychlost = addSaturated(st.Fleet.Rychlost, up->extraRychlost);
-    AddNews(st, up->news, NewsInfo);
+    ChangeMoney(st, view, -up.price, false);
+    st.Fleet.Typ = up.toType;
+    st.Fleet.Nosnost = addSaturated(st.Fleet.Nosnost, to.capacity - from->capacity);
+    st.Fleet.Rychlost = addSaturated(st.Fleet.Rychlost, to.speed - from->speed);
+    AddNews(st, up.news, NewsInfo);
 }
 
 } // namespace vlnobrod

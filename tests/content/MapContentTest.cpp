@@ -1,8 +1,7 @@
 // The scenario maps shipped in data/: each one must load through the game's own reader,
 // fit its chart and survive a save.
-#include "port/Money.h"
 #include "state/GameFile.h"
-#include "state/Goods.h"
+#include "state/Scenarios.h"
 #include "state/Text.h"
 #include "support/TempDir.h"
 

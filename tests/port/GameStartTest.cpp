@@ -1,5 +1,6 @@
 #include "port/GameStart.h"
 #include "support/FakeGameView.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,22 @@ TEST(GameStart, AGoalAlreadyMetIsCongratulatedAsTheGameOpens) {
     EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
     EXPECT_TRUE(st.Hotovo);
     EXPECT_EQ(view.resultsOpened, 1);
+}
+
+TEST(GameStart, TheGoalDisplayReadsTheFourLinesFromTheScenarioFile) {
+    vlnobrod::testing::TempDir dir;
+    dir.write("Data/Mapa2.mlo", "[Mapa]\r\nUkol=Vydělejte\r\nUkol2=pět milionů\r\nUkol4=!\r\n");
+    GameState st;
+    st.Mapa = "Mapa2";
+    st.AppFolder = dir.path();
+    Profiles profiles;
+    FakeGameView view;
+    ShowGoal(st, profiles, view);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Vydělejte\npět milionů\n\n!");
+    EXPECT_EQ(view.messages[0].title, "Úkolem této mapy je ...");
+    EXPECT_EQ(st.HandOff.File(), dir.path() + "/Data/Mapa2.mlo");
+    st.Mapa = "Mapa9"; // no file: three line breaks and nothing else
+    ShowGoal(st, profiles, view);
+    EXPECT_EQ(view.messages[1].text, "\n\n\n");
 }

@@ -16,14 +16,6 @@ TEST(FleetSummary, FleetTextsUseCzechPlurals) {
     EXPECT_EQ(FleetText(-1, 0), " typu: Malá obchodní loď");
 }
 
-TEST(FleetSummary, OnlySmallerShipsAreOfferedAnUpgrade) {
-    ASSERT_TRUE(UpgradeFor(0));
-    EXPECT_EQ(UpgradeFor(0)->text, "na velkou obchodní loď za 250 000");
-    EXPECT_EQ(UpgradeFor(1)->toType, 2);
-    EXPECT_EQ(UpgradeFor(1)->text, "na galeonu za 500 000");
-    EXPECT_FALSE(UpgradeFor(2));
-}
-
 TEST(FleetSummary, TheCargoListHasNoGapsAndTheLoadIsCountedInWholeUnits) {
     GameState st;
     st.Mapa = "Mapa3";
