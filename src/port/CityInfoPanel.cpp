@@ -2,6 +2,7 @@
 // The city click fills it; its actions (access, research, sailing) are registered from
 // outside like every other action.
 
+#include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
@@ -20,31 +21,34 @@ void frmMain::BuildCityInfoPanel() {
     img[1] = picInf->TitleBar();
     // The panel closes through its own action label, which takes the cross's place.
     picInf->CloseCross()->hide();
-    lblAkce[19] = MakeActionLabel(picInf, QStringLiteral("X"), 368 - 19, 2, 16, 16, 9);
-    lblAkce[19]->setAlignment(Qt::AlignCenter);
-    SetBaseStyle(lblAkce[19], QStringLiteral("background: #8b2e16;"));
-    SetForeColor(lblAkce[19], QColor(0xff, 0xf6, 0xdc));
+    lblAkce[akce::CloseCityInfo] =
+        MakeActionLabel(picInf, QStringLiteral("X"), 368 - 19, 2, 16, 16, 9);
+    lblAkce[akce::CloseCityInfo]->setAlignment(Qt::AlignCenter);
+    SetBaseStyle(lblAkce[akce::CloseCityInfo], QStringLiteral("background: #8b2e16;"));
+    SetForeColor(lblAkce[akce::CloseCityInfo], QColor(0xff, 0xf6, 0xdc));
 
-    lbl[0] = MakeClickLabel(picInf, QString(), 12, 26, 344, 26);
-    lbl[0]->setFont(SerifFont(14));
-    lbl[0]->Tag = QStringLiteral("0");
-    lbl[10] = MakeClickLabel(picInf, QString(), 12, 54, 344, 18);
-    lbl[11] = MakeClickLabel(picInf, QString(), 12, 72, 344, 18);
-    lbl[12] = MakeClickLabel(picInf, QString(), 12, 92, 344, 46, 9);
-    lbl[12]->setWordWrap(true);
-    lbl[12]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbl[popisek::InfoCity] = MakeClickLabel(picInf, QString(), 12, 26, 344, 26);
+    lbl[popisek::InfoCity]->setFont(SerifFont(14));
+    lbl[popisek::InfoCity]->Tag = QStringLiteral("0");
+    lbl[popisek::CitySize] = MakeClickLabel(picInf, QString(), 12, 54, 344, 18);
+    lbl[popisek::CityServices] = MakeClickLabel(picInf, QString(), 12, 72, 344, 18);
+    lbl[popisek::CityDescription] = MakeClickLabel(picInf, QString(), 12, 92, 344, 46, 9);
+    lbl[popisek::CityDescription]->setWordWrap(true);
+    lbl[popisek::CityDescription]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblAkce[0] =
+    lblAkce[akce::BuyAccess] =
         MakeActionLabel(picInf, QStringLiteral("Koupit přístup do města"), 12, 142, 344, 20);
-    lblAkce[1] =
+    lblAkce[akce::BuyResearchDay] =
         MakeActionLabel(picInf, QStringLiteral("Koupit Průzkum trhu (na den)"), 12, 164, 344, 20);
-    lblAkce[2] = MakeActionLabel(picInf, QStringLiteral("Koupit Průzkum trhu (permanentně)"), 12,
-                                 186, 344, 20);
-    lblAkce[21] = MakeActionLabel(picInf, QStringLiteral("průzkum trhu"), 12, 418, 160, 20);
-    lblAkce[21]->setToolTip(QStringLiteral("Zobrazí / skryje průzkum trhu"));
-    lblAkce[20] = MakeActionLabel(picInf, QStringLiteral("> plout sem"), 196, 418, 160, 20);
-    lblAkce[20]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblAkce[20]->setToolTip(QStringLiteral("Zahájí plavbu do tohoto města"));
+    lblAkce[akce::BuyResearchPermanent] = MakeActionLabel(
+        picInf, QStringLiteral("Koupit Průzkum trhu (permanentně)"), 12, 186, 344, 20);
+    lblAkce[akce::ToggleResearch] =
+        MakeActionLabel(picInf, QStringLiteral("průzkum trhu"), 12, 418, 160, 20);
+    lblAkce[akce::ToggleResearch]->setToolTip(QStringLiteral("Zobrazí / skryje průzkum trhu"));
+    lblAkce[akce::SailHere] =
+        MakeActionLabel(picInf, QStringLiteral("> plout sem"), 196, 418, 160, 20);
+    lblAkce[akce::SailHere]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblAkce[akce::SailHere]->setToolTip(QStringLiteral("Zahájí plavbu do tohoto města"));
 
     picGraf = new QFrame(picInf);
     picGraf->setObjectName(QStringLiteral("chart"));

@@ -2,6 +2,7 @@
 // the money and day counters. Every number comes from the port rules; this only puts it
 // on the screen.
 
+#include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
@@ -83,12 +84,12 @@ void frmMain::ShowFleet() {
         ++k;
     }
 
-    lbl[18]->Tag = QString::number(CargoTotal(fleet));
+    lbl[popisek::LoadLine]->Tag = QString::number(CargoTotal(fleet));
     if (fleet.Pocet != 0) {
         // The filling never runs out of its frame, even in an overloaded hold.
         const double fraction = std::clamp(LoadFraction(fleet), 0.0, 1.0);
         setWidth(shpNaložení[1], shpNaložení[0]->width() * fraction);
-        lbl[18]->setText(QString::fromStdString(LoadText(fleet)));
+        lbl[popisek::LoadLine]->setText(QString::fromStdString(LoadText(fleet)));
     }
 
     for (std::size_t i = 1; i <= 3; ++i)
@@ -101,24 +102,24 @@ void frmMain::ShowFleet() {
         if (offer.toType <= 2)
             imgUpgrade->setPixmap(imgLoď[offer.toType + 1u]->pixmap().scaled(
                 imgUpgrade->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        lbl[29]->setText(QString::fromUtf8(offer.offer));
+        lbl[popisek::UpgradeOffer]->setText(QString::fromUtf8(offer.offer));
         imgUpgrade->show();
-        lbl[29]->show();
-        lblAkce[8]->show();
+        lbl[popisek::UpgradeOffer]->show();
+        lblAkce[akce::Upgrade]->show();
     } else if (type) {
         // The galleon: nothing above it.
         imgUpgrade->hide();
-        lbl[29]->hide();
-        lblAkce[8]->hide();
+        lbl[popisek::UpgradeOffer]->hide();
+        lblAkce[akce::Upgrade]->hide();
     }
 
-    lbl[22]->setText(QString::fromStdString(FleetText(fleet.Pocet, fleet.Typ)));
-    lbl[24]->setText(QString::number(fleet.Nosnost) + QStringLiteral(" jednotek"));
-    lbl[26]->setText(QString::number(fleet.Rychlost));
-    lbl[20]->setText(QString::number(fleet.Poskozeni) + QStringLiteral(" %"));
+    lbl[popisek::Fleet]->setText(QString::fromStdString(FleetText(fleet.Pocet, fleet.Typ)));
+    lbl[popisek::Capacity]->setText(QString::number(fleet.Nosnost) + QStringLiteral(" jednotek"));
+    lbl[popisek::Speed]->setText(QString::number(fleet.Rychlost));
+    lbl[popisek::Damage]->setText(QString::number(fleet.Poskozeni) + QStringLiteral(" %"));
     setWidth(shpNaložení[2], fleet.Poskozeni);
-    lbl[34]->setText(QString::fromStdString(FormatMoney(st.Hotovost)));
-    lbl[32]->setText(QString::fromStdString(FormatMoney(st.Konto)));
+    lbl[popisek::BankCash]->setText(QString::fromStdString(FormatMoney(st.Hotovost)));
+    lbl[popisek::BankAccount]->setText(QString::fromStdString(FormatMoney(st.Konto)));
 }
 
 void frmMain::MoneyChanged(bool toAccount) {
@@ -135,7 +136,7 @@ void frmMain::DaysAdvanced() {
 void frmMain::PricesMoved() {
     // An open research chart follows the day's prices.
     if (!picInf->isHidden() && !picGraf->isHidden())
-        ShowMarket(ToU8(ParseDot(lbl[0]->Tag.toStdString())), true);
+        ShowMarket(ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString())), true);
 }
 
 } // namespace vlnobrod

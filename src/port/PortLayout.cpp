@@ -2,6 +2,7 @@
 // counters, the actions around the chart and the news ticker.
 
 #include "PortArt.h"
+#include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
@@ -22,10 +23,10 @@ struct ActionPlace {
     int x, y, w, h;
 };
 constexpr ActionPlace mainActions[] = {
-    {16, "Úkol", 866, 222, 150, 26},
-    {14, "Uložit", 866, 256, 150, 26},
-    {17, "Statistika & Nejlepší hráči", 866, 290, 150, 44},
-    {13, "< Zpět do menu", 866, 650, 150, 26},
+    {akce::Goal, "Úkol", 866, 222, 150, 26},
+    {akce::OpenSave, "Uložit", 866, 256, 150, 26},
+    {akce::Statistics, "Statistika & Nejlepší hráči", 866, 290, 150, 44},
+    {akce::BackToMenu, "< Zpět do menu", 866, 650, 150, 26},
 };
 
 constexpr const char* tabCaptions[] = {"Mapa", "Obchod", "Dok", "Banka"};
@@ -97,7 +98,7 @@ void frmMain::BuildMainScreen() {
         l->setWordWrap(true);
         lblAkce[static_cast<std::size_t>(a.index)] = l;
     }
-    SetForeColor(lblAkce[13], QColor(0xef, 0xe2, 0xc0));
+    SetForeColor(lblAkce[akce::BackToMenu], QColor(0xef, 0xe2, 0xc0));
 
     // The game's name and a ship under sail fill the column below the actions.
     QLabel* name = MakeLabel(this, QStringLiteral("Vlnobrod"), 857, 380, 160, 36);

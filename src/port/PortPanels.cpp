@@ -2,6 +2,7 @@
 // are filled by ShowMarket and ShowFleet; their actions come from the trade and save code.
 
 #include "PortArt.h"
+#include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
@@ -36,9 +37,11 @@ QLabel* heading(QWidget* parent, const QString& text, int x, int y, int w) {
 void frmMain::BuildTradePanel() {
     // The title names the city, so the panel's title line is a label of its own.
     Panel* p = MakePanel(0, QString(), 14, 14, 700, 440);
-    lbl[4] = MakeClickLabel(p, QStringLiteral("Obchod"), 6, 0, 560, Panel::TitleHeight, 10, true);
-    SetBaseStyle(lbl[4], QStringLiteral("background: transparent; color: #fff6dc;"));
-    lbl[4]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbl[popisek::TradeTitle] =
+        MakeClickLabel(p, QStringLiteral("Obchod"), 6, 0, 560, Panel::TitleHeight, 10, true);
+    SetBaseStyle(lbl[popisek::TradeTitle],
+                 QStringLiteral("background: transparent; color: #fff6dc;"));
+    lbl[popisek::TradeTitle]->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     heading(p, QStringLiteral("Tržiště"), 10, 28, 270);
     heading(p, QStringLiteral("Náklad"), 292, 28, 160);
@@ -79,17 +82,19 @@ void frmMain::BuildTradePanel() {
     shpNaložení[0] = makeBar(p, 292, 384, 160, 12, QColor(0xd8, 0xc8, 0x9c));
     SetBaseStyle(shpNaložení[0], QStringLiteral("border: 1px solid #5a3b1a;"));
     shpNaložení[1] = makeBar(p, 292, 384, 0, 12, QColor(0x3c, 0x7a, 0x3a));
-    lbl[18] = MakeClickLabel(p, QStringLiteral("0 z 0"), 292, 400, 160, 22, 10, true);
-    lbl[18]->setAlignment(Qt::AlignCenter);
-    lbl[18]->Tag = QStringLiteral("0");
+    lbl[popisek::LoadLine] =
+        MakeClickLabel(p, QStringLiteral("0 z 0"), 292, 400, 160, 22, 10, true);
+    lbl[popisek::LoadLine]->setAlignment(Qt::AlignCenter);
+    lbl[popisek::LoadLine]->Tag = QStringLiteral("0");
 
     // The transaction box's area, right of the cargo: its two actions wait there, hidden.
-    lblAkce[3] = MakeActionLabel(p, QStringLiteral("Koupit"), 480, 330, 140, 26, 12);
-    lblAkce[4] = MakeActionLabel(p, QStringLiteral("Prodat"), 480, 330, 140, 26, 12);
-    lblAkce[3]->hide();
-    lblAkce[4]->hide();
-    lblAkce[18] = MakeActionLabel(p, QStringLiteral("Prodat vše"), 480, 400, 140, 24, 11);
-    lblAkce[18]->setToolTip(
+    lblAkce[akce::Buy] = MakeActionLabel(p, QStringLiteral("Koupit"), 480, 330, 140, 26, 12);
+    lblAkce[akce::Sell] = MakeActionLabel(p, QStringLiteral("Prodat"), 480, 330, 140, 26, 12);
+    lblAkce[akce::Buy]->hide();
+    lblAkce[akce::Sell]->hide();
+    lblAkce[akce::SellAll] =
+        MakeActionLabel(p, QStringLiteral("Prodat vše"), 480, 400, 140, 24, 11);
+    lblAkce[akce::SellAll]->setToolTip(
         QStringLiteral("Prodá všechno zboží, které je naložené (pokud je to možné)"));
 }
 
@@ -110,18 +115,19 @@ void frmMain::BuildDockPanel() {
         int valueIndex;
         int y;
     };
-    const Line lines[] = {
-        {"Nosnost lodě:", 24, 66}, {"Rychlost:", 26, 92}, {"Poškození:", 20, 118}};
+    const Line lines[] = {{"Nosnost lodě:", popisek::Capacity, 66},
+                          {"Rychlost:", popisek::Speed, 92},
+                          {"Poškození:", popisek::Damage, 118}};
     for (const Line& line : lines) {
         QLabel* c = MakeLabel(p, QString::fromUtf8(line.caption), 196, line.y, 110, 22);
         SetBaseStyle(c, QStringLiteral("background: transparent; color: #5a3b1a;"));
         lbl[static_cast<std::size_t>(line.valueIndex)] =
             MakeClickLabel(p, QString(), 300, line.y, 160, 22, 10, true);
     }
-    lbl[20]->resize(56, 22);
+    lbl[popisek::Damage]->resize(56, 22);
     // The fleet in words heads the column.
-    lbl[22] = MakeClickLabel(p, QString(), 196, 30, 266, 34, 11, true);
-    lbl[22]->setWordWrap(true);
+    lbl[popisek::Fleet] = MakeClickLabel(p, QString(), 196, 30, 266, 34, 11, true);
+    lbl[popisek::Fleet]->setWordWrap(true);
     // The damage bar: 1 pixel a percent, over a light track of 100.
     makeBar(p, 360, 124, 100, 10, QColor(0xd8, 0xc8, 0x9c));
     shpNaložení[2] = makeBar(p, 360, 124, 0, 10, QColor(0xb0, 0x2a, 0x18));
@@ -132,49 +138,55 @@ void frmMain::BuildDockPanel() {
     imgUpgrade->setAlignment(Qt::AlignCenter);
     imgUpgrade->setScaledContents(false);
     imgUpgrade->hide();
-    lbl[29] = MakeClickLabel(p, QString(), 156, 188, 300, 22);
-    lbl[29]->hide();
-    lblAkce[8] = MakeActionLabel(p, QStringLiteral("Vylepšit"), 156, 216, 120, 24, 11);
-    lblAkce[8]->hide();
-    // Two more upgrade labels belong to the dock's layout but never show.
+    lbl[popisek::UpgradeOffer] = MakeClickLabel(p, QString(), 156, 188, 300, 22);
+    lbl[popisek::UpgradeOffer]->hide();
+    lblAkce[akce::Upgrade] = MakeActionLabel(p, QStringLiteral("Vylepšit"), 156, 216, 120, 24, 11);
+    lblAkce[akce::Upgrade]->hide();
+    // Two more upgrade labels, 9 and 10, belong to the dock's layout but never show.
     lblAkce[9] = MakeActionLabel(p, QStringLiteral("Vylepšit"), 156, 216, 120, 24, 11);
     lblAkce[10] = MakeActionLabel(p, QStringLiteral("Vylepšit"), 156, 216, 120, 24, 11);
     lblAkce[9]->hide();
     lblAkce[10]->hide();
 
     heading(p, QString(), 14, 270, 442);
-    lblAkce[5] = MakeActionLabel(p, QStringLiteral("Koupit loď"), 14, 294, 130, 24, 11);
-    lblAkce[6] = MakeActionLabel(p, QStringLiteral("Prodat loď"), 164, 294, 130, 24, 11);
-    lblAkce[7] = MakeActionLabel(p, QStringLiteral("Opravit"), 314, 294, 130, 24, 11);
+    lblAkce[akce::BuyShip] = MakeActionLabel(p, QStringLiteral("Koupit loď"), 14, 294, 130, 24, 11);
+    lblAkce[akce::SellShip] =
+        MakeActionLabel(p, QStringLiteral("Prodat loď"), 164, 294, 130, 24, 11);
+    lblAkce[akce::Repair] = MakeActionLabel(p, QStringLiteral("Opravit"), 314, 294, 130, 24, 11);
 }
 
 void frmMain::BuildBankPanel() {
     Panel* p = MakePanel(2, QStringLiteral("Banka"), 110, 70, 460, 270);
-    lbl[37] = MakeClickLabel(p, QStringLiteral("Hotovost:"), 16, 34, 200, 20);
-    lbl[34] = MakeClickLabel(p, QStringLiteral("0"), 16, 54, 200, 28, 14, true);
-    lbl[36] = MakeClickLabel(p, QStringLiteral("Na kontě:"), 244, 34, 200, 20);
-    lbl[32] = MakeClickLabel(p, QStringLiteral("0"), 244, 54, 200, 28, 14, true);
-    lbl[32]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lbl[36]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i : {34, 36, 37, 32})
+    lbl[popisek::CashCaption] = MakeClickLabel(p, QStringLiteral("Hotovost:"), 16, 34, 200, 20);
+    lbl[popisek::BankCash] = MakeClickLabel(p, QStringLiteral("0"), 16, 54, 200, 28, 14, true);
+    lbl[popisek::AccountCaption] = MakeClickLabel(p, QStringLiteral("Na kontě:"), 244, 34, 200, 20);
+    lbl[popisek::BankAccount] = MakeClickLabel(p, QStringLiteral("0"), 244, 54, 200, 28, 14, true);
+    lbl[popisek::BankAccount]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbl[popisek::AccountCaption]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int i :
+         {popisek::BankCash, popisek::AccountCaption, popisek::CashCaption, popisek::BankAccount})
         lbl[static_cast<std::size_t>(i)]->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The amount and its chooser sit in the middle.
-    lbl[33] = MakeClickLabel(p, QStringLiteral("50 000"), 16, 96, 428, 26, 13, true);
-    lbl[33]->setAlignment(Qt::AlignCenter);
-    lblAkce[11] = MakeActionLabel(p, QStringLiteral("Uložit na konto >>"), 16, 226, 200, 26, 11);
-    lblAkce[12] = MakeActionLabel(p, QStringLiteral("<<Vyzvednout si"), 244, 226, 200, 26, 11);
-    lblAkce[12]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbl[popisek::BankAmount] =
+        MakeClickLabel(p, QStringLiteral("50 000"), 16, 96, 428, 26, 13, true);
+    lbl[popisek::BankAmount]->setAlignment(Qt::AlignCenter);
+    lblAkce[akce::Deposit] =
+        MakeActionLabel(p, QStringLiteral("Uložit na konto >>"), 16, 226, 200, 26, 11);
+    lblAkce[akce::Withdraw] =
+        MakeActionLabel(p, QStringLiteral("<<Vyzvednout si"), 244, 226, 200, 26, 11);
+    lblAkce[akce::Withdraw]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void frmMain::BuildSavePanel() {
     Panel* p = MakePanel(3, QString(), 150, 50, 430, 350);
-    lbl[40] =
+    lbl[popisek::SaveTitle] =
         MakeClickLabel(p, QStringLiteral("Uložit hru"), 6, 0, 360, Panel::TitleHeight, 10, true);
-    SetBaseStyle(lbl[40], QStringLiteral("background: transparent; color: #fff6dc;"));
-    lbl[40]->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lbl[41] = MakeClickLabel(p, QStringLiteral("Uložit jako:"), 16, 278, 120, 22);
-    lblAkce[15] = MakeActionLabel(p, QStringLiteral("Uložit"), 310, 312, 100, 26, 12);
-    lblAkce[15]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetBaseStyle(lbl[popisek::SaveTitle],
+                 QStringLiteral("background: transparent; color: #fff6dc;"));
+    lbl[popisek::SaveTitle]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbl[popisek::SaveAs] = MakeClickLabel(p, QStringLiteral("Uložit jako:"), 16, 278, 120, 22);
+    lblAkce[akce::Save] = MakeActionLabel(p, QStringLiteral("Uložit"), 310, 312, 100, 26, 12);
+    lblAkce[akce::Save]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 } // namespace vlnobrod

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "port/PortLabels.h"
+
 #include "port/GameStart.h"
 #include "port/Money.h"
 #include "port/NewsTicker.h"
@@ -36,8 +38,8 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     }
     for (Panel* p : picZáložka)
         p->CloseCross()->setCursor(art::HandCursor());
-    SetAction(13, [this] { BackToMenuAction(); });
-    SetAction(16, [this] { ShowGoalAction(); });
+    SetAction(akce::BackToMenu, [this] { BackToMenuAction(); });
+    SetAction(akce::Goal, [this] { ShowGoalAction(); });
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
     game_.state.FocusKey = "F00";
@@ -88,8 +90,8 @@ void frmMain::Form_Load() {
     StartLoadedGame(st, game_.random, *this);
     SetForeColor(lblMěsto[st.AktualniMesto], Red);
     WelcomeToGame(st);
-    lbl[4]->setText(QStringLiteral("Obchod - ") +
-                    QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
+    lbl[popisek::TradeTitle]->setText(QStringLiteral("Obchod - ") +
+                                      QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
 }
 
 void frmMain::Form_Activate() {
@@ -98,7 +100,7 @@ void frmMain::Form_Activate() {
     // Cleared before the goal shows: the box waits, and the window may be activated again
     // meanwhile.
     game_.state.PendingAction = Pending::None;
-    lblAkce_Click(16);
+    lblAkce_Click(akce::Goal);
 }
 
 void frmMain::showEvent(QShowEvent* e) {

@@ -104,17 +104,15 @@ public:
     std::array<ClickLabel*, 14> lblNákladB{};
     std::array<QFrame*, 3> shpNaložení{};
 
-    // Numbered labels of the window (nullptr where no label has that number): 0 city of the
-    // information panel (Tag: its index), 4 trade panel title, 10..12 city size, services
-    // and description, 18 load line (Tag: units on board), 20 damage, 22 fleet, 24
-    // capacity, 26 speed, 29 upgrade offer, 32 account and 34 cash in the bank panel, 40
-    // save panel title, 41 "Uložit jako:".
+    // Numbered labels of the window, named in PortLabels.h (nullptr where no label has that
+    // number).
     std::array<ClickLabel*, 44> lbl{};
 
     // Ship pictures: 1..3 in the dock for the three types; 0 and 4..6 belong to the voyage.
     std::array<QLabel*, 7> imgLoď{};
     QLabel* imgUpgrade = nullptr;
 
+    // The action labels; PortLabels.h says what each number does.
     std::array<ClickLabel*, ActionCount> lblAkce{};
 
     // The message box.

@@ -1,5 +1,6 @@
 #include "BankPanel.h"
 
+#include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "trade/Bank.h"
 #include "widgets/Art.h"
@@ -41,14 +42,15 @@ BankPanel::BankPanel(frmMain& main) : QObject(&main), main_(main) {
     }
 
     auto& lbl = main_.lbl;
-    lbl[43] = MakeClickLabel(panel, QString::fromUtf8(CashInterestCaption), 16, 196, 210, 20, 9);
-    lbl[42] =
+    lbl[popisek::CashInterest] =
+        MakeClickLabel(panel, QString::fromUtf8(CashInterestCaption), 16, 196, 210, 20, 9);
+    lbl[popisek::AccountInterest] =
         MakeClickLabel(panel, QString::fromUtf8(AccountInterestCaption), 234, 196, 210, 20, 9);
-    lbl[42]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbl[popisek::AccountInterest]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sldTransakce_Change();
 
-    main_.SetAction(11, [this] { Uložit(); });
-    main_.SetAction(12, [this] { Vyzvednout(); });
+    main_.SetAction(akce::Deposit, [this] { Uložit(); });
+    main_.SetAction(akce::Withdraw, [this] { Vyzvednout(); });
 }
 
 void BankPanel::lblStupeň_Click(int Index) {
@@ -59,7 +61,8 @@ void BankPanel::lblStupeň_Click(int Index) {
 }
 
 void BankPanel::sldTransakce_Change() {
-    main_.lbl[33]->setText(QString::fromStdString(BankAmountLine(sldTransakce->value())));
+    main_.lbl[popisek::BankAmount]->setText(
+        QString::fromStdString(BankAmountLine(sldTransakce->value())));
 }
 
 void BankPanel::Uložit() {

@@ -1,5 +1,6 @@
 #include "DockActions.h"
 
+#include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "trade/Shipyard.h"
 
@@ -13,10 +14,10 @@ void InstallDockActions(frmMain& main) {
             w->ShowFleet();
         });
     };
-    install(5, BuyShip);
-    install(6, SellShip);
-    install(7, RepairFleet);
-    install(8, UpgradeFleet);
+    install(akce::BuyShip, BuyShip);
+    install(akce::SellShip, SellShip);
+    install(akce::Repair, RepairFleet);
+    install(akce::Upgrade, UpgradeFleet);
 }
 
 } // namespace vlnobrod

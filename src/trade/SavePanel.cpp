@@ -1,6 +1,7 @@
 #include "SavePanel.h"
 
 #include "platform/Files.h"
+#include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "state/Paths.h"
 #include "trade/SaveGame.h"
@@ -43,9 +44,9 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     lbl35->setGeometry(12, 44, 316, 24);
     picPrůběh->hide();
 
-    port.SetAction(14, [this] { Open(); });
-    port.SetAction(15, [this] { Save(); });
-    port.SetAction(17, [this] { OpenStatistics(); });
+    port.SetAction(akce::OpenSave, [this] { Open(); });
+    port.SetAction(akce::Save, [this] { Save(); });
+    port.SetAction(akce::Statistics, [this] { OpenStatistics(); });
     port.AskToSave = [this] { return AskToSave(); };
 }
 

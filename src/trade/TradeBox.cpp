@@ -1,5 +1,6 @@
 #include "TradeBox.h"
 
+#include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "state/Numbers.h"
 #include "trade/Market.h"
@@ -37,9 +38,9 @@ TradeBox::TradeBox(frmMain& main) : QObject(&main), main_(main) {
     }
     connect(sldMnožství, &QSlider::valueChanged, this, [this] { sldMnožství_Change(); });
 
-    main_.SetAction(3, [this] { Koupit(); });
-    main_.SetAction(4, [this] { Prodat(); });
-    main_.SetAction(18, [this] { ProdatVše(); });
+    main_.SetAction(akce::Buy, [this] { Koupit(); });
+    main_.SetAction(akce::Sell, [this] { Prodat(); });
+    main_.SetAction(akce::SellAll, [this] { ProdatVše(); });
 }
 
 void TradeBox::build() {
@@ -51,10 +52,10 @@ void TradeBox::build() {
     picTransakce->setGeometry(464, 40, BoxWidth, BoxHeight);
 
     auto& lbl = main_.lbl;
-    lbl[16] = MakeClickLabel(picTransakce, QStringLiteral("Nakupování"), 8, 6, BoxWidth - 16, 22,
-                             12, true);
-    SetBaseStyle(lbl[16], QStringLiteral("background: transparent; color: #5a3b1a; "
-                                         "border-bottom: 1px solid #5a3b1a;"));
+    lbl[popisek::BoxTitle] = MakeClickLabel(picTransakce, QStringLiteral("Nakupování"), 8, 6,
+                                            BoxWidth - 16, 22, 12, true);
+    SetBaseStyle(lbl[popisek::BoxTitle], QStringLiteral("background: transparent; color: #5a3b1a; "
+                                                        "border-bottom: 1px solid #5a3b1a;"));
     lblPředmět = MakeClickLabel(picTransakce, QString(), 8, 36, BoxWidth - 16, 24, 12, true);
     lblCenaZaKus = MakeClickLabel(picTransakce, QString(), 8, 62, BoxWidth - 16, 20, 10);
     lblCenaZaKus->Tag = QStringLiteral("0");
@@ -66,13 +67,13 @@ void TradeBox::build() {
     sldMnožství->setTickPosition(QSlider::TicksBelow);
     sldMnožství->setCursor(art::HandCursor());
 
-    lbl[17] = MakeClickLabel(picTransakce, QStringLiteral("Koupit 145 jednotek"), 8, 134,
-                             BoxWidth - 12, 44, 9, true);
-    lbl[17]->setWordWrap(true);
-    lbl[17]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbl[popisek::QuantityLine] = MakeClickLabel(picTransakce, QStringLiteral("Koupit 145 jednotek"),
+                                                8, 134, BoxWidth - 12, 44, 9, true);
+    lbl[popisek::QuantityLine]->setWordWrap(true);
+    lbl[popisek::QuantityLine]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The two actions belong to the box: they go when it closes.
-    for (int i : {3, 4}) {
+    for (int i : {akce::Buy, akce::Sell}) {
         ClickLabel* action = main_.lblAkce[static_cast<std::size_t>(i)];
         action->setParent(picTransakce);
         action->setGeometry(8, BoxHeight - 40, BoxWidth - 16, 28);
@@ -82,7 +83,7 @@ void TradeBox::build() {
 }
 
 void TradeBox::refuse(const QString& reason, int actionIndex) {
-    main_.lbl[17]->setText(reason);
+    main_.lbl[popisek::QuantityLine]->setText(reason);
     sldMnožství->hide();
     // With nothing to trade the action would act on whatever the box held before.
     main_.lblAkce[static_cast<std::size_t>(actionIndex)]->hide();
@@ -101,9 +102,9 @@ void TradeBox::lblSurovina_Click(int Index) {
 
     picTransakce->show();
     picTransakce->raise();
-    main_.lblAkce[3]->show();
-    main_.lblAkce[4]->hide();
-    main_.lbl[16]->setText(QStringLiteral("Nákup"));
+    main_.lblAkce[akce::Buy]->show();
+    main_.lblAkce[akce::Sell]->hide();
+    main_.lbl[popisek::BoxTitle]->setText(QStringLiteral("Nákup"));
     lblPředmět->setText(name->text());
     lblPředmět->Tag = name->Tag;
     lblCenaZaKus->setText(price->text() + QStringLiteral(" / ks"));
@@ -111,10 +112,11 @@ void TradeBox::lblSurovina_Click(int Index) {
     sldMnožství->setValue(0);
 
     const GameState& st = main_.Game().state;
-    const QuantityOffer offer = BuyOffer(st.Hotovost, TextAsI16(text(lblCenaZaKus->Tag)),
-                                         TextAsI16(text(main_.lbl[18]->Tag)), st.Fleet, st.locale);
+    const QuantityOffer offer =
+        BuyOffer(st.Hotovost, TextAsI16(text(lblCenaZaKus->Tag)),
+                 TextAsI16(text(main_.lbl[popisek::LoadLine]->Tag)), st.Fleet, st.locale);
     if (!offer.ok) {
-        refuse(QString::fromStdString(offer.refusal), 3);
+        refuse(QString::fromStdString(offer.refusal), akce::Buy);
         return;
     }
     sldMnožství->show();
@@ -127,11 +129,11 @@ void TradeBox::lblSurovina_Click(int Index) {
 void TradeBox::lblNáklad_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(main_.lblNáklad.size()))
         return;
-    main_.lblAkce[3]->hide();
-    main_.lblAkce[4]->show();
+    main_.lblAkce[akce::Buy]->hide();
+    main_.lblAkce[akce::Sell]->show();
     picTransakce->show();
     picTransakce->raise();
-    main_.lbl[16]->setText(QStringLiteral("Prodej"));
+    main_.lbl[popisek::BoxTitle]->setText(QStringLiteral("Prodej"));
     lblPředmět->setText(main_.lblNáklad[static_cast<std::size_t>(Index)]->text());
     lblCenaZaKus->Tag = QStringLiteral("0");
     // Without a market row the price line would still show the last goods' price.
@@ -154,7 +156,7 @@ void TradeBox::lblNáklad_Click(int Index) {
     const QuantityOffer offer =
         SellOffer(ParseNumber(text(units)).value_or(0.0), TextAsI16(text(lblCenaZaKus->Tag)));
     if (!offer.ok) {
-        refuse(QString::fromStdString(offer.refusal), 4);
+        refuse(QString::fromStdString(offer.refusal), akce::Sell);
         return;
     }
     sldMnožství->setMaximum(offer.maximum);
@@ -165,7 +167,7 @@ void TradeBox::lblNáklad_Click(int Index) {
 }
 
 void TradeBox::sldMnožství_Change() {
-    main_.lbl[17]->setText(QString::fromStdString(
+    main_.lbl[popisek::QuantityLine]->setText(QString::fromStdString(
         QuantityLine(sldMnožství->value(), TextAsI16(text(lblCenaZaKus->Tag)))));
 }
 
@@ -177,11 +179,11 @@ bool TradeBox::offered(int actionIndex) const {
 }
 
 void TradeBox::Koupit() {
-    settle(3, BuyGoods);
+    settle(akce::Buy, BuyGoods);
 }
 
 void TradeBox::Prodat() {
-    settle(4, SellGoods);
+    settle(akce::Sell, SellGoods);
 }
 
 // Carries out the trade the open box offers, with the goods, quantity and price it holds.
