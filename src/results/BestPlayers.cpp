@@ -2,6 +2,7 @@
 
 #include "port/FleetSummary.h"
 #include "state/Numbers.h"
+#include "state/Paths.h"
 #include "state/ShipTypes.h"
 
 namespace vlnobrod {
@@ -99,6 +100,27 @@ std::string NotPlacedMessage(std::int16_t days, double value) {
     return "Úkol jste splnil za " + std::to_string(days) + " dnů a dosáhl hodnoty společnosti " +
            FormatGrouped(value, ValuePattern) +
            " zlatých. Přesto jste se neumístil v tabulce výsledků.\n";
+}
+
+EntryOutcome OpenTopTable(GameState& st, Profiles& profiles, GameView& view, double value) {
+    const std::string mapFile = ScenarioFile(st);
+    EntryOutcome outcome{TopEntry::ViewOnly};
+    if (st.HandOff == HandOffWord::Zapis) {
+        st.HandOff = mapFile;
+        outcome = EnterResult(profiles, mapFile, st, value);
+        std::string title = "Dokončení mapy";
+        if (outcome.entry == TopEntry::NotPlaced) {
+            view.ShowMessage(NotPlacedMessage(st.Den, value), MessageButtons::OK, title);
+        } else if (!outcome.written) {
+            // The old table stands; the player should know the entry did not stick.
+            outcome = EntryOutcome{TopEntry::NotPlaced};
+            view.ShowMessage("Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
+                             "soubor mapy nelze přepsat.",
+                             MessageButtons::OK, title);
+        }
+    }
+    st.HandOff = mapFile;
+    return outcome;
 }
 
 TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, const EntryOutcome& entry,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "state/GameView.h"
 #include "state/Profiles.h"
 
 #include <array>
@@ -52,6 +53,12 @@ EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const G
 
 // The "Dokončení mapy" text for a result that missed the table.
 std::string NotPlacedMessage(std::int16_t days, double value);
+
+// The statistics window opens: with HandOff holding Zápis the finished game, worth `value`,
+// is first entered into its map's table, and the player is told in the message box when it
+// missed the table or the table could not be rewritten (then nothing counts as entered).
+// Afterwards HandOff points at the map's file, whose table the window shows.
+EntryOutcome OpenTopTable(GameState& st, Profiles& profiles, GameView& view, double value);
 
 struct TopRow {
     std::string name;

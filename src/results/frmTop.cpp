@@ -90,25 +90,8 @@ void frmTop::Form_Load(GameView& view) {
     lbl10->setText(QString::fromStdString(s.cash));
     lbl12->setText(QString::fromStdString(s.days));
 
-    const std::string mapFile = ScenarioFile(st);
-    result_ = EntryOutcome{TopEntry::ViewOnly};
-    if (st.HandOff == HandOffWord::Zapis) {
-        st.HandOff = mapFile;
-        result_ = EnterResult(game_.profiles, mapFile, st, s.value);
-        std::string title = "Dokončení mapy";
-        if (result_.entry == TopEntry::NotPlaced)
-            view.ShowMessage(NotPlacedMessage(st.Den, s.value), MessageButtons::OK, title);
-        else if (!result_.written) {
-            // The old table stands; the player should know the entry did not stick.
-            result_ = EntryOutcome{TopEntry::NotPlaced};
-            view.ShowMessage("Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
-                             "soubor mapy nelze přepsat.",
-                             MessageButtons::OK, title);
-        }
-    }
-
-    st.HandOff = mapFile;
-    const TopTable t = ReadTopTable(game_.profiles, mapFile, result_, st, s.value);
+    result_ = OpenTopTable(st, game_.profiles, view, s.value);
+    const TopTable t = ReadTopTable(game_.profiles, ScenarioFile(st), result_, st, s.value);
     lbl0->setText(QString::fromStdString(t.heading));
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
         const TopRow& row = t.rows[i];

@@ -14,8 +14,8 @@ namespace vlnobrod {
 class GameView;
 
 // The statistics and best-players window: the company's figures and the table of the map.
-// It does all its work while it is made; the caller shows it modally. With HandOff "Zápis"
-// the finished game is first entered into the table.
+// It fills itself while it is made (a finished game is entered into the table first, see
+// OpenTopTable); the caller shows it modally.
 class frmTop : public QDialog {
     Q_OBJECT
 public:

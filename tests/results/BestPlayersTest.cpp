@@ -1,4 +1,5 @@
 #include "results/BestPlayers.h"
+#include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -162,5 +163,49 @@ TEST(BestPlayers, AnUnwritableMapFileKeepsItsTable) {
     const EntryOutcome e = EnterResult(p, f, finished(5), 1);
     EXPECT_EQ(e.place, 0);
     EXPECT_FALSE(e.written);
+    EXPECT_EQ(TempDir::read(f), table);
+}
+
+TEST(BestPlayers, OpeningAfterAFinishedMapEntersItOnceAndTellsWhatWentWrong) {
+    TempDir dir;
+    const std::string f = dir.write("Data/Mapa1.mlo", table);
+    Profiles p;
+    vlnobrod::testing::FakeGameView view;
+    GameState st = finished(20);
+    st.AppFolder = dir.path();
+    st.Mapa = "Mapa1";
+
+    // Only looking: nothing is written and HandOff points at the map.
+    EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::ViewOnly);
+    EXPECT_EQ(TempDir::read(f), table);
+    EXPECT_EQ(st.HandOff.File(), f);
+
+    st.HandOff = HandOffWord::Zapis;
+    const EntryOutcome e = OpenTopTable(st, p, view, 1);
+    EXPECT_EQ(e.entry, TopEntry::Placed);
+    EXPECT_EQ(e.place, 1);
+    EXPECT_EQ(st.HandOff.File(), f);
+    st.HandOff = HandOffWord::Zapis;
+    EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::Duplicate);
+    EXPECT_TRUE(view.messages.empty());
+
+    // Too slow for a full table: told, with the days and the value.
+    dir.write("Data/Mapa1.mlo", fullTable);
+    p.Forget(f);
+    st.HandOff = HandOffWord::Zapis;
+    EXPECT_EQ(OpenTopTable(st, p, view, 1234567.8).entry, TopEntry::NotPlaced);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
+    EXPECT_EQ(view.messages[0].text, NotPlacedMessage(20, 1234567.8));
+
+    // A table that cannot be rewritten: the entry does not count, and the player is told.
+    dir.write("Data/Mapa1.mlo", table);
+    p.Forget(f);
+    std::filesystem::create_directories(f + ".tmp~/blocked");
+    st.HandOff = HandOffWord::Zapis;
+    EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::NotPlaced);
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[1].text, "Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
+                                     "soubor mapy nelze přepsat.");
     EXPECT_EQ(TempDir::read(f), table);
 }
