@@ -7,7 +7,6 @@
 #include "menu/MenuRules.h"
 #include "menu/StartForm.h"
 #include "platform/Files.h"
-#include "state/Paths.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,34 +64,20 @@ void frmMenu::imgMap_Click(int Index) {
     picName->raise();
 }
 
-bool frmMenu::EnterGame(const QString& source) {
-    const std::string stateFile = StateFile(game_.state.AppFolder);
-    if (!files::CopyFile(source, QString::fromStdString(stateFile)))
-        return false;
-    // The copy may keep the old file's size and time: read it afresh.
-    game_.profiles.Forget(stateFile);
-    return true;
-}
-
 void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
     picZáložka[0]->hide();
     QApplication::processEvents();
 
-    const std::string stateFile = StateFile(game_.state.AppFolder);
-    const QString map =
-        QString::fromStdString(ScenarioFile(game_.state.AppFolder, picName->Tag.toStdString()));
-    if (!EnterGame(map) ||
-        !WriteNewGameNames(game_.profiles, stateFile, picName->txtCompany->text().toStdString(),
-                           picName->txtName->text().toStdString())) {
+    if (!vlnobrod::StartNewGame(game_.profiles, game_.state, picName->Tag.toStdString(),
+                                picName->txtCompany->text().toStdString(),
+                                picName->txtName->text().toStdString())) {
         // The menu stays, with the form as the player left it.
         picName->ShowProblem(copyProblem);
         ShowPanel(0);
         picName->show();
         return;
     }
-    game_.state.HandOff = stateFile;
-    game_.state.PendingAction = Pending::NewGame;
     if (OpenPortScreen)
         OpenPortScreen();
 }
@@ -103,13 +88,12 @@ void frmMenu::LoadSelectedGame() {
         return;
     picZáložka[1]->hide();
     QApplication::processEvents();
-    if (!EnterGame(file)) {
+    if (!EnterSavedGame(game_.profiles, game_.state, file.toStdString())) {
         loadPanel->ShowProblem(copyProblem);
         ShowPanel(1);
         return;
     }
     loadPanel->ShowProblem(QString());
-    game_.state.HandOff = StateFile(game_.state.AppFolder);
     if (OpenPortScreen)
         OpenPortScreen();
 }

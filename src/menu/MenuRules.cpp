@@ -1,5 +1,8 @@
 #include "MenuRules.h"
 
+#include "state/FileCopy.h"
+#include "state/Paths.h"
+
 namespace vlnobrod {
 
 MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
@@ -10,12 +13,29 @@ MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
     return m;
 }
 
-bool WriteNewGameNames(Profiles& profiles, const std::string& stateFile, const std::string& company,
-                       const std::string& name) {
-    auto batch = profiles.Edit(stateFile);
-    batch.Set("Mapa", "Company", company);
-    batch.Set("Mapa", "Name", name);
-    return batch.Commit();
+bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
+                  const std::string& company, const std::string& name) {
+    const std::string stateFile = StateFile(st.AppFolder);
+    const bool copied = ReplaceWithCopy(profiles, ScenarioFile(st.AppFolder, mapa), stateFile,
+                                        [&](const std::string& part) {
+                                            auto batch = profiles.Edit(part);
+                                            batch.Set("Mapa", "Company", company);
+                                            batch.Set("Mapa", "Name", name);
+                                            return batch.Commit();
+                                        });
+    if (!copied)
+        return false;
+    st.HandOff = stateFile;
+    st.PendingAction = Pending::NewGame;
+    return true;
+}
+
+bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile) {
+    const std::string stateFile = StateFile(st.AppFolder);
+    if (!ReplaceWithCopy(profiles, saveFile, stateFile))
+        return false;
+    st.HandOff = stateFile;
+    return true;
 }
 
 SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "state/Profiles.h"
 
 #include <cstdint>
@@ -16,9 +17,16 @@ struct MapInfo {
 };
 MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile);
 
-// A new game: the typed company and owner names go into the fresh copy of the map.
-bool WriteNewGameNames(Profiles& profiles, const std::string& stateFile, const std::string& company,
-                       const std::string& name);
+// A new game on map `mapa`: the map's file becomes the state file with the typed company
+// and owner names written into it, and the game is handed to the port screen, which greets
+// it with the map's goal. False, with the old state file and the game in memory as they
+// were, when the state file could not be written.
+bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
+                  const std::string& company, const std::string& name);
+
+// A saved game becomes the state file and is handed to the port screen; false, with nothing
+// changed, when it could not be copied.
+bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile);
 
 // Owner and company of a saved game, "XXX" when missing.
 struct SaveDetails {

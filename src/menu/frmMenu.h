@@ -93,9 +93,6 @@ private:
     void LoadSelectedGame();
     void DeleteSelectedGame();
     void LoadNewestGame();
-    // Copies `source` over the state file and hands the game to the port screen; false, with
-    // the game not started, when the copy failed.
-    bool EnterGame(const QString& source);
 
     GameServices& game_;
     QLabel* Image1_ = nullptr;

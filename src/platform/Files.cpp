@@ -3,35 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace vlnobrod::files {
-
-bool CopyFile(const QString& from, const QString& to) {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 16);
-        if (chunk.isEmpty() && in.error() != QFile::NoError) {
-            out.cancelWriting();
-            return false;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    return out.commit();
-}
-
-bool Exists(const QString& path) {
-    return QFileInfo::exists(path);
-}
 
 QStringList List(const QString& folder, const QString& pattern) {
     QDir dir(folder);
@@ -43,10 +17,6 @@ QStringList List(const QString& folder, const QString& pattern) {
 QDateTime ModificationTime(const QString& path) {
     const QFileInfo fi(path);
     return fi.exists() ? fi.lastModified() : QDateTime();
-}
-
-bool MakeFolder(const QString& path) {
-    return QDir().mkpath(path);
 }
 
 bool DeleteFileToBin(const QString& path, const std::function<bool(const QString&)>& confirm) {

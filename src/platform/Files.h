@@ -7,20 +7,12 @@
 
 namespace vlnobrod::files {
 
-// Copies `from` over `to`. The copy is made beside the target and renamed into place, so the
-// old target survives a failed copy. Returns whether it worked.
-bool CopyFile(const QString& from, const QString& to);
-
-bool Exists(const QString& path);
-
 // File names (no folder) in `folder` matching a wildcard pattern such as "*.mlo", in the
 // order of their names. A missing folder gives an empty list.
 QStringList List(const QString& folder, const QString& pattern);
 
 // Last modification time; invalid for a missing file.
 QDateTime ModificationTime(const QString& path);
-
-bool MakeFolder(const QString& path);
 
 // Sends a file to the desktop's trash once `confirm` has agreed. Returns whether the file
 // went to the trash; nothing happens when the player says no.

@@ -1,13 +1,12 @@
 #include "SaveGame.h"
 
 #include "port/News.h"
+#include "state/FileCopy.h"
 #include "state/GameFile.h"
 #include "state/Paths.h"
 #include "state/Text.h"
 
 #include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace vlnobrod {
 
@@ -67,35 +66,14 @@ SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name)
         return {false, problem};
 
     std::error_code ec;
-    const fs::path folder = SaveFolder(st.AppFolder);
-    fs::create_directories(folder, ec);
+    std::filesystem::create_directories(SaveFolder(st.AppFolder), ec);
     const std::string target = SavePath(st.AppFolder, name);
-    // Not "*.mlo", so a save cut short never shows in the list of saved games.
-    const std::string part = target + ".part~";
-
-    auto discard = [&] {
-        std::error_code ignored;
-        if (fs::is_regular_file(part, ignored))
-            fs::remove(part, ignored);
-        profiles.Forget(part);
-    };
-    discard();
-    if (!fs::copy_file(StateFile(st.AppFolder), part, fs::copy_options::overwrite_existing, ec) ||
-        ec) {
-        discard();
+    // The game is written over a copy of the state file, so keys the save does not write
+    // (difficulty, goal texts, the results table) stay.
+    if (!ReplaceWithCopy(profiles, StateFile(st.AppFolder), target, [&](const std::string& part) {
+            return WriteGameFile(profiles, part, st);
+        }))
         return failed(name);
-    }
-    if (!WriteGameFile(profiles, part, st)) {
-        discard();
-        return failed(name);
-    }
-    fs::rename(part, target, ec);
-    if (ec) {
-        discard();
-        return failed(name);
-    }
-    profiles.Forget(part);
-    profiles.Forget(target);
 
     st.HandOff = target;
     AddNews(st, "Hra byla uložena", NewsInfo);

@@ -1,6 +1,7 @@
 #include "menu/MenuRules.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
@@ -43,4 +44,40 @@ TEST(SavedGames, TheNewestIsTheLastModifiedAndTheFirstOnATie) {
 TEST(About, ShowsMajorAndMinorVersion) {
     EXPECT_EQ(VersionText(1, 0), "Verze 1.0");
     EXPECT_EQ(VersionText(2, 13), "Verze 2.13");
+}
+
+TEST(NewGame, TheMapBecomesTheStateFileWithTheNamesAndTheGoalToGreet) {
+    TempDir dir;
+    dir.write("Data/Mapa1.mlo", "[Mapa]\nMapa=Mapa1\nHotovost=25000\n");
+    const std::string state = dir.write("Data/aktual.map", "[Mapa]\nStaryKlic=1\n");
+    Profiles p;
+    GameState st;
+    st.AppFolder = dir.path();
+    ASSERT_TRUE(StartNewGame(p, st, "Mapa1", "Jantar a syn", "Ota Kormidelník"));
+    EXPECT_EQ(p.ReadProfile(state, "Mapa", "Company", ""), "Jantar a syn");
+    EXPECT_EQ(p.ReadProfile(state, "Mapa", "Name", ""), "Ota Kormidelník");
+    EXPECT_EQ(p.ReadProfile(state, "Mapa", "Hotovost", ""), "25000");
+    EXPECT_EQ(p.ReadProfile(state, "Mapa", "StaryKlic", "-"), "-");
+    EXPECT_EQ(st.HandOff.File(), state);
+    EXPECT_EQ(st.PendingAction, Pending::NewGame);
+
+    // A saved game is copied the same way, with no greeting.
+    st.PendingAction = Pending::None;
+    ASSERT_TRUE(EnterSavedGame(p, st, dir.write("Data/Save/Hra.mlo", "[Mapa]\nDen=33\n")));
+    EXPECT_EQ(p.ReadProfile(state, "Mapa", "Den", ""), "33");
+    EXPECT_EQ(st.PendingAction, Pending::None);
+}
+
+TEST(NewGame, AStateFileThatCannotBeWrittenStartsNothing) {
+    TempDir dir;
+    dir.write("Data/Mapa1.mlo", "[Mapa]\nMapa=Mapa1\n");
+    std::filesystem::create_directories(dir.file("Data/aktual.map/obsazeno"));
+    Profiles p;
+    GameState st;
+    st.AppFolder = dir.path();
+    EXPECT_FALSE(StartNewGame(p, st, "Mapa1", "Jantar", "Ota"));
+    EXPECT_FALSE(EnterSavedGame(p, st, dir.file("Data/Save/zadna.mlo")));
+    EXPECT_TRUE(st.HandOff.empty());
+    EXPECT_EQ(st.PendingAction, Pending::None);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Data/aktual.map.part~")));
 }

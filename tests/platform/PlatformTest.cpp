@@ -49,18 +49,6 @@ private slots:
         QVERIFY(!readFile(dir.path() + "/s.ini").contains("Zvuky"));
     }
 
-    void copiesReplaceTheTargetWholeOrNotAtAll() {
-        QTemporaryDir dir;
-        const QString from = dir.path() + "/Mapa1.mlo", to = dir.path() + "/aktual.map";
-        writeFile(from, "[Mapa]\r\nMapa=Mapa1\r\n");
-        writeFile(to, "old game");
-        QVERIFY(files::CopyFile(from, to));
-        QCOMPARE(readFile(to), QByteArray("[Mapa]\r\nMapa=Mapa1\r\n"));
-        QVERIFY(!files::CopyFile(dir.path() + "/missing.mlo", to));
-        QCOMPARE(readFile(to), QByteArray("[Mapa]\r\nMapa=Mapa1\r\n"));
-        QVERIFY(!files::CopyFile(from, dir.path() + "/no/such/folder/x.mlo"));
-    }
-
     void listsAreSortedByNameAndAMissingFolderIsEmpty() {
         QTemporaryDir dir;
         for (const char* n : {"c.mlo", "A.mlo", "b.mlo", "notes.txt"})
