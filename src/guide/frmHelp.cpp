@@ -2,6 +2,7 @@
 
 #include "widgets/Art.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -35,6 +36,13 @@ frmHelp::frmHelp(GameServices& game, QWidget* parent) : QWidget(parent) {
     rtf->setHtml(Handbook());
     connect(back, &ClickLabel::clicked, this, [this] { rtf->verticalScrollBar()->setValue(0); });
     Form_Resize();
+}
+
+QString frmHelp::Handbook() {
+    QFile file(QStringLiteral(":/guide/handbook.html"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
 }
 
 void frmHelp::resizeEvent(QResizeEvent* e) {

@@ -20,7 +20,7 @@ public:
 
     explicit frmHelp(GameServices& game, QWidget* parent = nullptr);
 
-    // The handbook, as rich text.
+    // The handbook, as rich text: a resource compiled into the program.
     static QString Handbook();
 
     QWidget* Picture1 = nullptr;
