@@ -1,6 +1,6 @@
-#include "PortFixture.h"
 #include "port/News.h"
 #include "port/NewsTicker.h"
+#include "support/PortFixture.h"
 
 #include <QTest>
 

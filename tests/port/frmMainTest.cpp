@@ -1,5 +1,5 @@
-#include "PortFixture.h"
 #include "port/Money.h"
+#include "support/PortFixture.h"
 #include "widgets/PortStyle.h"
 
 #include <QTest>

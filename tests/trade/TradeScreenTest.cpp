@@ -1,4 +1,4 @@
-#include "port/PortFixture.h"
+#include "support/PortFixture.h"
 #include "trade/BankPanel.h"
 #include "trade/TradeBox.h"
 
