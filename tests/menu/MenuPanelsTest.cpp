@@ -70,14 +70,12 @@ private slots:
         QTest::mouseMove(m.menu.lblAkce[1], QPoint(5, 5));
         QTest::mouseMove(m.menu.lblAkce[1], QPoint(12, 8));
         QCOMPARE(m.menu.lblAkce[1]->font().pointSizeF(), normal + 5);
-        QCOMPARE(m.fx.game().state.FocusKey, std::string("A01"));
         QTest::mouseMove(m.menu.lblAkce[2], QPoint(5, 5));
         QCOMPARE(m.menu.lblAkce[1]->font().pointSizeF(), normal);
         QCOMPARE(m.menu.lblAkce[2]->font().pointSizeF(), 25.25);
         // The bare window takes the highlight away.
         QTest::mouseMove(&m.menu, QPoint(700, 580));
         QCOMPARE(m.menu.lblAkce[2]->font().pointSizeF(), 20.25);
-        QCOMPARE(m.fx.game().state.FocusKey, std::string("F00"));
     }
 
     void theAlbumShowsEveryMapInNameOrderAndReusesItsRows() {
