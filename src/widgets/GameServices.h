@@ -11,7 +11,7 @@
 namespace vlnobrod {
 
 // What every window works with: the game in memory, the profile files, the dice, the
-// player's settings and the sound player. The application makes one and hands it to each
+// player's settings and the sound player. The game shell makes one and hands it to each
 // window by reference; a test makes its own with a scratch folder and settings file.
 struct GameServices {
     GameServices(const QString& appFolder, SettingsStore& settingsStore, RandomSource& rnd)
