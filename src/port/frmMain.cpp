@@ -1,10 +1,9 @@
 #include "frmMain.h"
 
-#include "port/PortLabels.h"
-
 #include "port/GameStart.h"
 #include "port/Money.h"
 #include "port/NewsTicker.h"
+#include "port/PortLabels.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
 #include "state/Paths.h"

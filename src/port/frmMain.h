@@ -25,8 +25,9 @@ namespace vlnobrod {
 // news ticker and the money and day counters.
 //
 // Form_Load fills the window from the game file named by HandOff; an empty HandOff gives a
-// window without a game. The panels' actions are registered from outside
-// with SetAction, so each panel's code lives with its own subsystem.
+// window without a game. The panels' actions are registered from outside with SetAction
+// (the shell attaches them, shell/PortScreen.h), so each panel's code lives with its own
+// subsystem and this window includes none of them.
 class frmMain : public QWidget, public GameView {
     Q_OBJECT
 public:

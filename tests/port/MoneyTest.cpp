@@ -6,18 +6,11 @@
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
 
-namespace {
-GameState onMap(const std::string& mapa) {
-    GameState st;
-    st.Mapa = mapa;
+TEST(Money, ChangesGoToCashOrAccountAndMarkTheGameUnsaved) {
+    GameState st; // a map without a goal
+    st.Mapa = "Karibik";
     st.Hotovost = 0;
     st.Konto = 0;
-    return st;
-}
-} // namespace
-
-TEST(Money, ChangesGoToCashOrAccountAndMarkTheGameUnsaved) {
-    GameState st = onMap("Karibik");
     st.StateSaved = true;
     FakeGameView view;
     ChangeMoney(st, view, 0, false);
@@ -33,7 +26,9 @@ TEST(Money, ChangesGoToCashOrAccountAndMarkTheGameUnsaved) {
 }
 
 TEST(Money, ReachingTheGoalCongratulatesOnceAndOpensTheResults) {
-    GameState st = onMap("Mapa4");
+    GameState st;
+    st.Mapa = "Mapa4";
+    st.Konto = 0;
     st.Hotovost = 100;
     st.Fleet.Pocet = 1;
     FakeGameView view;
