@@ -3,12 +3,14 @@
 # made with debootstrap) into which the committed HEAD of this repository is cloned.
 #
 # Usage: scripts/check-fresh.sh [--play-only] [--keep] [--refresh]
-#        scripts/check-fresh.sh --deb FILE [--keep] [--refresh]
+#        scripts/check-fresh.sh --deb FILE [--display :N] [--keep] [--refresh]
 #   (none)       scripts/play.sh --no-start, a short start of the built game, scripts/test.sh
 #   --play-only  the same without scripts/test.sh (what CI runs)
-#   --deb FILE   a package from scripts/package.sh instead: apt install it, start its desktop
-#                entry's command as a user who cannot write to the install, remove it and look
-#                for anything left behind
+#   --deb FILE   a package from scripts/package.sh instead: apt install it (its Depends alone,
+#                no Recommends), start its desktop entry's command as a user who cannot write
+#                to the install, remove it and look for anything left behind
+#   --display :N start the game on that X display (an Xvfb of the host, say) for 30 s instead
+#                of 5 s with no screen, so that it can be looked at
 #   --keep       leave the bare system afterwards (its folder is printed)
 #   --refresh    make the bare system anew instead of using the kept one
 #
@@ -19,14 +21,15 @@
 set -eEuo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
-play_only=false keep=false refresh=false deb=""
+play_only=false keep=false refresh=false deb="" display=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --play-only) play_only=true ;;
         --keep) keep=true ;;
         --refresh) refresh=true ;;
         --deb) deb=$(realpath "${2:?--deb needs a file}"); shift ;;
-        *) sed -n '5,13p' "$0" >&2; exit 2 ;;
+        --display) display=${2:?--display needs an X display such as :1}; shift ;;
+        *) sed -n '5,15p' "$0" >&2; exit 2 ;;
     esac
     shift
 done
@@ -43,13 +46,15 @@ mounts=()
 
 step_name=""
 started=$SECONDS
+step_started=$SECONDS
 step() {
     step_name=$1
+    step_started=$SECONDS
     echo
     echo "== check-fresh: $step_name"
 }
 passed() {
-    echo "== check-fresh: $step_name: passed"
+    echo "== check-fresh: $step_name: passed ($((SECONDS - step_started)) s)"
 }
 failed() {
     local rc=$?
@@ -72,7 +77,9 @@ cleanup() {
         elif grep -q " $root/" /proc/mounts; then
             echo "check-fresh: $root still has mounts: not removed" >&2
         else
+            local t=$SECONDS
             rm -rf --one-file-system "$root"
+            echo "check-fresh: the used copy of the bare system is removed ($((SECONDS - t)) s)"
         fi
     fi
     exit $rc
@@ -94,7 +101,7 @@ run_in() { # user (root or player), command
     fi
     chroot "${spec[@]}" "$root" /usr/bin/env -i HOME="$home" USER="$1" LOGNAME="$1" LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
-        QT_QPA_PLATFORM=offscreen ${CMAKE_BUILD_PARALLEL_LEVEL:+CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL} \
+        "${screen[@]}" ${CMAKE_BUILD_PARALLEL_LEVEL:+CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL} \
         /bin/bash -euo pipefail -c "cd ~ && $2"
 }
 
@@ -134,6 +141,13 @@ mounts+=("$root/proc")
 bind /dev /dev
 bind /dev/pts /dev/pts
 bind "$cache/apt-archives" /var/cache/apt/archives
+screen=(QT_QPA_PLATFORM=offscreen)
+hold=5
+if [ -n "$display" ]; then
+    bind /tmp/.X11-unix /tmp/.X11-unix
+    screen=(DISPLAY="$display")
+    hold=30
+fi
 mkdir -p "$root/dev/shm"
 run_in root 'grep PRETTY_NAME /etc/os-release; echo "$(dpkg-query -f "x\n" -W | wc -l) packages installed"'
 passed
@@ -154,10 +168,10 @@ if [ -z "$deb" ]; then
     passed
 
     step "start the built game"
-    # A few seconds with no screen (offscreen): it must still be running when they are up.
-    run_in root 'cd vlnobrod && rc=0 && timeout 5 build/play/app/vlnobrod || rc=$?
+    # A few seconds (with no screen, unless --display): it must still run when they are up.
+    run_in root 'cd vlnobrod && rc=0 && timeout '"$hold"' build/play/app/vlnobrod || rc=$?
                  [ $rc -eq 124 ] || { echo "the game ended by itself (exit $rc)"; exit 1; }
-                 echo "still running after 5 s"'
+                 echo "still running after '"$hold"' s"'
     passed
 
     if ! $play_only; then
@@ -168,7 +182,8 @@ if [ -z "$deb" ]; then
 else
     step "apt install ./$(basename "$deb")"
     cp "$deb" "$root/tmp/"
-    run_in root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt install -y -q /tmp/$(basename "$deb")"
+    run_in root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+        apt install -y -q -o Dpkg::Use-Pty=0 --no-install-recommends /tmp/$(basename "$deb")"
     passed
 
     step "vlnobrod on the PATH, desktop entry, icons, manual page"
@@ -186,14 +201,14 @@ else
         if [ -w "$(dirname "$program")" ]; then echo "the install is writable by $USER"; exit 1; fi
         exec=$(sed -n "s/^Exec=//p" /usr/share/applications/*.desktop | sed "s/ *%[fFuU]//")
         echo "starting: $exec"
-        rc=0 && timeout 5 $exec || rc=$?
+        rc=0 && timeout '"$hold"' $exec || rc=$?
         [ $rc -eq 124 ] || { echo "the game ended by itself (exit $rc)"; exit 1; }
-        echo "still running after 5 s"'
+        echo "still running after '"$hold"' s"'
     passed
 
     step "apt purge vlnobrod: nothing left behind"
     run_in root 'dpkg -L vlnobrod >/tmp/files
-        DEBIAN_FRONTEND=noninteractive apt-get purge -y -q vlnobrod
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -q -o Dpkg::Use-Pty=0 vlnobrod
         left=0
         while read -r f; do
             if [ -e "$f" ] && [ ! -d "$f" ]; then echo "left behind: $f"; left=1; fi
