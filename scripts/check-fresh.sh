@@ -114,7 +114,7 @@ if $refresh || [ ! -d "$base" ]; then
     echo "making a bookworm minbase with debootstrap (once; kept in $base)"
     new=$(mktemp -d "$cache/base.XXXXXX")
     nice -n 10 debootstrap --variant=minbase --cache-dir="$cache/debs" bookworm "$new" "$mirror" \
-        >"$cache/debootstrap.log" 2>&1 || { tail -20 "$cache/debootstrap.log" >&2; false; }
+        >"$cache/debootstrap.log" 2>&1 || { tail -20 "$cache/debootstrap.log" >&2; rm -rf "$new"; false; }
     # The sources of a fresh installation: the release, its updates and security updates.
     security=${mirror%/debian}/debian-security
     cat >"$new/etc/apt/sources.list" <<EOF
