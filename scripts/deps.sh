@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Installs whatever the game needs to build and run that this Debian machine lacks.
-# Usage: scripts/deps.sh [play|test|ci]
+# Installs whatever this Debian machine lacks for the given kind of work.
+# Usage: scripts/deps.sh [play|test|ci|package|validate|fresh]
+#   play      build and run the game         test      also the test suite
+#   ci        test, fuzzing, the validators and scripts/check-fresh.sh
+#   package   play and scripts/package.sh    validate  scripts/validate-desktop.sh
+#   fresh     scripts/check-fresh.sh
 set -euo pipefail
 
 kind=${1:-play}
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          fonts-dejavu-core libxkbcommon-dev)
+play=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+      libxkbcommon-dev fonts-dejavu-core qt6-translations-l10n)
+validators=(desktop-file-utils appstream)
+fresh=(debootstrap git)
 case "$kind" in
-    test) packages+=(libgtest-dev) ;;
-    ci) packages+=(libgtest-dev clang libclang-rt-14-dev) ;;
+    play) packages=("${play[@]}") ;;
+    test) packages=("${play[@]}" libgtest-dev) ;;
+    ci) packages=("${play[@]}" libgtest-dev clang libclang-rt-14-dev "${validators[@]}" "${fresh[@]}") ;;
+    package) packages=("${play[@]}" dpkg-dev file "${validators[@]}") ;;
+    validate) packages=("${validators[@]}") ;;
+    fresh) packages=("${fresh[@]}") ;;
+    *) echo "usage: scripts/deps.sh [play|test|ci|package|validate|fresh]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -24,4 +35,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "${missing[@]}"
