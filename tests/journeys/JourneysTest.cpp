@@ -1,4 +1,5 @@
 // Flows that cross windows: the menu, the port screen, the statistics window.
+#include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
@@ -15,6 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 
 using namespace vlnobrod;
@@ -167,6 +171,70 @@ private slots:
         click(windows.Port()->lblAkce[akce::Statistics]);
         QCOMPARE(days, QStringLiteral("12"));
         QCOMPARE(heading, QStringLiteral("pro mapu Zkušební"));
+    }
+
+    // The menu's duels over a game waiting behind the menu: the merchant hits the pirates'
+    // cannon and the menu says who won; a two-player duel in which the merchant was hit and
+    // that was closed before a winner says nothing. Neither touches the game or its file.
+    void theDuelsFromTheMenuLeaveTheGameAsItWas() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        windows.BackToMenu();
+        const GameState& st = fx.game().state;
+        QFile file(fx.dataPath(QStringLiteral("aktual.map")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+
+        // The fixture's dice blow a north wind of 5.5 and put the pirates' cannon at 526.
+        QStringList said;
+        float hitBeforeClosing = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                said << box->windowTitle() + QStringLiteral(": ") + box->text();
+                QCOMPARE(box->icon(), QMessageBox::Information);
+                QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+                click(box->button(QMessageBox::Ok));
+            }
+            auto* battle = qobject_cast<frmSouboj*>(modal);
+            if (!battle || battle->Rules().Flying())
+                return;
+            if (battle->Rules().Mode() == HandOffWord::PiratiB) {
+                battle->sldÚhel[0]->setValue(35);
+                battle->sldSíla[0]->setValue(54);
+                click(battle->cmdPal);
+            } else if (battle->Rules().Side() == Merchant) {
+                hitBeforeClosing = battle->Rules().Damage(Merchant);
+                if (hitBeforeClosing > 0)
+                    battle->close();
+                else
+                    click(battle->cmdPal);
+            } else {
+                battle->sldSíla[1]->setValue(56);
+                click(battle->Command1);
+            }
+        });
+        poll.start(10);
+        click(windows.Menu()->lblAkce[6]);
+        click(windows.Menu()->lblAkceB[4]);
+        QCOMPARE(said, QStringList{QStringLiteral("Souboj s piráty: Vyhrála obchodní loď!")});
+        QVERIFY(st.HandOff == HandOffWord::Vyhral);
+
+        click(windows.Menu()->opt1);
+        click(windows.Menu()->lblAkceB[4]);
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(hitBeforeClosing, 40.0f);
+        QVERIFY(st.HandOff == HandOffWord::PiratiB2);
+        QCOMPARE(st.Fleet.Poskozeni, std::uint8_t{20});
+        QCOMPARE(st.Fleet.Pocet, std::int16_t{2});
+        QCOMPARE(st.Hotovost, 25000.0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
     }
 };
 
