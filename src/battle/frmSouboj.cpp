@@ -39,7 +39,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0x1c, 0x1c, 0x1c), 3, Qt::SolidLine, Qt::FlatCap));
+        // Brass, so the barrel shows against a dark hull as well as against the sky.
+        p.setPen(QPen(QColor(0xd8, 0xa8, 0x3c), 3, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(from_, to_);
     }
 
@@ -262,10 +263,12 @@ void frmSouboj::Refresh() {
         // A shot may have kept a setting within its slider; the computer writes its own.
         const QString angle = qs(rules_.AngleText(int(i)));
         const QString power = qs(rules_.PowerText(int(i)));
-        if (txtÚhel[i]->text() != angle && !angle.isEmpty())
-            txtÚhel[i]->setText(angle);
-        if (txtSíla[i]->text() != power && !power.isEmpty())
-            txtSíla[i]->setText(power);
+        // Shown from their first digit: the computer's "48.04936" is wider than its box.
+        for (auto [box, text] : {std::pair{txtÚhel[i], angle}, std::pair{txtSíla[i], power}})
+            if (box->text() != text && !text.isEmpty()) {
+                box->setText(text);
+                box->setCursorPosition(0);
+            }
     }
     cmdPal->setEnabled(rules_.PlayerMayFire(Merchant));
     Command1->setEnabled(rules_.PlayerMayFire(Pirates));
@@ -307,7 +310,6 @@ void frmSouboj::closeEvent(QCloseEvent* e) {
     if (giveUp && !rules_.Over()) {
         rules_.Surrender();
         Refresh();
-        hideWhenAnswered_ = false;
         e->accept();
         return;
     }
@@ -317,10 +319,6 @@ void frmSouboj::closeEvent(QCloseEvent* e) {
             tmrPal->start();
         if (piratesDue >= 0)
             tmrPiráti->start(std::max(piratesDue, 0));
-    }
-    if (hideWhenAnswered_) {
-        hideWhenAnswered_ = false;
-        hide();
     }
 }
 
@@ -344,12 +342,10 @@ bool frmSouboj::AskSurrender() {
 }
 
 void frmSouboj::setVisible(bool visible) {
-    // The window stays while the surrender question waits on it; whoever wanted it hidden
-    // gets that once the player has answered.
-    if (!visible && asking_) {
-        hideWhenAnswered_ = true;
+    // The window stays while the surrender question waits on it: the answer needs a battle
+    // to apply to.
+    if (!visible && asking_)
         return;
-    }
     QDialog::setVisible(visible);
 }
 

@@ -36,8 +36,6 @@ public:
 
     const BattleRules& Rules() const { return rules_; }
     BattleResult Result() const { return rules_.Result(); }
-    // Whether the surrender question is waiting for the player.
-    bool Asking() const { return asking_; }
 
     std::array<QLabel*, 2> imgLoď{};
     std::array<CannonLine*, 2> lnlDělo{};
@@ -81,7 +79,6 @@ private:
     BattleRules rules_;
     QPixmap background_;
     bool asking_ = false;
-    bool hideWhenAnswered_ = false;
 };
 
 } // namespace vlnobrod

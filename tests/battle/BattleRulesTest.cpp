@@ -138,6 +138,8 @@ TEST(BattleRules, HitsFallStrictlyInsideTheShipAndTheCannonStrictlyWithin15) {
     EXPECT_TRUE(cannon.battle.Over());
     EXPECT_EQ(cannon.battle.Result().word, HandOffWord::Vyhral);
     EXPECT_FALSE(cannon.battle.PiratesDue());
+    cannon.battle.Surrender(); // an answer that comes too late changes nothing
+    EXPECT_EQ(cannon.battle.Result().word, HandOffWord::Vyhral);
     Fight past;
     EXPECT_NEAR(past.Shoot(Merchant, "45", "50"), 375.1, 0.5);
     EXPECT_EQ(past.battle.DamageCaption(Pirates), "Poškození: 0");

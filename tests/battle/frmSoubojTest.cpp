@@ -93,6 +93,15 @@ private slots:
         QVERIFY(!b.w.tmrPiráti->isActive());
     }
 
+    void aHitOnTheCannonEndsTheBattleAndNothingMovesAfterwards() {
+        Window b(HandOffWord::PiratiB);
+        b.fire(42);
+        QTRY_VERIFY_WITH_TIMEOUT(!b.w.isVisible(), 5000);
+        QVERIFY(!b.w.tmrPal->isActive() && !b.w.tmrPiráti->isActive());
+        QVERIFY(b.w.Result().word == HandOffWord::Vyhral);
+        QCOMPARE(b.w.lblPoškození[Pirates]->text(), QStringLiteral("40 %"));
+    }
+
     void aDoubleClickOnPalFiresOnce() {
         Window b(HandOffWord::PiratiB);
         QSignalSpy fired(b.w.cmdPal, &QPushButton::clicked);
