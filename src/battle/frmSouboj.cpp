@@ -190,6 +190,8 @@ void frmSouboj::BuildControls(int ship, int x) {
             [this, i](int v) { txtÚhel[i]->setText(QString::number(v)); });
     connect(sldSíla[i], &QSlider::valueChanged, this,
             [this, i](int v) { txtSíla[i]->setText(QString::number(v)); });
+    for (QLineEdit* box : {txtÚhel[i], txtSíla[i]})
+        connect(box, &QLineEdit::textChanged, this, [this, ship] { TakeAim(ship); });
 }
 
 void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
@@ -209,13 +211,13 @@ void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
     Refresh();
 }
 
+// What is typed is what the next shot of that side reads.
 void frmSouboj::TakeAim(int ship) {
     const std::size_t i = static_cast<std::size_t>(ship);
     rules_.SetAim(ship, txtÚhel[i]->text().toStdString(), txtSíla[i]->text().toStdString());
 }
 
 void frmSouboj::Fire(int ship) {
-    TakeAim(ship);
     if (rules_.Fire(ship) == FireResult::Fired) {
         Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
         Koule->show();
@@ -228,7 +230,6 @@ void frmSouboj::Fire(int ship) {
 void frmSouboj::Piráti() {
     if (!rules_.PiratesDue())
         return;
-    TakeAim(Pirates);
     rules_.PiratesTurn();
     Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
     Koule->show();
@@ -265,7 +266,7 @@ void frmSouboj::Refresh() {
         const QString power = qs(rules_.PowerText(int(i)));
         // Shown from their first digit: the computer's "48.04936" is wider than its box.
         for (auto [box, text] : {std::pair{txtÚhel[i], angle}, std::pair{txtSíla[i], power}})
-            if (box->text() != text && !text.isEmpty()) {
+            if (box->text() != text) {
                 box->setText(text);
                 box->setCursorPosition(0);
             }
