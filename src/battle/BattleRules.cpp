@@ -10,6 +10,7 @@ namespace vlnobrod {
 
 namespace {
 
+// The gunners' own figure for half a turn: 45 degrees are 0.79025.
 constexpr double HalfTurn = 3.161;
 
 // A hit adds this much damage; a ship above SinkingPoint goes down.
@@ -57,7 +58,7 @@ std::string BattleRules::Single(float v) const {
 void BattleRules::Load(HandOffWord mode, const FleetRecord& fleet) {
     mode_ = word_ = mode;
 
-    // Half the battles blow from the north, against the pirates' shots.
+    // Half the battles blow from the north (k = 2 of 1, 2, 3), the rest from the south.
     random_.reseed();
     const float r1 = random_.next();
     const float r2 = random_.next();

@@ -218,30 +218,34 @@ void frmSouboj::TakeAim(int ship) {
 }
 
 void frmSouboj::Fire(int ship) {
-    if (rules_.Fire(ship) == FireResult::Fired) {
-        Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
-        Koule->show();
-        tmrPal->start();
-    }
-    PlaySounds();
-    Refresh();
+    if (rules_.Fire(ship) == FireResult::Fired)
+        Launched();
+    else
+        Refresh();
 }
 
 void frmSouboj::Piráti() {
     if (!rules_.PiratesDue())
         return;
     rules_.PiratesTurn();
-    Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
+    Launched();
+}
+
+void frmSouboj::Launched() {
+    MoveBall();
     Koule->show();
     tmrPal->start();
     PlaySounds();
     Refresh();
 }
 
+void frmSouboj::MoveBall() {
+    Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
+}
+
 void frmSouboj::tmrPal_Timer() {
     const bool flying = rules_.Tick();
-    const BallPosition ball = rules_.Ball();
-    Koule->move(qRound(ball.x), qRound(ball.y));
+    MoveBall();
     if (flying)
         return;
     tmrPal->stop();

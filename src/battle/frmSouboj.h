@@ -68,6 +68,8 @@ private:
     void BuildLayout();
     void BuildControls(int ship, int x);
     void Fire(int ship);
+    void Launched();
+    void MoveBall();
     void tmrPal_Timer();
     void Refresh();
     void TakeAim(int ship);
