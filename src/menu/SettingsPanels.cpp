@@ -98,7 +98,7 @@ void frmMenu::SettingsButton_Click(int Index) {
         picZáložka[4]->hide();
         break;
     case 4:
-        // The duel is played in the battle window; until there is one, nothing starts.
+        // The duel is played in the battle window; no click sounds here.
         if (StartDuel)
             StartDuel(opt1->isChecked() ? HandOffWord::PiratiB2 : HandOffWord::PiratiB);
         break;

@@ -46,7 +46,7 @@ public:
     // "Návod": the guide window.
     std::function<void()> ShowGuide;
     // "Spustit" of the duel, with its mode (PirátiB against the computer, PirátiB2 for two
-    // players); empty until the battle window can play a duel.
+    // players).
     std::function<void(HandOffWord mode)> StartDuel;
     // Asked before a saved game goes to the trash; the player's answer.
     std::function<bool(const QString& file)> ConfirmDelete;

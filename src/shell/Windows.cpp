@@ -41,6 +41,7 @@ void Windows::ShowMenu(const QString& tag) {
         menu_->ShowGuide = [this] { ShowGuide(); };
         menu_->OpenPortScreen = [this] { StartGame(); };
         menu_->ContinueGame = [this] { ContinueGame(); };
+        menu_->StartDuel = [this](HandOffWord mode) { RunDuel(mode); };
     }
     menu_->Tag = tag;
     menu_->show();
@@ -105,6 +106,15 @@ void Windows::ShowGuide() {
 void Windows::ShowStatistics(QWidget* owner, GameView& view) {
     frmTop top(game_, view, owner);
     top.exec();
+}
+
+void Windows::RunDuel(HandOffWord mode) {
+    const BattleResult result = battle_.Fight(game_.state, mode);
+    const QString title = QStringLiteral("Souboj s piráty");
+    if (result.word == HandOffWord::Vyhral)
+        QMessageBox::information(menu_.get(), title, QStringLiteral("Vyhrála obchodní loď!"));
+    else if (result.word == HandOffWord::Prohral)
+        QMessageBox::information(menu_.get(), title, QStringLiteral("Vyhrála pirátská loď!"));
 }
 
 void Windows::ExitGame() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "battle/BattleRules.h"
+#include "battle/WindowBattle.h"
 #include "widgets/GameServices.h"
 
 #include <QString>
@@ -42,6 +44,12 @@ public:
     // finished game is entered into the table first.
     void ShowStatistics(QWidget* owner, GameView& view);
 
+    // The menu's duel: the battle window modal over the menu, then who won. The game waiting
+    // behind the menu, if any, is left as it was.
+    void RunDuel(HandOffWord mode);
+    // The battle a voyage fights when pirates appear.
+    Battle& PirateBattle() { return battle_; }
+
     frmMenu* Menu() const { return menu_.get(); }
     frmMain* Port() const { return port_.get(); }
 
@@ -50,6 +58,8 @@ private:
     void ReportLoadError(const QString& message);
 
     GameServices& game_;
+    BattleMemory battleMemory_;
+    WindowBattle battle_{game_, battleMemory_};
     std::unique_ptr<frmMenu> menu_;
     std::unique_ptr<frmMain> port_;
     std::unique_ptr<frmHelp> guide_;

@@ -1,4 +1,5 @@
 // Flows that cross windows: the menu, the port screen, the statistics window.
+#include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
@@ -15,6 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 
 using namespace vlnobrod;
@@ -167,6 +171,71 @@ private slots:
         click(windows.Port()->lblAkce[akce::Statistics]);
         QCOMPARE(days, QStringLiteral("12"));
         QCOMPARE(heading, QStringLiteral("pro mapu Zkušební"));
+    }
+
+    // The menu's duels over a game waiting behind the menu: the merchant hits the pirates'
+    // cannon and the menu says who won; a two-player duel in which the merchant was hit and
+    // that was closed before a winner says nothing. Neither touches the game or its file.
+    void theDuelsFromTheMenuLeaveTheGameAsItWas() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        windows.BackToMenu();
+        const GameState& st = fx.game().state;
+        auto stateFile = [&] {
+            QFile f(fx.dataPath(QStringLiteral("aktual.map")));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray saved = stateFile();
+
+        // The fixture's dice blow a north wind of 5.5 and put the pirates' cannon at 526:
+        // 54 of powder at 35 degrees hits it. In the two-player duel the second player's 56
+        // at 45 hits the merchant's deck, and then the merchant closes the window.
+        QStringList said;
+        float hitBeforeClosing = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                said << box->windowTitle() + QStringLiteral(": ") + box->text();
+                QVERIFY(box->icon() == QMessageBox::Information &&
+                        box->standardButtons() == QMessageBox::Ok);
+                click(box->button(QMessageBox::Ok));
+            }
+            auto* battle = qobject_cast<frmSouboj*>(modal);
+            if (!battle || battle->Rules().Flying())
+                return;
+            const bool duel = battle->Rules().Mode() == HandOffWord::PiratiB2;
+            // The second player's turn starts no computer, and the right "pal" is theirs.
+            const bool piratesTurn = battle->Rules().Side() == Pirates;
+            QVERIFY(!battle->tmrPiráti->isActive() || !duel);
+            QCOMPARE(battle->Command1->isEnabled(), duel && piratesTurn);
+            hitBeforeClosing = battle->Rules().Damage(Merchant);
+            if (duel && hitBeforeClosing > 0) {
+                battle->close();
+                return;
+            }
+            battle->sldÚhel[0]->setValue(duel ? 45 : 35);
+            battle->sldSíla[0]->setValue(duel ? 40 : 54);
+            battle->sldSíla[1]->setValue(56);
+            click(piratesTurn ? battle->Command1 : battle->cmdPal);
+        });
+        poll.start(10);
+        click(windows.Menu()->lblAkce[6]);
+        click(windows.Menu()->lblAkceB[4]);
+        QCOMPARE(said, QStringList{QStringLiteral("Souboj s piráty: Vyhrála obchodní loď!")});
+        QVERIFY(st.HandOff == HandOffWord::Vyhral);
+
+        click(windows.Menu()->opt1);
+        click(windows.Menu()->lblAkceB[4]);
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(hitBeforeClosing, 40.0f);
+        QVERIFY(st.HandOff == HandOffWord::PiratiB2);
+        QCOMPARE(st.Fleet.Poskozeni, std::uint8_t{20});
+        QCOMPARE(st.Hotovost, 25000.0);
+        QCOMPARE(stateFile(), saved);
     }
 };
 

@@ -1,0 +1,362 @@
+#include "frmSouboj.h"
+
+#include "widgets/Art.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <cmath>
+
+namespace vlnobrod {
+
+// A cannon barrel, the window's 3-pixel line from its foot to its muzzle. It is a widget of
+// its own so it stands above the ship pictures.
+class CannonLine : public QWidget {
+public:
+    explicit CannonLine(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void SetLine(const Barrel& b) {
+        const int margin = 3;
+        const QRect box = QRect(QPoint(int(std::floor(std::min(b.X1, b.X2))) - margin,
+                                       int(std::floor(std::min(b.Y1, b.Y2))) - margin),
+                                QPoint(int(std::ceil(std::max(b.X1, b.X2))) + margin,
+                                       int(std::ceil(std::max(b.Y1, b.Y2))) + margin));
+        from_ = QPointF(b.X1, b.Y1) - box.topLeft();
+        to_ = QPointF(b.X2, b.Y2) - box.topLeft();
+        setGeometry(box);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        // Brass, so the barrel shows against a dark hull as well as against the sky.
+        p.setPen(QPen(QColor(0xd8, 0xa8, 0x3c), 3, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(from_, to_);
+    }
+
+private:
+    QPointF from_, to_;
+};
+
+namespace {
+
+constexpr int PanelTop = 404; // the controls lie below the sea
+
+QLabel* label(const QString& text, QWidget* parent, int x, int y, int w, int h = 18) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QPixmap paintBackground() {
+    QPixmap bg(field::Width, field::Height);
+    QPainter p(&bg);
+    QLinearGradient sky(0, 0, 0, field::SeaLevel);
+    sky.setColorAt(0, QColor(0x27, 0x4f, 0x7a));
+    sky.setColorAt(1, QColor(0xb9, 0xd5, 0xe8));
+    p.fillRect(QRect(0, 0, field::Width, int(field::SeaLevel)), sky);
+    QLinearGradient sea(0, field::SeaLevel, 0, PanelTop);
+    sea.setColorAt(0, QColor(0x3d, 0x7f, 0xa6));
+    sea.setColorAt(1, QColor(0x1d, 0x4e, 0x72));
+    p.fillRect(QRect(0, int(field::SeaLevel), field::Width, PanelTop - int(field::SeaLevel)), sea);
+    p.fillRect(QRect(0, PanelTop, field::Width, field::Height - PanelTop),
+               QColor(0xef, 0xe2, 0xc0));
+    p.fillRect(QRect(0, PanelTop, field::Width, 3), QColor(0x5a, 0x3b, 0x1a));
+    return bg;
+}
+
+QPixmap ballPicture() {
+    QPixmap ball(field::BallSize, field::BallSize);
+    ball.fill(Qt::transparent);
+    QPainter p(&ball);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x15, 0x15, 0x15));
+    p.drawEllipse(QRectF(0.5, 0.5, field::BallSize - 1, field::BallSize - 1));
+    return ball;
+}
+
+QSlider* slider(const AimRange& range, QWidget* parent, const QRect& geometry) {
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setRange(range.minimum, range.maximum);
+    s->setValue(range.initial);
+    s->setSingleStep(range.singleStep);
+    s->setPageStep(range.pageStep);
+    s->setTickInterval(range.tickInterval);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setGeometry(geometry);
+    return s;
+}
+
+} // namespace
+
+frmSouboj::frmSouboj(GameServices& game, BattleMemory& memory, QWidget* parent)
+    : QDialog(parent), game_(game), rules_(game.random, memory, game.state.locale) {
+    BuildLayout();
+}
+
+frmSouboj::~frmSouboj() = default;
+
+void frmSouboj::BuildLayout() {
+    setWindowTitle(QStringLiteral("Souboj s piráty"));
+    setFixedSize(field::Width, field::Height);
+    background_ = paintBackground();
+
+    imgLoď[Merchant] = new QLabel(this);
+    imgLoď[Merchant]->setGeometry(int(field::MerchantLeft), field::MerchantTop, field::ShipWidth,
+                                  field::MerchantHeight);
+    imgLoď[Pirates] = new QLabel(this);
+    imgLoď[Pirates]->setGeometry(0, field::PirateTop, field::ShipWidth, field::PirateHeight);
+    imgLoď[Pirates]->setPixmap(art::Picture(QStringLiteral("battle_pirate")));
+    for (QLabel* ship : imgLoď)
+        ship->setScaledContents(true);
+    for (std::size_t i = 0; i < 2; ++i)
+        lnlDělo[i] = new CannonLine(this);
+
+    Koule = new QLabel(this);
+    Koule->setPixmap(ballPicture());
+    Koule->resize(field::BallSize, field::BallSize);
+    Koule->hide();
+
+    lblStatus = label(QString(), this, 0, 10, field::Width, 30);
+    lblStatus->setAlignment(Qt::AlignCenter);
+    lblStatus->setStyleSheet(QStringLiteral("color: white;"));
+    lblStatus->setFont(art::HeavyFont(14));
+
+    lbl[0] = label(QStringLiteral("Nastavení děla:"), this, 8, 408, 186);
+    QFont heading = lbl[0]->font();
+    heading.setBold(true);
+    lbl[0]->setFont(heading);
+    BuildControls(Merchant, 8);
+    BuildControls(Pirates, 612);
+
+    cmdPal = new QPushButton(QStringLiteral("pal"), this);
+    cmdPal->setGeometry(200, 458, 53, 59);
+    Command1 = new QPushButton(QStringLiteral("pal"), this);
+    Command1->setGeometry(552, 454, 53, 59);
+    for (QPushButton* b : {cmdPal, Command1}) {
+        b->setAutoDefault(false);
+        b->setCursor(art::HandCursor());
+    }
+    connect(cmdPal, &QPushButton::clicked, this, [this] { Fire(Merchant); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Fire(Pirates); });
+
+    lblVítr = label(QString(), this, 262, 414, 284);
+    lblVítr->setAlignment(Qt::AlignCenter);
+    lblPoškození[Merchant] = label(QString(), this, 262, 492, 136);
+    lblPoškození[Pirates] = label(QString(), this, 408, 492, 138);
+    lblPoškození[Pirates]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* l : lblPoškození)
+        l->setFont(heading);
+
+    tmrPal = new QTimer(this);
+    tmrPal->setInterval(20);
+    tmrPal->setTimerType(Qt::PreciseTimer);
+    connect(tmrPal, &QTimer::timeout, this, &frmSouboj::tmrPal_Timer);
+    tmrPiráti = new QTimer(this);
+    tmrPiráti->setInterval(1000);
+    tmrPiráti->setSingleShot(true);
+    connect(tmrPiráti, &QTimer::timeout, this, &frmSouboj::Piráti);
+}
+
+void frmSouboj::BuildControls(int ship, int x) {
+    // Each side's settings: the angle and the gunpowder, a box for the number and its slider.
+    const std::size_t i = static_cast<std::size_t>(ship);
+    lbl[ship == Merchant ? 1 : 4] = label(QStringLiteral("Úhel:"), this, x, 430, 40);
+    lbl[ship == Merchant ? 2 : 3] =
+        label(QStringLiteral("Množství střelného prachu:"), this, x, 456, 186);
+    txtÚhel[i] = new QLineEdit(QStringLiteral("45"), this);
+    txtÚhel[i]->setGeometry(x + 40, 428, 40, 22);
+    sldÚhel[i] = slider(AngleRange, this, QRect(x + 84, 426, 102, 26));
+    txtSíla[i] = new QLineEdit(QStringLiteral("40"), this);
+    txtSíla[i]->setGeometry(x, 476, 40, 22);
+    sldSíla[i] = slider(PowerRange, this, QRect(x + 44, 474, 142, 26));
+    // A slider writes its whole value into its box; the box is what a shot reads.
+    connect(sldÚhel[i], &QSlider::valueChanged, this,
+            [this, i](int v) { txtÚhel[i]->setText(QString::number(v)); });
+    connect(sldSíla[i], &QSlider::valueChanged, this,
+            [this, i](int v) { txtSíla[i]->setText(QString::number(v)); });
+    for (QLineEdit* box : {txtÚhel[i], txtSíla[i]})
+        connect(box, &QLineEdit::textChanged, this, [this, ship] { TakeAim(ship); });
+}
+
+void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
+    rules_.Load(mode, fleet);
+    imgLoď[Merchant]->setPixmap(art::Picture(qs(rules_.MerchantPicture())));
+    imgLoď[Pirates]->move(qRound(rules_.ShipLeft(Pirates)), field::PirateTop);
+    for (std::size_t i = 0; i < 2; ++i) {
+        lnlDělo[i]->SetLine(rules_.Cannon(int(i)));
+        lnlDělo[i]->raise();
+    }
+    Koule->raise();
+    // Against the computer the pirates' settings are theirs to make.
+    const std::initializer_list<QWidget*> piratesSettings = {txtÚhel[Pirates], txtSíla[Pirates],
+                                                             sldÚhel[Pirates], sldSíla[Pirates]};
+    for (QWidget* w : piratesSettings)
+        w->setEnabled(!rules_.ComputerPirates());
+    Refresh();
+}
+
+// What is typed is what the next shot of that side reads.
+void frmSouboj::TakeAim(int ship) {
+    const std::size_t i = static_cast<std::size_t>(ship);
+    rules_.SetAim(ship, txtÚhel[i]->text().toStdString(), txtSíla[i]->text().toStdString());
+}
+
+void frmSouboj::Fire(int ship) {
+    if (rules_.Fire(ship) == FireResult::Fired)
+        Launched();
+    else
+        Refresh();
+}
+
+void frmSouboj::Piráti() {
+    if (!rules_.PiratesDue())
+        return;
+    rules_.PiratesTurn();
+    Launched();
+}
+
+void frmSouboj::Launched() {
+    MoveBall();
+    Koule->show();
+    tmrPal->start();
+    PlaySounds();
+    Refresh();
+}
+
+void frmSouboj::MoveBall() {
+    Koule->move(qRound(rules_.Ball().x), qRound(rules_.Ball().y));
+}
+
+void frmSouboj::tmrPal_Timer() {
+    const bool flying = rules_.Tick();
+    MoveBall();
+    if (flying)
+        return;
+    tmrPal->stop();
+    PlaySounds();
+    Refresh();
+    if (rules_.Over()) {
+        // Nothing moves after the end: the figures stay as the caller will read them.
+        StopTimers();
+        hide();
+    } else if (rules_.PiratesDue()) {
+        tmrPiráti->start(1000);
+    }
+}
+
+void frmSouboj::Refresh() {
+    lblStatus->setText(qs(rules_.Status()));
+    lblVítr->setText(qs(rules_.WindLine()));
+    for (std::size_t i = 0; i < 2; ++i) {
+        lblPoškození[i]->setText(qs(rules_.DamageCaption(int(i))));
+        // A shot may have kept a setting within its slider; the computer writes its own.
+        const QString angle = qs(rules_.AngleText(int(i)));
+        const QString power = qs(rules_.PowerText(int(i)));
+        // Shown from their first digit: the computer's "48.04936" is wider than its box.
+        for (auto [box, text] : {std::pair{txtÚhel[i], angle}, std::pair{txtSíla[i], power}})
+            if (box->text() != text) {
+                box->setText(text);
+                box->setCursorPosition(0);
+            }
+    }
+    cmdPal->setEnabled(rules_.PlayerMayFire(Merchant));
+    Command1->setEnabled(rules_.PlayerMayFire(Pirates));
+}
+
+void frmSouboj::PlaySounds() {
+    for (const std::string& name : rules_.TakeSounds())
+        game_.PlaySoundName(qs(name));
+}
+
+void frmSouboj::StopTimers() {
+    tmrPal->stop();
+    tmrPiráti->stop();
+}
+
+void frmSouboj::reject() {
+    close();
+}
+
+void frmSouboj::closeEvent(QCloseEvent* e) {
+    if (asking_) {
+        e->ignore();
+        return;
+    }
+    if (!rules_.AsksBeforeClosing()) {
+        // A two-player duel closes at once, without a winner.
+        StopTimers();
+        e->accept();
+        return;
+    }
+    // The battle holds still while the player thinks it over.
+    const bool flying = tmrPal->isActive();
+    const int piratesDue = tmrPiráti->isActive() ? tmrPiráti->remainingTime() : -1;
+    StopTimers();
+    QPointer<frmSouboj> self(this);
+    const bool giveUp = AskSurrender();
+    if (!self)
+        return;
+    if (giveUp && !rules_.Over()) {
+        rules_.Surrender();
+        Refresh();
+        e->accept();
+        return;
+    }
+    e->ignore();
+    if (!rules_.Over()) {
+        if (flying)
+            tmrPal->start();
+        if (piratesDue >= 0)
+            tmrPiráti->start(std::max(piratesDue, 0));
+    }
+}
+
+bool frmSouboj::AskSurrender() {
+    asking_ = true;
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Utéct z bitvy"),
+                        QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"),
+                        QMessageBox::NoButton, this);
+    QPushButton* ano = box->addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+    QPushButton* ne = box->addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    box->setDefaultButton(ne);
+    box->setEscapeButton(ne);
+    box->exec();
+    if (!box)
+        return false; // the window went, and the question with it
+    const bool yes = box->clickedButton() == ano;
+    delete box;
+    asking_ = false;
+    return yes;
+}
+
+void frmSouboj::setVisible(bool visible) {
+    // The window stays while the surrender question waits on it: the answer needs a battle
+    // to apply to.
+    if (!visible && asking_)
+        return;
+    QDialog::setVisible(visible);
+}
+
+void frmSouboj::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, background_);
+}
+
+} // namespace vlnobrod

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "battle/BattleRules.h"
+#include "widgets/GameServices.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+namespace vlnobrod {
+
+class CannonLine;
+
+// The battle window: the merchant ship on the left, the pirates on the right, each with its
+// cannon settings and its "pal". The battle itself is BattleRules; the window runs the flight
+// and the pirates' timers, moves the pictures and shows the texts. The caller loads it, shows
+// it modally and reads the result once it has gone (hidden at the end of the battle, closed
+// when the player gives up).
+class frmSouboj : public QDialog {
+    Q_OBJECT
+public:
+    frmSouboj(GameServices& game, BattleMemory& memory, QWidget* parent = nullptr);
+    ~frmSouboj() override;
+
+    // The window's loading, with the word the caller handed over (Pirati, PiratiB, PiratiB2).
+    void Form_Load(HandOffWord mode, const FleetRecord& fleet);
+
+    // The computer pirates' turn, one second after the merchant's ball has landed.
+    void Piráti();
+
+    const BattleRules& Rules() const { return rules_; }
+    BattleResult Result() const { return rules_.Result(); }
+
+    std::array<QLabel*, 2> imgLoď{};
+    std::array<CannonLine*, 2> lnlDělo{};
+    QLabel* Koule = nullptr;
+    std::array<QLineEdit*, 2> txtÚhel{};
+    std::array<QLineEdit*, 2> txtSíla{};
+    std::array<QSlider*, 2> sldÚhel{};
+    std::array<QSlider*, 2> sldSíla{};
+    QPushButton* cmdPal = nullptr;   // the merchant's "pal"
+    QPushButton* Command1 = nullptr; // the pirates' "pal", a second player's only
+    std::array<QLabel*, 2> lblPoškození{};
+    QLabel* lblVítr = nullptr;
+    QLabel* lblStatus = nullptr;
+    std::array<QLabel*, 5> lbl{};
+    QTimer* tmrPal = nullptr;    // 20 ms: the ball in flight
+    QTimer* tmrPiráti = nullptr; // 1000 ms, once: the computer pirates' turn
+
+public slots:
+    // Escape and every other way of dismissing the dialog come here as a close request.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+public:
+    void setVisible(bool visible) override;
+
+private:
+    void BuildLayout();
+    void BuildControls(int ship, int x);
+    void Fire(int ship);
+    void Launched();
+    void MoveBall();
+    void tmrPal_Timer();
+    void Refresh();
+    void TakeAim(int ship);
+    void PlaySounds();
+    void StopTimers();
+    bool AskSurrender();
+
+    GameServices& game_;
+    BattleRules rules_;
+    QPixmap background_;
+    bool asking_ = false;
+};
+
+} // namespace vlnobrod

@@ -1,0 +1,128 @@
+#include "battle/frmSouboj.h"
+#include "support/ScreenFixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+using namespace vlnobrod;
+
+namespace {
+
+// A south wind of 1 and the pirate ship from 208, its cannon at 285: at 45 degrees gunpowder
+// 38 lands on its deck, 42 on its cannon, 50 just past it.
+struct Window {
+    testing::ScreenFixture fx;
+    ScriptedRandom dice{{0, 0, 0, 0}};
+    GameServices game{fx.appFolder(), fx.settings(), dice};
+    BattleMemory memory;
+    frmSouboj w{game, memory};
+
+    explicit Window(HandOffWord mode) {
+        w.Form_Load(mode, FleetRecord{});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    void fire(int power) {
+        w.sldSíla[Merchant]->setValue(power);
+        QTest::mouseClick(w.cmdPal, Qt::LeftButton);
+    }
+    void waitForLanding() { QTRY_VERIFY_WITH_TIMEOUT(!w.tmrPal->isActive(), 5000); }
+};
+
+// Answers the next question with `answer` after `meanwhile` has looked around.
+template <typename F> void answerQuestion(const QString& answer, F meanwhile) {
+    QTimer::singleShot(0, [=] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        meanwhile(*box);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == answer)
+                QTest::mouseClick(b, Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+class frmSoubojTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theMerchantFiresAndTheComputerPiratesAnswerASecondAfterTheLanding() {
+        Window b(HandOffWord::PiratiB);
+        QCOMPARE(b.w.windowTitle(), QStringLiteral("Souboj s piráty"));
+        QCOMPARE(b.w.lblVítr->text(), QStringLiteral("<< Jižní vítr o rychlosti 1m/s"));
+        QCOMPARE(b.w.imgLoď[Pirates]->x(), 208);
+        QVERIFY(!b.w.Command1->isEnabled() && !b.w.txtSíla[Pirates]->isEnabled());
+
+        // A double click fires once: the first click already gives the turn away.
+        b.w.sldSíla[Merchant]->setValue(38);
+        QSignalSpy fired(b.w.cmdPal, &QPushButton::clicked);
+        const QPoint at = b.w.cmdPal->mapTo(&b.w, b.w.cmdPal->rect().center());
+        QTest::mouseDClick(b.w.windowHandle(), Qt::LeftButton, {}, at);
+        QCOMPARE(fired.size(), 1);
+        QCOMPARE(b.w.txtSíla[Merchant]->text(), QStringLiteral("38"));
+        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Střílí se na piráty!"));
+        QVERIFY(b.w.Koule->isVisible() && !b.w.cmdPal->isEnabled());
+        b.waitForLanding();
+        QCOMPARE(b.w.Koule->x(), 262);
+        QCOMPARE(b.w.lblPoškození[Pirates]->text(), QStringLiteral("40 %"));
+        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Piráti míří"));
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE_WITH_TIMEOUT(b.w.lblStatus->text(), QStringLiteral("Piráti útočí!"), 3000);
+        QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 1500,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(b.w.txtÚhel[Pirates]->text(), QStringLiteral("40"));
+        QCOMPARE(b.w.txtSíla[Pirates]->text(), QStringLiteral("60"));
+        b.waitForLanding();
+        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Obchodní loď zaměřuje"));
+        QVERIFY(b.w.cmdPal->isEnabled() && !b.w.tmrPiráti->isActive());
+    }
+
+    void aHitOnTheCannonEndsTheBattleAndStopsBothTimers() {
+        Window b(HandOffWord::PiratiB);
+        b.fire(42);
+        QTRY_VERIFY_WITH_TIMEOUT(!b.w.isVisible(), 5000);
+        QVERIFY(!b.w.tmrPal->isActive() && !b.w.tmrPiráti->isActive());
+        QVERIFY(b.w.Result().word == HandOffWord::Vyhral);
+    }
+
+    void surrenderAnsweredNeThenAno() {
+        Window b(HandOffWord::PiratiB);
+        b.fire(50);
+        QTRY_VERIFY(b.w.Koule->x() > 130);
+        // Escape asks; the ball hangs in the air while the question waits and flies on
+        // after "Ne".
+        answerQuestion(QStringLiteral("Ne"), [&](QMessageBox& box) {
+            QCOMPARE(box.windowTitle(), QStringLiteral("Utéct z bitvy"));
+            QCOMPARE(box.text(),
+                     QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"));
+            const QPoint ball = b.w.Koule->pos();
+            QTest::qWait(100);
+            QCOMPARE(b.w.Koule->pos(), ball);
+        });
+        QTest::keyClick(&b.w, Qt::Key_Escape);
+        QVERIFY(b.w.isVisible() && b.w.tmrPal->isActive());
+        b.waitForLanding();
+        // Asked again during the pirates' wait: their timer waits too, nothing can hide the
+        // window under the question, and "Ano" gives the battle up.
+        answerQuestion(QStringLiteral("Ano"), [&](QMessageBox&) {
+            QVERIFY(!b.w.tmrPiráti->isActive());
+            b.w.hide();
+            QVERIFY(b.w.isVisible());
+        });
+        b.w.close();
+        QVERIFY(!b.w.isVisible() && !b.w.tmrPiráti->isActive());
+        QVERIFY(b.w.Result().word == HandOffWord::Prohral);
+    }
+};
+
+QTEST_MAIN(frmSoubojTest)
+#include "frmSoubojTest.moc"
