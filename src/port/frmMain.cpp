@@ -11,8 +11,8 @@
 #include "widgets/PortStyle.h"
 #include "widgets/WindowKeys.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -44,11 +44,7 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     game_.state.FocusKey = "F00";
 }
 
-frmMain::~frmMain() {
-    // A message box still waiting has nobody left to answer it.
-    for (QEventLoop* wait : waits_)
-        wait->quit();
-}
+frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     GameState& st = game_.state;
@@ -96,6 +92,10 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {
     if (!hasGame_ || game_.state.PendingAction != Pending::NewGame)
         return;
+    // The goal waits while a question or another window has the player (a game that starts
+    // inside its goal is congratulated first); it comes when the box is free.
+    if (Waiting() || QApplication::activeModalWidget() || !isVisible())
+        return;
     // Cleared before the goal shows: the box waits, and the window may be activated again
     // meanwhile.
     game_.state.PendingAction = Pending::None;
@@ -134,6 +134,8 @@ void frmMain::ShowGoalAction() {
 }
 
 void frmMain::BackToMenuAction() {
+    if (Waiting())
+        return; // the question is answered first
     hide();
     game_.state.HandOff = HandOffWord::Zpet;
     if (BackToMenu)
@@ -143,6 +145,7 @@ void frmMain::BackToMenuAction() {
 void frmMain::OpenResults() {
     if (OpenResultsWindow)
         OpenResultsWindow();
+    QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
 void frmMain::PlaySoundName(const std::string& name) {

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class QEventLoop;
 class QTimer;
 
 namespace vlnobrod {
@@ -60,7 +59,11 @@ public:
     void SetAction(int index, std::function<void()> action);
 
     void lblZal_Click(int Index);
+    // An answer label of the message box: answers the question on show.
     void cmd_Click(int Index);
+    // Whether a question waits in the message box: the window then takes no other input
+    // and cannot be put aside.
+    bool Waiting() const;
     void tmrAktuality_Timer();
 
     // Fill the price list of the city information panel (infoPanel) or of the trade panel,
@@ -118,7 +121,6 @@ public:
 
     // The message box.
     QFrame* picMsgBox = nullptr;
-    QString picMsgBoxTag; // the answer while the box is open; empty = none yet
     QLabel* lblTitulek = nullptr;
     QLabel* lblText = nullptr;
     std::array<ClickLabel*, 3> cmd{};
@@ -171,7 +173,14 @@ private:
     bool hasGame_ = false;
     QString loadError_;
     std::array<std::function<void()>, ActionCount> actions_{};
-    std::vector<QEventLoop*> waits_;
+    // The questions of the message box, the one on show last.
+    struct Question {
+        QString title;
+        QString text;
+        MessageButtons buttons;
+    };
+    void FillMessageBox(const Question& q);
+    std::vector<Question> questions_;
 };
 
 } // namespace vlnobrod

@@ -49,6 +49,9 @@ void Windows::ShowMenu(const QString& tag) {
 }
 
 void Windows::StartGame() {
+    // A window whose question waits is neither replaced nor put aside: it is answered first.
+    if (port_ && port_->Waiting())
+        return;
     auto port = MakePortScreen(game_);
     frmMain* screen = port.get();
     port->BackToMenu = [this] { BackToMenu(); };
@@ -73,6 +76,8 @@ void Windows::StartGame() {
 }
 
 void Windows::BackToMenu() {
+    if (port_ && port_->Waiting())
+        return;
     if (port_)
         port_->hide();
     ShowMenu(QStringLiteral("Rozehráno"));

@@ -121,6 +121,42 @@ private slots:
         QCOMPARE(st.Company, std::string("Jantar a syn"));
     }
 
+    // A question left open in the dock keeps its window: "< Zpět do menu" waits for the
+    // answer; answered, the way to the menu and a new game is free.
+    void aQuestionLeftOpenKeepsItsWindow() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(testing::PortGame));
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        frmMain* port = windows.Port();
+        QVERIFY(QTest::qWaitForWindowExposed(port));
+        click(port->lblZal[2]);
+        bool stayed = false;
+        QTimer::singleShot(0, port, [&] {
+            click(port->lblAkce[akce::BackToMenu]);
+            windows.BackToMenu();
+            windows.StartGame();
+            stayed = port->isVisible() && !windows.Menu() && windows.Port() == port;
+            QTest::keyClick(port, Qt::Key_Escape); // "Zrušit"
+        });
+        click(port->lblAkce[akce::BuyShip]);
+        QVERIFY(stayed);
+        QCOMPARE(fx.game().state.Fleet.Pocet, std::int16_t{2});
+
+        click(port->lblAkce[akce::BackToMenu]);
+        frmMain* old = port;
+        click(windows.Menu()->lblAkce[1]);
+        click(windows.Menu()->album->imgMap[0]);
+        click(windows.Menu()->lblAkceB[0]);
+        QVERIFY(windows.Port() != old && windows.Port()->HasGame());
+        Answerer ok(*windows.Port(), QStringLiteral("OK"));
+        QTRY_COMPARE(ok.titles, QStringList{QStringLiteral("Úkolem této mapy je ...")});
+        QTest::qWait(50);
+        QVERIFY(!windows.Port()->Waiting());
+    }
+
     void aGameThatCannotBeOpenedKeepsTheMenuAndTheOldGame() {
         testing::ScreenFixture fx;
         testing::PrepareGame(fx);

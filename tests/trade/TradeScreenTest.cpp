@@ -172,7 +172,15 @@ private slots:
         QCOMPARE(s.st().Fleet.Pocet, std::int16_t(2));
         QCOMPARE(s.st().Hotovost, 150000.0);
 
-        answering(*s.w, 5, "Ano");
+        // The second click of a double-click reaches the label while its question waits: it
+        // asks nothing, and one "Ano" buys one ship.
+        Answerer yes(*s.w, QStringLiteral("Ano"));
+        QTimer::singleShot(0, s.w.get(), [&] {
+            QTest::mouseDClick(s.w->lblAkce[5], Qt::LeftButton);
+            QTest::mouseClick(s.w->lblAkce[5], Qt::LeftButton);
+        });
+        QTest::mouseClick(s.w->lblAkce[5], Qt::LeftButton);
+        QCOMPARE(yes.titles.size(), 1);
         QCOMPARE(s.st().Fleet.Pocet, std::int16_t(3));
         QCOMPARE(s.w->lbl[22]->text(), QStringLiteral("3 lodě typu: Malá obchodní loď"));
         QCOMPARE(s.w->lblHotovost->text(), QStringLiteral("50 000"));
