@@ -113,6 +113,11 @@ bool ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
             m.Cena = r.I16(S, marketKey(nn, "Cena"), 0);
             m.MinCena = r.I16(S, marketKey(nn, "MinCena"), 0);
             m.Produkce = r.I16(S, marketKey(nn, "Produkce"), 0);
+            // Files from before the opening prices were kept open the day at the prices
+            // they hold; so does a value that cannot be a price.
+            m.RanniCena = r.I16(S, marketKey(nn, "RanniCena"), 0);
+            if (m.RanniCena <= 0 || m.Cena == 0)
+                m.RanniCena = m.Cena;
         }
     }
     st.Name = r.Str(M, "Name", "XXX");
@@ -163,6 +168,7 @@ bool WriteGameFile(Profiles& profiles, const std::string& path, const GameState&
             batch.Set(S, marketKey(nn, "Cena"), std::to_string(m.Cena));
             batch.Set(S, marketKey(nn, "MinCena"), std::to_string(m.MinCena));
             batch.Set(S, marketKey(nn, "Produkce"), std::to_string(m.Produkce));
+            batch.Set(S, marketKey(nn, "RanniCena"), std::to_string(m.RanniCena));
         }
     }
     batch.Set(M, "Name", st.Name);

@@ -93,7 +93,7 @@ private slots:
         QVERIFY(w.lblMěsto[0]->isHidden());
     }
 
-    void aGoalAlreadyMetIsAnnouncedWhileTheGameLoads() {
+    void aGoalAlreadyMetIsAnnouncedWhileTheGameLoadsBeforeTheGoal() {
         testing::ScreenFixture fx;
         QString game = QString::fromUtf8(testing::PortGame);
         game.replace(QStringLiteral("Mapa=Mapa1"), QStringLiteral("Mapa=Mapa4"))
@@ -108,11 +108,15 @@ private slots:
             ++resultsOpened;
             QVERIFY(fx.game().state.HandOff == HandOffWord::Zapis);
         };
-        // The window comes up by itself so the question can be answered.
+        // The window comes up by itself so the question can be answered. A new game that
+        // starts inside its goal is congratulated first, then shown its goal.
+        fx.game().state.PendingAction = Pending::NewGame;
         testing::Answerer ok(w, QStringLiteral("OK"));
         w.Form_Load();
         QCOMPARE(ok.titles, QStringList{QStringLiteral("Dokončení mapy")});
         QCOMPARE(resultsOpened, 1);
+        QTRY_COMPARE(ok.titles, (QStringList{QStringLiteral("Dokončení mapy"),
+                                             QStringLiteral("Úkolem této mapy je ...")}));
         QVERIFY(fx.game().state.Hotovo);
         QVERIFY(w.picMsgBox->isHidden());
     }

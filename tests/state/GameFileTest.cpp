@@ -50,6 +50,7 @@ TEST_F(GameFile, ReadsEveryKeyAndSuppliesTheDefaults) {
     EXPECT_EQ(a.X, 121);
     EXPECT_EQ(a.Trh[3].Cena, 250);
     EXPECT_EQ(a.Trh[3].Produkce, -20);
+    EXPECT_EQ(a.Trh[3].RanniCena, 250); // a file without opening prices opens at its prices
     EXPECT_EQ(a.Trh[14].Cena, 7);
     // A city with nothing but a name: the defaults of an open, empty market.
     const CityRecord& b = st.Cities[1];
@@ -113,7 +114,7 @@ TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
         st.Hotovo = true;
         st.Fleet.Naklad[2] = 3.75;
         st.Cities[1].PopisTrhu = std::string(54, 'a') + "é" + std::string(20, 'b');
-        st.Cities[1].Trh[14] = {9, 8, -7};
+        st.Cities[1].Trh[14] = {9, 8, -7, 11};
         // A save starts as a copy of the state file.
         const std::string save = dir.write("save.mlo", cp1250(smallMap));
         ASSERT_TRUE(WriteGameFile(p, save, st));
@@ -129,6 +130,7 @@ TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
         EXPECT_DOUBLE_EQ(back.Fleet.Naklad[2], 3.75);
         EXPECT_EQ(back.Cities[1].PopisTrhu, st.Cities[1].PopisTrhu);
         EXPECT_EQ(back.Cities[1].Trh[14].Produkce, -7);
+        EXPECT_EQ(back.Cities[1].Trh[14].RanniCena, 11);
         EXPECT_EQ(back.Cities[0].X, st.Cities[0].X);
         EXPECT_EQ(back.Name, st.Name);
         // The save writes only the game; Obtiznost rides along in the copied file.
@@ -147,7 +149,9 @@ TEST_F(GameFile, TheSaveWritesKeysInTheGamesOrder) {
     const std::string text = TempDir::read(f);
     const auto pos = [&](const std::string& s) { return text.find(s); };
     EXPECT_LT(pos("[Mapa]\r\nPocetMest=1\r\n"), pos("[Mesto00]\r\nNazev=A\r\nVelikost=2\r\n"));
-    EXPECT_LT(pos("Trh00Cena=0\r\nTrh00MinCena=0\r\nTrh00Produkce=0\r\nTrh01Cena"), pos("[Lode]"));
+    EXPECT_LT(
+        pos("Trh00Cena=0\r\nTrh00MinCena=0\r\nTrh00Produkce=0\r\nTrh00RanniCena=0\r\nTrh01Cena"),
+        pos("[Lode]"));
     // Name and the money land in the Mapa section, at its end, in the save order.
     EXPECT_NE(pos("PocetMest=1\r\nName=XXX\r\nCompany=XXX\r\nMapa=Mapa1\r\nHotovost=10000\r\n"
                   "Konto=10000\r\nDen=0\r\nAktualniMesto=0\r\nHotovo=0\r\n"),

@@ -1,3 +1,4 @@
+#include "port/DayChange.h"
 #include "support/PortFixture.h"
 #include "trade/BankPanel.h"
 #include "trade/TradeBox.h"
@@ -28,6 +29,7 @@ struct Port : testing::PortScreen {
         s.Fleet.Nosnost = 50;
         s.Fleet.Naklad[3] = 20;
         s.Fleet.Naklad[5] = 10;
+        OpenTheDay(s);
     }
 };
 
@@ -58,7 +60,13 @@ class TradeScreenTest : public QObject {
 private slots:
     void buyingFromAMarketRowKeepsTheOldPriceShown() {
         TradeScreen s;
+        // Another city's research chart shows its prices, but goods are bought here.
+        s.w->ShowMarket(1, true);
+        s.click(s.w->lblSurovina[3]);
+        s.click(s.w->lblSurovina[14 + 3]);
         QVERIFY(!s.box->picTransakce->isVisible());
+        QCOMPARE(s.st().NewsQueue[0].text, std::string("Zboží se nakupuje na kartě Obchod."));
+        QCOMPARE(s.st().NewsQueue[0].kind, std::uint8_t{2});
         s.click(s.w->lblSurovina[28 + 5]);
         QVERIFY(s.box->picTransakce->isVisible());
         QCOMPARE(s.w->lbl[16]->text(), QStringLiteral("Nákup"));
@@ -136,6 +144,23 @@ private slots:
         QCOMPARE(s.st().Fleet.Naklad[3], 20.0);
         QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
         QCOMPARE(s.st().Hotovost, 10400.0);
+
+        // Turning round on the same day pays nothing, and the box says so: gold sold down to
+        // 195 costs 200 to buy back, wood lifted to 70 by the dice still sells at 40.
+        s.st().Fleet.Naklad[0] = 10;
+        s.w->ShowFleet();
+        s.click(s.w->lblNáklad[0]);
+        s.click(s.w->lblAkce[4]);
+        s.w->ShowMarket(0, false);
+        QCOMPARE(s.w->lblSurovina[42 + 0]->text(), QStringLiteral("195"));
+        s.click(s.w->lblSurovina[28 + 0]);
+        QCOMPARE(s.box->lblCenaZaKus->text(), QStringLiteral("200 / ks"));
+        QCOMPARE(s.box->sldMnožství->maximum(), 62);
+        QCOMPARE(s.line(), QStringLiteral("62 jednotek za 12 400"));
+        QCOMPARE(s.w->lblSurovina[42 + 5]->text(), QStringLiteral("70"));
+        s.click(s.w->lblNáklad[1]);
+        QCOMPARE(s.box->lblCenaZaKus->text(), QStringLiteral("40 / ks"));
+        QCOMPARE(s.line(), QStringLiteral("10 jednotek za 400"));
     }
 
     void sellAllSellsWhatTheCityTakes() {
