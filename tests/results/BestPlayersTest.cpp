@@ -156,8 +156,7 @@ TEST(BestPlayers, AMapWithoutATableFillsFromTheTop) {
 TEST(BestPlayers, AnUnwritableMapFileKeepsItsTable) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", table);
-    // A folder where the temporary file of the rewrite has to go.
-    std::filesystem::create_directories(f + ".tmp~/blocked");
+    std::filesystem::permissions(f, std::filesystem::perms::owner_read); // read-only
     Profiles p;
     const EntryOutcome e = EnterResult(p, f, finished(5), 1);
     EXPECT_EQ(e.result, 0);
