@@ -1,4 +1,5 @@
 #include "platform/SettingsStore.h"
+#include "state/Numbers.h"
 #include "state/Random.h"
 #include "widgets/GameServices.h"
 #include "widgets/Windows.h"
@@ -16,8 +17,8 @@ int main(int argc, char* argv[]) {
     vlnobrod::SettingsStore settings;
     vlnobrod::ClockRandom random;
     vlnobrod::GameServices game(QApplication::applicationDirPath(), settings, random);
-    const QString point = QLocale::system().decimalPoint();
-    game.state.locale.decimalSeparator = point.isEmpty() ? '.' : point.at(0).toLatin1();
+    game.state.locale.decimalSeparator =
+        vlnobrod::DecimalSeparatorFor(QLocale::system().decimalPoint().toStdString());
 
     vlnobrod::Windows windows(game);
     windows.Start();
