@@ -54,9 +54,8 @@ void frmMain::Form_Load() {
 
     // Read into a copy first: a game that cannot be opened leaves the one in memory alone.
     GameState loaded = st;
-    if (!ReadGameFile(game_.profiles, st.HandOff.File(), loaded)) {
-        loadError_ = QStringLiteral("Hru nelze otevřít: soubor %1 chybí nebo se nedá přečíst.")
-                         .arg(QString::fromStdString(st.HandOff.File()));
+    if (const auto read = ReadGameFile(game_.profiles, st.HandOff.File(), loaded); !read) {
+        loadError_ = QString::fromStdString("Hru nelze otevřít: " + read.Reason(st.HandOff.File()));
         return;
     }
     const QString chartFile = QString::fromStdString(ChartFile(st.AppFolder, loaded.Mapa));

@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace vlnobrod;
 using vlnobrod::testing::TempDir;
@@ -184,7 +185,7 @@ TEST(BestPlayers, OpeningAfterAFinishedMapEntersItOnceAndTellsWhatWentWrong) {
     // A table that cannot be rewritten: the entry does not count, and the player is told.
     dir.write("Data/Mapa1.mlo", table);
     p.Forget(f);
-    std::filesystem::create_directories(f + ".tmp~/blocked");
+    std::filesystem::create_directories(f + "." + std::to_string(::getpid()) + ".tmp~/blocked");
     st.HandOff = HandOffWord::Zapis;
     EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::NotPlaced);
     ASSERT_EQ(view.messages.size(), 2u);
