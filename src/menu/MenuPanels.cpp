@@ -7,6 +7,7 @@
 #include "menu/MenuRules.h"
 #include "menu/StartForm.h"
 #include "platform/Files.h"
+#include "state/Paths.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -66,6 +67,11 @@ void frmMenu::imgMap_Click(int Index) {
 
 void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
+    // The game in memory stays until the new one is known to open, and the player has had
+    // the chance to save it.
+    const std::string map = ScenarioFile(game_.state.AppFolder, picName->Tag.toStdString());
+    if ((CanOpenGame && !CanOpenGame(map)) || (LeaveGame && !LeaveGame()))
+        return;
     picZáložka[0]->hide();
     QApplication::processEvents();
 
@@ -85,6 +91,8 @@ void frmMenu::StartNewGame() {
 void frmMenu::LoadSelectedGame() {
     const QString file = loadPanel->SelectedFile();
     if (file.isEmpty())
+        return;
+    if ((CanOpenGame && !CanOpenGame(file.toStdString())) || (LeaveGame && !LeaveGame()))
         return;
     picZáložka[1]->hide();
     QApplication::processEvents();

@@ -46,6 +46,23 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
 
 frmMain::~frmMain() = default;
 
+QString frmMain::ReadGame(GameServices& game, const std::string& file, GameState& loaded,
+                          QPixmap& chart) {
+    if (const auto read = ReadGameFile(game.profiles, file, loaded); !read)
+        return QString::fromStdString("Hru nelze otevřít: " + read.Reason(file));
+    const QString chartFile = QString::fromStdString(ChartFile(game.state.AppFolder, loaded.Mapa));
+    if (!chart.load(chartFile))
+        return QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
+            .arg(chartFile);
+    return {};
+}
+
+QString frmMain::GameProblem(GameServices& game, const std::string& file) {
+    GameState scratch = game.state;
+    QPixmap chart;
+    return ReadGame(game, file, scratch, chart);
+}
+
 void frmMain::Form_Load() {
     GameState& st = game_.state;
     st.FocusKey = "F00";
@@ -54,17 +71,10 @@ void frmMain::Form_Load() {
 
     // Read into a copy first: a game that cannot be opened leaves the one in memory alone.
     GameState loaded = st;
-    if (const auto read = ReadGameFile(game_.profiles, st.HandOff.File(), loaded); !read) {
-        loadError_ = QString::fromStdString("Hru nelze otevřít: " + read.Reason(st.HandOff.File()));
+    QPixmap chart;
+    loadError_ = ReadGame(game_, st.HandOff.File(), loaded, chart);
+    if (!loadError_.isEmpty())
         return;
-    }
-    const QString chartFile = QString::fromStdString(ChartFile(st.AppFolder, loaded.Mapa));
-    const QPixmap chart(chartFile);
-    if (chart.isNull()) {
-        loadError_ = QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
-                         .arg(chartFile);
-        return;
-    }
     st = std::move(loaded);
     hasGame_ = true;
 

@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -42,6 +43,10 @@ public:
     // Called once, after the hooks below are set, since a goal already met is announced
     // (and the results window opened) while the game loads.
     void Form_Load();
+
+    // Why the game file `file` (a map, a saved game) could not be opened, in Czech; empty
+    // when it can be. Nothing of the game in memory changes.
+    static QString GameProblem(GameServices& game, const std::string& file);
 
     // Whether a game was opened; when it could not be, LoadError says why, in Czech.
     bool HasGame() const { return hasGame_; }
@@ -163,6 +168,9 @@ private:
     Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
     void TrackHover(QWidget* container);
 
+    // Reads the game file and its chart, or says why not.
+    static QString ReadGame(GameServices& game, const std::string& file, GameState& loaded,
+                            QPixmap& chart);
     void Form_Activate();
     void ShowGoalAction();
     void BackToMenuAction();
