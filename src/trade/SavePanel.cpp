@@ -66,8 +66,10 @@ void SavePanel::Open() {
 }
 
 void SavePanel::FileSave_Click() {
+    // The box takes the name without ".mlo": the name is what a save adds the ending to,
+    // and the box holds no more than a name's 45 characters.
     if (QListWidgetItem* item = FileSave->currentItem())
-        txtSave->setText(item->text());
+        txtSave->setText(QString::fromStdString(SaveName(item->text().toStdString())));
 }
 
 bool SavePanel::Save() {

@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(save->FileSave->count(), 1);
         save->FileSave->setCurrentRow(0);
         save->FileSave_Click();
-        QCOMPARE(save->txtSave->text(), QStringLiteral("Benátky.mlo"));
+        QCOMPARE(save->txtSave->text(), QStringLiteral("Benátky"));
 
         // Back to the menu, the game waiting behind it, and on again.
         click(port->lblAkce[akce::BackToMenu]);
