@@ -50,10 +50,13 @@ void frmMenu::BuildLoadPanel() {
     MakeButton(7, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224, 290);
     ConfirmDelete = [this](const QString& file) {
         const QString name = file.section(QLatin1Char('/'), -1);
-        return QMessageBox::question(
-                   this, QStringLiteral("Smazat uloženou hru"),
-                   QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(
+            QMessageBox::Question, QStringLiteral("Smazat uloženou hru"),
+            QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
+            QMessageBox::Yes | QMessageBox::No, this);
+        box.setTextFormat(Qt::PlainText); // the file's name as the player gave it
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     };
 }
 

@@ -45,7 +45,7 @@ BankPanel::BankPanel(frmMain& main) : QObject(&main), main_(main) {
     lbl[popisek::CashInterest] =
         MakeClickLabel(panel, QString::fromUtf8(CashInterestCaption), 16, 196, 210, 20, 9);
     lbl[popisek::AccountInterest] =
-        MakeClickLabel(panel, QString::fromUtf8(AccountInterestCaption), 234, 196, 210, 20, 9);
+        MakeClickLabel(panel, QString::fromUtf8(AccountInterestCaption), 234, 196, 210, 34, 9);
     lbl[popisek::AccountInterest]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sldTransakce_Change();
 

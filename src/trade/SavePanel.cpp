@@ -27,6 +27,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     txtSave->installEventFilter(this);
 
     lblProblem = new QLabel(p);
+    lblProblem->setTextFormat(Qt::PlainText); // it may quote the name typed
     lblProblem->setGeometry(16, 304, 290, 40);
     lblProblem->setWordWrap(true);
     lblProblem->setStyleSheet(QStringLiteral("color: #b01010; background: transparent;"));

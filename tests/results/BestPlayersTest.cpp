@@ -50,6 +50,9 @@ TEST(CompanyValue, AddsMoneyShipsByTypeAndCargoAtTheCurrentPrices) {
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300000);
     st.Fleet.Typ = 2;
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 750000);
+    st.Fleet.Pocet = 8590; // past what 32 bits hold
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 2147500000.0);
+    st.Fleet.Pocet = 3;
     st.Fleet.Typ = 7; // no such ship: worth nothing
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5);
 

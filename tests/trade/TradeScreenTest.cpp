@@ -235,8 +235,14 @@ private slots:
         BankPanel* bank = s.w->findChild<BankPanel*>();
         s.w->lblZal_Click(3);
         QCOMPARE(bank->sldTransakce->value(), 50000);
-        QCOMPARE(s.w->lbl[43]->text(), QStringLiteral("Úrok = 0.05% částky za den"));
-        QCOMPARE(s.w->lbl[42]->text(), QStringLiteral("Úrok = 0.01% částky za den"));
+        // The captions give the rates the day change applies, where it applies them: cash
+        // earns nothing, the account 0.02 % a day, a debt costs 0.01 % a day.
+        const auto rate = [](double konto) {
+            return QString::number(DailyInterest(konto, NumberLocale{}) / konto * 100) + "%";
+        };
+        QCOMPARE(s.w->lbl[43]->text(), QStringLiteral("Úrok = 0% částky za den"));
+        QCOMPARE(s.w->lbl[42]->text(), "Úrok = " + rate(1e6) + " částky za den\nDluh stojí " +
+                                           rate(-1e6) + " částky za den");
         QTest::mouseClick(bank->lblStupeň[1], Qt::LeftButton);
         QCOMPARE(s.w->lbl[33]->text(), QStringLiteral("10 000"));
         QTest::mouseClick(bank->lblStupeň[2], Qt::LeftButton);
