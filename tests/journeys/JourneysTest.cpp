@@ -25,6 +25,20 @@ namespace {
 void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton);
 }
+
+// Answers the next message box of the menu with the button reading `button` (any button
+// closes a box of one), and writes down what it said.
+void answerNextBox(QStringList& said, const char* button = "OK") {
+    QTimer::singleShot(0, [&said, button] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        said << box->text();
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QString::fromUtf8(button) || box->buttons().size() == 1)
+                b->click();
+    });
+}
 } // namespace
 
 class JourneysTest : public QObject {
@@ -175,16 +189,7 @@ private slots:
         frmMenu* menu = windows.Menu();
 
         QStringList asked;
-        auto answer = [&](const char* button) {
-            QTimer::singleShot(0, [&asked, button] {
-                QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                asked << box->text();
-                for (QAbstractButton* b : box->buttons())
-                    if (b->text() == QString::fromUtf8(button))
-                        b->click();
-            });
-        };
+        auto answer = [&](const char* button) { answerNextBox(asked, button); };
         answer("Zrušit");
         click(menu->lblAkce[0]); // "Konec >"
         answer("Zrušit");
@@ -245,15 +250,7 @@ private slots:
         frmMenu* menu = windows.Menu();
 
         QStringList reported;
-        auto dismiss = [&] {
-            QTimer::singleShot(0, [&] {
-                QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                reported << box->text();
-                QCOMPARE(box->textFormat(), Qt::PlainText);
-                box->accept();
-            });
-        };
+        auto dismiss = [&] { answerNextBox(reported); };
         click(menu->lblAkce[2]);
         menu->loadPanel->Select(0);
         dismiss();
