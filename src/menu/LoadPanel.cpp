@@ -23,6 +23,7 @@ LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
 
     auto detail = [this](const QString& text, int top) {
         auto* l = new QLabel(text, this);
+        l->setTextFormat(Qt::PlainText); // the owner and company a save names, as written
         l->setGeometry(224, top, 196, 20);
         l->setStyleSheet(QStringLiteral("background: #fbf5e4; border: 1px solid #a08050; "
                                         "padding-left: 3px;"));
@@ -32,6 +33,7 @@ LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
     lbl2 = detail(QStringLiteral("Název společnosti"), 76);
     lbl35 = detail(QStringLiteral("Datum a čas"), 102);
     lblProblem = new QLabel(this);
+    lblProblem->setTextFormat(Qt::PlainText);
     lblProblem->setWordWrap(true);
     lblProblem->setStyleSheet(QStringLiteral("color: #b01010;"));
     lblProblem->setGeometry(224, 128, 196, 54);

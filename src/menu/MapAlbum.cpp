@@ -52,13 +52,17 @@ void MapAlbum::AddRow() {
     });
     imgMap.push_back(thumb);
 
+    // The album shows what the map files say, as written.
     auto* title = new QLabel(pic1);
+    title->setTextFormat(Qt::PlainText);
     title->setFont(art::HeavyFont(9.75));
     lblMapNázev.push_back(title);
     auto* cities = new QLabel(pic1);
+    cities->setTextFormat(Qt::PlainText);
     cities->setFont(albumFont());
     lblMapMesta.push_back(cities);
     auto* description = new QLabel(pic1);
+    description->setTextFormat(Qt::PlainText);
     description->setFont(albumFont());
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);

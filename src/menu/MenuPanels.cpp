@@ -7,6 +7,7 @@
 #include "menu/MenuRules.h"
 #include "menu/StartForm.h"
 #include "platform/Files.h"
+#include "state/Paths.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,10 +50,13 @@ void frmMenu::BuildLoadPanel() {
     MakeButton(7, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224, 290);
     ConfirmDelete = [this](const QString& file) {
         const QString name = file.section(QLatin1Char('/'), -1);
-        return QMessageBox::question(
-                   this, QStringLiteral("Smazat uloženou hru"),
-                   QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(
+            QMessageBox::Question, QStringLiteral("Smazat uloženou hru"),
+            QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
+            QMessageBox::Yes | QMessageBox::No, this);
+        box.setTextFormat(Qt::PlainText); // the file's name as the player gave it
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     };
 }
 
@@ -66,6 +70,11 @@ void frmMenu::imgMap_Click(int Index) {
 
 void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
+    // The game in memory stays until the new one is known to open, and the player has had
+    // the chance to save it.
+    const std::string map = ScenarioFile(game_.state.AppFolder, picName->Tag.toStdString());
+    if ((CanOpenGame && !CanOpenGame(map)) || (LeaveGame && !LeaveGame()))
+        return;
     picZáložka[0]->hide();
     QApplication::processEvents();
 
@@ -85,6 +94,8 @@ void frmMenu::StartNewGame() {
 void frmMenu::LoadSelectedGame() {
     const QString file = loadPanel->SelectedFile();
     if (file.isEmpty())
+        return;
+    if ((CanOpenGame && !CanOpenGame(file.toStdString())) || (LeaveGame && !LeaveGame()))
         return;
     picZáložka[1]->hide();
     QApplication::processEvents();

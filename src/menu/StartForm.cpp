@@ -45,6 +45,7 @@ StartForm::StartForm(GameServices& game, QWidget* parent) : QFrame(parent), game
     Label1->setWordWrap(true);
     Label1->setGeometry(14, 132, 352, 36);
     lblProblem = new QLabel(this);
+    lblProblem->setTextFormat(Qt::PlainText);
     lblProblem->setWordWrap(true);
     lblProblem->setStyleSheet(QStringLiteral("color: #b01010;"));
     lblProblem->setGeometry(14, 168, 352, 36);

@@ -176,6 +176,8 @@ void frmMenu::lblAkce_Click(int Index) {
     game_.PlaySoundName(QStringLiteral("Cvak"));
     switch (Index) {
     case 0:
+        if (LeaveGame && !LeaveGame())
+            break;
         if (ExitGame)
             ExitGame();
         break;
@@ -282,6 +284,10 @@ void frmMenu::keyPressEvent(QKeyEvent* e) {
 
 void frmMenu::closeEvent(QCloseEvent* e) {
     // Closing the menu window ends the game, as "Konec >" does.
+    if (LeaveGame && !LeaveGame()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     if (ExitGame)
         ExitGame();

@@ -39,6 +39,12 @@ public:
 
     // Closing the window, or "Konec >", ends the program through this.
     std::function<void()> ExitGame;
+    // Asked before the game waiting behind the menu is ended or replaced (it may be saved
+    // first); false: the player stays where he is.
+    std::function<bool()> LeaveGame;
+    // Whether the map or saved game `file` opens as a game; a file that does not has been
+    // reported to the player. Asked before the file replaces the state file.
+    std::function<bool(const std::string& file)> CanOpenGame;
     // HandOff names the fresh state file: open the port screen on it (the menu goes away).
     std::function<void()> OpenPortScreen;
     // "Pokračovat ve hře >": back to the game waiting behind the menu.

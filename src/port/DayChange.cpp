@@ -38,6 +38,12 @@ double DailyInterest(double konto, const NumberLocale& loc) {
     return ParseDot(FormatDouble(interest, loc));
 }
 
+void OpenTheDay(GameState& st) {
+    for (CityRecord& c : st.Cities)
+        for (MarketEntry& m : c.Trh)
+            m.RanniCena = m.Cena;
+}
+
 void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days) {
     st.StateSaved = false;
     const int cities = std::min<int>(st.PocetMest, MaxCities);
@@ -57,6 +63,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
             m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
+    OpenTheDay(st);
     view.PricesMoved();
     if (st.PendingAction == Pending::Voyage)
         ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);

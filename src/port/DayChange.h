@@ -13,6 +13,10 @@ namespace vlnobrod {
 // cash, and the day counter moves on.
 void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days);
 
+// The day opens: every city's prices as they stand now become the opening prices, the
+// bounds of the day's trades. Every day change ends with it, at sea and in port.
+void OpenTheDay(GameState& st);
+
 // One day's movement of one market price in a city of size class `velikost`, kept inside
 // the market's bounds.
 std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
@@ -25,8 +29,8 @@ double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc);
 // Upkeep of the fleet for `days` days at sea (a negative amount).
 double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost);
 
-// Daily interest paid into cash: a fifth of a percent on savings, a tenth of a percent
-// charged on debt, through the same text round trip as the price lift.
+// Daily interest paid into cash: 0.02 % of the balance on savings, 0.01 % charged on debt,
+// through the same text round trip as the price lift.
 double DailyInterest(double konto, const NumberLocale& loc);
 
 } // namespace vlnobrod

@@ -5,6 +5,8 @@
 #include "News.h"
 #include "state/Paths.h"
 
+#include <array>
+
 namespace vlnobrod {
 
 void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
@@ -15,8 +17,17 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     const double hotovost = st.Hotovost;
     const double konto = st.Konto;
     const std::int16_t days = st.Den;
+    // The day the game was saved on goes on: its opening prices stay, or a save and a load
+    // would open a fresh day for the same port.
+    std::array<std::array<std::int16_t, MarketSize>, MaxCities> opening{};
+    for (std::size_t c = 0; c < MaxCities; ++c)
+        for (std::size_t g = 0; g < MarketSize; ++g)
+            opening[c][g] = st.Cities[c].Trh[g].RanniCena;
     st.Den = 0;
     AdvanceDays(st, rnd, view, days);
+    for (std::size_t c = 0; c < MaxCities; ++c)
+        for (std::size_t g = 0; g < MarketSize; ++g)
+            st.Cities[c].Trh[g].RanniCena = opening[c][g];
     st.Hotovost = hotovost;
     st.Konto = konto;
     ChangeMoney(st, view, 0, false);

@@ -8,7 +8,10 @@
 #include "state/Numbers.h"
 #include "widgets/Art.h"
 
-#include <QEventLoop>
+#include "widgets/ModalWait.h"
+
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -101,22 +104,12 @@ MessageAnswer frmMain::ShowMessage(const std::string& text, MessageButtons butto
     // The goal display comes without the bell.
     if (title != "Úkolem této mapy je ...")
         PlaySoundName("Ding");
-    picMsgBoxTag.clear();
     if (title.empty())
         title = "Zpráva";
-    lblTitulek->setText(QString::fromStdString(title));
-    lblText->setText(QString::fromStdString(text));
-    FitMessageBox();
-
-    for (ClickLabel* b : cmd)
-        b->hide();
-    const std::vector<Button> shown = buttonsFor(buttons);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        cmd[i]->setText(QString::fromUtf8(shown[i].caption));
-        // The label keeps its answer code, as the dialog's contract numbers it.
-        cmd[i]->Tag = QString::number(static_cast<int>(shown[i].answer));
-        cmd[i]->show();
-    }
+    // A question asked while another waits is answered first; then the one before it comes
+    // back, to be answered on its own.
+    questions_.push_back({QString::fromStdString(title), QString::fromStdString(text), buttons});
+    FillMessageBox(questions_.back());
 
     // A question asked while the window is still out of sight (a goal met as the game
     // loads) brings the window up, or nobody could ever answer it.
@@ -125,28 +118,61 @@ MessageAnswer frmMain::ShowMessage(const std::string& text, MessageButtons butto
     picMsgBox->show();
     picMsgBox->raise();
 
-    // A second message during the wait takes over the same box; an answer then ends both
-    // waits with the same code.
-    QEventLoop wait;
-    waits_.push_back(&wait);
-    if (picMsgBoxTag.isEmpty())
-        wait.exec();
-    waits_.pop_back();
-
-    // Only the answer labels end the wait; an empty answer means the program is closing.
-    const QString answer = picMsgBoxTag;
-    picMsgBox->hide();
-    if (answer.isEmpty())
+    std::optional<int> enter, escape;
+    for (const Button& b : buttonsFor(buttons)) {
+        if (b.answer == MessageAnswer::OK || b.answer == MessageAnswer::Ano)
+            enter = static_cast<int>(b.answer);
+        if (b.answer == MessageAnswer::Zrusit || (b.answer == MessageAnswer::Ne && !escape))
+            escape = static_cast<int>(b.answer);
+    }
+    const QPointer<frmMain> alive(this);
+    const std::optional<int> answer = ModalWait(*picMsgBox, enter, escape).Exec();
+    if (!alive)
         return MessageAnswer::Zrusit;
-    return static_cast<MessageAnswer>(ToU8(ParseDot(answer.toStdString())));
+
+    questions_.pop_back();
+    if (questions_.empty()) {
+        picMsgBox->hide();
+        // The goal of a new game waits for the box to be free.
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    } else {
+        FillMessageBox(questions_.back());
+    }
+    // No answer: the program is closing.
+    return answer ? static_cast<MessageAnswer>(*answer) : MessageAnswer::Zrusit;
+}
+
+void frmMain::FillMessageBox(const Question& q) {
+    lblTitulek->setText(q.title);
+    lblText->setText(q.text);
+    FitMessageBox();
+    for (ClickLabel* b : cmd)
+        b->hide();
+    const std::vector<Button> shown = buttonsFor(q.buttons);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        cmd[i]->setText(QString::fromUtf8(shown[i].caption));
+        // The label keeps its answer code, as the dialog's contract numbers it.
+        cmd[i]->Tag = QString::number(static_cast<int>(shown[i].answer));
+        // Enter gives OK or "Ano": that label stands out.
+        const bool byEnter =
+            shown[i].answer == MessageAnswer::OK || shown[i].answer == MessageAnswer::Ano;
+        SetBaseStyle(cmd[i],
+                     QStringLiteral("background-color: #6b4a24; border: 2px solid %1; "
+                                    "border-radius: 6px;")
+                         .arg(byEnter ? QStringLiteral("#e8c46a") : QStringLiteral("#3a2410")));
+        cmd[i]->show();
+    }
+}
+
+bool frmMain::Waiting() const {
+    return ModalWait::Waiting(this);
 }
 
 void frmMain::cmd_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(cmd.size()))
         return;
-    picMsgBoxTag = cmd[static_cast<std::size_t>(Index)]->Tag;
-    for (QEventLoop* wait : waits_)
-        wait->quit();
+    ModalWait::Answer(picMsgBox,
+                      ToU8(ParseDot(cmd[static_cast<std::size_t>(Index)]->Tag.toStdString())));
 }
 
 } // namespace vlnobrod

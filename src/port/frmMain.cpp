@@ -11,8 +11,8 @@
 #include "widgets/PortStyle.h"
 #include "widgets/WindowKeys.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -44,10 +44,23 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     game_.state.FocusKey = "F00";
 }
 
-frmMain::~frmMain() {
-    // A message box still waiting has nobody left to answer it.
-    for (QEventLoop* wait : waits_)
-        wait->quit();
+frmMain::~frmMain() = default;
+
+QString frmMain::ReadGame(GameServices& game, const std::string& file, GameState& loaded,
+                          QPixmap& chart) {
+    if (const auto read = ReadGameFile(game.profiles, file, loaded); !read)
+        return QString::fromStdString("Hru nelze otevřít: " + read.Reason(file));
+    const QString chartFile = QString::fromStdString(ChartFile(game.state.AppFolder, loaded.Mapa));
+    if (!chart.load(chartFile))
+        return QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
+            .arg(chartFile);
+    return {};
+}
+
+QString frmMain::GameProblem(GameServices& game, const std::string& file) {
+    GameState scratch = game.state;
+    QPixmap chart;
+    return ReadGame(game, file, scratch, chart);
 }
 
 void frmMain::Form_Load() {
@@ -58,18 +71,10 @@ void frmMain::Form_Load() {
 
     // Read into a copy first: a game that cannot be opened leaves the one in memory alone.
     GameState loaded = st;
-    if (!ReadGameFile(game_.profiles, st.HandOff.File(), loaded)) {
-        loadError_ = QStringLiteral("Hru nelze otevřít: soubor %1 chybí nebo se nedá přečíst.")
-                         .arg(QString::fromStdString(st.HandOff.File()));
+    QPixmap chart;
+    loadError_ = ReadGame(game_, st.HandOff.File(), loaded, chart);
+    if (!loadError_.isEmpty())
         return;
-    }
-    const QString chartFile = QString::fromStdString(ChartFile(st.AppFolder, loaded.Mapa));
-    const QPixmap chart(chartFile);
-    if (chart.isNull()) {
-        loadError_ = QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
-                         .arg(chartFile);
-        return;
-    }
     st = std::move(loaded);
     hasGame_ = true;
 
@@ -95,6 +100,10 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Activate() {
     if (!hasGame_ || game_.state.PendingAction != Pending::NewGame)
+        return;
+    // The goal waits while a question or another window has the player (a game that starts
+    // inside its goal is congratulated first); it comes when the box is free.
+    if (Waiting() || QApplication::activeModalWidget() || !isVisible())
         return;
     // Cleared before the goal shows: the box waits, and the window may be activated again
     // meanwhile.
@@ -134,6 +143,8 @@ void frmMain::ShowGoalAction() {
 }
 
 void frmMain::BackToMenuAction() {
+    if (Waiting())
+        return; // the question is answered first
     hide();
     game_.state.HandOff = HandOffWord::Zpet;
     if (BackToMenu)
@@ -143,6 +154,7 @@ void frmMain::BackToMenuAction() {
 void frmMain::OpenResults() {
     if (OpenResultsWindow)
         OpenResultsWindow();
+    QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
 void frmMain::PlaySoundName(const std::string& name) {

@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -15,7 +16,6 @@
 #include <string>
 #include <vector>
 
-class QEventLoop;
 class QTimer;
 
 namespace vlnobrod {
@@ -44,6 +44,10 @@ public:
     // (and the results window opened) while the game loads.
     void Form_Load();
 
+    // Why the game file `file` (a map, a saved game) could not be opened, in Czech; empty
+    // when it can be. Nothing of the game in memory changes.
+    static QString GameProblem(GameServices& game, const std::string& file);
+
     // Whether a game was opened; when it could not be, LoadError says why, in Czech.
     bool HasGame() const { return hasGame_; }
     const QString& LoadError() const { return loadError_; }
@@ -60,7 +64,11 @@ public:
     void SetAction(int index, std::function<void()> action);
 
     void lblZal_Click(int Index);
+    // An answer label of the message box: answers the question on show.
     void cmd_Click(int Index);
+    // Whether a question waits in the message box: the window then takes no other input
+    // and cannot be put aside.
+    bool Waiting() const;
     void tmrAktuality_Timer();
 
     // Fill the price list of the city information panel (infoPanel) or of the trade panel,
@@ -118,7 +126,6 @@ public:
 
     // The message box.
     QFrame* picMsgBox = nullptr;
-    QString picMsgBoxTag; // the answer while the box is open; empty = none yet
     QLabel* lblTitulek = nullptr;
     QLabel* lblText = nullptr;
     std::array<ClickLabel*, 3> cmd{};
@@ -161,6 +168,9 @@ private:
     Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
     void TrackHover(QWidget* container);
 
+    // Reads the game file and its chart, or says why not.
+    static QString ReadGame(GameServices& game, const std::string& file, GameState& loaded,
+                            QPixmap& chart);
     void Form_Activate();
     void ShowGoalAction();
     void BackToMenuAction();
@@ -171,7 +181,14 @@ private:
     bool hasGame_ = false;
     QString loadError_;
     std::array<std::function<void()>, ActionCount> actions_{};
-    std::vector<QEventLoop*> waits_;
+    // The questions of the message box, the one on show last.
+    struct Question {
+        QString title;
+        QString text;
+        MessageButtons buttons;
+    };
+    void FillMessageBox(const Question& q);
+    std::vector<Question> questions_;
 };
 
 } // namespace vlnobrod

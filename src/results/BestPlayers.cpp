@@ -29,7 +29,8 @@ double CompanyValue(const GameState& st) {
     // A ship is worth what the dock pays for it; a type it does not know, nothing.
     const ShipType* type = FindShipType(st.Fleet.Typ);
     const std::int32_t perShip = type ? type->price : 0;
-    const double ships = static_cast<double>(static_cast<std::int32_t>(st.Fleet.Pocet) * perShip);
+    // Worked out wide: 8 590 galleons are worth more than 32 bits hold.
+    const double ships = static_cast<double>(st.Fleet.Pocet) * perShip;
     const CityRecord& here = st.Cities[st.AktualniMesto < MaxCities ? st.AktualniMesto : 0];
     double cargo = 0;
     for (int g = 0; g < CargoSlots; ++g) {

@@ -15,6 +15,7 @@ namespace {
 
 QLabel* label(const QString& text, QWidget* parent, int x, int y, int w, int h = 20) {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText); // the players' names and the map's, as written
     l->setGeometry(x, y, w, h);
     return l;
 }

@@ -1,5 +1,7 @@
 #include "GameShell.h"
 
+#include "state/Numbers.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -8,8 +10,8 @@ namespace vlnobrod {
 GameShell::GameShell()
     : services_(QCoreApplication::applicationDirPath(), settings_, random_), windows_(services_) {
     // Numbers go into the game's files with the player's decimal separator.
-    const QString point = QLocale::system().decimalPoint();
-    services_.state.locale.decimalSeparator = point.isEmpty() ? '.' : point.at(0).toLatin1();
+    services_.state.locale.decimalSeparator =
+        DecimalSeparatorFor(QLocale::system().decimalPoint().toStdString());
 }
 
 } // namespace vlnobrod

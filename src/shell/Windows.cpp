@@ -5,9 +5,11 @@
 #include "port/frmMain.h"
 #include "results/frmTop.h"
 #include "shell/PortScreen.h"
+#include "trade/SaveGame.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace vlnobrod {
@@ -38,6 +40,13 @@ void Windows::ShowMenu(const QString& tag) {
     if (!menu_) {
         menu_ = std::make_unique<frmMenu>(game_);
         menu_->ExitGame = [this] { ExitGame(); };
+        menu_->LeaveGame = [this] { return LeaveGame(); };
+        menu_->CanOpenGame = [this](const std::string& file) {
+            const QString problem = frmMain::GameProblem(game_, file);
+            if (!problem.isEmpty())
+                ReportLoadError(problem);
+            return problem.isEmpty();
+        };
         menu_->ShowGuide = [this] { ShowGuide(); };
         menu_->OpenPortScreen = [this] { StartGame(); };
         menu_->ContinueGame = [this] { ContinueGame(); };
@@ -50,6 +59,9 @@ void Windows::ShowMenu(const QString& tag) {
 }
 
 void Windows::StartGame() {
+    // A window whose question waits is neither replaced nor put aside: it is answered first.
+    if (port_ && port_->Waiting())
+        return;
     auto port = MakePortScreen(game_);
     frmMain* screen = port.get();
     port->BackToMenu = [this] { BackToMenu(); };
@@ -57,7 +69,9 @@ void Windows::StartGame() {
     port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
     port->Form_Load();
     if (!port->HasGame()) {
-        // The game in memory, if any, is untouched: the old port screen stays behind.
+        // The game in memory, if any, is untouched: the old port screen stays behind, and
+        // no new game waits to be greeted.
+        game_.state.PendingAction = Pending::None;
         ReportLoadError(port->LoadError().isEmpty()
                             ? QStringLiteral("Hru nelze otevřít: není vybrán žádný soubor.")
                             : port->LoadError());
@@ -74,6 +88,8 @@ void Windows::StartGame() {
 }
 
 void Windows::BackToMenu() {
+    if (port_ && port_->Waiting())
+        return;
     if (port_)
         port_->hide();
     ShowMenu(QStringLiteral("Rozehráno"));
@@ -90,7 +106,42 @@ void Windows::ContinueGame() {
 }
 
 void Windows::ReportLoadError(const QString& message) {
-    QMessageBox::warning(menu_.get(), QStringLiteral("Vlnobrod"), message);
+    // The message names files the player chose: shown as they are, never as markup.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vlnobrod"), message, QMessageBox::Ok,
+                    menu_.get());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool Windows::LeaveGame() {
+    GameState& st = game_.state;
+    if (!port_ || !port_->HasGame() || st.StateSaved)
+        return true;
+    // The port screen's own question, and its answers.
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Opuštění hry"),
+                    QStringLiteral("Chcete hru uložit pod název: Poslední hra ?"),
+                    QMessageBox::NoButton, menu_.get());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ne = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton* ano = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+    QPushButton* zrusit = box.addButton(QStringLiteral("Zrušit"), QMessageBox::RejectRole);
+    box.setDefaultButton(ano);
+    box.setEscapeButton(zrusit);
+    box.exec();
+    if (box.clickedButton() == ne)
+        return true;
+    if (box.clickedButton() != ano)
+        return false;
+    const SaveOutcome outcome = SaveGame(game_.profiles, st, LastGameName);
+    if (!outcome.saved) {
+        // Not saved: the game is not thrown away.
+        QMessageBox failed(QMessageBox::Warning, QStringLiteral("Uložení hry"),
+                           QString::fromStdString(outcome.message), QMessageBox::Ok, menu_.get());
+        failed.setTextFormat(Qt::PlainText);
+        failed.exec();
+        return false;
+    }
+    return true;
 }
 
 void Windows::ShowGuide() {

@@ -56,6 +56,9 @@ public:
 private:
     void ShowMenu(const QString& tag);
     void ReportLoadError(const QString& message);
+    // Before the game behind the menu is ended or replaced: an unsaved game asks whether to
+    // save it as "Poslední hra". False: the player stays (or the save failed).
+    bool LeaveGame();
 
     GameServices& game_;
     BattleMemory battleMemory_;

@@ -3,12 +3,25 @@
 #include "Numbers.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 namespace vlnobrod {
 
 namespace {
+
+// What a game can hold. City labels lie on the 849 x 471 chart with at least a corner of
+// 16 pixels on it, enough to see and to click.
+constexpr int ChartWidth = 849, ChartHeight = 471, MarkerCorner = 16;
+constexpr std::uint8_t ShipTypes = 3;      // small merchant, large merchant, galleon
+constexpr std::uint8_t CitySizes = 5;      // "malé" .. "velkoměsto"
+constexpr std::uint8_t MaxDifficulty = 5;  // the shipped maps go up to 3
+constexpr std::size_t FirstPartChars = 54; // of a market description
+constexpr std::size_t PartChars = Profiles::MaxValueChars;
 
 // A reader for one file that converts each key to its field's type, falling back to the
 // key's default when the stored text does not fit.
@@ -31,12 +44,21 @@ public:
     std::uint8_t U8(const std::string& sec, const std::string& key, std::uint8_t def) {
         return ToU8(Number(sec, key, def, -0.5, 255.5));
     }
+    // An 8-bit value that means something only within lo .. hi.
+    std::uint8_t U8In(const std::string& sec, const std::string& key, std::uint8_t def,
+                      std::uint8_t lo, std::uint8_t hi) {
+        const std::uint8_t v = U8(sec, key, def);
+        return v < lo || v > hi ? def : v;
+    }
     std::int16_t I16(const std::string& sec, const std::string& key, std::int16_t def) {
         return ToI16(Number(sec, key, def, -32768.5, 32767.5));
     }
     double Double(const std::string& sec, const std::string& key, double def) {
         return Number(sec, key, def, std::numeric_limits<double>::lowest(),
                       std::numeric_limits<double>::max());
+    }
+    double Money(const std::string& sec, const std::string& key, double def) {
+        return ParseMoney(Str(sec, key, "")).value_or(def);
     }
     bool Bool(const std::string& sec, const std::string& key, bool def) {
         const std::string s = text::FoldCase(Str(sec, key, ""));
@@ -60,7 +82,53 @@ std::string boolText(bool b) {
     return b ? "255" : "0";
 }
 
-constexpr std::size_t DescriptionSplit = 54;
+// A map id names the chart and the map file in the data folder: a file name, nothing more.
+bool isPlainFileName(const std::string& s) {
+    if (s.empty() || s == "." || s == "..")
+        return false;
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+// How many cities the file has: its count, at most nine, and no more than the city
+// sections that follow one another from Mesto00.
+std::uint8_t cityCount(const IniDocument& doc, FieldReader& r) {
+    // Any number, however large, is a count over nine.
+    const double stored = ParseMoney(r.Str("Mapa", "PocetMest", "")).value_or(0);
+    std::uint8_t n = stored >= MaxCities ? MaxCities : ToU8(std::max(stored, 0.0));
+    for (std::uint8_t i = 0; i < n; ++i)
+        if (!doc.HasSection(CitySection(i)))
+            return i;
+    return n;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// Byte offsets where each character starts, and the end.
+std::vector<std::size_t> charStarts(std::string_view s) {
+    std::vector<std::size_t> at;
+    at.reserve(s.size() + 1);
+    for (std::size_t i = 0; i < s.size();) {
+        at.push_back(i);
+        i += text::CharPrefix(s.substr(i), 1).size();
+    }
+    at.push_back(s.size());
+    return at;
+}
 
 } // namespace
 
@@ -73,25 +141,85 @@ std::string CitySection(int index) {
     return "Mesto" + TwoDigits(index);
 }
 
-bool ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
+std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+    const std::string_view t = trimBlanks(description);
+    const std::vector<std::size_t> at = charStarts(t);
+    const std::size_t chars = at.size() - 1;
+    if (chars <= FirstPartChars)
+        return {std::string(t), {}};
+    auto blank = [&](std::size_t i) { return isBlank(t[at[i]]); };
+    // The last single blank between two words within reach of the first part.
+    for (std::size_t k = FirstPartChars - 1; k >= 1; --k)
+        if (blank(k) && !blank(k - 1) && !blank(k + 1))
+            return {std::string(t.substr(0, at[k])), std::string(t.substr(at[k + 1]))};
+    const std::string_view first = t.substr(0, at[FirstPartChars]);
+    const std::string_view second = t.substr(at[FirstPartChars]);
+    // A word too long for the first part is cut; blanks around the cut do not survive.
+    return {std::string(trimBlanks(first)), std::string(trimBlanks(second))};
+}
+
+std::string JoinDescription(const std::string& first, const std::string& second) {
+    if (second.empty())
+        return first;
+    if (first.empty())
+        return second;
+    // A full first part is a word cut in two (and how every older save split descriptions);
+    // a blank kept at either side (in quotes) is the file's own.
+    if (text::CharCount(first) >= FirstPartChars || isBlank(first.back()) ||
+        isBlank(second.front()))
+        return first + second;
+    return first + " " + second;
+}
+
+std::string StorableDescription(const std::string& description) {
+    auto [first, second] = SplitDescription(description);
+    return JoinDescription(first, std::string(trimBlanks(text::CharPrefix(second, PartChars))));
+}
+
+std::string GameFileResult::Reason(const std::string& path) const {
+    switch (problem) {
+    case GameFileProblem::None:
+        return {};
+    case GameFileProblem::Unreadable:
+        return "soubor " + path + " chybí nebo se nedá přečíst.";
+    case GameFileProblem::NoGame:
+        return "soubor " + path + " není hra ani mapa (chybí v něm oddíl [Mapa]).";
+    case GameFileProblem::NoCities:
+        return "v souboru " + path + " není žádné město.";
+    case GameFileProblem::BadMapId:
+        return "soubor " + path + " uvádí mapu „" + mapId + "“, což není název souboru.";
+    }
+    return {};
+}
+
+GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        return false;
+        return {GameFileProblem::Unreadable, {}};
     {
         std::FILE* f = std::fopen(path.c_str(), "rb");
         if (!f)
-            return false;
+            return {GameFileProblem::Unreadable, {}};
         std::fclose(f);
     }
-
-    GameState st = out;
     // One look at the disk for the whole game.
-    FieldReader r(profiles.Snapshot(path));
+    return ReadGame(profiles.Snapshot(path), out);
+}
+
+GameFileResult ReadGame(const IniDocument& doc, GameState& out) {
     const std::string M = "Mapa";
+    if (!doc.HasSection(M))
+        return {GameFileProblem::NoGame, {}};
+    FieldReader r(doc);
+    GameState st = out;
 
     // The order of reading follows the port screen's loading.
-    st.PocetMest = std::min<std::uint8_t>(r.U8(M, "PocetMest", 0), MaxCities);
+    st.PocetMest = cityCount(doc, r);
+    if (st.PocetMest == 0)
+        return {GameFileProblem::NoCities, {}};
     st.Mapa = r.Str(M, "Mapa", "Mapa1");
+    if (!isPlainFileName(st.Mapa))
+        return {GameFileProblem::BadMapId, st.Mapa};
     for (int i = 0; i < MaxCities; ++i) {
         CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
         if (i >= st.PocetMest) {
@@ -100,90 +228,104 @@ bool ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
         }
         const std::string S = CitySection(i);
         c.Nazev = r.Str(S, "Nazev", "Neznamo");
-        c.Velikost = r.U8(S, "Velikost", 2);
-        c.PopisTrhu = r.Str(S, "PopisTrhu", "neznám") + r.Str(S, "PopisTrhu2", "");
+        c.Velikost = r.U8In(S, "Velikost", 2, 0, CitySizes - 1);
+        c.PopisTrhu = StorableDescription(
+            JoinDescription(r.Str(S, "PopisTrhu", "neznám"), r.Str(S, "PopisTrhu2", "")));
         c.PruzkumTrhu = r.U8(S, "PruzkumTrhu", 0);
         c.Banka = r.Bool(S, "Banka", false);
         c.Casino = r.Bool(S, "Casino", false);
-        c.Pristup = r.Double(S, "Pristup", 0);
-        c.X = r.I16(S, "X", 0);
-        c.Y = r.I16(S, "Y", 0);
+        c.Pristup = std::max(r.Money(S, "Pristup", 0), 0.0); // a negative price is no price
+        c.X = std::clamp<std::int16_t>(r.I16(S, "X", 0), 0, ChartWidth - MarkerCorner);
+        c.Y = std::clamp<std::int16_t>(r.I16(S, "Y", 0), 0, ChartHeight - MarkerCorner);
         for (int nn = 0; nn < MarketSize; ++nn) {
             MarketEntry& m = c.Trh[static_cast<std::size_t>(nn)];
             m.Cena = r.I16(S, marketKey(nn, "Cena"), 0);
             m.MinCena = r.I16(S, marketKey(nn, "MinCena"), 0);
             m.Produkce = r.I16(S, marketKey(nn, "Produkce"), 0);
+            // Files from before the opening prices were kept open the day at the prices
+            // they hold; so does a value that cannot be a price.
+            m.RanniCena = r.I16(S, marketKey(nn, "RanniCena"), 0);
+            if (m.RanniCena <= 0 || m.Cena == 0)
+                m.RanniCena = m.Cena;
         }
     }
     st.Name = r.Str(M, "Name", "XXX");
     st.Company = r.Str(M, "Company", "XXX");
 
     const std::string L = "Lode";
-    st.Fleet.Pocet = r.I16(L, "Pocet", 1);
+    st.Fleet.Pocet = std::max<std::int16_t>(r.I16(L, "Pocet", 1), 0);
     st.Fleet.Poskozeni = r.U8(L, "Poskozeni", 0);
-    st.Fleet.Nosnost = r.U8(L, "Nosnost", 50);
-    st.Fleet.Typ = r.U8(L, "Typ", 0);
-    st.Fleet.Rychlost = r.U8(L, "Rychlost", 15);
+    st.Fleet.Nosnost = r.U8In(L, "Nosnost", 50, 1, 255);
+    st.Fleet.Typ = r.U8In(L, "Typ", 0, 0, ShipTypes - 1);
+    st.Fleet.Rychlost = r.U8In(L, "Rychlost", 15, 1, 255);
     for (int nn = 0; nn < CargoSlots; ++nn)
-        st.Fleet.Naklad[static_cast<std::size_t>(nn)] = r.Double(L, "Naklad" + TwoDigits(nn), 0);
+        st.Fleet.Naklad[static_cast<std::size_t>(nn)] =
+            std::max(r.Double(L, "Naklad" + TwoDigits(nn), 0), 0.0);
 
     st.Hotovo = r.Bool(M, "Hotovo", false);
     const std::int16_t city = r.I16(M, "AktualniMesto", 0);
     st.AktualniMesto = (city < 0 || city >= st.PocetMest) ? 0 : static_cast<std::uint8_t>(city);
-    st.Obtiznost = r.U8(M, "Obtiznost", 1);
-    st.Den = r.I16(M, "Den", 0);
-    st.Hotovost = r.Double(M, "Hotovost", 10000);
-    st.Konto = r.Double(M, "Konto", 10000);
+    st.Obtiznost = r.U8In(M, "Obtiznost", 1, 1, MaxDifficulty);
+    st.Den = std::max<std::int16_t>(r.I16(M, "Den", 0), 0);
+    st.Hotovost = r.Money(M, "Hotovost", 10000);
+    st.Konto = r.Money(M, "Konto", 10000);
 
     out = std::move(st);
-    return true;
+    return {};
 }
 
 bool WriteGameFile(Profiles& profiles, const std::string& path, const GameState& st) {
-    const NumberLocale& loc = st.locale;
     auto batch = profiles.Edit(path);
+    WriteGame(batch.Document(), st);
+    return batch.Commit();
+}
+
+void WriteGame(IniDocument& doc, const GameState& st) {
+    const NumberLocale& loc = st.locale;
     const std::string M = "Mapa";
-    batch.Set(M, "PocetMest", std::to_string(st.PocetMest));
+    doc.Set(M, "PocetMest", std::to_string(st.PocetMest));
     for (int i = 0; i < st.PocetMest; ++i) {
         const CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
         const std::string S = CitySection(i);
-        batch.Set(S, "Nazev", c.Nazev);
-        batch.Set(S, "Velikost", std::to_string(c.Velikost));
+        doc.Set(S, "Nazev", c.Nazev);
+        doc.Set(S, "Velikost", std::to_string(c.Velikost));
         // One key holds at most 98 characters, so the description is kept in two.
-        batch.Set(S, "PopisTrhu", text::CharPrefix(c.PopisTrhu, DescriptionSplit));
-        batch.Set(S, "PopisTrhu2", text::CharSuffix(c.PopisTrhu, DescriptionSplit));
-        batch.Set(S, "PruzkumTrhu", std::to_string(c.PruzkumTrhu));
-        batch.Set(S, "Banka", boolText(c.Banka));
-        batch.Set(S, "Casino", boolText(c.Casino));
-        batch.Set(S, "Pristup", FormatDouble(c.Pristup, loc));
-        batch.Set(S, "X", FormatSingle(static_cast<float>(c.X), loc));
-        batch.Set(S, "Y", FormatSingle(static_cast<float>(c.Y), loc));
+        const auto [first, second] = SplitDescription(c.PopisTrhu);
+        doc.Set(S, "PopisTrhu", first);
+        doc.Set(S, "PopisTrhu2", second);
+        doc.Set(S, "PruzkumTrhu", std::to_string(c.PruzkumTrhu));
+        doc.Set(S, "Banka", boolText(c.Banka));
+        doc.Set(S, "Casino", boolText(c.Casino));
+        doc.Set(S, "Pristup", FormatDouble(ClampMoney(c.Pristup), loc));
+        doc.Set(S, "X", FormatSingle(static_cast<float>(c.X), loc));
+        doc.Set(S, "Y", FormatSingle(static_cast<float>(c.Y), loc));
         for (int nn = 0; nn < MarketSize; ++nn) {
             const MarketEntry& m = c.Trh[static_cast<std::size_t>(nn)];
-            batch.Set(S, marketKey(nn, "Cena"), std::to_string(m.Cena));
-            batch.Set(S, marketKey(nn, "MinCena"), std::to_string(m.MinCena));
-            batch.Set(S, marketKey(nn, "Produkce"), std::to_string(m.Produkce));
+            doc.Set(S, marketKey(nn, "Cena"), std::to_string(m.Cena));
+            doc.Set(S, marketKey(nn, "MinCena"), std::to_string(m.MinCena));
+            doc.Set(S, marketKey(nn, "Produkce"), std::to_string(m.Produkce));
+            doc.Set(S, marketKey(nn, "RanniCena"), std::to_string(m.RanniCena));
         }
     }
-    batch.Set(M, "Name", st.Name);
-    batch.Set(M, "Company", st.Company);
-    batch.Set(M, "Mapa", st.Mapa);
-    batch.Set(M, "Hotovost", FormatDouble(st.Hotovost, loc));
-    batch.Set(M, "Konto", FormatDouble(st.Konto, loc));
-    batch.Set(M, "Den", std::to_string(st.Den));
-    batch.Set(M, "AktualniMesto", std::to_string(st.AktualniMesto));
-    batch.Set(M, "Hotovo", boolText(st.Hotovo));
+    doc.Set(M, "Name", st.Name);
+    doc.Set(M, "Company", st.Company);
+    doc.Set(M, "Mapa", st.Mapa);
+    // Held at the bound, so the sum reads back as written.
+    doc.Set(M, "Hotovost", FormatDouble(ClampMoney(st.Hotovost), loc));
+    doc.Set(M, "Konto", FormatDouble(ClampMoney(st.Konto), loc));
+    doc.Set(M, "Den", std::to_string(st.Den));
+    doc.Set(M, "AktualniMesto", std::to_string(st.AktualniMesto));
+    doc.Set(M, "Hotovo", boolText(st.Hotovo));
 
     const std::string L = "Lode";
-    batch.Set(L, "Pocet", std::to_string(st.Fleet.Pocet));
-    batch.Set(L, "Poskozeni", std::to_string(st.Fleet.Poskozeni));
-    batch.Set(L, "Nosnost", std::to_string(st.Fleet.Nosnost));
-    batch.Set(L, "Typ", std::to_string(st.Fleet.Typ));
-    batch.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
+    doc.Set(L, "Pocet", std::to_string(st.Fleet.Pocet));
+    doc.Set(L, "Poskozeni", std::to_string(st.Fleet.Poskozeni));
+    doc.Set(L, "Nosnost", std::to_string(st.Fleet.Nosnost));
+    doc.Set(L, "Typ", std::to_string(st.Fleet.Typ));
+    doc.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
     for (int nn = 0; nn < CargoSlots; ++nn)
-        batch.Set(L, "Naklad" + TwoDigits(nn),
-                  FormatDouble(st.Fleet.Naklad[static_cast<std::size_t>(nn)], loc));
-    return batch.Commit();
+        doc.Set(L, "Naklad" + TwoDigits(nn),
+                FormatDouble(st.Fleet.Naklad[static_cast<std::size_t>(nn)], loc));
 }
 
 } // namespace vlnobrod

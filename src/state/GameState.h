@@ -13,6 +13,9 @@ struct MarketEntry {
     std::int16_t Cena = 0;     // today's price of one unit; 0 = the city does not trade it
     std::int16_t MinCena = 0;  // yesterday's price, the reference of the trend marks
     std::int16_t Produkce = 0; // daily production: positive pushes the price down
+    // The price as the day opened here. A sale today brings at most this and a purchase
+    // costs at least this, so turning round in the same port on the same day never pays.
+    std::int16_t RanniCena = 0;
 };
 
 constexpr int MarketSize = 15; // goods 0..13 plus the silent entry 14

@@ -1,9 +1,13 @@
 #include "Numbers.h"
 
-#include <cfenv>
+#include <algorithm>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 namespace vlnobrod {
 
@@ -21,19 +25,33 @@ template <typename Int> Int roundSaturated(double v) {
     return static_cast<Int>(r);
 }
 
+// The C library's conversions follow the process's locale, which a windowed program takes
+// from the system: on a Czech system they would write "1234,5" and read "12.5" as 12. The
+// game's own rules decide the separator, so these never look at the locale.
+double readC(const std::string& s) {
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return c ? ::strtod_l(s.c_str(), nullptr, c) : std::strtod(s.c_str(), nullptr);
+}
+
 std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
     if (std::isnan(v))
         return "0";
     if (std::isinf(v))
         v = v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
-    std::string s(buf);
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr;
+    std::string s(buf, end);
+    for (char& c : s)
+        if (c == 'e')
+            c = 'E';
     if (s == "-0")
         s = "0";
+    // Only the two separators a file can be read back with.
+    const char point = loc.decimalSeparator == ',' ? ',' : '.';
     for (char& c : s)
         if (c == '.')
-            c = loc.decimalSeparator;
+            c = point;
     return s;
 }
 
@@ -104,10 +122,12 @@ double ParseDot(std::string_view text) {
         if (exp.size() > digitsStart)
             num += exp;
     }
-    return std::strtod(num.c_str(), nullptr);
+    return readC(num);
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+namespace {
+// A whole stored number, as ParseNumber reads it, but one too large for a double is infinite.
+std::optional<double> parseStored(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b]))
         ++b;
@@ -144,10 +164,32 @@ std::optional<double> ParseNumber(std::string_view text) {
     }
     if (!digit)
         return std::nullopt;
-    const double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v))
+    return readC(s);
+}
+} // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+    const auto v = parseStored(text);
+    if (!v || !std::isfinite(*v))
         return std::nullopt;
     return v;
+}
+
+char DecimalSeparatorFor(std::string_view systemSeparator) {
+    return systemSeparator == "," ? ',' : '.';
+}
+
+double ClampMoney(double v) {
+    if (std::isnan(v))
+        return 0;
+    return std::clamp(v, -MaxMoney, MaxMoney);
+}
+
+std::optional<double> ParseMoney(std::string_view text) {
+    const auto v = parseStored(text);
+    if (!v)
+        return std::nullopt;
+    return ClampMoney(*v);
 }
 
 std::string FormatGrouped(double v, std::string_view pattern) {

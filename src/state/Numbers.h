@@ -26,8 +26,24 @@ double ParseDot(std::string_view text);
 
 // Reads a whole stored number. Either "." or "," is taken as the decimal point, so a game
 // saved on a system with the other separator still loads right. Anything that is not
-// entirely a number gives nothing.
+// entirely a number, or too large for a double, gives nothing.
 std::optional<double> ParseNumber(std::string_view text);
+
+// The separator the game writes on a system whose own decimal separator is `systemSeparator`
+// (UTF-8): "," where the system writes ",", "." everywhere else. Any other character (the
+// Arabic U+066B, for one) could not be read back from the files.
+char DecimalSeparatorFor(std::string_view systemSeparator);
+
+// The largest sum of money the game keeps, either way: fifteen digits, as many as a double
+// is written with, so every sum survives its trip through a file unchanged.
+constexpr double MaxMoney = 999'999'999'999'999.0;
+
+// Money held within +-MaxMoney; NaN, which is no sum, counts as 0.
+double ClampMoney(double v);
+
+// A stored sum of money: a number as ParseNumber reads it, held within +-MaxMoney, even one
+// too large for a double ("1E999").
+std::optional<double> ParseMoney(std::string_view text);
 
 // Grouped whole numbers for the counters: "### ##0", "## ##0", "### ### ##0",
 // "### ### ### ##0". Digits come in groups of three separated by blanks; a number longer

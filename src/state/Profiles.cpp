@@ -2,9 +2,12 @@
 
 #include "Text.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -15,17 +18,136 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool readWhole(const std::string& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+// A file whose times are this close to the moment it was read may have been changed again
+// within the same tick of the file system's clock (two seconds on the coarsest ones).
+constexpr std::int64_t RacySeconds = 3;
+
+constexpr std::string_view TempEnding = ".tmp~";
+
+Profiles::Stamp stampOf(const struct stat& st) {
+    return Profiles::Stamp{static_cast<std::uint64_t>(st.st_dev),
+                           static_cast<std::uint64_t>(st.st_ino),
+                           static_cast<std::int64_t>(st.st_size),
+                           st.st_mtim.tv_sec,
+                           st.st_mtim.tv_nsec,
+                           st.st_ctim.tv_sec,
+                           st.st_ctim.tv_nsec};
+}
+
+// Reads the file and the stamp of what was read through one descriptor, so the two belong
+// to the same file even when another program renames a new one into place meanwhile.
+bool readWhole(const std::string& file, std::string& bytes, Profiles::Stamp& stamp) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    bytes = std::move(ss).str();
-    return !in.bad();
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        stamp = stampOf(st);
+        bytes.clear();
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+        char buf[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                ok = false;
+            if (n <= 0)
+                break;
+            bytes.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+std::size_t hashOf(std::string_view bytes) {
+    return std::hash<std::string_view>{}(bytes);
+}
+
+// Where a write to `path` must go: through any symbolic links to the file they name.
+std::optional<fs::path> resolveLinks(fs::path p) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return p;
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec)
+            return std::nullopt;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return std::nullopt; // a circle of links
+}
+
+bool isOurTemporary(std::string_view name, std::string_view prefix, pid_t& pid) {
+    if (name.size() <= prefix.size() + TempEnding.size() ||
+        name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - TempEnding.size()) != TempEnding)
+        return false;
+    const std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - TempEnding.size());
+    if (digits.empty() || digits.size() > 9)
+        return false;
+    pid = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+        pid = pid * 10 + (c - '0');
+    }
+    return true;
+}
+
+// Temporary files of earlier writes to `base` that never finished: this program's own, and
+// those of programs that no longer run. A write still going on in another program is left.
+void removeLeftovers(const fs::path& dir, const std::string& base) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return;
+    const std::string prefix = base + ".";
+    const std::string older = base + std::string(TempEnding); // the name earlier versions used
+    while (const dirent* entry = ::readdir(d)) {
+        const std::string_view name = entry->d_name;
+        pid_t pid = 0;
+        bool stale = name == older;
+        if (!stale && isOurTemporary(name, prefix, pid))
+            stale = pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH);
+        if (!stale)
+            continue;
+        const fs::path leftover = dir / std::string(name);
+        struct stat st {};
+        if (::lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(d);
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 } // namespace
+
+std::int64_t Profiles::Now() const {
+    if (clock_)
+        return clock_();
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec;
+}
+
+bool Profiles::Racy(const Stamp& s, std::int64_t lookedAt) {
+    return lookedAt - std::max(s.mtimeSec, s.ctimeSec) < RacySeconds;
+}
 
 const IniDocument& Profiles::Document(const std::string& file) {
     Entry& e = cache_[file];
@@ -35,15 +157,26 @@ const IniDocument& Profiles::Document(const std::string& file) {
             e = Entry{};
         return e.doc;
     }
-    if (e.stamp == stamp)
+    if (e.stamp == stamp && !e.racy)
         return e.doc;
+    // Taken before reading: whatever changes after this moment shows in the file's times.
+    const std::int64_t lookedAt = Now();
     std::string bytes;
-    if (!readWhole(file, bytes)) {
+    Stamp read{};
+    if (!readWhole(file, bytes, read)) {
         e = Entry{};
         return e.doc;
     }
-    e.doc = IniDocument::Parse(text::DecodeFileText(bytes));
-    e.stamp = stamp;
+    const std::size_t hash = hashOf(bytes);
+    if (!e.stamp || e.hash != hash) {
+        const text::DecodedText decoded = text::DecodeFile(bytes);
+        e.doc = IniDocument::Parse(decoded.utf8);
+        e.doc.SetEncoding(decoded.encoding);
+        ++parses_;
+    }
+    e.stamp = read;
+    e.hash = hash;
+    e.racy = Racy(read, lookedAt);
     return e.doc;
 }
 
@@ -53,13 +186,7 @@ std::optional<Profiles::Stamp> Profiles::StampOf(const std::string& file) {
         return std::nullopt;
     // A file copied or renamed over the old one is a new inode, so even a copy of the same
     // size made within one clock tick is noticed.
-    return Stamp{static_cast<std::uint64_t>(st.st_dev),
-                 static_cast<std::uint64_t>(st.st_ino),
-                 static_cast<std::int64_t>(st.st_size),
-                 st.st_mtim.tv_sec,
-                 st.st_mtim.tv_nsec,
-                 st.st_ctim.tv_sec,
-                 st.st_ctim.tv_nsec};
+    return stampOf(st);
 }
 
 std::string Profiles::ReadProfile(const std::string& file, const std::string& section,
@@ -73,43 +200,66 @@ std::string Profiles::ValueOf(const IniDocument& doc, const std::string& section
     return text::CharPrefix(v ? *v : def, MaxValueChars);
 }
 
-bool Profiles::WriteFileAtomically(const fs::path& path, const std::string& bytes) {
-    fs::path tmp = path;
-    tmp += ".tmp~";
-    {
-        std::FILE* f = std::fopen(tmp.c_str(), "wb");
-        if (!f)
-            return false;
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-        const bool closed = std::fclose(f) == 0;
-        if (!written || !flushed || !closed) {
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
+std::optional<Profiles::Stamp> Profiles::WriteFileAtomically(const fs::path& path,
+                                                             const std::string& bytes) {
+    const auto target = resolveLinks(path);
+    if (!target || target->filename().empty())
+        return std::nullopt;
+    struct stat old {};
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (exists) {
+        if (!S_ISREG(old.st_mode))
+            return std::nullopt;
+        // Marked read-only: not written, even by a user the system would let through.
+        if ((old.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0)
+            return std::nullopt;
+    }
+    const fs::path dir = target->parent_path();
+    const std::string base = target->filename().string();
+    removeLeftovers(dir, base);
+
+    const fs::path tmp = dir / (base + "." + std::to_string(::getpid()) + std::string(TempEnding));
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        return std::nullopt;
+    bool ok = true;
+    if (exists) {
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            // Only the owner's own user or root may hand a file over; otherwise the new
+            // file is the writer's, as any program's edit would leave it.
+            if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            }
         }
     }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
+    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ok && ::rename(tmp.c_str(), target->c_str()) == 0;
+    if (!ok) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        return std::nullopt;
     }
-    return true;
+    // After the rename, which changes the file's ctime; a stamp that cannot be taken is one
+    // that matches nothing, so the next read looks at the disk.
+    struct stat written {};
+    const Stamp stamp = ::fstat(fd, &written) == 0 ? stampOf(written) : Stamp{};
+    ::close(fd);
+    return stamp;
 }
 
 bool Profiles::Store(const std::string& file, const IniDocument& doc) {
-    const std::string text = doc.Serialize();
-    // Windows-1250 as the game has always written; a name with a character that code page
-    // cannot hold keeps the whole file in UTF-8, which the reader recognises.
-    const auto cp = text::Utf8ToCp1250(text);
-    if (!WriteFileAtomically(file, cp ? *cp : text))
+    const std::string bytes = text::EncodeFile(doc.Serialize(), doc.Encoding());
+    const std::int64_t lookedAt = Now();
+    const auto stamp = WriteFileAtomically(file, bytes);
+    if (!stamp)
         return false;
     Entry& e = cache_[file];
     e.doc = doc;
-    e.stamp = StampOf(file);
-    if (!e.stamp)
-        cache_.erase(file);
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        e.doc.SetEncoding(FileEncoding::Utf8); // as the file now reads
+    e.stamp = stamp;
+    e.hash = hashOf(bytes);
+    e.racy = Racy(*stamp, lookedAt);
     return true;
 }
 

@@ -4,17 +4,21 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 
 namespace vlnobrod {
 
-// Reads and writes profile files (INI text, Windows-1250 on disk, UTF-8 here).
+// Reads and writes profile files (INI text, Windows-1250 on disk unless the file came in
+// UTF-8 or UTF-16, UTF-8 here).
 // Each file is parsed once and kept; a read looks at the file's identity, size and times
-// and parses it again only when it changed on disk. Writes put the whole file on disk at
-// once: a temporary file beside it, then a rename over the old one, so a failed write
-// never leaves half a file.
+// and reads it again only when it changed on disk. A file changed too shortly before it was
+// read may change again without its times showing it (the file system's clock ticks
+// coarsely), so until it is old enough each look reads it again and compares; it is parsed
+// again only when its bytes changed. Writes put the whole file on disk at once: a temporary
+// file beside it, then a rename over the old one, so a failed write never leaves half a file.
 class Profiles {
 public:
     static constexpr std::size_t MaxValueChars = 98;
@@ -50,6 +54,7 @@ public:
         void Set(const std::string& section, const std::string& key, const std::string& value) {
             doc_.Set(section, key, value);
         }
+        IniDocument& Document() { return doc_; }
         bool Commit();
 
     private:
@@ -65,28 +70,51 @@ public:
     // Forget what is cached (a test that rewrites files within one clock tick).
     void Forget(const std::string& file) { cache_.erase(file); }
 
-    // Writes `bytes` to `path` whole: temporary file, then rename. False on any failure,
-    // with the old file untouched.
-    static bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
-
-private:
     // What tells one state of a file on disk from another.
     struct Stamp {
         std::uint64_t device, inode;
         std::int64_t size, mtimeSec, mtimeNsec, ctimeSec, ctimeNsec;
         bool operator==(const Stamp&) const = default;
     };
+
+    // Writes `bytes` to `path` whole: a temporary file beside it, then a rename. A symbolic
+    // link keeps pointing where it did and its target is written; an existing file keeps
+    // its permissions; a read-only file is not written. Temporary files left by a write
+    // that was cut short are removed. Gives the stamp of the written file, taken from the
+    // file itself and not its name (another writer may have replaced it already), or
+    // nothing on any failure, with the old file untouched.
+    static std::optional<Stamp> WriteFileAtomically(const std::filesystem::path& path,
+                                                    const std::string& bytes);
+
+    // Whether a file of this stamp, read at `lookedAt` (seconds), may yet change without its
+    // stamp showing it: its last change (either time) lies less than three seconds before
+    // the reading, or after it. The coarsest file systems keep times to two seconds.
+    static bool Racy(const Stamp& s, std::int64_t lookedAt);
+
+    // Seconds since the epoch, as the file system's clock counts; tests set their own.
+    using Clock = std::function<std::int64_t()>;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+    // How many times a file was parsed (a cache that works parses once).
+    std::size_t Parses() const { return parses_; }
+
+private:
     static std::optional<Stamp> StampOf(const std::string& file);
 
     struct Entry {
         std::optional<Stamp> stamp; // nothing: no file (or never read)
+        std::size_t hash = 0;       // of the bytes on disk
+        bool racy = true; // changed so recently that the stamp may not show the next change
         IniDocument doc;
     };
     const IniDocument& Document(const std::string& file);
     bool Store(const std::string& file, const IniDocument& doc);
+    std::int64_t Now() const;
 
     std::string appFolder_;
     std::map<std::string, Entry> cache_;
+    Clock clock_;
+    std::size_t parses_ = 0;
 };
 
 } // namespace vlnobrod

@@ -151,12 +151,118 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string DecodeFileText(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return std::string(bytes.substr(3));
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    return Cp1250ToUtf8(bytes);
+namespace {
+
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+
+// Bytes of Windows-1250 that Czech text is made of, beyond ASCII: the Czech letters and the
+// punctuation a Czech editor types (quotes, dashes, the ellipsis, the no-break space, § and °).
+constexpr std::array<bool, 256> czechCp1250Bytes = [] {
+    std::array<bool, 256> t{};
+    for (unsigned char b :
+         {0xC1, 0xC8, 0xCF, 0xC9, 0xCC, 0xCD, 0xD2, 0xD3, 0xD8, 0x8A, 0x8D, 0xDA, 0xD9, 0xDD,
+          0x8E, 0xE1, 0xE8, 0xEF, 0xE9, 0xEC, 0xED, 0xF2, 0xF3, 0xF8, 0x9A, 0x9D, 0xFA, 0xF9,
+          0xFD, 0x9E, 0x82, 0x84, 0x85, 0x91, 0x92, 0x93, 0x94, 0x96, 0x97, 0xA0, 0xA7, 0xB0})
+        t[b] = true;
+    return t;
+}();
+
+// Valid UTF-8 is taken for UTF-8 unless its characters look like Windows-1250 Czech read
+// the wrong way: a character all of whose bytes are Czech letters or punctuation in
+// Windows-1250 ("ČŠ" is C8 8A, the rare U+020A) speaks for Windows-1250, any other speaks
+// for UTF-8 (Czech in UTF-8 starts with C3, C4 or C5: Ă, Ä, Ĺ, which Czech does not use).
+bool looksLikeUtf8(std::string_view bytes) {
+    std::size_t forUtf8 = 0, forCp1250 = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t start = i;
+        const char32_t cp = decodeOne(bytes, i);
+        if (cp == 0xFFFD && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD"))
+            return false;
+        if (cp < 0x80)
+            continue;
+        bool czech = true;
+        for (std::size_t k = start; k < i; ++k)
+            czech = czech && czechCp1250Bytes[static_cast<unsigned char>(bytes[k])];
+        ++(czech ? forCp1250 : forUtf8);
+    }
+    return forUtf8 > forCp1250;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    auto unit = [&](std::size_t i) -> char16_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char16_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char16_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        // A surrogate without its partner is no character.
+        appendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t(0xFFFD) : char32_t(u));
+    }
+    return out;
+}
+
+std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
+    std::string out;
+    out.reserve(utf8.size() * 2 + 2);
+    auto put = [&](char32_t u) {
+        const auto hi = static_cast<char>((u >> 8) & 0xFF), lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    };
+    put(0xFEFF);
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = decodeOne(utf8, i);
+        if (cp >= 0x10000) {
+            put(0xD800 + ((cp - 0x10000) >> 10));
+            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            put(cp);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+DecodedText DecodeFile(std::string_view bytes) {
+    if (bytes.substr(0, 3) == utf8Mark)
+        return {std::string(bytes.substr(3)), FileEncoding::Utf8};
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
+    if (looksLikeUtf8(bytes))
+        return {std::string(bytes), FileEncoding::Utf8};
+    return {Cp1250ToUtf8(bytes), FileEncoding::Windows1250};
+}
+
+std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
+    switch (encoding) {
+    case FileEncoding::Windows1250:
+        if (auto cp = Utf8ToCp1250(utf8))
+            return std::move(*cp);
+        break;
+    case FileEncoding::Utf16LE:
+        return utf8ToUtf16(utf8, false);
+    case FileEncoding::Utf16BE:
+        return utf8ToUtf16(utf8, true);
+    case FileEncoding::Utf8:
+        break;
+    }
+    std::string out(utf8Mark);
+    out += utf8;
+    return out;
 }
 
 std::string FoldCase(std::string_view utf8) {

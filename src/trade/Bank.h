@@ -38,9 +38,12 @@ std::int32_t PresetAmount(const std::string& tag);
 // "100 000"
 std::string BankAmountLine(std::int32_t amount);
 
-// The two fixed interest captions under the cash and the account column.
-inline constexpr const char* CashInterestCaption = "Úrok = 0.05% částky za den";
-inline constexpr const char* AccountInterestCaption = "Úrok = 0.01% částky za den";
+// The interest captions under the cash and the account column, with the rates the day
+// change applies: cash earns nothing, the account 0.02 % a day, and a debt costs 0.01 % a
+// day (both paid into or taken from cash).
+inline constexpr const char* CashInterestCaption = "Úrok = 0% částky za den";
+inline constexpr const char* AccountInterestCaption = "Úrok = 0.02% částky za den\n"
+                                                      "Dluh stojí 0.01% částky za den";
 
 // Whether the deposit or withdrawal of `amount` is allowed: cash may not go below nothing,
 // the account not below the debt limit.

@@ -43,9 +43,9 @@ BankPanel::BankPanel(frmMain& main) : QObject(&main), main_(main) {
 
     auto& lbl = main_.lbl;
     lbl[popisek::CashInterest] =
-        MakeClickLabel(panel, QString::fromUtf8(CashInterestCaption), 16, 196, 210, 20, 9);
+        MakeClickLabel(panel, QString::fromUtf8(CashInterestCaption), 16, 190, 210, 20, 9);
     lbl[popisek::AccountInterest] =
-        MakeClickLabel(panel, QString::fromUtf8(AccountInterestCaption), 234, 196, 210, 20, 9);
+        MakeClickLabel(panel, QString::fromUtf8(AccountInterestCaption), 234, 190, 210, 34, 9);
     lbl[popisek::AccountInterest]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sldTransakce_Change();
 

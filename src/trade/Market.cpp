@@ -6,6 +6,7 @@
 #include "state/Numbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -101,6 +102,27 @@ std::int16_t TradePriceReaction(std::int16_t cena, std::int32_t quantity, std::u
 
 namespace {
 
+const MarketEntry& currentEntry(const GameState& st, int goods) {
+    const CityRecord& city = st.Cities[std::min<std::size_t>(st.AktualniMesto, MaxCities - 1)];
+    return city.Trh[static_cast<std::size_t>(goods)];
+}
+
+} // namespace
+
+std::int16_t PurchasePrice(const GameState& st, int goods, std::int16_t shown) {
+    if (!validGoods(goods) || shown == 0)
+        return 0;
+    return std::max(shown, currentEntry(st, goods).RanniCena);
+}
+
+std::int16_t SalePrice(const GameState& st, int goods, std::int16_t shown) {
+    if (!validGoods(goods))
+        return 0;
+    return std::max<std::int16_t>(0, std::min(shown, currentEntry(st, goods).RanniCena));
+}
+
+namespace {
+
 void reactPrice(GameState& st, RandomSource& rnd, int goods, std::int32_t quantity) {
     CityRecord& city = st.Cities[std::min<std::size_t>(st.AktualniMesto, MaxCities - 1)];
     MarketEntry& m = city.Trh[static_cast<std::size_t>(goods)];
@@ -114,6 +136,9 @@ void BuyGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::
     view.PlaySoundName("Cvak");
     if (!validGoods(goods))
         return;
+    price = PurchasePrice(st, goods, price);
+    if (price <= 0)
+        return; // nothing is sold here
     st.Fleet.Naklad[static_cast<std::size_t>(goods)] += quantity;
     ChangeMoney(st, view, -static_cast<double>(ToI32(static_cast<double>(quantity) * price)),
                 false);
@@ -123,16 +148,19 @@ void BuyGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::
 
 void SellGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::int32_t quantity,
                std::int16_t price) {
-    if (validGoods(goods)) {
-        double& hold = st.Fleet.Naklad[static_cast<std::size_t>(goods)];
-        hold -= quantity;
+    price = SalePrice(st, goods, price);
+    double* hold = validGoods(goods) ? &st.Fleet.Naklad[static_cast<std::size_t>(goods)] : nullptr;
+    if (hold && *hold > 0 && quantity > 0 && price > 0) {
+        // Paid for what leaves the hold, never for more than is on board.
+        const double sold = std::min<double>(quantity, *hold);
+        *hold -= quantity;
         // A fraction left over from storm losses goes with the sale: otherwise it would sit
         // in the cargo list as a row that can never be sold, and the hold never goes below
         // nothing.
-        if (ToI16(hold) <= 0)
-            hold = 0;
-        ChangeMoney(st, view, static_cast<double>(ToI32(static_cast<double>(quantity) * price)),
-                    false);
+        if (ToI16(*hold) <= 0)
+            *hold = 0;
+        // Whole zlatých: a fraction of a unit never rounds the pay up.
+        ChangeMoney(st, view, static_cast<double>(ToI32(std::floor(sold * price))), false);
         reactPrice(st, rnd, goods, -quantity);
     }
     view.PlaySoundName("Kasa");
@@ -144,14 +172,15 @@ SellAllResult SellAll(GameState& st, GameView& view, RandomSource& rnd,
     // The cargo list as it stands now; each kind is sold at most once, so the loop always ends.
     for (const CargoRow& cargo : CargoRows(st)) {
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const ShownMarketRow& r) {
-            return r.name == cargo.name;
+            return r.goods == cargo.goods;
         });
-        const std::int16_t price = row == rows.end() ? std::int16_t{0} : row->price;
+        const std::int16_t price =
+            row == rows.end() ? std::int16_t{0} : SalePrice(st, cargo.goods, row->price);
         const QuantityOffer offer = SellOffer(cargo.units, price);
         result.lastRefused = !offer.ok;
         if (!offer.ok)
             continue;
-        SellGoods(st, view, rnd, row->goods, offer.maximum, price);
+        SellGoods(st, view, rnd, cargo.goods, offer.maximum, price);
         ++result.sold;
     }
     return result;

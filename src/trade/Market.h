@@ -55,13 +55,21 @@ double TradeRandomAmount(RandomSource& rnd, const NumberLocale& loc);
 std::int16_t TradePriceReaction(std::int16_t cena, std::int32_t quantity, std::uint8_t velikost,
                                 RandomSource& rnd, const NumberLocale& loc);
 
-// Buys `quantity` units of goods `goods` at `price` each: loads them, pays, and the current
-// city's price reacts (with fresh dice). The caller shows the fleet again.
+// What one unit of `goods` really costs or brings in the current city when its market row
+// shows `shown`: a purchase costs at least, a sale brings at most, the price the goods had
+// there as the day opened. Goods the city does not trade bring nothing.
+std::int16_t PurchasePrice(const GameState& st, int goods, std::int16_t shown);
+std::int16_t SalePrice(const GameState& st, int goods, std::int16_t shown);
+
+// Buys `quantity` units of goods `goods` at `price` each (at least the opening price): loads
+// them, pays, and the current city's price reacts (with fresh dice). The caller shows the
+// fleet again.
 void BuyGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::int32_t quantity,
               std::int16_t price);
 
-// Sells `quantity` units: unloads them, takes the money and lowers the current city's price.
-// What is left of the goods after the sale, if it no longer makes a whole unit, goes with it.
+// Sells `quantity` units at `price` (at most the opening price): unloads them, takes the
+// money for no more than is on board, and lowers the current city's price. What is left of
+// the goods after the sale, if it no longer makes a whole unit, goes with it.
 void SellGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::int32_t quantity,
                std::int16_t price);
 
@@ -69,12 +77,12 @@ void SellGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std:
 // market's, until the rows are filled again).
 struct ShownMarketRow {
     int goods;
-    std::string name;
     std::int16_t price;
 };
 
 // "Prodat vše": every cargo row, in order, whose goods the shown market takes is sold whole
-// at the shown price; the others stay on board. Returns how many kinds were sold, and
+// at the shown price (at most the opening price); the others stay on board. Rows and cargo
+// meet by goods index. Returns how many kinds were sold, and
 // whether the last cargo row was one the market refused.
 struct SellAllResult {
     int sold = 0;

@@ -42,7 +42,8 @@ std::string SaveName(const std::string& typed) {
     if (name.size() >= SaveEnding.size() &&
         name.compare(name.size() - SaveEnding.size(), SaveEnding.size(), SaveEnding) == 0)
         name.erase(name.size() - SaveEnding.size());
-    if (name.empty())
+    // Blanks alone are no name either: " .mlo" would be a file nobody can tell apart.
+    if (name.find_first_not_of(' ') == std::string::npos)
         name = "QuickSave";
     return name;
 }

@@ -14,7 +14,7 @@ constexpr std::size_t MaxSaveNameChars = 45;
 inline constexpr const char* LastGameName = "Poslední hra";
 
 // The name box's text as a save name: a trailing ".mlo" (in small letters only, as the file
-// list gives it) is dropped, and nothing at all becomes "QuickSave".
+// list gives it) is dropped, and nothing at all, or blanks alone, becomes "QuickSave".
 std::string SaveName(const std::string& typed);
 
 // Why `name` cannot be a saved game's file name, in words for the player; empty when it can.

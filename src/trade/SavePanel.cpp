@@ -27,6 +27,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     txtSave->installEventFilter(this);
 
     lblProblem = new QLabel(p);
+    lblProblem->setTextFormat(Qt::PlainText); // it may quote the name typed
     lblProblem->setGeometry(16, 304, 290, 40);
     lblProblem->setWordWrap(true);
     lblProblem->setStyleSheet(QStringLiteral("color: #b01010; background: transparent;"));
@@ -66,8 +67,10 @@ void SavePanel::Open() {
 }
 
 void SavePanel::FileSave_Click() {
+    // The box takes the name without ".mlo": the name is what a save adds the ending to,
+    // and the box holds no more than a name's 45 characters.
     if (QListWidgetItem* item = FileSave->currentItem())
-        txtSave->setText(item->text());
+        txtSave->setText(QString::fromStdString(SaveName(item->text().toStdString())));
 }
 
 bool SavePanel::Save() {

@@ -1,5 +1,6 @@
 #include "TradeBox.h"
 
+#include "port/News.h"
 #include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "state/Numbers.h"
@@ -92,13 +93,23 @@ void TradeBox::refuse(const QString& reason, int actionIndex) {
 void TradeBox::lblSurovina_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(main_.lblSurovina.size()))
         return;
+    GameState& st = main_.Game().state;
+    // The research chart shows another city's prices: buying from it would pay a faraway
+    // price here. Goods are bought on the trade panel.
+    if (Index < 28) {
+        AddNews(st, "Zboží se nakupuje na kartě Obchod.", NewsWarning);
+        return;
+    }
     // A price label behaves like the name label of its row.
-    if ((Index >= 14 && Index <= 27) || Index >= 42) {
+    if (Index >= 42) {
         lblSurovina_Click(Index - 14);
         return;
     }
     const ClickLabel* name = main_.lblSurovina[static_cast<std::size_t>(Index)];
-    const ClickLabel* price = main_.lblSurovina[static_cast<std::size_t>(Index + 14)];
+    // The price really paid, which the row may show lower after a sale today.
+    const std::int16_t price = PurchasePrice(
+        st, ToU8(ParseDot(text(name->Tag))),
+        TextAsI16(text(main_.lblSurovina[static_cast<std::size_t>(Index + 14)]->text())));
 
     picTransakce->show();
     picTransakce->raise();
@@ -107,11 +118,10 @@ void TradeBox::lblSurovina_Click(int Index) {
     main_.lbl[popisek::BoxTitle]->setText(QStringLiteral("Nákup"));
     lblPředmět->setText(name->text());
     lblPředmět->Tag = name->Tag;
-    lblCenaZaKus->setText(price->text() + QStringLiteral(" / ks"));
-    lblCenaZaKus->Tag = price->text();
+    lblCenaZaKus->setText(QString::number(price) + QStringLiteral(" / ks"));
+    lblCenaZaKus->Tag = QString::number(price);
     sldMnožství->setValue(0);
 
-    const GameState& st = main_.Game().state;
     const QuantityOffer offer =
         BuyOffer(st.Hotovost, TextAsI16(text(lblCenaZaKus->Tag)),
                  TextAsI16(text(main_.lbl[popisek::LoadLine]->Tag)), st.Fleet, st.locale);
@@ -140,15 +150,19 @@ void TradeBox::lblNáklad_Click(int Index) {
     lblCenaZaKus->clear();
 
     // Only the rows the market shows now: a hidden row keeps the name and price of a city
-    // visited before, which does not buy here.
+    // visited before, which does not buy here. Rows meet by goods, not by name: goods of a
+    // map may share a name, or have none.
+    const QString goods = main_.lblNáklad[static_cast<std::size_t>(Index)]->Tag;
     for (std::size_t k = 0; k < 14; ++k) {
         const ClickLabel* name = main_.lblSurovina[28 + k];
-        if (name->isHidden() || name->text() != lblPředmět->text())
+        if (name->isHidden() || name->Tag != goods)
             continue;
-        const QString price = main_.lblSurovina[42 + k]->text();
-        lblPředmět->Tag = name->Tag;
-        lblCenaZaKus->Tag = price;
-        lblCenaZaKus->setText(price + QStringLiteral(" / ks"));
+        // The price really paid, which the row may show higher after a purchase today.
+        const std::int16_t price = SalePrice(main_.Game().state, ToU8(ParseDot(text(goods))),
+                                             TextAsI16(text(main_.lblSurovina[42 + k]->text())));
+        lblPředmět->Tag = goods;
+        lblCenaZaKus->Tag = QString::number(price);
+        lblCenaZaKus->setText(QString::number(price) + QStringLiteral(" / ks"));
         break;
     }
 
@@ -205,8 +219,8 @@ void TradeBox::ProdatVše() {
         const ClickLabel* name = main_.lblSurovina[28 + k];
         if (name->isHidden())
             continue;
-        rows.push_back({ToU8(ParseDot(text(name->Tag))), text(name->text()),
-                        TextAsI16(text(main_.lblSurovina[42 + k]->text()))});
+        rows.push_back(
+            {ToU8(ParseDot(text(name->Tag))), TextAsI16(text(main_.lblSurovina[42 + k]->text()))});
     }
     const SellAllResult result = SellAll(main_.Game().state, main_, main_.Game().random, rows);
     main_.ShowFleet();

@@ -23,7 +23,8 @@ class TradeBox : public QObject {
 public:
     explicit TradeBox(frmMain& main);
 
-    // Market row i (0..55, names or prices, trade panel or research chart): buy.
+    // Market row i of the trade panel (28..55, names or prices): buy. A row of the research
+    // chart (0..27) only tells the player where goods are bought.
     void lblSurovina_Click(int Index);
     // Cargo row i (0..13): sell.
     void lblNáklad_Click(int Index);

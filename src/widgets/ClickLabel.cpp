@@ -5,6 +5,9 @@
 namespace vlnobrod {
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // City names, goods, descriptions and player names come from files and players: they
+    // are shown as written, never read as markup.
+    setTextFormat(Qt::PlainText);
     setMouseTracking(true);
 }
 

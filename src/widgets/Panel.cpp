@@ -22,6 +22,7 @@ Panel::Panel(const QString& title, QWidget* parent) : QFrame(parent) {
     titleBar_->installEventFilter(this);
 
     titleText_ = new QLabel(title, this);
+    titleText_->setTextFormat(Qt::PlainText); // a city's name in the title is shown as written
     titleText_->setStyleSheet(QStringLiteral("color: #fff6dc; background: transparent; "
                                              "font-weight: bold;"));
     titleText_->setAttribute(Qt::WA_TransparentForMouseEvents);

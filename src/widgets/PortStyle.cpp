@@ -75,6 +75,7 @@ QFont SerifFont(double points, bool bold) {
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h, double points,
                   bool bold) {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText); // texts of maps and players, shown as written
     l->setFont(TextFont(points, bold));
     l->setGeometry(x, y, w, h);
     SetBaseStyle(l, QStringLiteral("background: transparent;"));

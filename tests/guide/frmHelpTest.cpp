@@ -18,6 +18,10 @@ private slots:
              {"Obchodování", "Plavba", "Souboj s piráty", "Jak vyhrát", "Ukládání a načítání"})
             QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
         QVERIFY(w.rtf->isReadOnly());
+        // Trend marks belong to the research chart; the trade panel shows none.
+        const QString market = text.section(QStringLiteral("Trh města otevře"), 1)
+                                   .section(QStringLiteral("průzkum trhu"), 0, 0);
+        QVERIFY(!market.isEmpty() && !market.contains(QStringLiteral("značka")));
         w.resize(500, 400);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -10,6 +10,7 @@
 #include "support/PortFixture.h"
 #include "trade/SavePanel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -27,6 +28,20 @@ using vlnobrod::testing::Answerer;
 namespace {
 void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// Answers the next message box of the menu with the button reading `button` (any button
+// closes a box of one), and writes down what it said.
+void answerNextBox(QStringList& said, const char* button = "OK") {
+    QTimer::singleShot(0, [&said, button] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        said << box->text();
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QString::fromUtf8(button) || box->buttons().size() == 1)
+                b->click();
+    });
 }
 } // namespace
 
@@ -95,7 +110,7 @@ private slots:
         QCOMPARE(save->FileSave->count(), 1);
         save->FileSave->setCurrentRow(0);
         save->FileSave_Click();
-        QCOMPARE(save->txtSave->text(), QStringLiteral("Benátky.mlo"));
+        QCOMPARE(save->txtSave->text(), QStringLiteral("Benátky"));
 
         // Back to the menu, the game waiting behind it, and on again.
         click(port->lblAkce[akce::BackToMenu]);
@@ -125,30 +140,147 @@ private slots:
         QCOMPARE(st.Company, std::string("Jantar a syn"));
     }
 
+    // A question left open in the dock keeps its window: "< Zpět do menu" waits for the
+    // answer; answered, the way to the menu and a new game is free.
+    void aQuestionLeftOpenKeepsItsWindow() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(testing::PortGame));
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        frmMain* port = windows.Port();
+        QVERIFY(QTest::qWaitForWindowExposed(port));
+        click(port->lblZal[2]);
+        bool stayed = false;
+        QTimer::singleShot(0, port, [&] {
+            click(port->lblAkce[akce::BackToMenu]);
+            windows.BackToMenu();
+            windows.StartGame();
+            stayed = port->isVisible() && !windows.Menu() && windows.Port() == port;
+            QTest::keyClick(port, Qt::Key_Escape); // "Zrušit"
+        });
+        click(port->lblAkce[akce::BuyShip]);
+        QVERIFY(stayed);
+        QCOMPARE(fx.game().state.Fleet.Pocet, std::int16_t{2});
+
+        click(port->lblAkce[akce::BackToMenu]);
+        frmMain* old = port;
+        click(windows.Menu()->lblAkce[1]);
+        click(windows.Menu()->album->imgMap[0]);
+        click(windows.Menu()->lblAkceB[0]);
+        QVERIFY(windows.Port() != old && windows.Port()->HasGame());
+        Answerer ok(*windows.Port(), QStringLiteral("OK"));
+        QTRY_COMPARE(ok.titles, QStringList{QStringLiteral("Úkolem této mapy je ...")});
+        QTest::qWait(50);
+        QVERIFY(!windows.Port()->Waiting());
+    }
+
+    // A game not saved since it changed is not lost: "Konec >", closing the menu, a new game
+    // and a loaded one ask first; "Zrušit" stays, "Ano" saves it as "Poslední hra".
+    void anUnsavedGameIsNotLostFromTheMenu() {
+        testing::ScreenFixture fx;
+        testing::PrepareGame(fx);
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(testing::PortGame));
+        GameState& st = fx.game().state;
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        frmMain* port = windows.Port();
+        QVERIFY(QTest::qWaitForWindowExposed(port));
+        st.StateSaved = false; // played on
+        click(port->lblAkce[akce::BackToMenu]);
+        frmMenu* menu = windows.Menu();
+
+        QStringList asked;
+        auto answer = [&](const char* button) { answerNextBox(asked, button); };
+        answer("Zrušit");
+        click(menu->lblAkce[0]); // "Konec >"
+        answer("Zrušit");
+        QVERIFY(!menu->close());
+        QVERIFY(menu->isVisible());
+        click(menu->lblAkce[1]);
+        click(menu->album->imgMap[0]);
+        answer("Zrušit");
+        click(menu->lblAkceB[0]); // "Začít hru"
+        QCOMPARE(windows.Port(), port);
+        QCOMPARE(asked.size(), 3);
+        QCOMPARE(asked[0], QStringLiteral("Chcete hru uložit pod název: Poslední hra ?"));
+
+        // "Ano": saved as "Poslední hra" from the game behind the menu, then the new game.
+        answer("Ano");
+        click(menu->lblAkceB[0]);
+        QCOMPARE(asked.size(), 4);
+        const QString last = fx.dataPath(QStringLiteral("Save/Poslední hra.mlo"));
+        QVERIFY(QFile::exists(last));
+        QVERIFY(windows.Port() != port && windows.Port()->HasGame());
+        QCOMPARE(st.Name, std::string("Ludvík Prachatý"));
+
+        // Played on, and the save loaded over it after a "Ne".
+        Answerer goal2(*windows.Port(), QStringLiteral("OK"));
+        QTRY_VERIFY(!goal2.titles.isEmpty());
+        st.StateSaved = false;
+        click(windows.Port()->lblAkce[akce::BackToMenu]);
+        menu = windows.Menu();
+        click(menu->lblAkce[2]);
+        menu->loadPanel->Select(0);
+        answer("Ne");
+        click(menu->lblAkceB[1]);
+        QCOMPARE(asked.size(), 5);
+        QCOMPARE(st.Name, std::string("Jan Novák"));
+        QCOMPARE(menu->loadPanel->FileLoad->count(), 1); // nothing saved on "Ne"
+    }
+
+    // A file that is no game, or whose chart is missing, is refused before it replaces the
+    // state file: the game behind the menu and its file stay, and no new game is pending.
     void aGameThatCannotBeOpenedKeepsTheMenuAndTheOldGame() {
         testing::ScreenFixture fx;
         testing::PrepareGame(fx);
+        const QString stateFile = fx.dataPath(QStringLiteral("aktual.map"));
+        QFile f(stateFile);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        fx.writeData(QStringLiteral("Save/duch.mlo"), QStringLiteral("\x01nic;\n<b>x</b>"));
+        fx.writeData(QStringLiteral("Mapa2.mlo"),
+                     QString::fromUtf8(testing::PortGame)
+                         .replace(QStringLiteral("Mapa=Mapa1"), QStringLiteral("Mapa=Mapa2")));
         Windows windows(fx.game());
         windows.Start();
         windows.StartGame();
         frmMain* port = windows.Port();
         QVERIFY(port && port->HasGame());
         windows.BackToMenu();
+        frmMenu* menu = windows.Menu();
 
-        fx.game().state.HandOff = fx.dataPath(QStringLiteral("Save/zmizela.mlo")).toStdString();
-        QString reported;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            reported = box->text();
-            box->accept();
-        });
-        windows.StartGame();
-        QVERIFY(reported.contains(QStringLiteral("zmizela.mlo")));
-        QVERIFY(windows.Menu()->isVisible());
+        QStringList reported;
+        auto dismiss = [&] { answerNextBox(reported); };
+        click(menu->lblAkce[2]);
+        menu->loadPanel->Select(0);
+        dismiss();
+        click(menu->lblAkceB[1]);
+        click(menu->lblAkce[1]);
+        menu->imgMap_Click(0); // Mapa2, whose chart is missing
+        dismiss();
+        click(menu->lblAkceB[0]);
+        QCOMPARE(reported.size(), 2);
+        QVERIFY(reported[0].startsWith(QStringLiteral("Hru nelze otevřít: ")));
+        QVERIFY(reported[1].contains(QStringLiteral("Mapa2.jpg")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QVERIFY(menu->isVisible());
         QCOMPARE(windows.Port(), port);
         QCOMPARE(fx.game().state.Name, std::string("Jan Novák"));
+        QCOMPARE(fx.game().state.PendingAction, Pending::None);
+
+        // A game that fails to open all the same clears the new game it was to greet.
+        fx.game().state.PendingAction = Pending::NewGame;
+        fx.game().state.HandOff = fx.dataPath(QStringLiteral("Save/zmizela.mlo")).toStdString();
+        dismiss();
+        windows.StartGame();
+        QCOMPARE(reported.size(), 3);
+        QVERIFY(reported[2].contains(QStringLiteral("zmizela.mlo")));
+        QCOMPARE(fx.game().state.PendingAction, Pending::None);
     }
 
     void theStatisticsOpenFromThePortScreen() {

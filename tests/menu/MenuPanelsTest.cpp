@@ -95,6 +95,7 @@ private slots:
             QCOMPARE(a->imgMap[i]->Tag, QStringLiteral("%1mapa").arg(QChar('A' + i)));
         QCOMPARE(a->lblMapMesta[2]->text(), QStringLiteral("Počet měst: 12"));
         QCOMPARE(a->lblMapPopis[0]->text(), QStringLiteral("Mapa Amapa pro zkoušku"));
+        QCOMPARE(a->lblMapPopis[0]->textFormat(), Qt::PlainText);
         // A map without a picture shows an empty one.
         QVERIFY(!a->imgMap[0]->pixmap().isNull());
         QVERIFY(a->imgMap[1]->pixmap().isNull());
@@ -159,6 +160,7 @@ private slots:
         p->Select(0);
         QCOMPARE(p->lbl1->text(), QStringLiteral("Ota"));
         QCOMPARE(p->lbl2->text(), QStringLiteral("Jantar"));
+        QCOMPARE(p->lbl2->textFormat(), Qt::PlainText); // a company as its owner typed it
         QVERIFY(p->lbl35->text().contains(QString::number(QDate::currentDate().year() - 1)));
         QTest::mouseClick(m.menu.lblAkceB[8], Qt::LeftButton);
         QCOMPARE(m.portOpened, 1);

@@ -12,7 +12,7 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     st.Mapa = "Karibik";
     st.PocetMest = 1;
     st.Cities[0].Velikost = 0;
-    st.Cities[0].Trh[0] = {200, 0, 30};
+    st.Cities[0].Trh[0] = {200, 0, 30, 180}; // saved after a purchase that day
     st.Den = 25;
     st.Hotovost = 1234.5;
     st.Konto = 50000;                   // a day's interest would add 10 to cash
@@ -22,6 +22,7 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     StartLoadedGame(st, rnd, view);
     EXPECT_EQ(st.Den, 25);
     EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
+    EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 180); // the saved day goes on
     EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
     EXPECT_DOUBLE_EQ(st.Konto, 50000);
     EXPECT_EQ(st.PendingAction, Pending::None);

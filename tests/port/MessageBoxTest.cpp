@@ -1,5 +1,6 @@
 #include "port/News.h"
 #include "port/NewsTicker.h"
+#include "port/PortLabels.h"
 #include "support/PortFixture.h"
 
 #include <QTest>
@@ -58,26 +59,95 @@ private slots:
         QVERIFY(s.w->picMsgBox->isHidden());
     }
 
-    void aSecondMessageTakesOverAndBothGetTheAnswer() {
+    // Enter gives OK or "Ano", Escape "Zrušit" or else "Ne"; a box without either ignores it.
+    void enterAndEscapeAnswerTheBox() {
+        PortScreen s("");
+        frmMain& w = *s.w;
+        struct Case {
+            MessageButtons buttons;
+            Qt::Key key;
+            int answer; // 0: the key does nothing
+        };
+        const Case cases[] = {
+            {MessageButtons::OK, Qt::Key_Return, 1},
+            {MessageButtons::OK, Qt::Key_Escape, 0},
+            {MessageButtons::OKZrusit, Qt::Key_Enter, 1},
+            {MessageButtons::OKZrusit, Qt::Key_Escape, 2},
+            {MessageButtons::NeAnoZrusit, Qt::Key_Return, 6},
+            {MessageButtons::NeAnoZrusit, Qt::Key_Escape, 2},
+            {MessageButtons::NeAno, Qt::Key_Return, 6},
+            {MessageButtons::NeAno, Qt::Key_Escape, 7},
+        };
+        for (const Case& c : cases) {
+            bool stillWaiting = false;
+            QTimer::singleShot(20, &w, [&] {
+                QTest::keyClick(&w, c.key);
+                stillWaiting = w.Waiting();
+                if (stillWaiting)
+                    QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+            });
+            std::string title;
+            const MessageAnswer answer = w.ShowMessage("Opravdu?", c.buttons, title);
+            if (c.answer == 0)
+                QVERIFY(stillWaiting);
+            else
+                QCOMPARE(static_cast<int>(answer), c.answer);
+        }
+    }
+
+    // A question asked while another waits is answered on its own; then the first comes back
+    // with its own text and waits for its own answer.
+    void eachAnswerAnswersOneQuestion() {
         PortScreen s("");
         frmMain& w = *s.w;
         MessageAnswer inner = MessageAnswer::OK;
-        QString innerTitle;
-        // While the first question waits, a timer asks another.
+        QString backAgain;
         QTimer::singleShot(20, &w, [&] {
-            QTimer::singleShot(20, &w, [&] {
-                innerTitle = w.lblTitulek->text();
-                QTest::mouseClick(w.cmd[1], Qt::LeftButton);
-            });
+            QTimer::singleShot(20, &w, [&] { QTest::mouseClick(w.cmd[1], Qt::LeftButton); });
             std::string t = "Druhá";
             inner = w.ShowMessage("Druhá otázka", MessageButtons::NeAno, t);
+            QTimer::singleShot(20, &w, [&] {
+                backAgain = w.lblTitulek->text() + QLatin1Char('|') + w.lblText->text();
+                QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+            });
         });
         std::string t = "První";
         const MessageAnswer outer = w.ShowMessage("První otázka", MessageButtons::NeAnoZrusit, t);
-        QCOMPARE(innerTitle, QStringLiteral("Druhá"));
         QVERIFY(inner == MessageAnswer::Ano);
-        QVERIFY(outer == MessageAnswer::Ano);
+        QCOMPARE(backAgain, QStringLiteral("První|První otázka"));
+        QVERIFY(outer == MessageAnswer::Ne);
         QVERIFY(w.picMsgBox->isHidden());
+        QVERIFY(!w.Waiting());
+    }
+
+    // While the box waits, nothing else of the window takes a click or a key, the box stays
+    // over any panel, and the window is neither closed nor put aside.
+    void aWaitingBoxHasTheWindowToItself() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        bool backToMenu = false;
+        w.BackToMenu = [&] { backToMenu = true; };
+        QStringList seen;
+        QTimer::singleShot(20, &w, [&] {
+            QTest::mouseClick(w.lblZal[2], Qt::LeftButton); // the dock tab
+            QTest::mouseClick(w.lblAkce[akce::BackToMenu], Qt::LeftButton);
+            QTest::mouseDClick(w.lblAkce[akce::Goal], Qt::LeftButton);
+            QTest::keyClick(&w, Qt::Key_F4);
+            w.close();
+            seen << (w.picZáložka[1]->isVisible() ? "dock" : "") << (w.isVisible() ? "shown" : "")
+                 << (w.isMinimized() ? "minimised" : "");
+            w.lblZal_Click(3); // the bank panel, opened by the program
+            seen << (w.childAt(w.picMsgBox->geometry().center()) != nullptr &&
+                             w.picMsgBox->isAncestorOf(w.childAt(w.picMsgBox->geometry().center()))
+                         ? "box on top"
+                         : "box hidden");
+            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+        });
+        std::string title = "Otázka";
+        w.ShowMessage("Čekám", MessageButtons::OK, title);
+        QCOMPARE(seen, (QStringList{"", "shown", "", "box on top"}));
+        QVERIFY(!backToMenu);
+        QCOMPARE(w.lblTitulek->text(), QStringLiteral("Otázka")); // the goal never asked
     }
 
     void theWaitKeepsTheTickerRunning() {

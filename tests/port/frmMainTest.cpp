@@ -44,17 +44,26 @@ private slots:
 
     void loadingShowsTheGame() {
         testing::ScreenFixture fx;
-        testing::PrepareGame(fx);
+        // Markup in a map file or typed by a player is shown as written.
+        testing::PrepareGame(
+            fx,
+            QString::fromUtf8(testing::PortGame)
+                .replace(QStringLiteral("Plachty a syn"), QStringLiteral("Plachty <i>a</i> syn"))
+                .replace(QStringLiteral("Zlatý Mys"), QStringLiteral("<b>Zlatý</b> Mys")));
         frmMain w(fx.game());
         w.Form_Load();
         QVERIFY(w.HasGame());
         const GameState& st = fx.game().state;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Vlnobrod - Jan Novák - Plachty a syn"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vlnobrod - Jan Novák - Plachty <i>a</i> syn"));
+        w.tmrAktuality_Timer();
+        for (const QLabel* l : {static_cast<QLabel*>(w.lblMěsto[2]), w.lblInfo[0], w.lblText})
+            QCOMPARE(l->textFormat(), Qt::PlainText);
+        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Společnost: Plachty <i>a</i> syn"));
         QCOMPARE(w.Hra->pixmap().size(), QSize(943, 590));
         // Three cities on the chart where the file puts them, the rest not.
         for (int i = 0; i < 9; ++i)
             QCOMPARE(w.lblMěsto[i]->isHidden(), i >= 3);
-        QCOMPARE(w.lblMěsto[2]->text(), QStringLiteral("Zlatý Mys"));
+        QCOMPARE(w.lblMěsto[2]->text(), QStringLiteral("<b>Zlatý</b> Mys"));
         QCOMPARE(w.lblMěsto[2]->pos(), QPoint(520, 330));
         // Open black, closed grey, the current city red whatever its access.
         QCOMPARE(ForeColor(w.lblMěsto[0]), black);
@@ -67,7 +76,6 @@ private slots:
         QCOMPARE(w.lblDny->text(), QStringLiteral("12"));
         QCOMPARE(w.lblHotovost->text(), QStringLiteral("25 000"));
         QCOMPARE(w.lblKonto->text(), QStringLiteral("-3 000"));
-        QCOMPARE(st.NewsQueue[0].text, std::string("Společnost: Plachty a syn"));
         QCOMPARE(w.lbl[4]->text(), QStringLiteral("Obchod - Skalná"));
     }
 
@@ -93,7 +101,7 @@ private slots:
         QVERIFY(w.lblMěsto[0]->isHidden());
     }
 
-    void aGoalAlreadyMetIsAnnouncedWhileTheGameLoads() {
+    void aGoalAlreadyMetIsAnnouncedWhileTheGameLoadsBeforeTheGoal() {
         testing::ScreenFixture fx;
         QString game = QString::fromUtf8(testing::PortGame);
         game.replace(QStringLiteral("Mapa=Mapa1"), QStringLiteral("Mapa=Mapa4"))
@@ -108,11 +116,15 @@ private slots:
             ++resultsOpened;
             QVERIFY(fx.game().state.HandOff == HandOffWord::Zapis);
         };
-        // The window comes up by itself so the question can be answered.
+        // The window comes up by itself so the question can be answered. A new game that
+        // starts inside its goal is congratulated first, then shown its goal.
+        fx.game().state.PendingAction = Pending::NewGame;
         testing::Answerer ok(w, QStringLiteral("OK"));
         w.Form_Load();
         QCOMPARE(ok.titles, QStringList{QStringLiteral("Dokončení mapy")});
         QCOMPARE(resultsOpened, 1);
+        QTRY_COMPARE(ok.titles, (QStringList{QStringLiteral("Dokončení mapy"),
+                                             QStringLiteral("Úkolem této mapy je ...")}));
         QVERIFY(fx.game().state.Hotovo);
         QVERIFY(w.picMsgBox->isHidden());
     }

@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace vlnobrod;
 using vlnobrod::testing::TempDir;
@@ -49,6 +50,9 @@ TEST(CompanyValue, AddsMoneyShipsByTypeAndCargoAtTheCurrentPrices) {
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300000);
     st.Fleet.Typ = 2;
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 750000);
+    st.Fleet.Pocet = 8590; // past what 32 bits hold
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 2147500000.0);
+    st.Fleet.Pocet = 3;
     st.Fleet.Typ = 7; // no such ship: worth nothing
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5);
 
@@ -184,7 +188,7 @@ TEST(BestPlayers, OpeningAfterAFinishedMapEntersItOnceAndTellsWhatWentWrong) {
     // A table that cannot be rewritten: the entry does not count, and the player is told.
     dir.write("Data/Mapa1.mlo", table);
     p.Forget(f);
-    std::filesystem::create_directories(f + ".tmp~/blocked");
+    std::filesystem::create_directories(f + "." + std::to_string(::getpid()) + ".tmp~/blocked");
     st.HandOff = HandOffWord::Zapis;
     EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::NotPlaced);
     ASSERT_EQ(view.messages.size(), 2u);

@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(w.lbl0->text(), QStringLiteral("pro mapu Zlatá zátoka"));
         // An equal time goes above the earlier entry, in red; the rest move down.
         QCOMPARE(w.lblName[1]->text(), QStringLiteral("Ludvík Prachatý"));
+        QCOMPARE(w.lblName[1]->textFormat(), Qt::PlainText);
         QCOMPARE(w.lblValue[1]->text(), QStringLiteral("1 750 250 zlatých"));
         QVERIFY(red(w.lblName[1]) && red(w.lblDnů[1]));
         QCOMPARE(w.lblName[2]->text(), QStringLiteral("Bedřich"));

@@ -1,6 +1,8 @@
 #include "state/Numbers.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace vlnobrod;
 
@@ -59,6 +61,49 @@ TEST(Numbers, StoredNumbersReadWithEitherSeparator) {
     EXPECT_FALSE(ParseNumber("12a"));
     EXPECT_FALSE(ParseNumber("1.2.3"));
     EXPECT_FALSE(ParseNumber("-"));
+    EXPECT_FALSE(ParseNumber("1E999")); // no double holds it
+}
+
+TEST(Numbers, TheSeparatorIsACommaOnlyWhereTheSystemWritesOne) {
+    EXPECT_EQ(DecimalSeparatorFor(","), ',');
+    EXPECT_EQ(DecimalSeparatorFor("."), '.');
+    EXPECT_EQ(DecimalSeparatorFor("\u066B"), '.'); // Arabic and Persian
+    EXPECT_EQ(DecimalSeparatorFor("'"), '.');
+    EXPECT_EQ(DecimalSeparatorFor(""), '.');
+    // However the separator got there, a file only ever gets one of the two.
+    EXPECT_EQ(FormatDouble(12.5, NumberLocale{'\0'}), "12.5");
+}
+
+TEST(Numbers, MoneyIsHeldAtFifteenDigits) {
+    EXPECT_EQ(MaxMoney, 999999999999999.0);
+    EXPECT_EQ(FormatDouble(MaxMoney, {}), "999999999999999"); // survives the file unchanged
+    EXPECT_EQ(ClampMoney(1e300), MaxMoney);
+    EXPECT_EQ(ClampMoney(-std::numeric_limits<double>::infinity()), -MaxMoney);
+    EXPECT_EQ(ClampMoney(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(ClampMoney(-12.5), -12.5);
+    EXPECT_EQ(ParseMoney("1E999"), MaxMoney);
+    EXPECT_EQ(ParseMoney("-1,79769313486232E+308"), -MaxMoney);
+    EXPECT_EQ(ParseMoney("12,25"), 12.25);
+    EXPECT_FALSE(ParseMoney("lots"));
+}
+
+TEST(Numbers, TheSystemsLocaleChangesNoNumber) {
+    // A windowed program takes the system's locale; on a Czech system the C library would
+    // write "1234,5" and read "12.5" as 12.
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    const char* comma = nullptr;
+    for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+        if ((comma = std::setlocale(LC_NUMERIC, name)))
+            break;
+    if (!comma)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    EXPECT_EQ(FormatDouble(1234.5, {'.'}), "1234.5");
+    EXPECT_EQ(FormatDouble(1234.5, {','}), "1234,5");
+    EXPECT_EQ(ParseNumber("12.5"), 12.5);
+    EXPECT_EQ(ParseNumber("12,5"), 12.5);
+    EXPECT_DOUBLE_EQ(ParseDot("24.75"), 24.75);
+    EXPECT_DOUBLE_EQ(ParseDot("24,75"), 24);
+    std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 TEST(Numbers, GroupedPatternsPutBlanksBetweenThousands) {

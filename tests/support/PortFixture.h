@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -66,7 +67,7 @@ struct PortScreen {
 // `caption` (the first label when none does), and writes down what was asked.
 class Answerer {
 public:
-    Answerer(frmMain& w, QString caption) : w_(w), caption_(std::move(caption)) {
+    Answerer(frmMain& w, QString caption) : w_(&w), caption_(std::move(caption)) {
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start(10);
     }
@@ -75,13 +76,14 @@ public:
 
 private:
     void Poll() {
-        if (!w_.picMsgBox->isVisible())
-            return;
-        titles << w_.lblTitulek->text();
-        texts << w_.lblText->text();
+        if (!w_ || !w_->picMsgBox->isVisible())
+            return; // gone, or nothing asked
+        frmMain& w = *w_;
+        titles << w.lblTitulek->text();
+        texts << w.lblText->text();
         QStringList shown;
-        ClickLabel* pick = w_.cmd[0];
-        for (ClickLabel* b : w_.cmd)
+        ClickLabel* pick = w.cmd[0];
+        for (ClickLabel* b : w.cmd)
             if (b->isVisible()) {
                 shown << b->text();
                 if (b->text() == caption_)
@@ -90,7 +92,7 @@ private:
         captions << shown.join(QLatin1Char('/'));
         QTest::mouseClick(pick, Qt::LeftButton);
     }
-    frmMain& w_;
+    QPointer<frmMain> w_;
     QString caption_;
     QTimer timer_;
 };

@@ -65,6 +65,8 @@ TEST(SaveName, DropsASmallMloEndingAndNamesAnEmptyBoxQuickSave) {
     EXPECT_EQ(SaveName("Benatky.MLO"), "Benatky.MLO");
     EXPECT_EQ(SaveName(""), "QuickSave");
     EXPECT_EQ(SaveName(".mlo"), "QuickSave");
+    EXPECT_EQ(SaveName("   "), "QuickSave");
+    EXPECT_EQ(SaveName(" a "), " a ");
     EXPECT_EQ(SaveName("Poslední hra"), "Poslední hra");
 }
 

@@ -52,12 +52,25 @@ private slots:
         QCOMPARE(p.st().HandOff.File(), handOff);
         QCOMPARE(QDir(p.fx.dataPath(QStringLiteral("Save"))).entryList(QDir::Files).size(), 0);
 
-        // An empty box saves as QuickSave and says so in the box.
-        s->txtSave->clear();
+        // An empty box, or one of blanks only, saves as QuickSave and says so in the box.
+        s->txtSave->setText(QStringLiteral("   "));
         QTest::mouseClick(p.w->lblAkce[15], Qt::LeftButton);
         QCOMPARE(s->txtSave->text(), QStringLiteral("QuickSave"));
         QVERIFY(QFile::exists(p.fx.dataPath(QStringLiteral("Save/QuickSave.mlo"))));
         QVERIFY(!s->lblProblem->isVisible());
+
+        // A save picked from the list fills the box with its name alone, so a long name
+        // (here 43 of the 45 characters) is saved again under that name.
+        const QString longest(43, QLatin1Char('x'));
+        p.fx.writeData(QStringLiteral("Save/") + longest + QStringLiteral(".mlo"),
+                       QStringLiteral("[Mapa]\n"));
+        QTest::mouseClick(p.w->lblAkce[14], Qt::LeftButton);
+        s->FileSave->setCurrentRow(1); // after QuickSave
+        s->FileSave_Click();
+        QCOMPARE(s->FileSave->currentItem()->text(), longest + QStringLiteral(".mlo"));
+        QCOMPARE(s->txtSave->text(), longest);
+        QTest::mouseClick(p.w->lblAkce[15], Qt::LeftButton);
+        QCOMPARE(QDir(p.fx.dataPath(QStringLiteral("Save"))).entryList(QDir::Files).size(), 2);
     }
 
     void aFailedSaveIsReportedAndLosesNothing() {

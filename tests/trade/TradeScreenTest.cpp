@@ -1,3 +1,4 @@
+#include "port/DayChange.h"
 #include "support/PortFixture.h"
 #include "trade/BankPanel.h"
 #include "trade/TradeBox.h"
@@ -28,6 +29,7 @@ struct Port : testing::PortScreen {
         s.Fleet.Nosnost = 50;
         s.Fleet.Naklad[3] = 20;
         s.Fleet.Naklad[5] = 10;
+        OpenTheDay(s);
     }
 };
 
@@ -58,7 +60,13 @@ class TradeScreenTest : public QObject {
 private slots:
     void buyingFromAMarketRowKeepsTheOldPriceShown() {
         TradeScreen s;
+        // Another city's research chart shows its prices, but goods are bought here.
+        s.w->ShowMarket(1, true);
+        s.click(s.w->lblSurovina[3]);
+        s.click(s.w->lblSurovina[14 + 3]);
         QVERIFY(!s.box->picTransakce->isVisible());
+        QCOMPARE(s.st().NewsQueue[0].text, std::string("Zboží se nakupuje na kartě Obchod."));
+        QCOMPARE(s.st().NewsQueue[0].kind, std::uint8_t{2});
         s.click(s.w->lblSurovina[28 + 5]);
         QVERIFY(s.box->picTransakce->isVisible());
         QCOMPARE(s.w->lbl[16]->text(), QStringLiteral("Nákup"));
@@ -136,6 +144,23 @@ private slots:
         QCOMPARE(s.st().Fleet.Naklad[3], 20.0);
         QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
         QCOMPARE(s.st().Hotovost, 10400.0);
+
+        // Turning round on the same day pays nothing, and the box says so: gold sold down to
+        // 195 costs 200 to buy back, wood lifted to 70 by the dice still sells at 40.
+        s.st().Fleet.Naklad[0] = 10;
+        s.w->ShowFleet();
+        s.click(s.w->lblNáklad[0]);
+        s.click(s.w->lblAkce[4]);
+        s.w->ShowMarket(0, false);
+        QCOMPARE(s.w->lblSurovina[42 + 0]->text(), QStringLiteral("195"));
+        s.click(s.w->lblSurovina[28 + 0]);
+        QCOMPARE(s.box->lblCenaZaKus->text(), QStringLiteral("200 / ks"));
+        QCOMPARE(s.box->sldMnožství->maximum(), 62);
+        QCOMPARE(s.line(), QStringLiteral("62 jednotek za 12 400"));
+        QCOMPARE(s.w->lblSurovina[42 + 5]->text(), QStringLiteral("70"));
+        s.click(s.w->lblNáklad[1]);
+        QCOMPARE(s.box->lblCenaZaKus->text(), QStringLiteral("40 / ks"));
+        QCOMPARE(s.line(), QStringLiteral("10 jednotek za 400"));
     }
 
     void sellAllSellsWhatTheCityTakes() {
@@ -172,7 +197,15 @@ private slots:
         QCOMPARE(s.st().Fleet.Pocet, std::int16_t(2));
         QCOMPARE(s.st().Hotovost, 150000.0);
 
-        answering(*s.w, 5, "Ano");
+        // The second click of a double-click reaches the label while its question waits: it
+        // asks nothing, and one "Ano" buys one ship.
+        Answerer yes(*s.w, QStringLiteral("Ano"));
+        QTimer::singleShot(0, s.w.get(), [&] {
+            QTest::mouseDClick(s.w->lblAkce[5], Qt::LeftButton);
+            QTest::mouseClick(s.w->lblAkce[5], Qt::LeftButton);
+        });
+        QTest::mouseClick(s.w->lblAkce[5], Qt::LeftButton);
+        QCOMPARE(yes.titles.size(), 1);
         QCOMPARE(s.st().Fleet.Pocet, std::int16_t(3));
         QCOMPARE(s.w->lbl[22]->text(), QStringLiteral("3 lodě typu: Malá obchodní loď"));
         QCOMPARE(s.w->lblHotovost->text(), QStringLiteral("50 000"));
@@ -202,8 +235,14 @@ private slots:
         BankPanel* bank = s.w->findChild<BankPanel*>();
         s.w->lblZal_Click(3);
         QCOMPARE(bank->sldTransakce->value(), 50000);
-        QCOMPARE(s.w->lbl[43]->text(), QStringLiteral("Úrok = 0.05% částky za den"));
-        QCOMPARE(s.w->lbl[42]->text(), QStringLiteral("Úrok = 0.01% částky za den"));
+        // The captions give the rates the day change applies, where it applies them: cash
+        // earns nothing, the account 0.02 % a day, a debt costs 0.01 % a day.
+        const auto rate = [](double konto) {
+            return QString::number(DailyInterest(konto, NumberLocale{}) / konto * 100) + "%";
+        };
+        QCOMPARE(s.w->lbl[43]->text(), QStringLiteral("Úrok = 0% částky za den"));
+        QCOMPARE(s.w->lbl[42]->text(), "Úrok = " + rate(1e6) + " částky za den\nDluh stojí " +
+                                           rate(-1e6) + " částky za den");
         QTest::mouseClick(bank->lblStupeň[1], Qt::LeftButton);
         QCOMPARE(s.w->lbl[33]->text(), QStringLiteral("10 000"));
         QTest::mouseClick(bank->lblStupeň[2], Qt::LeftButton);
