@@ -9,6 +9,16 @@
 namespace vlnobrod::files {
 
 bool CopyFile(const QString& from, const QString& to) {
+    // A file marked read-only is not replaced, even for a user the system would let through.
+    // (Through a symbolic link, QSaveFile writes the target and keeps the link; the copy
+    // takes the old file's permissions; it is written unnamed where the file system allows,
+    // so a copy cut short leaves nothing behind.)
+    const QFileInfo target(to);
+    // The mode's bits; "User" is what the system lets this user do, which root always may.
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & anyWrite)))
+        return false;
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return false;

@@ -8,7 +8,9 @@
 namespace vlnobrod::files {
 
 // Copies `from` over `to`. The copy is made beside the target and renamed into place, so the
-// old target survives a failed copy. Returns whether it worked.
+// old target survives a failed copy. A symbolic link keeps pointing where it did and its
+// target gets the copy, with the old file's permissions; a read-only target is not
+// replaced. Returns whether it worked.
 bool CopyFile(const QString& from, const QString& to);
 
 bool Exists(const QString& path);

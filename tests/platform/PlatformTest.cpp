@@ -59,6 +59,24 @@ private slots:
         QVERIFY(!files::CopyFile(dir.path() + "/missing.mlo", to));
         QCOMPARE(readFile(to), QByteArray("[Mapa]\r\nMapa=Mapa1\r\n"));
         QVERIFY(!files::CopyFile(from, dir.path() + "/no/such/folder/x.mlo"));
+
+        // Through a link: the link stays, its target gets the copy and keeps its permissions.
+        const QString real = dir.path() + "/real/aktual.map", link = dir.path() + "/link.map";
+        writeFile(real, "old");
+        const auto rw = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QFile::setPermissions(real, rw);
+        QVERIFY(QFile::link("real/aktual.map", link));
+        QVERIFY(files::CopyFile(from, link));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(real), QByteArray("[Mapa]\r\nMapa=Mapa1\r\n"));
+        QCOMPARE(QFile::permissions(real) & 0x0777,
+                 QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup); // 0640
+        // A read-only file is not replaced, whoever runs the game.
+        writeFile(to, "kept");
+        QFile::setPermissions(to, QFile::ReadOwner);
+        QVERIFY(!files::CopyFile(from, to));
+        QCOMPARE(readFile(to), QByteArray("kept"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 
     void listsAreSortedByNameAndAMissingFolderIsEmpty() {
