@@ -96,10 +96,10 @@ char32_t lower(char32_t c) {
     // Latin Extended-A pairs upper/lower case as even/odd, except two runs that pair odd/even.
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
         return (c % 2 == 1) ? c + 1 : c;
+    if (c == 0x178) // Ÿ, whose small letter lives in Latin-1
+        return 0xFF;
     if (c >= 0x100 && c <= 0x17F && c != 0x138 && c != 0x149 && c != 0x17F)
         return (c % 2 == 0) ? c + 1 : c;
-    if (c == 0x178)
-        return 0xFF;
     return c;
 }
 
@@ -242,6 +242,11 @@ DecodedText DecodeFile(std::string_view bytes) {
         return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (bytes.substr(0, 2) == "\xFE\xFF")
         return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
+    unsigned char high = 0;
+    for (const char c : bytes)
+        high |= static_cast<unsigned char>(c);
+    if (high < 0x80) // plain ASCII reads the same either way
+        return {std::string(bytes), FileEncoding::Windows1250};
     if (looksLikeUtf8(bytes))
         return {std::string(bytes), FileEncoding::Utf8};
     return {Cp1250ToUtf8(bytes), FileEncoding::Windows1250};
@@ -265,11 +270,32 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
+void AppendFolded(std::string& out, std::string_view utf8) {
+    // Names are mostly plain ASCII ("Mesto00", "Trh03Cena"): lowered through a table.
+    static constexpr std::array<char, 128> lowerAscii = [] {
+        std::array<char, 128> t{};
+        for (int c = 0; c < 128; ++c)
+            t[static_cast<std::size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        return t;
+    }();
+    unsigned char high = 0;
+    for (const char c : utf8)
+        high |= static_cast<unsigned char>(c);
+    if (high < 0x80) {
+        const std::size_t from = out.size();
+        out += utf8;
+        for (std::size_t k = from; k < out.size(); ++k)
+            out[k] = lowerAscii[static_cast<unsigned char>(out[k])];
+        return;
+    }
+    for (std::size_t i = 0; i < utf8.size();)
+        appendUtf8(out, lower(decodeOne(utf8, i)));
+}
+
 std::string FoldCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();)
-        appendUtf8(out, lower(decodeOne(utf8, i)));
+    AppendFolded(out, utf8);
     return out;
 }
 
@@ -280,11 +306,15 @@ std::size_t CharCount(std::string_view utf8) {
     return n;
 }
 
-std::string CharPrefix(std::string_view utf8, std::size_t chars) {
+std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);
-    return std::string(utf8.substr(0, i));
+    return i;
+}
+
+std::string CharPrefix(std::string_view utf8, std::size_t chars) {
+    return std::string(utf8.substr(0, PrefixBytes(utf8, chars)));
 }
 
 std::string CharSuffix(std::string_view utf8, std::size_t fromChar) {
