@@ -55,6 +55,17 @@ std::optional<KeyLine> keyLine(std::string_view line) {
     return KeyLine{key, value};
 }
 
+// Only the key of a key line, as keyLine finds it, without looking at the value.
+std::optional<std::string_view> keyOf(std::string_view line) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view key = trim(line.substr(0, eq));
+    if (key.empty() || key.front() == ';')
+        return std::nullopt;
+    return key;
+}
+
 bool isBlankLine(std::string_view line) {
     return trim(line).empty();
 }
@@ -201,8 +212,8 @@ IniDocument IniDocument::Parse(std::string_view text) {
                 b.lastEntry = b.lines.size() - 1;
             if (!section)
                 continue; // lines before the first section belong to no section
-            if (auto kl = keyLine(line))
-                b.keys.Append(doc.names_, kl->key, b.lines.size() - 1);
+            if (auto key = keyOf(line))
+                b.keys.Append(doc.names_, *key, b.lines.size() - 1);
         }
     };
     auto blockEnd = [&](std::size_t from) {

@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 namespace vlnobrod::text {
 
@@ -106,24 +106,42 @@ char32_t lower(char32_t c) {
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
+    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte.
+    struct Encoded {
+        char bytes[3];
+        std::uint8_t size;
+    };
+    static const std::array<Encoded, 256> table = [] {
+        std::array<Encoded, 256> t{};
+        for (std::size_t b = 0; b < 256; ++b) {
+            std::string one;
+            appendUtf8(one, b < 0x80 ? char32_t(b) : cp1250High[b - 0x80]);
+            for (std::size_t k = 0; k < one.size(); ++k)
+                t[b].bytes[k] = one[k];
+            t[b].size = static_cast<std::uint8_t>(one.size());
+        }
+        return t;
+    }();
+    std::size_t size = 0;
+    for (const char ch : bytes)
+        size += table[static_cast<unsigned char>(ch)].size;
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 4);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            appendUtf8(out, cp1250High[b - 0x80]);
+    out.reserve(size);
+    for (const char ch : bytes) {
+        const Encoded& e = table[static_cast<unsigned char>(ch)];
+        out.append(e.bytes, e.size);
     }
     return out;
 }
 
 std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
-    static const std::unordered_map<char32_t, unsigned char> reverse = [] {
-        std::unordered_map<char32_t, unsigned char> m;
+    // Every character of the code page lies below U+2123 (the trade mark sign): a direct
+    // table from character to byte, 0 where the code page has none.
+    static const std::vector<unsigned char> reverse = [] {
+        std::vector<unsigned char> t(0x2123, 0);
         for (std::size_t k = 0; k < cp1250High.size(); ++k)
-            m.emplace(cp1250High[k], static_cast<unsigned char>(0x80 + k));
-        return m;
+            t[cp1250High[k]] = static_cast<unsigned char>(0x80 + k);
+        return t;
     }();
     std::string out;
     out.reserve(utf8.size());
@@ -133,10 +151,9 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
             out += static_cast<char>(cp);
             continue;
         }
-        const auto it = reverse.find(cp);
-        if (it == reverse.end())
+        if (cp >= reverse.size() || reverse[cp] == 0)
             return std::nullopt;
-        out += static_cast<char>(it->second);
+        out += static_cast<char>(reverse[cp]);
     }
     return out;
 }
