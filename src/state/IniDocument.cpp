@@ -200,6 +200,8 @@ IniDocument IniDocument::Parse(std::string_view text) {
     // Lines from..to of one block; a section's header comes first.
     auto fill = [&](Block& b, std::size_t from, std::size_t to, bool section) {
         b.lines.reserve(to - from);
+        if (section)
+            b.keys.Reserve(to - from - 1);
         for (std::size_t k = from; k < to; ++k) {
             const Line& l = found[k].line;
             const std::string_view line = text.substr(l.begin, l.size);

@@ -61,6 +61,7 @@ private:
         // While parsing: any order, then Finish() sorts and keeps the first of equal names.
         void Append(std::string& names, std::string_view raw, std::size_t at);
         void Finish(const std::string& names);
+        void Reserve(std::size_t n) { names_.reserve(n); }
 
     private:
         // Ordered by the hash of the name, then the name: a lookup compares numbers and
