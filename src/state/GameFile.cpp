@@ -4,11 +4,11 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <string_view>
-#include <vector>
 
 namespace vlnobrod {
 
@@ -32,10 +32,14 @@ public:
     std::string Str(const std::string& sec, const std::string& key, const std::string& def) {
         return Profiles::ValueOf(doc_, sec, key, def);
     }
+    // The stored text without a copy, for numbers (none is anywhere near 98 characters).
+    std::string_view Raw(const std::string& sec, const std::string& key) {
+        return doc_.Find(sec, key).value_or(std::string_view());
+    }
 
     double Number(const std::string& sec, const std::string& key, double def, double lo,
                   double hi) {
-        const auto v = ParseNumber(Str(sec, key, ""));
+        const auto v = ParseNumber(Raw(sec, key));
         if (!v || *v < lo || *v > hi)
             return def;
         return *v;
@@ -58,10 +62,10 @@ public:
                       std::numeric_limits<double>::max());
     }
     double Money(const std::string& sec, const std::string& key, double def) {
-        return ParseMoney(Str(sec, key, "")).value_or(def);
+        return ParseMoney(Raw(sec, key)).value_or(def);
     }
     bool Bool(const std::string& sec, const std::string& key, bool def) {
-        const std::string s = text::FoldCase(Str(sec, key, ""));
+        const std::string s = text::FoldCase(Raw(sec, key));
         if (s == "true")
             return true;
         if (s == "false")
@@ -74,8 +78,27 @@ private:
     const IniDocument& doc_;
 };
 
-std::string marketKey(int nn, const char* what) {
-    return "Trh" + TwoDigits(nn) + what;
+// The key names, made once: a game reads and writes hundreds of them.
+struct KeyNames {
+    // Cena, MinCena, Produkce, RanniCena
+    std::array<std::array<std::string, 4>, MarketSize> market;
+    std::array<std::string, CargoSlots> cargo;
+    std::array<std::string, MaxCities> cities;
+    KeyNames() {
+        for (int nn = 0; nn < MarketSize; ++nn) {
+            const std::string trh = "Trh" + TwoDigits(nn);
+            market[static_cast<std::size_t>(nn)] = {trh + "Cena", trh + "MinCena",
+                                                    trh + "Produkce", trh + "RanniCena"};
+        }
+        for (int nn = 0; nn < CargoSlots; ++nn)
+            cargo[static_cast<std::size_t>(nn)] = "Naklad" + TwoDigits(nn);
+        for (int i = 0; i < MaxCities; ++i)
+            cities[static_cast<std::size_t>(i)] = CitySection(i);
+    }
+};
+const KeyNames& keyNames() {
+    static const KeyNames names;
+    return names;
 }
 
 std::string boolText(bool b) {
@@ -98,10 +121,10 @@ bool isPlainFileName(const std::string& s) {
 // sections that follow one another from Mesto00.
 std::uint8_t cityCount(const IniDocument& doc, FieldReader& r) {
     // Any number, however large, is a count over nine.
-    const double stored = ParseMoney(r.Str("Mapa", "PocetMest", "")).value_or(0);
+    const double stored = ParseMoney(r.Raw("Mapa", "PocetMest")).value_or(0);
     std::uint8_t n = stored >= MaxCities ? MaxCities : ToU8(std::max(stored, 0.0));
     for (std::uint8_t i = 0; i < n; ++i)
-        if (!doc.HasSection(CitySection(i)))
+        if (!doc.HasSection(keyNames().cities[i]))
             return i;
     return n;
 }
@@ -118,18 +141,6 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-// Byte offsets where each character starts, and the end.
-std::vector<std::size_t> charStarts(std::string_view s) {
-    std::vector<std::size_t> at;
-    at.reserve(s.size() + 1);
-    for (std::size_t i = 0; i < s.size();) {
-        at.push_back(i);
-        i += text::CharPrefix(s.substr(i), 1).size();
-    }
-    at.push_back(s.size());
-    return at;
-}
-
 } // namespace
 
 std::string TwoDigits(int n) {
@@ -143,14 +154,20 @@ std::string CitySection(int index) {
 
 std::pair<std::string, std::string> SplitDescription(const std::string& description) {
     const std::string_view t = trimBlanks(description);
-    const std::vector<std::size_t> at = charStarts(t);
-    const std::size_t chars = at.size() - 1;
-    if (chars <= FirstPartChars)
+    // Where the first characters start, as far as the first part and the one after it reach.
+    std::array<std::size_t, FirstPartChars + 2> at{};
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < t.size() && chars < at.size(); ++chars) {
+        at[chars] = i;
+        i += text::PrefixBytes(t.substr(i), 1);
+    }
+    if (chars <= FirstPartChars) // all of it seen
         return {std::string(t), {}};
-    auto blank = [&](std::size_t i) { return isBlank(t[at[i]]); };
-    // The last single blank between two words within reach of the first part.
+    auto blank = [&](std::size_t k) { return isBlank(t[at[k]]); };
+    // The last single blank between two words within reach of the first part: a space, the
+    // blank that reading puts back.
     for (std::size_t k = FirstPartChars - 1; k >= 1; --k)
-        if (blank(k) && !blank(k - 1) && !blank(k + 1))
+        if (t[at[k]] == ' ' && !blank(k - 1) && !blank(k + 1))
             return {std::string(t.substr(0, at[k])), std::string(t.substr(at[k + 1]))};
     const std::string_view first = t.substr(0, at[FirstPartChars]);
     const std::string_view second = t.substr(at[FirstPartChars]);
@@ -206,27 +223,29 @@ GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameSta
     return ReadGame(profiles.Snapshot(path), out);
 }
 
-GameFileResult ReadGame(const IniDocument& doc, GameState& out) {
+GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
     const std::string M = "Mapa";
     if (!doc.HasSection(M))
         return {GameFileProblem::NoGame, {}};
     FieldReader r(doc);
-    GameState st = out;
+    // Everything that refuses the file comes first: a refused file leaves the game alone.
+    const std::uint8_t cities = cityCount(doc, r);
+    if (cities == 0)
+        return {GameFileProblem::NoCities, {}};
+    std::string map = r.Str(M, "Mapa", "Mapa1");
+    if (!isPlainFileName(map))
+        return {GameFileProblem::BadMapId, map};
 
     // The order of reading follows the port screen's loading.
-    st.PocetMest = cityCount(doc, r);
-    if (st.PocetMest == 0)
-        return {GameFileProblem::NoCities, {}};
-    st.Mapa = r.Str(M, "Mapa", "Mapa1");
-    if (!isPlainFileName(st.Mapa))
-        return {GameFileProblem::BadMapId, st.Mapa};
+    st.PocetMest = cities;
+    st.Mapa = std::move(map);
     for (int i = 0; i < MaxCities; ++i) {
         CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
         if (i >= st.PocetMest) {
             c = CityRecord{};
             continue;
         }
-        const std::string S = CitySection(i);
+        const std::string& S = keyNames().cities[static_cast<std::size_t>(i)];
         c.Nazev = r.Str(S, "Nazev", "Neznamo");
         c.Velikost = r.U8In(S, "Velikost", 2, 0, CitySizes - 1);
         c.PopisTrhu = StorableDescription(
@@ -237,14 +256,15 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& out) {
         c.Pristup = std::max(r.Money(S, "Pristup", 0), 0.0); // a negative price is no price
         c.X = std::clamp<std::int16_t>(r.I16(S, "X", 0), 0, ChartWidth - MarkerCorner);
         c.Y = std::clamp<std::int16_t>(r.I16(S, "Y", 0), 0, ChartHeight - MarkerCorner);
-        for (int nn = 0; nn < MarketSize; ++nn) {
-            MarketEntry& m = c.Trh[static_cast<std::size_t>(nn)];
-            m.Cena = r.I16(S, marketKey(nn, "Cena"), 0);
-            m.MinCena = r.I16(S, marketKey(nn, "MinCena"), 0);
-            m.Produkce = r.I16(S, marketKey(nn, "Produkce"), 0);
+        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
+            MarketEntry& m = c.Trh[nn];
+            const auto& key = keyNames().market[nn];
+            m.Cena = r.I16(S, key[0], 0);
+            m.MinCena = r.I16(S, key[1], 0);
+            m.Produkce = r.I16(S, key[2], 0);
             // Files from before the opening prices were kept open the day at the prices
             // they hold; so does a value that cannot be a price.
-            m.RanniCena = r.I16(S, marketKey(nn, "RanniCena"), 0);
+            m.RanniCena = r.I16(S, key[3], 0);
             if (m.RanniCena <= 0 || m.Cena == 0)
                 m.RanniCena = m.Cena;
         }
@@ -258,9 +278,8 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& out) {
     st.Fleet.Nosnost = r.U8In(L, "Nosnost", 50, 1, 255);
     st.Fleet.Typ = r.U8In(L, "Typ", 0, 0, ShipTypes - 1);
     st.Fleet.Rychlost = r.U8In(L, "Rychlost", 15, 1, 255);
-    for (int nn = 0; nn < CargoSlots; ++nn)
-        st.Fleet.Naklad[static_cast<std::size_t>(nn)] =
-            std::max(r.Double(L, "Naklad" + TwoDigits(nn), 0), 0.0);
+    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
+        st.Fleet.Naklad[nn] = std::max(r.Double(L, keyNames().cargo[nn], 0), 0.0);
 
     st.Hotovo = r.Bool(M, "Hotovo", false);
     const std::int16_t city = r.I16(M, "AktualniMesto", 0);
@@ -269,8 +288,6 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& out) {
     st.Den = std::max<std::int16_t>(r.I16(M, "Den", 0), 0);
     st.Hotovost = r.Money(M, "Hotovost", 10000);
     st.Konto = r.Money(M, "Konto", 10000);
-
-    out = std::move(st);
     return {};
 }
 
@@ -286,7 +303,7 @@ void WriteGame(IniDocument& doc, const GameState& st) {
     doc.Set(M, "PocetMest", std::to_string(st.PocetMest));
     for (int i = 0; i < st.PocetMest; ++i) {
         const CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
-        const std::string S = CitySection(i);
+        const std::string& S = keyNames().cities[static_cast<std::size_t>(i)];
         doc.Set(S, "Nazev", c.Nazev);
         doc.Set(S, "Velikost", std::to_string(c.Velikost));
         // One key holds at most 98 characters, so the description is kept in two.
@@ -299,12 +316,13 @@ void WriteGame(IniDocument& doc, const GameState& st) {
         doc.Set(S, "Pristup", FormatDouble(ClampMoney(c.Pristup), loc));
         doc.Set(S, "X", FormatSingle(static_cast<float>(c.X), loc));
         doc.Set(S, "Y", FormatSingle(static_cast<float>(c.Y), loc));
-        for (int nn = 0; nn < MarketSize; ++nn) {
-            const MarketEntry& m = c.Trh[static_cast<std::size_t>(nn)];
-            doc.Set(S, marketKey(nn, "Cena"), std::to_string(m.Cena));
-            doc.Set(S, marketKey(nn, "MinCena"), std::to_string(m.MinCena));
-            doc.Set(S, marketKey(nn, "Produkce"), std::to_string(m.Produkce));
-            doc.Set(S, marketKey(nn, "RanniCena"), std::to_string(m.RanniCena));
+        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
+            const MarketEntry& m = c.Trh[nn];
+            const auto& key = keyNames().market[nn];
+            doc.Set(S, key[0], std::to_string(m.Cena));
+            doc.Set(S, key[1], std::to_string(m.MinCena));
+            doc.Set(S, key[2], std::to_string(m.Produkce));
+            doc.Set(S, key[3], std::to_string(m.RanniCena));
         }
     }
     doc.Set(M, "Name", st.Name);
@@ -323,9 +341,8 @@ void WriteGame(IniDocument& doc, const GameState& st) {
     doc.Set(L, "Nosnost", std::to_string(st.Fleet.Nosnost));
     doc.Set(L, "Typ", std::to_string(st.Fleet.Typ));
     doc.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
-    for (int nn = 0; nn < CargoSlots; ++nn)
-        doc.Set(L, "Naklad" + TwoDigits(nn),
-                FormatDouble(st.Fleet.Naklad[static_cast<std::size_t>(nn)], loc));
+    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
+        doc.Set(L, keyNames().cargo[nn], FormatDouble(st.Fleet.Naklad[nn], loc));
 }
 
 } // namespace vlnobrod

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vlnobrod {
@@ -25,8 +25,11 @@ public:
     static IniDocument Parse(std::string_view text);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    // The same without a copy: valid until the document changes.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
-    // A value that would lose something on reading (quotes around it) is written quoted.
+    // A value that would lose something on reading (blanks or quotes at its ends) is written
+    // in quotes; it ends at a NUL, as reading ends it.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // The file's text, every line with the line end it came with; new lines take the
@@ -41,24 +44,61 @@ public:
 
 private:
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
+    // A line is a stretch of text_, without its line end.
     struct Line {
-        std::string text;
+        std::size_t begin, size;
         Eol eol;
     };
+    // Folded names in order, each with the first line (or block) that carries it, the names
+    // themselves kept one after another in the document's names_. A sorted vector of plain
+    // records: a file has a few hundred keys, and a node or a string each would cost an
+    // allocation each.
+    class NameIndex {
+    public:
+        const std::size_t* Find(const std::string& names, std::string_view folded) const;
+        // An existing name keeps its place.
+        void Add(std::string& names, std::string_view folded, std::size_t at);
+        // While parsing: any order, then Finish() sorts and keeps the first of equal names.
+        void Append(std::string& names, std::string_view raw, std::size_t at);
+        void Finish(const std::string& names);
+        void Reserve(std::size_t n) { names_.reserve(n); }
+
+    private:
+        // Ordered by the hash of the name, then the name: a lookup compares numbers and
+        // reads one name.
+        struct Name {
+            std::uint64_t hash;
+            std::size_t begin, size, at;
+        };
+        std::vector<Name> names_;
+    };
+
     // A section and the lines up to the next one; block 0 holds the lines before the first
     // section, which belong to no section.
     struct Block {
         std::vector<Line> lines;   // a section's header first
         std::size_t lastEntry = 0; // last non-blank line: new keys go after it
-        std::unordered_map<std::string, std::size_t> keys; // folded key -> first line
+        NameIndex keys;            // folded key -> first line
     };
 
+    std::string_view TextOf(const Line& l) const { return {text_.data() + l.begin, l.size}; }
+    Line NewLine(std::string_view key, std::string_view value);
+    bool IsOurs(std::string_view piece) const;
+    const Block* SectionBlock(std::string_view section) const;
     Line* LastLine();
 
+    // The text as parsed, then every line written since, one after another: a document is
+    // a few allocations, not one a line.
+    std::string text_;
+    std::string names_; // folded section and key names
     std::vector<Block> blocks_ = std::vector<Block>(1);
-    std::unordered_map<std::string, std::size_t> firstSection_; // folded name -> block
+    NameIndex firstSection_; // folded name -> block
     Eol newLineEol_ = Eol::CrLf;
     FileEncoding encoding_{}; // Windows-1250
+    // The last section looked up: a game reads dozens of keys of one section in a row.
+    // (A document belongs to one thread, as everything of the game does.)
+    mutable std::string lastSection_;
+    mutable std::size_t lastBlock_ = 0;
 };
 
 } // namespace vlnobrod

@@ -194,10 +194,9 @@ std::string Profiles::ReadProfile(const std::string& file, const std::string& se
     return ValueOf(Document(file), section, key, def);
 }
 
-std::string Profiles::ValueOf(const IniDocument& doc, const std::string& section,
-                              const std::string& key, const std::string& def) {
-    const auto v = doc.Get(section, key);
-    return text::CharPrefix(v ? *v : def, MaxValueChars);
+std::string Profiles::ValueOf(const IniDocument& doc, std::string_view section,
+                              std::string_view key, std::string_view def) {
+    return text::CharPrefix(doc.Find(section, key).value_or(def), MaxValueChars);
 }
 
 std::optional<Profiles::Stamp> Profiles::WriteFileAtomically(const fs::path& path,

@@ -38,8 +38,8 @@ public:
     const IniDocument& Snapshot(const std::string& file) { return Document(file); }
 
     // What ReadProfile gives for section/key of an already parsed file.
-    static std::string ValueOf(const IniDocument& doc, const std::string& section,
-                               const std::string& key, const std::string& def);
+    static std::string ValueOf(const IniDocument& doc, std::string_view section,
+                               std::string_view key, std::string_view def);
 
     // Stores section/key = value and puts the file on disk before returning. An empty file
     // name means "settings.ini" in the program's folder, and the caller's variable is given

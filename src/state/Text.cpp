@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 namespace vlnobrod::text {
 
@@ -96,34 +96,52 @@ char32_t lower(char32_t c) {
     // Latin Extended-A pairs upper/lower case as even/odd, except two runs that pair odd/even.
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
         return (c % 2 == 1) ? c + 1 : c;
+    if (c == 0x178) // Ÿ, whose small letter lives in Latin-1
+        return 0xFF;
     if (c >= 0x100 && c <= 0x17F && c != 0x138 && c != 0x149 && c != 0x17F)
         return (c % 2 == 0) ? c + 1 : c;
-    if (c == 0x178)
-        return 0xFF;
     return c;
 }
 
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
+    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte.
+    struct Encoded {
+        char bytes[3];
+        std::uint8_t size;
+    };
+    static const std::array<Encoded, 256> table = [] {
+        std::array<Encoded, 256> t{};
+        for (std::size_t b = 0; b < 256; ++b) {
+            std::string one;
+            appendUtf8(one, b < 0x80 ? char32_t(b) : cp1250High[b - 0x80]);
+            for (std::size_t k = 0; k < one.size(); ++k)
+                t[b].bytes[k] = one[k];
+            t[b].size = static_cast<std::uint8_t>(one.size());
+        }
+        return t;
+    }();
+    std::size_t size = 0;
+    for (const char ch : bytes)
+        size += table[static_cast<unsigned char>(ch)].size;
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 4);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            appendUtf8(out, cp1250High[b - 0x80]);
+    out.reserve(size);
+    for (const char ch : bytes) {
+        const Encoded& e = table[static_cast<unsigned char>(ch)];
+        out.append(e.bytes, e.size);
     }
     return out;
 }
 
 std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
-    static const std::unordered_map<char32_t, unsigned char> reverse = [] {
-        std::unordered_map<char32_t, unsigned char> m;
+    // Every character of the code page lies below U+2123 (the trade mark sign): a direct
+    // table from character to byte, 0 where the code page has none.
+    static const std::vector<unsigned char> reverse = [] {
+        std::vector<unsigned char> t(0x2123, 0);
         for (std::size_t k = 0; k < cp1250High.size(); ++k)
-            m.emplace(cp1250High[k], static_cast<unsigned char>(0x80 + k));
-        return m;
+            t[cp1250High[k]] = static_cast<unsigned char>(0x80 + k);
+        return t;
     }();
     std::string out;
     out.reserve(utf8.size());
@@ -133,10 +151,9 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
             out += static_cast<char>(cp);
             continue;
         }
-        const auto it = reverse.find(cp);
-        if (it == reverse.end())
+        if (cp >= reverse.size() || reverse[cp] == 0)
             return std::nullopt;
-        out += static_cast<char>(it->second);
+        out += static_cast<char>(reverse[cp]);
     }
     return out;
 }
@@ -242,6 +259,11 @@ DecodedText DecodeFile(std::string_view bytes) {
         return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (bytes.substr(0, 2) == "\xFE\xFF")
         return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
+    unsigned char high = 0;
+    for (const char c : bytes)
+        high |= static_cast<unsigned char>(c);
+    if (high < 0x80) // plain ASCII reads the same either way
+        return {std::string(bytes), FileEncoding::Windows1250};
     if (looksLikeUtf8(bytes))
         return {std::string(bytes), FileEncoding::Utf8};
     return {Cp1250ToUtf8(bytes), FileEncoding::Windows1250};
@@ -265,11 +287,32 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
+void AppendFolded(std::string& out, std::string_view utf8) {
+    // Names are mostly plain ASCII ("Mesto00", "Trh03Cena"): lowered through a table.
+    static constexpr std::array<char, 128> lowerAscii = [] {
+        std::array<char, 128> t{};
+        for (int c = 0; c < 128; ++c)
+            t[static_cast<std::size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        return t;
+    }();
+    unsigned char high = 0;
+    for (const char c : utf8)
+        high |= static_cast<unsigned char>(c);
+    if (high < 0x80) {
+        const std::size_t from = out.size();
+        out += utf8;
+        for (std::size_t k = from; k < out.size(); ++k)
+            out[k] = lowerAscii[static_cast<unsigned char>(out[k])];
+        return;
+    }
+    for (std::size_t i = 0; i < utf8.size();)
+        appendUtf8(out, lower(decodeOne(utf8, i)));
+}
+
 std::string FoldCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();)
-        appendUtf8(out, lower(decodeOne(utf8, i)));
+    AppendFolded(out, utf8);
     return out;
 }
 
@@ -280,11 +323,15 @@ std::size_t CharCount(std::string_view utf8) {
     return n;
 }
 
-std::string CharPrefix(std::string_view utf8, std::size_t chars) {
+std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);
-    return std::string(utf8.substr(0, i));
+    return i;
+}
+
+std::string CharPrefix(std::string_view utf8, std::size_t chars) {
+    return std::string(utf8.substr(0, PrefixBytes(utf8, chars)));
 }
 
 std::string CharSuffix(std::string_view utf8, std::size_t fromChar) {

@@ -44,10 +44,13 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding);
 // Lower case for comparing section and key names without regard to case, Czech letters
 // included ("MĚSTO" and "město" are the same name).
 std::string FoldCase(std::string_view utf8);
+void AppendFolded(std::string& out, std::string_view utf8);
 
 // Length and prefix counted in characters, not bytes.
 std::size_t CharCount(std::string_view utf8);
 std::string CharPrefix(std::string_view utf8, std::size_t chars);
 std::string CharSuffix(std::string_view utf8, std::size_t fromChar);
+// Bytes taken by the first `chars` characters (all of them when there are fewer).
+std::size_t PrefixBytes(std::string_view utf8, std::size_t chars);
 
 } // namespace vlnobrod::text

@@ -217,6 +217,8 @@ TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
         st.Fleet.Naklad[2] = 3.75;
         st.Cities[1].PopisTrhu = "Přístav " + std::string(50, 'a') + "é" + std::string(20, 'b');
         st.Cities[1].Trh[14] = {9, 8, -7, 11};
+        st.Cities[1].Nazev = " Řím"; // a blank kept in quotes: found by fuzzing
+        st.Company = "'Trotl' a syn";
         // A save starts as a copy of the state file.
         const std::string save = dir.write("save.mlo", cp1250(smallMap));
         ASSERT_TRUE(WriteGameFile(p, save, st));
@@ -236,6 +238,8 @@ TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
         EXPECT_EQ(back.Cities[1].Trh[14].RanniCena, 11);
         EXPECT_EQ(back.Cities[0].X, st.Cities[0].X);
         EXPECT_EQ(back.Name, st.Name);
+        EXPECT_EQ(back.Company, "'Trotl' a syn");
+        EXPECT_EQ(back.Cities[1].Nazev, " Řím");
         // The save writes only the game; Obtiznost rides along in the copied file.
         EXPECT_EQ(back.Obtiznost, 3);
         EXPECT_EQ(fresh.ReadProfile(save, "Mapa", "Ukol", ""), "Vydělat");
@@ -291,8 +295,8 @@ TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {
     // characters, and what a save keeps comes back from the file unchanged, save after save.
     std::mt19937 rnd(13);
     const std::vector<std::string> pieces = {
-        "a",        "Příliš", "žluťoučký", "kůň", "úpěl",
-        "ďábelské", "ódy,",   " ",         "  ",  std::string(30, 'w')};
+        "a",  "Příliš", "žluťoučký",         "kůň", "úpěl", "ďábelské", "ódy,", " ",
+        "  ", "\t",     std::string(30, 'w')};
     int tried = 0;
     for (; tried < 3000; ++tried) {
         std::string d;
@@ -300,8 +304,9 @@ TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {
         for (int i = 0; i < n; ++i)
             d += pieces[rnd() % pieces.size()] + (rnd() % 3 ? " " : "");
         const auto [first, second] = SplitDescription(d);
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
         for (const std::string& part : {first, second})
-            ASSERT_TRUE(part.empty() || (part.front() != ' ' && part.back() != ' ')) << d;
+            ASSERT_TRUE(part.empty() || (!blank(part.front()) && !blank(part.back()))) << d;
         ASSERT_LE(text::CharCount(first), 54u) << d;
         const std::string kept = StorableDescription(d);
         ASSERT_EQ(StorableDescription(kept), kept) << d;

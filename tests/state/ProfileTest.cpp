@@ -132,17 +132,23 @@ TEST_F(Profile, WritingCreatesTheFileInWindows1250AndKeepsValuesReadable) {
     EXPECT_TRUE(p.WriteProfile(f, "Mapa", "Company", "Šťastná plavba"));
     EXPECT_EQ(TempDir::read(f), "[Mapa]\r\nCompany=" + cp1250("Šťastná plavba") + "\r\n");
     // A text Windows-1250 cannot hold turns the file to UTF-8 with its mark; line breaks in a
-    // value become blanks; quotes that reading would strip are kept.
+    // value become blanks; quotes and blanks that reading would strip are kept.
     EXPECT_TRUE(p.WriteProfile(f, "Mapa", "Name", "Jiří 日本"));
     EXPECT_EQ(TempDir::read(f).substr(0, 3), "\xEF\xBB\xBF");
     p.WriteProfile(f, "S", "K", "one\r\ntwo\nthree");
     p.WriteProfile(f, "S", "Q", "'Modrá' a \"Bílá\"");
+    p.WriteProfile(f, "S", "B", "  kolem  ");
+    p.WriteProfile(f, "S", "E", "konec\n");                   // found by fuzzing
+    p.WriteProfile(f, "S", "N", std::string("'a'\0rest", 8)); // found by fuzzing
     p.WriteProfile(f, "S", "After", "ok");
     Profiles fresh;
     EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Company", ""), "Šťastná plavba");
     EXPECT_EQ(fresh.ReadProfile(f, "Mapa", "Name", ""), "Jiří 日本");
     EXPECT_EQ(fresh.ReadProfile(f, "S", "K", ""), "one  two three");
     EXPECT_EQ(fresh.ReadProfile(f, "S", "Q", ""), "'Modrá' a \"Bílá\"");
+    EXPECT_EQ(fresh.ReadProfile(f, "S", "B", ""), "  kolem  ");
+    EXPECT_EQ(fresh.ReadProfile(f, "S", "E", ""), "konec ");
+    EXPECT_EQ(fresh.ReadProfile(f, "S", "N", ""), "'a'");
     EXPECT_EQ(fresh.ReadProfile(f, "S", "After", ""), "ok");
 }
 
@@ -333,6 +339,7 @@ TEST(Text, Windows1250RoundTripsAndCaseFoldsCzechLetters) {
     EXPECT_EQ(text::Cp1250ToUtf8(*bytes), all);
     EXPECT_EQ(text::FoldCase("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"), "áčďéěíňóřšťúůýž");
     EXPECT_EQ(text::FoldCase("ĹĽŁ"), "ĺľł");
+    EXPECT_EQ(text::FoldCase("ŸŹ"), "ÿź");             // found by fuzzing: Ÿ once folded to Ź
     EXPECT_FALSE(text::IsValidUtf8("\xC8\x65sk\xE9")); // "České" in Windows-1250
     EXPECT_EQ(text::CharPrefix("Příliš", 3), "Pří");
     EXPECT_EQ(text::CharSuffix("Příliš", 3), "liš");

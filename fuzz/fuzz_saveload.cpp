@@ -1,0 +1,81 @@
+// Arbitrary bytes as a map or a saved game, loaded, saved over a copy of itself and loaded
+// again: what a save writes must load as the same game. Everything happens in memory; a
+// whole save and load for every input makes this the slowest of the targets.
+#include "FuzzOptions.h"
+#include "state/GameFile.h"
+#include "state/IniDocument.h"
+#include "state/Numbers.h"
+#include "state/Text.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+using namespace vlnobrod;
+
+namespace {
+
+// Says which property broke before stopping, so a crash file tells its story.
+void failed(int line) {
+    std::fprintf(stderr, "property broken at %s:%d\n", __FILE__, line);
+    std::abort();
+}
+#define check(ok)                                                                                  \
+    do {                                                                                           \
+        if (!(ok))                                                                                 \
+            failed(__LINE__);                                                                      \
+    } while (false)
+
+// Sums go through the file with fifteen digits; the first trip may round them.
+bool sameSum(double a, double b) {
+    return FormatDouble(a, {}) == FormatDouble(b, {});
+}
+
+bool sameGame(const GameState& a, const GameState& b) {
+    if (a.Mapa != b.Mapa || a.PocetMest != b.PocetMest || a.AktualniMesto != b.AktualniMesto ||
+        a.Den != b.Den || !sameSum(a.Hotovost, b.Hotovost) || !sameSum(a.Konto, b.Konto) ||
+        a.Name != b.Name || a.Company != b.Company || a.Hotovo != b.Hotovo ||
+        a.Obtiznost != b.Obtiznost)
+        return false;
+    const FleetRecord &f = a.Fleet, &g = b.Fleet;
+    if (f.Pocet != g.Pocet || f.Poskozeni != g.Poskozeni || f.Nosnost != g.Nosnost ||
+        f.Typ != g.Typ || f.Rychlost != g.Rychlost)
+        return false;
+    for (int i = 0; i < CargoSlots; ++i)
+        if (!sameSum(f.Naklad[static_cast<std::size_t>(i)], g.Naklad[static_cast<std::size_t>(i)]))
+            return false;
+    for (int i = 0; i < a.PocetMest; ++i) {
+        const CityRecord &c = a.Cities[static_cast<std::size_t>(i)],
+                         &d = b.Cities[static_cast<std::size_t>(i)];
+        if (c.Nazev != d.Nazev || c.Velikost != d.Velikost || c.PopisTrhu != d.PopisTrhu ||
+            c.PruzkumTrhu != d.PruzkumTrhu || c.Banka != d.Banka || c.Casino != d.Casino ||
+            !sameSum(c.Pristup, d.Pristup) || c.X != d.X || c.Y != d.Y)
+            return false;
+        for (int nn = 0; nn < MarketSize; ++nn) {
+            const MarketEntry &m = c.Trh[static_cast<std::size_t>(nn)],
+                              &n = d.Trh[static_cast<std::size_t>(nn)];
+            if (m.Cena != n.Cena || m.MinCena != n.MinCena || m.Produkce != n.Produkce)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const IniDocument doc = IniDocument::Parse(text::DecodeFile(bytes).utf8);
+    GameState loaded;
+    loaded.locale.decimalSeparator = size % 2 ? ',' : '.';
+    if (!ReadGame(doc, loaded))
+        return 0;
+    // A save starts as a copy of the file the game came from.
+    IniDocument saved = doc;
+    WriteGame(saved, loaded);
+    GameState back;
+    check(static_cast<bool>(ReadGame(IniDocument::Parse(saved.Serialize()), back)));
+    check(sameGame(loaded, back));
+    return 0;
+}
