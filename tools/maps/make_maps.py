@@ -9,8 +9,10 @@ structures below; run this script from anywhere and commit its output:
 
 It also writes tools/chartpainter/charts/MapaN.chart, the coastline, port and
 decoration description that the chart painter turns into data/MapaN.jpg, and
-it refuses to write anything when a city label leaves the visible chart or
-overlaps another one, or when a port lies off its coast.
+it refuses to write anything when a city label leaves the chart inside its
+frame or overlaps another one, or when a port lies off its coast. The painter
+itself checks that sea names, compass, cartouche and ships stay inside the
+frame and off the ports and labels.
 """
 
 import math
@@ -24,7 +26,8 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DATA = os.path.join(ROOT, "data")
 CHARTS = os.path.join(ROOT, "tools", "chartpainter", "charts")
 
-AREA_W, AREA_H = 849, 471  # the part of the chart the game area shows
+AREA_W, AREA_H = 849, 471  # the port screen's game area: the chart is painted at this size
+FRAME = 12  # the chart's frame takes this many pixels along every edge
 LABEL_H = 16
 
 # Goods names per map, for the checks and the readable tables below.
@@ -154,7 +157,7 @@ MAPA1 = Map(
     base=coasts.MAPA1_BASE, shapes=coasts.MAPA1_SHAPES,
     compass=(222, 384, 50), cartouche=(24, 18, 250, 78),
     subtitle="úvodní mapa",
-    names=[(470, 360, 17, 0, "Vlnobrodská zátoka"), (860, 320, 13, -62, "Širé moře")],
+    names=[(470, 360, 17, 0, "Vlnobrodská zátoka"), (806, 360, 13, -62, "Širé moře")],
     ships=[(330, 352, 46, "right")])
 
 # ---------------------------------------------------------------------------
@@ -242,8 +245,8 @@ MAPA2 = Map(
     compass=(482, 318, 46), cartouche=(52, 336, 250, 84),
     subtitle="mare nostrum",
     names=[(620, 300, 17, 0, "Středozemní moře"), (360, 200, 13, 0, "Tyrhénské moře"),
-           (470, 95, 12, 40, "Jaderské moře"), (660, 190, 12, 0, "Egejské"),
-           (800, 50, 14, 0, "Černé moře"), (170, 205, 12, 0, "Baleárské moře")],
+           (470, 95, 12, 40, "Jaderské moře"), (632, 168, 12, 0, "Egejské"),
+           (784, 56, 14, 0, "Černé moře"), (170, 205, 12, 0, "Baleárské moře")],
     ships=[(250, 250, 44, "right"), (600, 352, 40, "left")])
 
 # ---------------------------------------------------------------------------
@@ -329,7 +332,7 @@ MAPA3 = Map(
           "na bankovním kontě alespoň 2 000 000 zlatých",
           "a v hotovosti alespoň 10 000 000 zlatých."],
     base=coasts.MAPA3_BASE, shapes=coasts.MAPA3_SHAPES,
-    compass=(340, 418, 44), cartouche=(24, 372, 240, 84),
+    compass=(336, 404, 42), cartouche=(26, 362, 240, 84),
     subtitle="ostrovy koření",
     names=[(280, 240, 15, 0, "Jávské moře"), (690, 290, 15, 0, "Bandské moře"),
            (520, 440, 18, 0, "Indický oceán"), (560, 50, 13, 0, "Celebeské moře"),
@@ -414,7 +417,7 @@ MAPA4 = Map(
           "a smíte si ponechat nejvýš jednu loď.",
           "Utrácejte s chutí, kapitáne!"],
     base=coasts.MAPA4_BASE, shapes=coasts.MAPA4_SHAPES,
-    compass=(540, 320, 48), cartouche=(96, 26, 240, 84),
+    compass=(540, 334, 48), cartouche=(96, 26, 240, 84),
     subtitle="moře pirátů",
     names=[(690, 330, 18, 0, "Karibské moře"), (165, 128, 15, 0, "Mexický záliv"),
            (760, 110, 15, 0, "Atlantský oceán"), (420, 190, 11, 0, "Kubánské moře")],
@@ -447,8 +450,8 @@ def check(m):
     for c in m.cities:
         x, y = c.label()
         w = label_width(c.name)
-        if x < 2 or y < 2 or x + w > AREA_W - 2 or y + LABEL_H > AREA_H - 2:
-            problems.append(f"{c.name}: label ({x},{y},{w}) leaves the visible chart")
+        if x < FRAME or y < FRAME or x + w > AREA_W - FRAME or y + LABEL_H > AREA_H - FRAME:
+            problems.append(f"{c.name}: label ({x},{y},{w}) leaves the chart inside its frame")
         for other, (ox, oy, ow) in rects:
             if x < ox + ow + 2 and ox < x + w + 2 and y < oy + LABEL_H + 2 and oy < y + LABEL_H + 2:
                 problems.append(f"{c.name}: label overlaps {other}")
