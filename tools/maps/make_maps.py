@@ -38,6 +38,25 @@ GOODS_3 = ["Stříbro", "Artefakty", "Cennosti", "Zbraně", "Dřevo", "Kaučuk",
 GOODS_4 = ["Zlato", "Diamanty", "Cennosti", "Zbraně", "Doutníky", "Whisky", "Kokos", "Banány"]
 
 
+DESC_SPLIT = 54  # the market description's first key holds at most this many characters
+VALUE_MAX = 98   # the game reads at most this many characters of a value
+BLANKS = " \t"  # what the game trims off both ends of a value
+
+
+def split_description(desc):
+    """The two keys PopisTrhu and PopisTrhu2 of a market description. The game
+    trims blanks off both ends of every value and joins the two keys as read, so
+    the split never stands next to a blank: the first part is the longest prefix
+    of at most DESC_SPLIT characters that neither ends before a blank nor leaves
+    one at the start of the rest."""
+    if len(desc) <= DESC_SPLIT:
+        return desc, ""
+    for k in range(DESC_SPLIT, 0, -1):
+        if desc[k - 1] not in BLANKS and desc[k] not in BLANKS:
+            return desc[:k], desc[k:]
+    raise ValueError(f"no place to split the description {desc!r}")
+
+
 def label_width(name):
     return 8 * len(name) + 8
 
@@ -460,8 +479,11 @@ def check(m):
         if d > 3:
             problems.append(f"{c.name}: port {c.port} lies {d:.1f} px off the coast")
         desc = c.desc
-        if len(desc) > 150:
+        first, rest = split_description(desc)
+        if len(rest) > VALUE_MAX:
             problems.append(f"{c.name}: market description has {len(desc)} characters")
+        if desc != desc.strip(BLANKS) or "  " in desc:
+            problems.append(f"{c.name}: market description has a stray blank")
         for g, (price, prod) in c.market.items():
             if not (0 <= g < len(m.goods)) or not m.goods[g]:
                 problems.append(f"{c.name}: goods {g} has no name on {m.mid}")
@@ -499,8 +521,8 @@ def ini_lines(m):
         out += [f"[Mesto{i:02d}]",
                 f"Nazev={c.name}",
                 f"Velikost={c.size}",
-                f"PopisTrhu={c.desc[:54]}",
-                f"PopisTrhu2={c.desc[54:]}",
+                f"PopisTrhu={split_description(c.desc)[0]}",
+                f"PopisTrhu2={split_description(c.desc)[1]}",
                 f"PruzkumTrhu={c.research}",
                 f"Banka={int(c.bank)}",
                 f"Casino={int(c.casino)}",
