@@ -212,7 +212,7 @@ QImage titleBar() {
 // Evening harbour sea: sky, sun, distant coast, sea with the sun's path.
 void seascape(QPainter& p, const QRectF& r, double horizon, QPointF sun, bool town) {
     p.save();
-    p.setClipRect(r);
+    p.setClipRect(r, Qt::IntersectClip); // inside any frame the caller clips to
     QLinearGradient sky(0, r.top(), 0, horizon);
     sky.setColorAt(0, QColor(34, 52, 104));
     sky.setColorAt(0.55, QColor(150, 120, 150));
