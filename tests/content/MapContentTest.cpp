@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <string>
 
 using namespace vlnobrod;
@@ -17,6 +19,27 @@ namespace {
 
 std::string MapPath(const std::string& id) {
     return std::string(VLNOBROD_SOURCE_DIR) + "/data/" + id + ".mlo";
+}
+
+// A key's value exactly as the file holds it, blanks included (the game trims them).
+std::optional<std::string> RawValue(const std::string& bytes, const std::string& section,
+                                    const std::string& key) {
+    std::istringstream in(bytes);
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.starts_with('['))
+            inSection = line == "[" + section + "]";
+        else if (inSection && line.starts_with(key + "="))
+            return line.substr(key.size() + 1);
+    }
+    return std::nullopt;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 class MapContent : public ::testing::TestWithParam<std::string> {
@@ -64,6 +87,24 @@ TEST_P(MapContent, OnlyNamedGoodsAreTradedAndPricesAreInRange) {
         EXPECT_GE(traded, 4) << c.Nazev << " has hardly a market";
         EXPECT_EQ(c.Trh[14].Cena, 0) << c.Nazev;
         EXPECT_LE(text::CharCount(c.PopisTrhu), 54u + 98u) << c.Nazev;
+    }
+}
+
+// The market description is stored in two keys that the game joins as read, after trimming
+// blanks off both ends of each: a blank at the split would vanish and glue two words.
+TEST_P(MapContent, MarketDescriptionsReadBackWordForWord) {
+    const std::string bytes = TempDir::read(MapPath(GetParam()));
+    for (int i = 0; i < st.PocetMest; ++i) {
+        const std::string section = "Mesto" + TwoDigits(i);
+        const auto first = RawValue(bytes, section, "PopisTrhu");
+        const auto rest = RawValue(bytes, section, "PopisTrhu2");
+        ASSERT_TRUE(first && rest) << section;
+        const std::string& name = st.Cities[i].Nazev;
+        for (const std::string& part : {*first, *rest})
+            EXPECT_TRUE(part.empty() || (!IsBlank(part.front()) && !IsBlank(part.back())))
+                << name << ": \"" << text::Cp1250ToUtf8(part) << '"';
+        EXPECT_LE(text::CharCount(text::Cp1250ToUtf8(*first)), 54u) << name;
+        EXPECT_EQ(st.Cities[i].PopisTrhu, text::Cp1250ToUtf8(*first + *rest)) << name;
     }
 }
 
@@ -123,7 +164,10 @@ TEST_P(MapContent, SavingAndLoadingGivesBackTheSameGame) {
     ASSERT_TRUE(WriteGameFile(profiles, copy, back));
     EXPECT_EQ(TempDir::read(copy), saved);
     EXPECT_EQ(back.Mapa, st.Mapa);
-    EXPECT_EQ(back.Cities[0].Nazev, st.Cities[0].Nazev);
+    for (int i = 0; i < st.PocetMest; ++i) {
+        EXPECT_EQ(back.Cities[i].Nazev, st.Cities[i].Nazev);
+        EXPECT_EQ(back.Cities[i].PopisTrhu, st.Cities[i].PopisTrhu);
+    }
     // The save leaves the map's own texts and its table alone.
     EXPECT_EQ(profiles.ReadProfile(copy, "Mapa", "Ukol", ""), Read("Mapa", "Ukol"));
     EXPECT_EQ(profiles.ReadProfile(copy, "Top0", "Name", ""), "------");

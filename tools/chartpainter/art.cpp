@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -210,7 +212,7 @@ QImage titleBar() {
 // Evening harbour sea: sky, sun, distant coast, sea with the sun's path.
 void seascape(QPainter& p, const QRectF& r, double horizon, QPointF sun, bool town) {
     p.save();
-    p.setClipRect(r);
+    p.setClipRect(r, Qt::IntersectClip); // inside any frame the caller clips to
     QLinearGradient sky(0, r.top(), 0, horizon);
     sky.setColorAt(0, QColor(34, 52, 104));
     sky.setColorAt(0.55, QColor(150, 120, 150));
@@ -366,24 +368,31 @@ QImage menuBackground() {
     return img;
 }
 
+// The about panel shows this picture in a 416 x 170 box: an evening sea with the
+// company's galleon in a gilt frame with rounded corners.
 QImage aboutPicture() {
-    QImage img = canvas(200, 150);
+    constexpr int w = 416, h = 170;
+    QImage img = canvas(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath oval;
-    oval.addEllipse(QRectF(6, 6, 188, 138));
+    const QRectF frame(4.5, 4.5, w - 9, h - 9);
+    QPainterPath inside;
+    inside.addRoundedRect(frame, 16, 16);
     p.save();
-    p.setClipPath(oval);
-    seascape(p, QRectF(0, 0, 200, 150), 92, QPointF(146, 78), false);
-    drawShip(p, QRectF(40, 28, 110, 77), ShipStyle{Rig::Galleon, false, true}, true);
+    p.setClipPath(inside);
+    seascape(p, QRectF(0, 0, w, h), 104, QPointF(318, 90), false);
+    drawShip(p, QRectF(262, 74, 58, 41), ShipStyle{Rig::Brig, false, true}, false);
+    drawShip(p, QRectF(352, 92, 34, 24), ShipStyle{Rig::Sloop, false, true}, false);
+    drawShip(p, QRectF(44, 16, 180, 126), ShipStyle{Rig::Galleon, false, true}, true);
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(120, 84, 30), 5));
-    p.drawEllipse(QRectF(6, 6, 188, 138));
+    p.drawRoundedRect(frame, 16, 16);
     p.setPen(QPen(QColor(226, 188, 96), 2));
-    p.drawEllipse(QRectF(6, 6, 188, 138));
+    p.drawRoundedRect(frame, 16, 16);
     p.setPen(QPen(QColor(60, 36, 12), 1));
-    p.drawEllipse(QRectF(3.5, 3.5, 193, 143));
+    p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), 19, 19);
+    p.drawRoundedRect(QRectF(7.5, 7.5, w - 15, h - 15), 13, 13);
     return img;
 }
 
@@ -425,26 +434,41 @@ QImage shipsWheel(int size) {
     return img;
 }
 
+// The duel panel shows this picture in a 356 x 150 box: a merchant brig and a
+// pirate galleon trading broadsides at sunset.
 QImage duelPicture() {
-    QImage img = canvas(150, 100);
+    constexpr int w = 356, h = 150;
+    QImage img = canvas(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    seascape(p, QRectF(0, 0, 150, 100), 62, QPointF(75, 50), false);
-    drawShip(p, QRectF(-6, 30, 86, 60), ShipStyle{Rig::Brig, false, true}, true);
-    drawShip(p, QRectF(70, 28, 86, 60), ShipStyle{Rig::Galleon, true, true}, false);
-    for (int i = 0; i < 7; ++i) {
-        const QPointF c(78 + 10 * hashUnit(i, 3) - 5, 58 + 8 * hashUnit(i, 4) - 4);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(236, 232, 226, 170));
-        p.drawEllipse(c, 4 + 4 * hashUnit(i, 5), 3 + 3 * hashUnit(i, 6));
+    seascape(p, QRectF(0, 0, w, h), 84, QPointF(178, 70), false);
+    drawShip(p, QRectF(8, 34, 150, 105), ShipStyle{Rig::Brig, false, true}, true);
+    drawShip(p, QRectF(194, 28, 158, 111), ShipStyle{Rig::Galleon, true, true}, false);
+    // powder smoke drifting between the hulls, lit by the muzzle flashes
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 16; ++i) {
+        const QPointF c(150 + 56 * hashUnit(i, 3), 96 + 22 * hashUnit(i, 4) - 11);
+        p.setBrush(QColor(236, 232, 226, 120 + int(60 * hashUnit(i, 7))));
+        p.drawEllipse(c, 7 + 9 * hashUnit(i, 5), 5 + 6 * hashUnit(i, 6));
     }
-    p.setBrush(QColor(255, 200, 80, 230));
-    p.drawEllipse(QPointF(68, 62), 3.5, 2.2);
+    for (const QPointF& flash : {QPointF(146, 104), QPointF(212, 100), QPointF(232, 104)}) {
+        QRadialGradient g(flash, 9);
+        g.setColorAt(0, QColor(255, 246, 200, 255));
+        g.setColorAt(0.4, QColor(255, 190, 70, 220));
+        g.setColorAt(1, QColor(255, 140, 40, 0));
+        p.setBrush(g);
+        p.drawEllipse(flash, 9, 6);
+    }
+    // a ball in flight and the splash of one that fell short
     p.setBrush(QColor(20, 20, 20));
-    p.drawEllipse(QPointF(96, 44), 1.8, 1.8);
+    p.drawEllipse(QPointF(184, 80), 2, 2);
+    p.setPen(QPen(QColor(230, 236, 244, 200), 1.2));
+    for (int k = -2; k <= 2; ++k)
+        p.drawLine(QPointF(120 + k * 1.5, 134),
+                   QPointF(120 + k * 3.5, 124 - 4 * (2 - std::abs(k))));
     p.setPen(QPen(QColor(60, 36, 12), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(1, 1, 148, 98));
+    p.drawRect(QRectF(1, 1, w - 2, h - 2));
     return img;
 }
 
@@ -476,7 +500,7 @@ QImage appIcon() {
 
 } // namespace
 
-bool paintArtwork(const QString& dir) {
+bool paintArtwork(const QString& dir, const QStringList& only) {
     QDir().mkpath(dir);
     const ShipStyle sloop{Rig::Sloop, false, true}, brig{Rig::Brig, false, true},
         galleon{Rig::Galleon, false, true}, pirate{Rig::Galleon, true, true};
@@ -504,7 +528,14 @@ bool paintArtwork(const QString& dir) {
     };
     bool ok = true;
     for (const auto& [name, make] : jobs)
-        ok = save(make(), dir, name) && ok;
+        if (only.isEmpty() || only.contains(name))
+            ok = save(make(), dir, name) && ok;
+    for (const QString& name : only)
+        if (std::none_of(jobs.begin(), jobs.end(),
+                         [&](const auto& j) { return j.first == name; })) {
+            std::fprintf(stderr, "no artwork called %s\n", qPrintable(name));
+            ok = false;
+        }
     return ok;
 }
 

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace paint {
 
-// Writes every artwork PNG into `dir`.
-bool paintArtwork(const QString& dir);
+// Writes the artwork PNGs named in `only` (all of them when it is empty) into `dir`.
+bool paintArtwork(const QString& dir, const QStringList& only = {});
 
 } // namespace paint

@@ -1,146 +1,25 @@
 #include "chart.h"
 
+#include "chartfile.h"
 #include "paper.h"
 #include "ships.h"
 
-#include "state/Text.h"
-
-#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QTextStream>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <map>
 #include <vector>
 
 namespace paint {
 namespace {
 
-constexpr int kW = 943, kH = 590;
 const QColor kInk(62, 46, 32);
-
-struct Shape {
-    bool land = true;
-    QPolygonF poly;
-};
-
-struct Decor {
-    QPointF at;
-    double width = 60;
-    bool right = true;
-};
-
-struct SeaName {
-    QPointF at;
-    double size = 14, angle = 0;
-    QString text;
-};
-
-struct Chart {
-    QString title, subtitle;
-    std::vector<SeaName> names;
-    bool baseSea = true;
-    QPointF compass;
-    double compassR = 50;
-    QRectF cartouche;
-    std::vector<QPointF> ports;
-    std::vector<Shape> shapes;
-    std::vector<Decor> ships;
-};
-
-bool readChart(const QString& path, Chart& c) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&f);
-    in.setEncoding(QStringConverter::Utf8);
-    Shape* open = nullptr;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList w = line.split(' ', Qt::SkipEmptyParts);
-        if (open) {
-            if (w[0] == "end")
-                open = nullptr;
-            else
-                open->poly << QPointF(w[0].toDouble(), w[1].toDouble());
-            continue;
-        }
-        if (w[0] == "title")
-            c.title = line.mid(6);
-        else if (w[0] == "subtitle")
-            c.subtitle = line.mid(9);
-        else if (w[0] == "base")
-            c.baseSea = w[1] == "sea";
-        else if (w[0] == "compass")
-            c.compass = QPointF(w[1].toDouble(), w[2].toDouble()), c.compassR = w[3].toDouble();
-        else if (w[0] == "cartouche")
-            c.cartouche =
-                QRectF(w[1].toDouble(), w[2].toDouble(), w[3].toDouble(), w[4].toDouble());
-        else if (w[0] == "port")
-            c.ports.emplace_back(w[1].toDouble(), w[2].toDouble());
-        else if (w[0] == "ship")
-            c.ships.push_back(
-                {QPointF(w[1].toDouble(), w[2].toDouble()), w[3].toDouble(), w[4] == "right"});
-        else if (w[0] == "text")
-            c.names.push_back({QPointF(w[1].toDouble(), w[2].toDouble()), w[3].toDouble(),
-                               w[4].toDouble(), QStringList(w.mid(5)).join(' ')});
-        else if (w[0] == "shape") {
-            c.shapes.push_back({w[1] == "land", {}});
-            open = &c.shapes.back();
-        }
-    }
-    return true;
-}
-
-// Map files are Windows-1250: read them the way the game does.
-QString fromCp1250(const QByteArray& bytes) {
-    return QString::fromStdString(vlnobrod::text::Cp1250ToUtf8(bytes.toStdString()));
-}
-
-struct Label {
-    QString name;
-    int x = 0, y = 0;
-};
-
-// The few keys the preview needs: every city's name and label position.
-std::vector<Label> readLabels(const QString& mlo) {
-    QFile f(mlo);
-    std::vector<Label> labels;
-    if (!f.open(QIODevice::ReadOnly))
-        return labels;
-    std::map<QString, Label> cities;
-    QString section;
-    for (const QByteArray& raw : f.readAll().split('\n')) {
-        const QString line = fromCp1250(raw).trimmed();
-        if (line.startsWith('[')) {
-            section = line.mid(1, line.size() - 2).toLower();
-            continue;
-        }
-        const int eq = line.indexOf('=');
-        if (eq < 0 || !section.startsWith("mesto"))
-            continue;
-        const QString key = line.left(eq).toLower(), value = line.mid(eq + 1);
-        Label& l = cities[section];
-        if (key == "nazev")
-            l.name = value;
-        else if (key == "x")
-            l.x = value.toInt();
-        else if (key == "y")
-            l.y = value.toInt();
-    }
-    for (auto& [k, v] : cities)
-        labels.push_back(v);
-    return labels;
-}
 
 // Midpoint displacement: a hand-drawn wiggle that keeps every original vertex.
 void wiggle(QPolygonF& out, QPointF a, QPointF b, uint32_t seed, int depth) {
@@ -386,18 +265,20 @@ void border(QPainter& p) {
     p.setPen(QPen(kInk, 1));
     p.drawRect(QRectF(9, 9, kW - 19, kH - 19));
     p.drawRect(QRectF(5, 5, kW - 11, kH - 11));
-    // degree scale between the lines
+    // degree scale between the lines, its last mark cut at the corner
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(62, 46, 32, 200));
     for (int x = 9, i = 0; x < kW - 10; x += 24, ++i)
         if (i % 2 == 0) {
-            p.drawRect(QRectF(x, 5, 24, 4));
-            p.drawRect(QRectF(x, kH - 9, 24, 4));
+            const int w = std::min(24, kW - 10 - x);
+            p.drawRect(QRectF(x, 5, w, 4));
+            p.drawRect(QRectF(x, kH - 9, w, 4));
         }
     for (int y = 9, i = 0; y < kH - 10; y += 24, ++i)
         if (i % 2 == 0) {
-            p.drawRect(QRectF(5, y, 4, 24));
-            p.drawRect(QRectF(kW - 9, y, 4, 24));
+            const int h = std::min(24, kH - 10 - y);
+            p.drawRect(QRectF(5, y, 4, h));
+            p.drawRect(QRectF(kW - 9, y, 4, h));
         }
     p.restore();
 }
@@ -417,7 +298,9 @@ void hills(QPainter& p, const std::vector<float>& dLand, const std::vector<bool>
             const int x = std::clamp(int(gx + jx), 0, kW - 1),
                       y = std::clamp(int(gy + jy), 0, kH - 1);
             const size_t i = size_t(y) * kW + x;
-            if (!land[i] || dLand[i] < 16)
+            // no hill on the frame: a hill reaches 13 pixels either side of its foot, 15 up
+            if (!land[i] || dLand[i] < 16 || x < kFrame + 14 || x > kW - kFrame - 14 ||
+                y < kFrame + 16 || y > kH - kFrame - 2)
                 continue;
             const double e = relief.fbm(x, y, 3, 70);
             if (e < 0.57 || hashUnit(x, y, seed + 2) > 0.75)
@@ -464,6 +347,12 @@ bool paintChart(const QString& chartFile, const QString& mloFile, const QString&
         std::fprintf(stderr, "cannot read %s\n", qPrintable(chartFile));
         return false;
     }
+    const std::vector<Label> labels = readLabels(mloFile);
+    const QStringList problems = layoutProblems(c, labels);
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(chartFile), qPrintable(problem));
+    if (!problems.isEmpty())
+        return false;
     const uint32_t seed = uint32_t(qHash(c.title));
 
     // land and sea as even-odd paths over the whole chart
@@ -553,10 +442,7 @@ bool paintChart(const QString& chartFile, const QString& mloFile, const QString&
         }
     }
     for (const SeaName& n : c.names) {
-        QFont f("P052");
-        f.setItalic(true);
-        f.setPixelSize(int(n.size));
-        f.setLetterSpacing(QFont::PercentageSpacing, 112);
+        const QFont f = seaNameFont(n.size);
         p.save();
         p.translate(n.at);
         p.rotate(n.angle);
@@ -589,14 +475,12 @@ bool paintChart(const QString& chartFile, const QString& mloFile, const QString&
         f.setBold(true);
         f.setPointSizeF(9);
         q.setFont(f);
-        q.setPen(QPen(QColor(0, 0, 255, 160), 1));
-        q.drawRect(QRectF(0.5, 0.5, 849, 471));
-        for (const Label& l : readLabels(mloFile)) {
-            const double w = 8 * l.name.size() + 8;
+        for (const Label& l : labels) {
+            const QRectF box = labelBox(l);
             q.setPen(QPen(QColor(255, 0, 255, 120), 1));
-            q.drawRect(QRectF(l.x, l.y, w, 16));
+            q.drawRect(box);
             q.setPen(Qt::black);
-            q.drawText(QRectF(l.x, l.y, w + 40, 16), Qt::AlignLeft | Qt::AlignVCenter, l.name);
+            q.drawText(box.adjusted(4, 0, 40, 0), Qt::AlignLeft | Qt::AlignVCenter, l.name);
         }
         q.end();
         pv.save(preview, "PNG");

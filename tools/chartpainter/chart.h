@@ -6,8 +6,10 @@
 namespace paint {
 
 // Paints the chart described by `chartFile` (written by tools/maps/make_maps.py)
-// into `out` (943 x 590). With a non-empty `preview`, also writes a copy with
-// the city labels of `mloFile` drawn at their positions and their boxes outlined.
+// into `out`, at the size of the port screen's game area (849 x 471). Refuses, and
+// says why, when a decoration would lie on the frame or cover a port or a city label
+// of `mloFile`. With a non-empty `preview`, also writes a copy with the city labels
+// drawn at their positions and their boxes outlined.
 bool paintChart(const QString& chartFile, const QString& mloFile, const QString& out,
                 const QString& preview);
 

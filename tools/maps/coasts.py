@@ -5,7 +5,8 @@
 # invented bay drawn straight in chart pixels. Shapes are deliberately coarse:
 # the chart painter adds the fine wiggle of a hand-drawn coast.
 #
-# A chart is 943 x 590 pixels; the game shows its top-left 849 x 471.
+# A chart is 849 x 471 pixels, the size of the port screen's game area; the
+# shapes may run past its edges, where the painter cuts them.
 
 
 class Projection:

@@ -9,8 +9,10 @@ structures below; run this script from anywhere and commit its output:
 
 It also writes tools/chartpainter/charts/MapaN.chart, the coastline, port and
 decoration description that the chart painter turns into data/MapaN.jpg, and
-it refuses to write anything when a city label leaves the visible chart or
-overlaps another one, or when a port lies off its coast.
+it refuses to write anything when a city label leaves the chart inside its
+frame or overlaps another one, or when a port lies off its coast. The painter
+itself checks that sea names, compass, cartouche and ships stay inside the
+frame and off the ports and labels.
 """
 
 import math
@@ -24,7 +26,8 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DATA = os.path.join(ROOT, "data")
 CHARTS = os.path.join(ROOT, "tools", "chartpainter", "charts")
 
-AREA_W, AREA_H = 849, 471  # the part of the chart the game area shows
+AREA_W, AREA_H = 849, 471  # the port screen's game area: the chart is painted at this size
+FRAME = 12  # the chart's frame takes this many pixels along every edge
 LABEL_H = 16
 
 # Goods names per map, for the checks and the readable tables below.
@@ -33,6 +36,25 @@ GOODS_A = ["Zlato", "Stříbro", "Cenosti", "Artefakty", "Uhlí", "Dřevo", "Hed
 GOODS_3 = ["Stříbro", "Artefakty", "Cennosti", "Zbraně", "Dřevo", "Kaučuk", "Hedvábí",
            "Knihy", "Jídlo", "Rýže", "Cukr", "Čaj"]
 GOODS_4 = ["Zlato", "Diamanty", "Cennosti", "Zbraně", "Doutníky", "Whisky", "Kokos", "Banány"]
+
+
+DESC_SPLIT = 54  # the market description's first key holds at most this many characters
+VALUE_MAX = 98   # the game reads at most this many characters of a value
+BLANKS = " \t"  # what the game trims off both ends of a value
+
+
+def split_description(desc):
+    """The two keys PopisTrhu and PopisTrhu2 of a market description. The game
+    trims blanks off both ends of every value and joins the two keys as read, so
+    the split never stands next to a blank: the first part is the longest prefix
+    of at most DESC_SPLIT characters that neither ends before a blank nor leaves
+    one at the start of the rest."""
+    if len(desc) <= DESC_SPLIT:
+        return desc, ""
+    for k in range(DESC_SPLIT, 0, -1):
+        if desc[k - 1] not in BLANKS and desc[k] not in BLANKS:
+            return desc[:k], desc[k:]
+    raise ValueError(f"no place to split the description {desc!r}")
 
 
 def label_width(name):
@@ -154,7 +176,7 @@ MAPA1 = Map(
     base=coasts.MAPA1_BASE, shapes=coasts.MAPA1_SHAPES,
     compass=(222, 384, 50), cartouche=(24, 18, 250, 78),
     subtitle="úvodní mapa",
-    names=[(470, 360, 17, 0, "Vlnobrodská zátoka"), (860, 320, 13, -62, "Širé moře")],
+    names=[(470, 360, 17, 0, "Vlnobrodská zátoka"), (806, 360, 13, -62, "Širé moře")],
     ships=[(330, 352, 46, "right")])
 
 # ---------------------------------------------------------------------------
@@ -242,8 +264,8 @@ MAPA2 = Map(
     compass=(482, 318, 46), cartouche=(52, 336, 250, 84),
     subtitle="mare nostrum",
     names=[(620, 300, 17, 0, "Středozemní moře"), (360, 200, 13, 0, "Tyrhénské moře"),
-           (470, 95, 12, 40, "Jaderské moře"), (660, 190, 12, 0, "Egejské"),
-           (800, 50, 14, 0, "Černé moře"), (170, 205, 12, 0, "Baleárské moře")],
+           (470, 95, 12, 40, "Jaderské moře"), (632, 168, 12, 0, "Egejské"),
+           (784, 56, 14, 0, "Černé moře"), (170, 205, 12, 0, "Baleárské moře")],
     ships=[(250, 250, 44, "right"), (600, 352, 40, "left")])
 
 # ---------------------------------------------------------------------------
@@ -329,7 +351,7 @@ MAPA3 = Map(
           "na bankovním kontě alespoň 2 000 000 zlatých",
           "a v hotovosti alespoň 10 000 000 zlatých."],
     base=coasts.MAPA3_BASE, shapes=coasts.MAPA3_SHAPES,
-    compass=(340, 418, 44), cartouche=(24, 372, 240, 84),
+    compass=(336, 404, 42), cartouche=(26, 362, 240, 84),
     subtitle="ostrovy koření",
     names=[(280, 240, 15, 0, "Jávské moře"), (690, 290, 15, 0, "Bandské moře"),
            (520, 440, 18, 0, "Indický oceán"), (560, 50, 13, 0, "Celebeské moře"),
@@ -414,7 +436,7 @@ MAPA4 = Map(
           "a smíte si ponechat nejvýš jednu loď.",
           "Utrácejte s chutí, kapitáne!"],
     base=coasts.MAPA4_BASE, shapes=coasts.MAPA4_SHAPES,
-    compass=(540, 320, 48), cartouche=(96, 26, 240, 84),
+    compass=(540, 334, 48), cartouche=(96, 26, 240, 84),
     subtitle="moře pirátů",
     names=[(690, 330, 18, 0, "Karibské moře"), (165, 128, 15, 0, "Mexický záliv"),
            (760, 110, 15, 0, "Atlantský oceán"), (420, 190, 11, 0, "Kubánské moře")],
@@ -447,8 +469,8 @@ def check(m):
     for c in m.cities:
         x, y = c.label()
         w = label_width(c.name)
-        if x < 2 or y < 2 or x + w > AREA_W - 2 or y + LABEL_H > AREA_H - 2:
-            problems.append(f"{c.name}: label ({x},{y},{w}) leaves the visible chart")
+        if x < FRAME or y < FRAME or x + w > AREA_W - FRAME or y + LABEL_H > AREA_H - FRAME:
+            problems.append(f"{c.name}: label ({x},{y},{w}) leaves the chart inside its frame")
         for other, (ox, oy, ow) in rects:
             if x < ox + ow + 2 and ox < x + w + 2 and y < oy + LABEL_H + 2 and oy < y + LABEL_H + 2:
                 problems.append(f"{c.name}: label overlaps {other}")
@@ -457,8 +479,11 @@ def check(m):
         if d > 3:
             problems.append(f"{c.name}: port {c.port} lies {d:.1f} px off the coast")
         desc = c.desc
-        if len(desc) > 150:
+        first, rest = split_description(desc)
+        if len(rest) > VALUE_MAX:
             problems.append(f"{c.name}: market description has {len(desc)} characters")
+        if desc != desc.strip(BLANKS) or "  " in desc:
+            problems.append(f"{c.name}: market description has a stray blank")
         for g, (price, prod) in c.market.items():
             if not (0 <= g < len(m.goods)) or not m.goods[g]:
                 problems.append(f"{c.name}: goods {g} has no name on {m.mid}")
@@ -496,8 +521,8 @@ def ini_lines(m):
         out += [f"[Mesto{i:02d}]",
                 f"Nazev={c.name}",
                 f"Velikost={c.size}",
-                f"PopisTrhu={c.desc[:54]}",
-                f"PopisTrhu2={c.desc[54:]}",
+                f"PopisTrhu={split_description(c.desc)[0]}",
+                f"PopisTrhu2={split_description(c.desc)[1]}",
                 f"PruzkumTrhu={c.research}",
                 f"Banka={int(c.bank)}",
                 f"Casino={int(c.casino)}",
