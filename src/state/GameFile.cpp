@@ -87,8 +87,8 @@ struct KeyNames {
     KeyNames() {
         for (int nn = 0; nn < MarketSize; ++nn) {
             const std::string trh = "Trh" + TwoDigits(nn);
-            market[static_cast<std::size_t>(nn)] = {trh + "Cena", trh + "MinCena",
-                                                    trh + "Produkce", trh + "RanniCena"};
+            market[static_cast<std::size_t>(nn)] = {trh + "Cena", trh + "MinCena", trh + "Produkce",
+                                                    trh + "RanniCena"};
         }
         for (int nn = 0; nn < CargoSlots; ++nn)
             cargo[static_cast<std::size_t>(nn)] = "Naklad" + TwoDigits(nn);

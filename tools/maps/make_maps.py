@@ -44,16 +44,15 @@ BLANKS = " \t"  # what the game trims off both ends of a value
 
 
 def split_description(desc):
-    """The two keys PopisTrhu and PopisTrhu2 of a market description. The game
-    trims blanks off both ends of every value and joins the two keys as read, so
-    the split never stands next to a blank: the first part is the longest prefix
-    of at most DESC_SPLIT characters that neither ends before a blank nor leaves
-    one at the start of the rest."""
+    """The two keys PopisTrhu and PopisTrhu2 of a market description, split as the
+    game itself splits it when it saves: at the last single space that leaves at
+    most DESC_SPLIT characters before it. The space is not stored; the game puts
+    it back when it joins the two keys, so no part starts or ends with a blank."""
     if len(desc) <= DESC_SPLIT:
         return desc, ""
-    for k in range(DESC_SPLIT, 0, -1):
-        if desc[k - 1] not in BLANKS and desc[k] not in BLANKS:
-            return desc[:k], desc[k:]
+    for k in range(DESC_SPLIT - 1, 0, -1):
+        if desc[k] == " " and desc[k - 1] not in BLANKS and desc[k + 1] not in BLANKS:
+            return desc[:k], desc[k + 1:]
     raise ValueError(f"no place to split the description {desc!r}")
 
 
