@@ -26,8 +26,9 @@ struct SaveOutcome {
 };
 
 // Saves the game in memory under `name`: the state file is copied beside the target under a
-// temporary name, every value of the game is written into the copy, and only then is it
-// renamed over the saved game. On success the saved game becomes the game's file (HandOff),
+// temporary name, every value of the game is written into the copy, and only then does the
+// whole of it replace the saved game (a read-only one is not replaced; a link keeps
+// pointing where it did). On success the saved game becomes the game's file (HandOff),
 // the news tells the player and the game counts as saved. On failure nothing of the game
 // changes and an older saved game of that name stays as it was.
 SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name);

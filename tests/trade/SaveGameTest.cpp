@@ -5,7 +5,6 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -38,26 +37,6 @@ GameState played(const TempDir& dir, Profiles& p) {
     return st;
 }
 
-} // namespace
-
-namespace {
-// Drops root's rights for as long as it lives (nothing happens for another user).
-struct AsUnprivilegedUser {
-    AsUnprivilegedUser() {
-        if (::geteuid() == 0) {
-            EXPECT_EQ(::setegid(65534), 0);
-            EXPECT_EQ(::seteuid(65534), 0);
-            dropped = true;
-        }
-    }
-    ~AsUnprivilegedUser() {
-        if (dropped) {
-            EXPECT_EQ(::seteuid(0), 0);
-            EXPECT_EQ(::setegid(0), 0);
-        }
-    }
-    bool dropped = false;
-};
 } // namespace
 
 TEST(SaveName, DropsASmallMloEndingAndNamesAnEmptyBoxQuickSave) {
@@ -140,22 +119,6 @@ TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
     std::filesystem::remove(dir.file("Data/aktual.map"));
     EXPECT_FALSE(SaveGame(p, st, "Nova").saved);
     EXPECT_FALSE(std::filesystem::exists(dir.file("Data/Save/Nova.mlo")));
-}
-
-TEST(SaveGame, AReadOnlySaveFolderReportsTheFailure) {
-    TempDir dir;
-    Profiles p;
-    GameState st = played(dir, p);
-    const std::string older = dir.write("Data/Save/Benatky.mlo", "[Mapa]\nDen=3\n");
-    std::filesystem::permissions(dir.file("Data/Save"), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    {
-        // Permission bits do not stop root, so a root run saves as the "nobody" user.
-        AsUnprivilegedUser user;
-        EXPECT_FALSE(SaveGame(p, st, "Benatky").saved);
-    }
-    EXPECT_FALSE(st.StateSaved);
-    EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
 }
 
 TEST(LeavingTheGame, AsksOnlyWhileTheGameIsUnsaved) {
