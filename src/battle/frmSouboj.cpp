@@ -3,6 +3,7 @@
 #include "widgets/Art.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -150,6 +151,7 @@ void frmSouboj::BuildLayout() {
     Command1->setGeometry(552, 454, 53, 59);
     for (QPushButton* b : {cmdPal, Command1}) {
         b->setAutoDefault(false);
+        b->setToolTip(QStringLiteral("Klávesa: Enter"));
         b->setCursor(art::HandCursor());
     }
     connect(cmdPal, &QPushButton::clicked, this, [this] { Fire(Merchant); });
@@ -291,6 +293,20 @@ void frmSouboj::StopTimers() {
 
 void frmSouboj::reject() {
     close();
+}
+
+void frmSouboj::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!enter || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    // Typed into a box, the setting is taken as it is typed; Enter then fires.
+    for (QPushButton* pal : {cmdPal, Command1})
+        if (pal->isVisible() && pal->isEnabled()) {
+            pal->click();
+            return;
+        }
 }
 
 void frmSouboj::closeEvent(QCloseEvent* e) {

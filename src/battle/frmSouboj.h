@@ -58,6 +58,8 @@ public slots:
     void reject() override;
 
 protected:
+    // Enter is the "pal" of the side whose shot it is.
+    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 

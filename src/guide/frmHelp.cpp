@@ -1,8 +1,10 @@
 #include "frmHelp.h"
 
 #include "widgets/Art.h"
+#include "widgets/WindowKeys.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -48,6 +50,13 @@ QString frmHelp::Handbook() {
 void frmHelp::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     Form_Resize();
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier)
+        close();
+    else if (!MinimiseOnF4(*this, *e))
+        QWidget::keyPressEvent(e);
 }
 
 void frmHelp::Form_Resize() {

@@ -30,6 +30,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // Escape closes the guide; F4 sends it to the task bar.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Form_Resize();

@@ -6,6 +6,7 @@
 #include "widgets/Art.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollBar>
@@ -16,6 +17,9 @@ namespace vlnobrod {
 namespace {
 
 constexpr int RowGap = 3;
+
+const QString plainFrame = QStringLiteral("background: #c8d8e0; border: 1px solid #5a3b1a;");
+const QString chosenFrame = QStringLiteral("background: #c8d8e0; border: 3px solid #b01010;");
 
 QFont albumFont() {
     QFont f(QStringLiteral("Arial"));
@@ -37,6 +41,8 @@ MapAlbum::MapAlbum(QWidget* parent) : QFrame(parent) {
     vsAlba->setSingleStep(ThumbHeight / 4);
     vsAlba->setPageStep(ThumbHeight + RowGap);
     connect(vsAlba, &QScrollBar::valueChanged, this, [this](int v) { pic1->move(0, -v); });
+    // Reached by the keys only; a click on a thumbnail leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void MapAlbum::AddRow() {
@@ -45,7 +51,7 @@ void MapAlbum::AddRow() {
     thumb->setFixedSize(ThumbWidth, ThumbHeight);
     thumb->setScaledContents(true);
     thumb->setCursor(art::HandCursor());
-    thumb->setStyleSheet(QStringLiteral("background: #c8d8e0; border: 1px solid #5a3b1a;"));
+    thumb->setStyleSheet(plainFrame);
     connect(thumb, &ClickLabel::clicked, this, [this, i] {
         if (imgMap_Click)
             imgMap_Click(i);
@@ -125,6 +131,69 @@ void MapAlbum::Build(Profiles& profiles, const QString& dataFolder) {
     pic1->setGeometry(0, 0, stripWidth, count_ == 0 ? 0 : bottom);
     vsAlba->setValue(0);
     UpdateScrollRange();
+    SetCurrent(count_ > 0 ? 0 : -1);
+}
+
+void MapAlbum::SetCurrent(int index) {
+    current_ = index;
+    FrameCurrent();
+    if (index < 0)
+        return;
+    // The chosen row scrolls into sight.
+    const ClickLabel* thumb = imgMap[static_cast<std::size_t>(index)];
+    const int top = thumb->y() - 2;
+    const int bottom = thumb->y() + thumb->height() + 4;
+    if (top < vsAlba->value())
+        vsAlba->setValue(top);
+    else if (bottom > vsAlba->value() + height())
+        vsAlba->setValue(bottom - height());
+}
+
+void MapAlbum::FrameCurrent() {
+    for (int i = 0; i < static_cast<int>(imgMap.size()); ++i)
+        imgMap[static_cast<std::size_t>(i)]->setStyleSheet(
+            i == current_ && hasFocus() ? chosenFrame : plainFrame);
+}
+
+void MapAlbum::keyPressEvent(QKeyEvent* e) {
+    if (count_ == 0 || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QFrame::keyPressEvent(e);
+        return;
+    }
+    const int last = count_ - 1;
+    switch (e->key()) {
+    case Qt::Key_Down:
+        SetCurrent(std::min(current_ + 1, last));
+        break;
+    case Qt::Key_Up:
+        SetCurrent(std::max(current_ - 1, 0));
+        break;
+    case Qt::Key_Home:
+        SetCurrent(0);
+        break;
+    case Qt::Key_End:
+        SetCurrent(last);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (current_ >= 0 && imgMap_Click)
+            imgMap_Click(current_);
+        break;
+    default:
+        QFrame::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+void MapAlbum::focusInEvent(QFocusEvent* e) {
+    QFrame::focusInEvent(e);
+    FrameCurrent();
+}
+
+void MapAlbum::focusOutEvent(QFocusEvent* e) {
+    QFrame::focusOutEvent(e);
+    FrameCurrent();
 }
 
 void MapAlbum::UpdateScrollRange() {

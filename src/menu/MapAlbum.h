@@ -34,6 +34,10 @@ public:
     // A thumbnail was clicked: its index (the Tag of imgMap holds the map's base name).
     std::function<void(int)> imgMap_Click;
 
+    // The map the keys have chosen (the arrows move it, Enter clicks it), framed while the
+    // album has the focus; -1 with no maps.
+    int Current() const { return current_; }
+
     QFrame* pic1 = nullptr; // the strip
     QScrollBar* vsAlba = nullptr;
     std::vector<ClickLabel*> imgMap;
@@ -43,12 +47,18 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void AddRow();
     void UpdateScrollRange();
+    void SetCurrent(int index);
+    void FrameCurrent();
 
     int count_ = 0;
+    int current_ = -1;
 };
 
 } // namespace vlnobrod

@@ -104,6 +104,7 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     picZáložka[3] = MakePanel(3, QString(), 300, 150, 200, 120); // no entry opens it
     BuildAboutPanel();
     BuildDuelPanel();
+    BuildKeys();
 }
 
 Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
@@ -278,7 +279,7 @@ void frmMenu::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void frmMenu::keyPressEvent(QKeyEvent* e) {
-    if (!MinimiseOnF4(*this, *e))
+    if (!WindowKey(*this, *e))
         QWidget::keyPressEvent(e);
 }
 

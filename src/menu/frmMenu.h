@@ -91,6 +91,8 @@ private:
     void BuildSettingsPanel();
     void BuildAboutPanel();
     void BuildDuelPanel();
+    // The entries' shortcuts and the panels' keys (MenuKeys.cpp).
+    void BuildKeys();
     void OpenSettings();
     void OpenAbout();
     void SettingsButton_Click(int Index);

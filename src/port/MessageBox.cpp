@@ -125,6 +125,9 @@ MessageAnswer frmMain::ShowMessage(const std::string& text, MessageButtons butto
         if (b.answer == MessageAnswer::Zrusit || (b.answer == MessageAnswer::Ne && !escape))
             escape = static_cast<int>(b.answer);
     }
+    // A message with nothing to decide goes with Escape as well.
+    if (!escape)
+        escape = enter;
     const QPointer<frmMain> alive(this);
     const std::optional<int> answer = ModalWait(*picMsgBox, enter, escape).Exec();
     if (!alive)

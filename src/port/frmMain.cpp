@@ -3,6 +3,7 @@
 #include "port/GameStart.h"
 #include "port/Money.h"
 #include "port/NewsTicker.h"
+#include "port/PortKeys.h"
 #include "port/PortLabels.h"
 #include "state/GameFile.h"
 #include "state/Numbers.h"
@@ -39,6 +40,7 @@ frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         p->CloseCross()->setCursor(art::HandCursor());
     SetAction(akce::BackToMenu, [this] { BackToMenuAction(); });
     SetAction(akce::Goal, [this] { ShowGoalAction(); });
+    InstallPortKeys(*this);
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
     game_.state.FocusKey = "F00";
@@ -187,6 +189,12 @@ void frmMain::SetGoodsColour(int index, bool highlighted) {
     SetForeColor(lblSurovina[static_cast<std::size_t>(index)], highlighted ? Red : Black);
 }
 
+void frmMain::SetCargoColour(int index, bool highlighted) {
+    if (index < 0 || index >= static_cast<int>(lblNáklad.size()))
+        return;
+    SetForeColor(lblNáklad[static_cast<std::size_t>(index)], highlighted ? Red : Black);
+}
+
 void frmMain::Fokus_Move(const QString& Objekt) {
     GameState& st = game_.state;
     const QString current = QString::fromStdString(st.FocusKey);
@@ -199,6 +207,8 @@ void frmMain::Fokus_Move(const QString& Objekt) {
             SetForeColor(lblZal[static_cast<std::size_t>(oldIndex)], Black);
     } else if (current.startsWith(QLatin1Char('S'))) {
         SetGoodsColour(oldIndex, false);
+    } else if (current.startsWith(QLatin1Char('N'))) {
+        SetCargoColour(oldIndex, false);
     }
     if (Objekt.startsWith(QLatin1Char('Z'))) {
         if (newIndex >= 0 && newIndex < 4)
@@ -206,6 +216,8 @@ void frmMain::Fokus_Move(const QString& Objekt) {
     } else if (Objekt.startsWith(QLatin1Char('S')) && newIndex >= 28 && newIndex <= 55) {
         // Only the trade panel's goods light up; the research chart's stay black.
         SetGoodsColour(newIndex, true);
+    } else if (Objekt.startsWith(QLatin1Char('N'))) {
+        SetCargoColour(newIndex, true);
     }
     st.FocusKey = Objekt.toStdString();
 }
@@ -229,7 +241,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* e) {
-    if (!MinimiseOnF4(*this, *e))
+    if (!WindowKey(*this, *e))
         QWidget::keyPressEvent(e);
 }
 

@@ -55,7 +55,7 @@ public:
     GameServices& Game() { return game_; }
 
     // Moves the hover highlight: "Z" + two digits is a tab, "S" + two digits a goods label,
-    // "F00" nothing.
+    // "N" + two digits a cargo row (chosen with the keys), "F00" nothing.
     void Fokus_Move(const QString& Objekt);
 
     // The one dispatcher of the action labels; other code runs an action through it too.
@@ -176,6 +176,7 @@ private:
     void BackToMenuAction();
     void KeepOnScreen(Panel& panel);
     void SetGoodsColour(int index, bool highlighted);
+    void SetCargoColour(int index, bool highlighted);
 
     GameServices& game_;
     bool hasGame_ = false;

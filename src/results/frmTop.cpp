@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace vlnobrod {
@@ -104,6 +105,14 @@ void frmTop::Form_Load(GameView& view) {
         for (QLabel* l : {lblName[i], lblDnů[i], lblCompany[i], lblValue[i]})
             l->setStyleSheet(colour);
     }
+}
+
+void frmTop::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        accept();
+    else
+        QDialog::keyPressEvent(e);
 }
 
 } // namespace vlnobrod

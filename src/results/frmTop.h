@@ -36,6 +36,10 @@ public:
     std::array<QLabel*, 5> lblDnů{};
     std::array<QLabel*, 5> lblValue{};
 
+protected:
+    // Nothing waits for a decision here: Enter closes the window as Escape does.
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void BuildLayout();
     void Form_Load(GameView& view);

@@ -4,6 +4,7 @@
 #include "port/frmMain.h"
 #include "trade/Bank.h"
 #include "widgets/Art.h"
+#include "widgets/PanelKeys.h"
 #include "widgets/PortStyle.h"
 
 namespace vlnobrod {
@@ -25,6 +26,8 @@ BankPanel::BankPanel(frmMain& main) : QObject(&main), main_(main) {
     sldTransakce->setTickPosition(QSlider::TicksBelow);
     sldTransakce->setCursor(art::HandCursor());
     connect(sldTransakce, &QSlider::valueChanged, this, [this] { sldTransakce_Change(); });
+    // The arrows and Page Up / Page Down choose the amount as the panel opens.
+    SetBoxKeys(*panel, {.focus = sldTransakce});
 
     // From left to right: 10 000 (1), 50 000 (0), 100 000 (2).
     const int left[3] = {180, 16, 344};

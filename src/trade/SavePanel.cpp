@@ -5,6 +5,7 @@
 #include "port/frmMain.h"
 #include "state/Paths.h"
 #include "trade/SaveGame.h"
+#include "widgets/PanelKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,11 +21,18 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     FileSave->setGeometry(16, 30, 398, 240);
     FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileSave, &QListWidget::itemClicked, this, [this] { FileSave_Click(); });
+    // Enter on a save in the list takes its name into the box, where Enter saves.
+    connect(FileSave, &QListWidget::activated, this, [this] {
+        FileSave_Click();
+        txtSave->setFocus(Qt::OtherFocusReason);
+    });
 
     txtSave = new QLineEdit(p);
     txtSave->setGeometry(130, 278, 284, 24);
     txtSave->setMaxLength(MaxNameChars);
     txtSave->installEventFilter(this);
+
+    SetBoxKeys(*p, {.focus = txtSave}); // the name is typed as the panel opens
 
     lblProblem = new QLabel(p);
     lblProblem->setTextFormat(Qt::PlainText); // it may quote the name typed

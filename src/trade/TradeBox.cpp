@@ -6,7 +6,10 @@
 #include "state/Numbers.h"
 #include "trade/Market.h"
 #include "widgets/Art.h"
+#include "widgets/PanelKeys.h"
 #include "widgets/PortStyle.h"
+
+#include <QKeyEvent>
 
 #include <vector>
 
@@ -39,6 +42,15 @@ TradeBox::TradeBox(frmMain& main) : QObject(&main), main_(main) {
     }
     connect(sldMnožství, &QSlider::valueChanged, this, [this] { sldMnožství_Change(); });
 
+    // The keyboard: arrows choose a row, Enter opens the box on it; in the box the arrows,
+    // Page Up and Page Down, Home and End move the slider, Enter trades, Escape closes it.
+    SetBoxKeys(*main_.picZáložka[0], {.enter = [this] { EnterOnRow(); },
+                                      .key = [this](const QKeyEvent& e) { return RowKey(e); }});
+    SetBoxKeys(*picTransakce, {.enter = [this] { EnterInBox(); },
+                               .escape = [this] { picTransakce->hide(); },
+                               .key = [this](const QKeyEvent& e) { return SliderKey(e); }});
+    sldMnožství->installEventFilter(this);
+
     main_.SetAction(akce::Buy, [this] { Koupit(); });
     main_.SetAction(akce::Sell, [this] { Prodat(); });
     main_.SetAction(akce::SellAll, [this] { ProdatVše(); });
@@ -67,6 +79,8 @@ void TradeBox::build() {
     sldMnožství->setMaximum(0);
     sldMnožství->setTickPosition(QSlider::TicksBelow);
     sldMnožství->setCursor(art::HandCursor());
+    sldMnožství->setToolTip(QStringLiteral("Šipky: po jedné jednotce, Page Up / Page Down: po "
+                                           "desetině, Home / End: nic / vše"));
 
     lbl[popisek::QuantityLine] = MakeClickLabel(picTransakce, QStringLiteral("Koupit 145 jednotek"),
                                                 8, 134, BoxWidth - 12, 44, 9, true);
@@ -78,6 +92,7 @@ void TradeBox::build() {
         ClickLabel* action = main_.lblAkce[static_cast<std::size_t>(i)];
         action->setParent(picTransakce);
         action->setGeometry(8, BoxHeight - 40, BoxWidth - 16, 28);
+        action->setToolTip(QStringLiteral("Klávesa: Enter"));
         action->hide();
     }
     picTransakce->hide();
@@ -88,6 +103,7 @@ void TradeBox::refuse(const QString& reason, int actionIndex) {
     sldMnožství->hide();
     // With nothing to trade the action would act on whatever the box held before.
     main_.lblAkce[static_cast<std::size_t>(actionIndex)]->hide();
+    takeKeys();
 }
 
 void TradeBox::lblSurovina_Click(int Index) {
@@ -134,6 +150,7 @@ void TradeBox::lblSurovina_Click(int Index) {
     sldMnožství->setValue(offer.maximum);
     sldMnožství->setTickInterval(offer.tickSpacing);
     sldMnožství_Change();
+    takeKeys();
 }
 
 void TradeBox::lblNáklad_Click(int Index) {
@@ -178,6 +195,7 @@ void TradeBox::lblNáklad_Click(int Index) {
     sldMnožství->setTickInterval(offer.tickSpacing);
     sldMnožství->show();
     sldMnožství_Change();
+    takeKeys();
 }
 
 void TradeBox::sldMnožství_Change() {

@@ -8,6 +8,9 @@
 #include <QFrame>
 #include <QObject>
 #include <QSlider>
+#include <vector>
+
+class QKeyEvent;
 
 namespace vlnobrod {
 
@@ -17,7 +20,7 @@ class frmMain;
 // a time, the quantity chosen on the slider. A click on a market row opens it for buying,
 // a click on a cargo row for selling. The box keeps the pending trade only in its captions,
 // Tags and the slider, and reads them back when "Koupit" or "Prodat" is clicked.
-// Also runs "Prodat vše".
+// Also runs "Prodat vše". The keyboard works the panel too (TradeBoxKeys.cpp).
 class TradeBox : public QObject {
     Q_OBJECT
 public:
@@ -40,8 +43,25 @@ public:
     ClickLabel* lblCenaZaKus = nullptr; // Tag: the unit price, "0" when not taken here
     QSlider* sldMnožství = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void build();
+    // The keys of the trade panel and of the box.
+    bool RowKey(const QKeyEvent& e);    // arrows: the highlighted market or cargo row
+    void EnterOnRow();                  // Enter: the box on the highlighted row
+    void EnterInBox();                  // Enter in the box: "Koupit" or "Prodat"
+    bool SliderKey(const QKeyEvent& e); // the slider's keys, wherever the focus is
+    // The box has opened: its slider takes the keys (the window, when it has nothing).
+    void takeKeys();
+    struct Cursor {
+        bool cargo;
+        int row;
+    };
+    Cursor cursor() const;
+    void moveCursor(Cursor c);
+    std::vector<int> shownRows(bool cargo) const;
     // A refused row: the reason in the quantity line, and nothing left to click.
     void refuse(const QString& reason, int actionIndex);
     bool offered(int actionIndex) const;

@@ -33,10 +33,12 @@ Panel::Panel(const QString& title, QWidget* parent) : QFrame(parent) {
         QStringLiteral("color: #fff6dc; background: #8b2e16; font-weight: bold;"));
     cross_->setCursor(art::HandCursor());
     cross_->resize(16, 16);
-    connect(cross_, &ClickLabel::clicked, this, [this] {
-        hide();
-        emit closed();
-    });
+    connect(cross_, &ClickLabel::clicked, this, &Panel::Close);
+}
+
+void Panel::Close() {
+    hide();
+    emit closed();
 }
 
 void Panel::SetTitle(const QString& title) {

@@ -20,6 +20,9 @@ public:
     void SetTitle(const QString& title);
     QString Title() const;
 
+    // Hides the panel as its cross does.
+    void Close();
+
     QLabel* TitleBar() const { return titleBar_; }
     ClickLabel* CloseCross() const { return cross_; }
 

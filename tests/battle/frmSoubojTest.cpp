@@ -88,7 +88,10 @@ private slots:
 
     void aHitOnTheCannonEndsTheBattleAndStopsBothTimers() {
         Window b(HandOffWord::PiratiB);
-        b.fire(42);
+        // Typed into the box, Enter fires as "pal" does.
+        b.w.txtSíla[Merchant]->setText(QStringLiteral("42"));
+        QTest::keyClick(b.w.txtSíla[Merchant], Qt::Key_Return);
+        QVERIFY(b.w.Koule->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!b.w.isVisible(), 5000);
         QVERIFY(!b.w.tmrPal->isActive() && !b.w.tmrPiráti->isActive());
         QVERIFY(b.w.Result().word == HandOffWord::Vyhral);

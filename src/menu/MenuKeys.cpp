@@ -1,0 +1,63 @@
+// The menu's keyboard: a shortcut for every entry, shown in its tooltip, and what Enter and
+// Escape do in each panel. Escape closes the open panel; with none open it does nothing, so a
+// game waiting behind the menu is never ended by a stray key ("Konec >" is Ctrl+Q).
+#include "frmMenu.h"
+
+#include "menu/LoadPanel.h"
+#include "menu/MapAlbum.h"
+#include "menu/StartForm.h"
+#include "widgets/PanelKeys.h"
+#include "widgets/WindowKeys.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace vlnobrod {
+
+namespace {
+
+// The menu entries' keys, by entry: the usual ones of a desktop program where there are
+// some, Alt with a letter of the caption elsewhere.
+constexpr std::array<QKeyCombination, frmMenu::ActionCount> entryKeys = {{
+    Qt::CTRL | Qt::Key_Q,        // "Konec >"
+    Qt::CTRL | Qt::Key_N,        // "Nová hra"
+    Qt::CTRL | Qt::Key_O,        // "Načíst hru"
+    Qt::ALT | Qt::Key_S,         // "Nastavení"
+    QKeyCombination(Qt::Key_F1), // "Návod"
+    Qt::ALT | Qt::Key_O,         // "O hře"
+    Qt::ALT | Qt::Key_E,         // "Externí hry"
+    Qt::ALT | Qt::Key_P,         // "Pokračovat ve hře >"
+}};
+
+} // namespace
+
+void frmMenu::BuildKeys() {
+    for (int i = 0; i < ActionCount; ++i)
+        AddShortcut(*this, entryKeys[static_cast<std::size_t>(i)],
+                    *lblAkce[static_cast<std::size_t>(i)], [this, i] { lblAkce_Click(i); });
+
+    // The album takes the arrows as the panel opens; the start form the company's name.
+    SetBoxKeys(*picZáložka[0], {.focus = album});
+    SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(0); },
+                          .escape = [this] { lblAkceB_Click(2); },
+                          .focus = picName->txtCompany});
+    SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
+                                .key =
+                                    [this](const QKeyEvent& e) {
+                                        if (e.key() != Qt::Key_Delete)
+                                            return false;
+                                        lblAkceB_Click(7);
+                                        return true;
+                                    },
+                                .focus = loadPanel->FileLoad});
+    SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
+                                .escape = [this] { lblAkceB_Click(5); },
+                                .focus = chk0});
+    SetBoxKeys(*picZáložka[4], {.enter = [this] { lblAkceB_Click(6); }});
+    SetBoxKeys(*picZáložka[5], {.enter = [this] { lblAkceB_Click(4); }, .focus = opt0});
+}
+
+} // namespace vlnobrod
