@@ -17,8 +17,16 @@ bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::s
     };
     discard();
     std::error_code ec;
-    if (!fs::copy_file(source, part, fs::copy_options::overwrite_existing, ec) || ec ||
-        (edit && !edit(part))) {
+    // The player's data folder of an installed game is made with the first file put in it.
+    fs::create_directories(fs::path(target).parent_path(), ec);
+    if (!fs::copy_file(source, part, fs::copy_options::overwrite_existing, ec) || ec) {
+        discard();
+        return false;
+    }
+    // The copy is the player's own file even when the source is shipped read-only.
+    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    ec);
+    if (ec || (edit && !edit(part))) {
         discard();
         return false;
     }

@@ -3,9 +3,9 @@
 #include "state/Paths.h"
 #include "support/FakeGameView.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -28,9 +28,9 @@ const char* stateFile = "[Mapa]\n"
 // A game loaded from the state file and played a little.
 GameState played(const TempDir& dir, Profiles& p) {
     GameState st;
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     EXPECT_TRUE(ReadGameFile(p, dir.write("Data/aktual.map", stateFile), st));
-    st.HandOff = StateFile(dir.path());
+    st.HandOff = StateFile(st.Places);
     st.Hotovost = 23456.75;
     st.Den = 17;
     st.Cities[0].PopisTrhu = std::string(60, 'x');
@@ -38,26 +38,6 @@ GameState played(const TempDir& dir, Profiles& p) {
     return st;
 }
 
-} // namespace
-
-namespace {
-// Drops root's rights for as long as it lives (nothing happens for another user).
-struct AsUnprivilegedUser {
-    AsUnprivilegedUser() {
-        if (::geteuid() == 0) {
-            EXPECT_EQ(::setegid(65534), 0);
-            EXPECT_EQ(::seteuid(65534), 0);
-            dropped = true;
-        }
-    }
-    ~AsUnprivilegedUser() {
-        if (dropped) {
-            EXPECT_EQ(::seteuid(0), 0);
-            EXPECT_EQ(::setegid(0), 0);
-        }
-    }
-    bool dropped = false;
-};
 } // namespace
 
 TEST(SaveName, DropsASmallMloEndingAndNamesAnEmptyBoxQuickSave) {
@@ -126,7 +106,7 @@ TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
     EXPECT_FALSE(r.saved);
     EXPECT_NE(r.message.find("Hru se nepodařilo uložit"), std::string::npos);
     EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
-    EXPECT_EQ(st.HandOff.File(), StateFile(dir.path()));
+    EXPECT_EQ(st.HandOff.File(), StateFile(st.Places));
     EXPECT_FALSE(st.StateSaved);
     EXPECT_TRUE(st.NewsQueue[0].text.empty());
     EXPECT_DOUBLE_EQ(st.Hotovost, 23456.75);
@@ -150,8 +130,8 @@ TEST(SaveGame, AReadOnlySaveFolderReportsTheFailure) {
     std::filesystem::permissions(dir.file("Data/Save"), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     {
-        // Permission bits do not stop root, so a root run saves as the "nobody" user.
-        AsUnprivilegedUser user;
+        vlnobrod::testing::AsUnprivilegedUser user;
+        EXPECT_TRUE(user.ok);
         EXPECT_FALSE(SaveGame(p, st, "Benatky").saved);
     }
     EXPECT_FALSE(st.StateSaved);
