@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 
 namespace vlnobrod {
 
@@ -41,7 +40,7 @@ LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
 }
 
 QString LoadPanel::Folder() const {
-    return QString::fromStdString(SaveFolder(game_.state.AppFolder));
+    return QString::fromStdString(SaveFolder(game_.state.Places));
 }
 
 void LoadPanel::Refresh() {
@@ -71,9 +70,10 @@ void LoadPanel::FileLoad_Click() {
     if (file.isEmpty())
         return;
     const QDateTime when = files::ModificationTime(file);
-    const QLocale here = QLocale::system();
-    lbl35->setText(here.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                   here.toString(when.time(), QStringLiteral("H:mm:ss")));
+    const QDate day = when.date();
+    const QTime t = when.time();
+    lbl35->setText(QString::fromStdString(
+        SaveTimeText({day.year(), day.month(), day.day(), t.hour(), t.minute(), t.second()})));
     const SaveDetails d = ReadSaveDetails(game_.profiles, file.toStdString());
     lbl1->setText(QString::fromStdString(d.owner));
     lbl2->setText(QString::fromStdString(d.company));

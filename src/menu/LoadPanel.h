@@ -11,8 +11,8 @@ namespace vlnobrod {
 
 struct GameServices;
 
-// The "Načíst hru" panel of the menu: the saved games of Data/Save with the owner, company
-// and time of the one selected.
+// The "Načíst hru" panel of the menu: the saved games of the Save folder with the owner,
+// company and time of the one selected.
 class LoadPanel : public Panel {
     Q_OBJECT
 public:

@@ -19,9 +19,11 @@ namespace vlnobrod {
 
 namespace {
 
-const QString copyProblem = QStringLiteral(
-    "Hru se nepodařilo připravit: soubor Data/aktual.map nelze zapsat. Zkontrolujte, zda je "
-    "ve složce Data místo a zda do ní lze zapisovat.");
+QString copyProblem(const GameState& st) {
+    return QStringLiteral("Hru se nepodařilo připravit: soubor aktual.map nelze zapsat. "
+                          "Zkontrolujte, zda je ve složce %1 místo a zda do ní lze zapisovat.")
+        .arg(QString::fromStdString(WritableFolder(st.Places)));
+}
 
 } // namespace
 
@@ -72,7 +74,7 @@ void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
     // The game in memory stays until the new one is known to open, and the player has had
     // the chance to save it.
-    const std::string map = ScenarioFile(game_.state.AppFolder, picName->Tag.toStdString());
+    const std::string map = ScenarioFile(game_.state.Places, picName->Tag.toStdString());
     if ((CanOpenGame && !CanOpenGame(map)) || (LeaveGame && !LeaveGame()))
         return;
     picZáložka[0]->hide();
@@ -82,7 +84,7 @@ void frmMenu::StartNewGame() {
                                 picName->txtCompany->text().toStdString(),
                                 picName->txtName->text().toStdString())) {
         // The menu stays, with the form as the player left it.
-        picName->ShowProblem(copyProblem);
+        picName->ShowProblem(copyProblem(game_.state));
         ShowPanel(0);
         picName->show();
         return;
@@ -100,7 +102,7 @@ void frmMenu::LoadSelectedGame() {
     picZáložka[1]->hide();
     QApplication::processEvents();
     if (!EnterSavedGame(game_.profiles, game_.state, file.toStdString())) {
-        loadPanel->ShowProblem(copyProblem);
+        loadPanel->ShowProblem(copyProblem(game_.state));
         ShowPanel(1);
         return;
     }

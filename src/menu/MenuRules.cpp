@@ -15,8 +15,8 @@ MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
 
 bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
                   const std::string& company, const std::string& name) {
-    const std::string stateFile = StateFile(st.AppFolder);
-    const bool copied = ReplaceWithCopy(profiles, ScenarioFile(st.AppFolder, mapa), stateFile,
+    const std::string stateFile = StateFile(st.Places);
+    const bool copied = ReplaceWithCopy(profiles, ScenarioFile(st.Places, mapa), stateFile,
                                         [&](const std::string& part) {
                                             auto batch = profiles.Edit(part);
                                             batch.Set("Mapa", "Company", company);
@@ -31,7 +31,7 @@ bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
 }
 
 bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile) {
-    const std::string stateFile = StateFile(st.AppFolder);
+    const std::string stateFile = StateFile(st.Places);
     if (!ReplaceWithCopy(profiles, saveFile, stateFile))
         return false;
     st.HandOff = stateFile;
@@ -41,6 +41,12 @@ bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFi
 SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {
     return {profiles.ReadProfile(saveFile, "Mapa", "Name", "XXX"),
             profiles.ReadProfile(saveFile, "Mapa", "Company", "XXX")};
+}
+
+std::string SaveTimeText(const SaveTime& t) {
+    auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return std::to_string(t.day) + ". " + std::to_string(t.month) + ". " + std::to_string(t.year) +
+           " " + std::to_string(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
 }
 
 int NewestSave(const std::vector<std::int64_t>& modified) {

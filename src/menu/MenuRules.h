@@ -35,6 +35,13 @@ struct SaveDetails {
 };
 SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile);
 
+// When a saved game was written, the Czech way whatever the system's language:
+// "6. 12. 2026 9:49:11" (day and month without a leading zero, minutes and seconds with).
+struct SaveTime {
+    int year, month, day, hour, minute, second;
+};
+std::string SaveTimeText(const SaveTime& t);
+
 // The saved game to load as the newest: the one modified last, the first in list order on
 // a tie; files older than 1 January 1990 count as not newer than that day, so then the
 // first file wins. -1 for an empty list. Times are seconds since 1970.

@@ -183,7 +183,7 @@ void frmMenu::lblAkce_Click(int Index) {
             ExitGame();
         break;
     case 1:
-        album->Build(game_.profiles, QString::fromStdString(DataFolder(game_.state.AppFolder)));
+        album->Build(game_.profiles, QString::fromStdString(ShippedFolder(game_.state.Places)));
         ShowPanel(0);
         break;
     case 2:

@@ -4,8 +4,35 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace vlnobrod::files {
+
+namespace {
+
+// Whether files can be made in `folder` by the user the program runs as.
+bool canWriteIn(const QString& folder) {
+    return ::euidaccess(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+std::string environment(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+} // namespace
+
+DataPlaces FindDataPlaces(const QString& appFolder) {
+    PlaceFacts facts;
+    facts.appFolder = appFolder.toStdString();
+    facts.appFolderWritable = canWriteIn(appFolder);
+    const QString data = appFolder + QStringLiteral("/Data");
+    facts.dataFolderWritable = QFileInfo(data).isDir() ? canWriteIn(data) : facts.appFolderWritable;
+    facts.xdgDataHome = environment("XDG_DATA_HOME");
+    facts.home = environment("HOME");
+    return ChooseDataPlaces(facts);
+}
 
 QStringList List(const QString& folder, const QString& pattern) {
     QDir dir(folder);

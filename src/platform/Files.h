@@ -1,11 +1,17 @@
 #pragma once
 
+#include "state/DataPlaces.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 namespace vlnobrod::files {
+
+// Where the program in `appFolder` keeps its files (see ChooseDataPlaces): its own layout
+// when whoever runs it may write that folder and its Data/, else the player's data folder.
+DataPlaces FindDataPlaces(const QString& appFolder);
 
 // File names (no folder) in `folder` matching a wildcard pattern such as "*.mlo", in the
 // order of their names. A missing folder gives an empty list.

@@ -20,8 +20,8 @@ QString SoundPlayer::SoundFile(const QString& name) const {
     // The setting is read every time, so switching sounds off takes effect at once.
     if (!settings_.SoundsOn())
         return {};
-    const QString path =
-        QString::fromStdString(vlnobrod::SoundFile(appFolder_.toStdString(), name.toStdString()));
+    const QString path = QString::fromStdString(
+        vlnobrod::SoundFile(DataPlaces{appFolder_.toStdString(), {}}, name.toStdString()));
     if (!QFileInfo(path).isFile())
         return {};
     return path;

@@ -52,7 +52,7 @@ QString frmMain::ReadGame(GameServices& game, const std::string& file, GameState
                           QPixmap& chart) {
     if (const auto read = ReadGameFile(game.profiles, file, loaded); !read)
         return QString::fromStdString("Hru nelze otevřít: " + read.Reason(file));
-    const QString chartFile = QString::fromStdString(ChartFile(game.state.AppFolder, loaded.Mapa));
+    const QString chartFile = QString::fromStdString(ChartFile(game.state.Places, loaded.Mapa));
     if (!chart.load(chartFile))
         return QStringLiteral("Hru nelze otevřít: mapa moře %1 chybí nebo se nedá přečíst.")
             .arg(chartFile);

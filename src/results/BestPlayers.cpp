@@ -5,6 +5,8 @@
 #include "state/Paths.h"
 #include "state/ShipTypes.h"
 
+#include <filesystem>
+
 namespace vlnobrod {
 
 namespace {
@@ -24,6 +26,13 @@ double rankingDays(Profiles& profiles, const std::string& file, int place) {
 }
 
 } // namespace
+
+TableFiles TableFilesOf(const GameState& st) {
+    TableFiles files{ScenarioFile(st), {}, TableFile(st.Places, st.Mapa)};
+    std::error_code ec;
+    files.read = std::filesystem::is_regular_file(files.write, ec) ? files.write : files.map;
+    return files;
+}
 
 double CompanyValue(const GameState& st) {
     // A ship is worth what the dock pays for it; a type it does not know, nothing.
@@ -56,12 +65,13 @@ Statistics StatisticsOf(const GameState& st) {
     return s;
 }
 
-EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const GameState& st,
+EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
                          double value) {
+    const std::string& table = files.read;
     EntryOutcome out;
     int place = -1;
     for (int i = 0; i < TopPlaces; ++i) {
-        if (st.Den <= rankingDays(profiles, mapFile, i)) {
+        if (st.Den <= rankingDays(profiles, table, i)) {
             place = i;
             break;
         }
@@ -70,9 +80,9 @@ EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const G
         return out;
 
     const std::string here = topSection(place);
-    const auto storedDays = ParseNumber(profiles.ReadProfile(mapFile, here, "Days", "0"));
-    if (profiles.ReadProfile(mapFile, here, "Name", "") == st.Name &&
-        profiles.ReadProfile(mapFile, here, "Company", "") == st.Company && storedDays &&
+    const auto storedDays = ParseNumber(profiles.ReadProfile(table, here, "Days", "0"));
+    if (profiles.ReadProfile(table, here, "Name", "") == st.Name &&
+        profiles.ReadProfile(table, here, "Company", "") == st.Company && storedDays &&
         ToI32(*storedDays) == st.Den) {
         out.entry = TopEntry::Duplicate;
         return out;
@@ -80,17 +90,26 @@ EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const G
 
     // Everything is read from the table as it stands and written in one go: a failure on
     // the way leaves the old table untouched.
-    auto batch = profiles.Edit(mapFile);
+    auto batch = profiles.Edit(files.write);
+    if (files.write != table) {
+        const IniDocument shipped = profiles.Snapshot(table);
+        for (int i = 0; i < TopPlaces; ++i)
+            for (const char* key : {"Name", "Company", "Days", "Value"})
+                if (const auto v = shipped.Get(topSection(i), key))
+                    batch.Set(topSection(i), key, *v);
+    }
     for (int from = TopPlaces - 2; from >= place; --from) {
         const std::string src = topSection(from);
         const std::string dst = topSection(from + 1);
         for (const char* key : {"Name", "Company", "Days", "Value"})
-            batch.Set(dst, key, profiles.ReadProfile(mapFile, src, key, ""));
+            batch.Set(dst, key, profiles.ReadProfile(table, src, key, ""));
     }
     batch.Set(here, "Name", st.Name);
     batch.Set(here, "Company", st.Company);
     batch.Set(here, "Days", std::to_string(st.Den));
     batch.Set(here, "Value", FormatDouble(value, st.locale));
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(files.write).parent_path(), ec);
     out.written = batch.Commit();
     out.entry = TopEntry::Placed;
     out.place = place;
@@ -104,11 +123,12 @@ std::string NotPlacedMessage(std::int16_t days, double value) {
 }
 
 EntryOutcome OpenTopTable(GameState& st, Profiles& profiles, GameView& view, double value) {
-    const std::string mapFile = ScenarioFile(st);
+    const TableFiles files = TableFilesOf(st);
+    const std::string& mapFile = files.map;
     EntryOutcome outcome{TopEntry::ViewOnly};
     if (st.HandOff == HandOffWord::Zapis) {
         st.HandOff = mapFile;
-        outcome = EnterResult(profiles, mapFile, st, value);
+        outcome = EnterResult(profiles, files, st, value);
         std::string title = "Dokončení mapy";
         if (outcome.entry == TopEntry::NotPlaced) {
             view.ShowMessage(NotPlacedMessage(st.Den, value), MessageButtons::OK, title);
@@ -116,7 +136,7 @@ EntryOutcome OpenTopTable(GameState& st, Profiles& profiles, GameView& view, dou
             // The old table stands; the player should know the entry did not stick.
             outcome = EntryOutcome{TopEntry::NotPlaced};
             view.ShowMessage("Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
-                             "soubor mapy nelze přepsat.",
+                             "soubor s tabulkou nelze přepsat.",
                              MessageButtons::OK, title);
         }
     }
@@ -124,18 +144,19 @@ EntryOutcome OpenTopTable(GameState& st, Profiles& profiles, GameView& view, dou
     return outcome;
 }
 
-TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, const EntryOutcome& entry,
+TopTable ReadTopTable(Profiles& profiles, const TableFiles& files, const EntryOutcome& entry,
                       const GameState& st, double value) {
     TopTable t;
-    t.heading = "pro mapu " + profiles.ReadProfile(mapFile, "Mapa", "Nazev", "XXX");
+    t.heading = "pro mapu " + profiles.ReadProfile(files.map, "Mapa", "Nazev", "XXX");
+    const std::string& table = files.read;
     for (int i = 0; i < TopPlaces; ++i) {
         TopRow& row = t.rows[static_cast<std::size_t>(i)];
         const std::string sec = topSection(i);
-        row.name = profiles.ReadProfile(mapFile, sec, "Name", "");
+        row.name = profiles.ReadProfile(table, sec, "Name", "");
         if (row.name != EmptyPlace) {
-            row.days = profiles.ReadProfile(mapFile, sec, "Days", "") + " dnů";
-            row.company = profiles.ReadProfile(mapFile, sec, "Company", "");
-            const auto v = ParseNumber(profiles.ReadProfile(mapFile, sec, "Value", "0"));
+            row.days = profiles.ReadProfile(table, sec, "Days", "") + " dnů";
+            row.company = profiles.ReadProfile(table, sec, "Company", "");
+            const auto v = ParseNumber(profiles.ReadProfile(table, sec, "Value", "0"));
             row.value = ValueText(v ? *v : 0);
         }
         if (entry.entry == TopEntry::Placed && entry.place == i) {

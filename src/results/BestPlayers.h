@@ -10,9 +10,18 @@
 
 namespace vlnobrod {
 
-// The best-players table of a map lives in the map's own scenario file, sections
-// "Top0" .. "Top4", fewest days first.
+// The best-players table of a map: sections "Top0" .. "Top4", fewest days first.
 constexpr int TopPlaces = 5;
+
+// Where a map's table is read and written. The game's own layout keeps it in the map's
+// file; an installed game writes each player's table to a file of its own (TableFile) and
+// shows the table shipped in the map until that file exists.
+struct TableFiles {
+    std::string map;   // the map's file: its title
+    std::string read;  // the table as it stands
+    std::string write; // where an entry goes
+};
+TableFiles TableFilesOf(const GameState& st);
 
 // How an opening of the table went: the finished game was entered at a place, stood there
 // already, was too slow for the table, or the table was only looked at.
@@ -43,12 +52,13 @@ struct EntryOutcome {
     bool written = true; // false when the map file could not be rewritten
 };
 
-// Enters the finished game (owner, company, day count, `value`) into the table of
-// `mapFile`: the first place whose days are not fewer than ours is taken, the places below
+// Enters the finished game (owner, company, day count, `value`) into the table: the first
+// place whose days are not fewer than ours is taken, the places below
 // move down one and the last one drops out. The same owner, company and day count already
-// standing at that place is a duplicate and changes nothing. The file is rewritten whole,
-// so a failure leaves the old table as it was.
-EntryOutcome EnterResult(Profiles& profiles, const std::string& mapFile, const GameState& st,
+// standing at that place is a duplicate and changes nothing. The table file is rewritten
+// whole, so a failure leaves the old table as it was; a player's first entry starts their
+// own table file with the five places of the shipped one and nothing else.
+EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
                          double value);
 
 // The "Dokončení mapy" text for a result that missed the table.
@@ -74,7 +84,7 @@ struct TopTable {
 
 // What the table box shows after `entry` (or a view-only opening): a place just taken shows
 // the finished game in red.
-TopTable ReadTopTable(Profiles& profiles, const std::string& mapFile, const EntryOutcome& entry,
+TopTable ReadTopTable(Profiles& profiles, const TableFiles& files, const EntryOutcome& entry,
                       const GameState& st, double value);
 
 } // namespace vlnobrod

@@ -2,7 +2,6 @@
 
 #include "results/BestPlayers.h"
 #include "state/GameView.h"
-#include "state/Paths.h"
 #include "widgets/Art.h"
 
 #include <QFont>
@@ -93,7 +92,7 @@ void frmTop::Form_Load(GameView& view) {
     lbl12->setText(QString::fromStdString(s.days));
 
     result_ = OpenTopTable(st, game_.profiles, view, s.value);
-    const TopTable t = ReadTopTable(game_.profiles, ScenarioFile(st), result_, st, s.value);
+    const TopTable t = ReadTopTable(game_.profiles, TableFilesOf(st), result_, st, s.value);
     lbl0->setText(QString::fromStdString(t.heading));
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
         const TopRow& row = t.rows[i];

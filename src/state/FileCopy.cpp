@@ -44,6 +44,9 @@ bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::s
         profiles.Forget(part);
     };
     discard(); // what an interrupted copy left
+    // The player's data folder of an installed game is made with the first file put in it.
+    std::error_code madeFolder;
+    fs::create_directories(fs::path(target).parent_path(), madeFolder);
     std::string bytes;
     bool ok = readAll(source, bytes);
     if (ok && edit)

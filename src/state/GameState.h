@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataPlaces.h"
 #include "HandOver.h"
 
 #include <array>
@@ -63,7 +64,7 @@ struct NumberLocale {
 // hand to each other. The application owns one; tests make their own.
 struct GameState {
     // Paths and hand-over values between windows.
-    std::string AppFolder;
+    DataPlaces Places; // the program's folder and, for an installed game, the player's
     HandOffValue HandOff;
     Pending PendingAction = Pending::None;
     bool StateSaved = false;

@@ -2,36 +2,48 @@
 
 namespace vlnobrod {
 
-std::string DataFolder(const std::string& appFolder) {
-    return appFolder + "/Data";
+std::string ShippedFolder(const DataPlaces& places) {
+    return places.AppFolder + "/Data";
 }
 
-std::string StateFile(const std::string& appFolder) {
-    return DataFolder(appFolder) + "/aktual.map";
+std::string WritableFolder(const DataPlaces& places) {
+    return places.PerUser() ? places.UserFolder : ShippedFolder(places);
 }
 
-std::string ScenarioFile(const std::string& appFolder, const std::string& mapa) {
-    return DataFolder(appFolder) + "/" + mapa + ".mlo";
+std::string StateFile(const DataPlaces& places) {
+    return WritableFolder(places) + "/aktual.map";
+}
+
+std::string ScenarioFile(const DataPlaces& places, const std::string& mapa) {
+    return ShippedFolder(places) + "/" + mapa + ".mlo";
 }
 
 std::string ScenarioFile(const GameState& st) {
-    return ScenarioFile(st.AppFolder, st.Mapa);
+    return ScenarioFile(st.Places, st.Mapa);
 }
 
-std::string ChartFile(const std::string& appFolder, const std::string& mapa) {
-    return DataFolder(appFolder) + "/" + mapa + ".jpg";
+std::string ChartFile(const DataPlaces& places, const std::string& mapa) {
+    return ShippedFolder(places) + "/" + mapa + ".jpg";
 }
 
-std::string SaveFolder(const std::string& appFolder) {
-    return DataFolder(appFolder) + "/Save";
+std::string TableFile(const DataPlaces& places, const std::string& mapa) {
+    return WritableFolder(places) + "/" + mapa + ".mlo";
 }
 
-std::string SavePath(const std::string& appFolder, const std::string& name) {
-    return SaveFolder(appFolder) + "/" + name + ".mlo";
+std::string SaveFolder(const DataPlaces& places) {
+    return WritableFolder(places) + "/Save";
 }
 
-std::string SoundFile(const std::string& appFolder, const std::string& name) {
-    return DataFolder(appFolder) + "/Sounds/" + name + ".wav";
+std::string SavePath(const DataPlaces& places, const std::string& name) {
+    return SaveFolder(places) + "/" + name + ".mlo";
+}
+
+std::string SettingsFolder(const DataPlaces& places) {
+    return places.PerUser() ? places.UserFolder : places.AppFolder;
+}
+
+std::string SoundFile(const DataPlaces& places, const std::string& name) {
+    return ShippedFolder(places) + "/Sounds/" + name + ".wav";
 }
 
 } // namespace vlnobrod

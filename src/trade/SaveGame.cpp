@@ -29,9 +29,9 @@ bool hasControlCharacter(const std::string& s) {
     return false;
 }
 
-SaveOutcome failed(const std::string& name) {
-    return {false, "Hru se nepodařilo uložit do souboru \"" + name +
-                       ".mlo\". Složka Data/Save je možná jen pro čtení nebo je disk plný. "
+SaveOutcome failed(const std::string& name, const std::string& folder) {
+    return {false, "Hru se nepodařilo uložit do souboru \"" + name + ".mlo\". Složka " + folder +
+                       " je možná jen pro čtení nebo je disk plný. "
                        "Hra pokračuje neuložená, dřívější uložená hra zůstala beze změny."};
 }
 
@@ -66,15 +66,13 @@ SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name)
     if (const std::string problem = SaveNameProblem(name); !problem.empty())
         return {false, problem};
 
-    std::error_code ec;
-    std::filesystem::create_directories(SaveFolder(st.AppFolder), ec);
-    const std::string target = SavePath(st.AppFolder, name);
+    const std::string target = SavePath(st.Places, name);
     // The game is written over a copy of the state file, so keys the save does not write
     // (difficulty, goal texts, the results table) stay.
-    if (!ReplaceWithCopy(profiles, StateFile(st.AppFolder), target, [&](const std::string& part) {
+    if (!ReplaceWithCopy(profiles, StateFile(st.Places), target, [&](const std::string& part) {
             return WriteGameFile(profiles, part, st);
         }))
-        return failed(name);
+        return failed(name, SaveFolder(st.Places));
 
     st.HandOff = target;
     AddNews(st, "Hra byla uložena", NewsInfo);

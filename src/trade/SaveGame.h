@@ -8,8 +8,8 @@
 
 namespace vlnobrod {
 
-// Saved games are "Data/Save/" + name + ".mlo": copies of the state file with the game
-// written over them.
+// Saved games are "Save/" + name + ".mlo" where the game writes (Paths.h): copies of the
+// state file with the game written over them.
 constexpr std::size_t MaxSaveNameChars = 45;
 inline constexpr const char* LastGameName = "Poslední hra";
 

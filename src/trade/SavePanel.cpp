@@ -61,7 +61,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
 
 void SavePanel::Refresh() {
     FileSave->clear();
-    FileSave->addItems(files::List(QString::fromStdString(SaveFolder(port_.Game().state.AppFolder)),
+    FileSave->addItems(files::List(QString::fromStdString(SaveFolder(port_.Game().state.Places)),
                                    QStringLiteral("*.mlo")));
 }
 

@@ -4,6 +4,7 @@
 #include "state/GameFile.h"
 #include "state/Paths.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 #include "trade/SaveGame.h"
 
 #include <gtest/gtest.h>
@@ -33,24 +34,6 @@ namespace {
 
 constexpr fs::perms ReadOnly =
     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-
-// Drops root's rights for as long as it lives (nothing happens for another user).
-struct AsUnprivilegedUser {
-    AsUnprivilegedUser() {
-        if (::geteuid() == 0) {
-            EXPECT_EQ(::setegid(65534), 0);
-            EXPECT_EQ(::seteuid(65534), 0);
-            dropped = true;
-        }
-    }
-    ~AsUnprivilegedUser() {
-        if (dropped) {
-            EXPECT_EQ(::seteuid(0), 0);
-            EXPECT_EQ(::setegid(0), 0);
-        }
-    }
-    bool dropped = false;
-};
 
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
@@ -107,15 +90,15 @@ SavingChild startSaving(Profiles& p, GameState& st, const std::string& name) {
 class SaveFaults : public ::testing::Test {
 protected:
     SaveFaults() {
-        fs::create_directories(SaveFolder(dir.path()));
-        fs::copy_file(std::string(VLNOBROD_SOURCE_DIR) + "/data/Mapa3.mlo", StateFile(dir.path()));
-        st.AppFolder = dir.path();
-        EXPECT_TRUE(ReadGameFile(p, StateFile(dir.path()), st));
-        st.HandOff = StateFile(dir.path());
+        st.Places.AppFolder = dir.path();
+        fs::create_directories(SaveFolder(st.Places));
+        fs::copy_file(std::string(VLNOBROD_SOURCE_DIR) + "/data/Mapa3.mlo", StateFile(st.Places));
+        EXPECT_TRUE(ReadGameFile(p, StateFile(st.Places), st));
+        st.HandOff = StateFile(st.Places);
         st.Hotovost = 987654.25;
         st.Den = 3;
     }
-    std::string save(const std::string& name) const { return SavePath(dir.path(), name); }
+    std::string save(const std::string& name) const { return SavePath(st.Places, name); }
     int savedDay(const std::string& file) const {
         Profiles fresh;
         GameState back;
@@ -180,7 +163,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesTheOldSaveOrTheNewOneWhole) {
             ++newComplete;
         else
             ++corrupt;
-        mostFiles = std::max(mostFiles, namesIn(SaveFolder(dir.path())).size());
+        mostFiles = std::max(mostFiles, namesIn(SaveFolder(st.Places)).size());
     }
     std::cout << "Killed saves: " << kills << ", old kept: " << oldKept
               << ", new complete: " << newComplete << ", corrupt: " << corrupt << " (a save takes "
@@ -192,12 +175,12 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesTheOldSaveOrTheNewOneWhole) {
     EXPECT_LE(mostFiles, 4u);
     // ...and the next save under that name clears them away.
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
-    EXPECT_EQ(namesIn(SaveFolder(dir.path())), std::set<std::string>{"Hra.mlo"});
+    EXPECT_EQ(namesIn(SaveFolder(st.Places)), std::set<std::string>{"Hra.mlo"});
     EXPECT_EQ(TempDir::read(file), newer);
 }
 
 TEST_F(SaveFaults, AFullOrReadOnlyDiskReportsTheFailureAndKeepsTheOldSave) {
-    const std::string folder = SaveFolder(dir.path());
+    const std::string folder = SaveFolder(st.Places);
     if (::geteuid() != 0)
         GTEST_SKIP() << "A full disk is a small tmpfs, and only root may mount one.";
     // A mount of this process's own, gone with it whatever happens.
@@ -257,11 +240,11 @@ TEST_F(SaveFaults, AReadOnlySaveOrSaveFolderIsNotWritten) {
     EXPECT_FALSE(st.StateSaved);
     EXPECT_EQ(TempDir::read(file), older);
     EXPECT_EQ(permsOf(file), ReadOnly);
-    EXPECT_EQ(namesIn(SaveFolder(dir.path())), std::set<std::string>{"Hra.mlo"});
+    EXPECT_EQ(namesIn(SaveFolder(st.Places)), std::set<std::string>{"Hra.mlo"});
 
     // The player's own folder made read-only; permission bits do not stop root, so a root run
     // saves as the "nobody" user, who owns the folder and the save.
-    const std::string folder = SaveFolder(dir.path());
+    const std::string folder = SaveFolder(st.Places);
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
@@ -269,7 +252,8 @@ TEST_F(SaveFaults, AReadOnlySaveOrSaveFolderIsNotWritten) {
     }
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
     {
-        AsUnprivilegedUser user;
+        vlnobrod::testing::AsUnprivilegedUser user;
+        EXPECT_TRUE(user.ok);
         expectRefused(SaveGame(p, st, "Hra"), "Hra");
         expectRefused(SaveGame(p, st, "Nova"), "Nova");
     }
@@ -291,16 +275,16 @@ TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermiss
     EXPECT_EQ(fs::read_symlink(file), "../../jinde/hra.mlo");
     EXPECT_EQ(savedDay(real), 17);
     EXPECT_EQ(permsOf(real), shared);
-    EXPECT_EQ(namesIn(SaveFolder(dir.path())), std::set<std::string>{"Hra.mlo"});
+    EXPECT_EQ(namesIn(SaveFolder(st.Places)), std::set<std::string>{"Hra.mlo"});
     EXPECT_EQ(namesIn(dir.file("jinde")), std::set<std::string>{"hra.mlo"});
 
     // The state file is a link as well. A new game from a read-only map...
-    const std::string state = StateFile(dir.path());
+    const std::string state = StateFile(st.Places);
     const std::string realState = dir.write("jinde/aktual.map", "[Mapa]\nDen=2\n");
     fs::permissions(realState, ownerOnly);
     fs::remove(state);
     fs::create_symlink(realState, state);
-    const std::string map = ScenarioFile(dir.path(), "Mapa3");
+    const std::string map = ScenarioFile(st.Places, "Mapa3");
     fs::copy_file(std::string(VLNOBROD_SOURCE_DIR) + "/data/Mapa3.mlo", map);
     fs::permissions(map, ReadOnly);
     ASSERT_TRUE(StartNewGame(p, st, "Mapa3", "Jantar", "Ota"));

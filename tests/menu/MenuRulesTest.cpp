@@ -52,7 +52,7 @@ TEST(NewGame, TheMapBecomesTheStateFileWithTheNamesAndTheGoalToGreet) {
     const std::string state = dir.write("Data/aktual.map", "[Mapa]\nStaryKlic=1\n");
     Profiles p;
     GameState st;
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     ASSERT_TRUE(StartNewGame(p, st, "Mapa1", "Jantar a syn", "Ota Kormidelník"));
     EXPECT_EQ(p.ReadProfile(state, "Mapa", "Company", ""), "Jantar a syn");
     EXPECT_EQ(p.ReadProfile(state, "Mapa", "Name", ""), "Ota Kormidelník");
@@ -74,10 +74,15 @@ TEST(NewGame, AStateFileThatCannotBeWrittenStartsNothing) {
     std::filesystem::create_directories(dir.file("Data/aktual.map/obsazeno"));
     Profiles p;
     GameState st;
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     EXPECT_FALSE(StartNewGame(p, st, "Mapa1", "Jantar", "Ota"));
     EXPECT_FALSE(EnterSavedGame(p, st, dir.file("Data/Save/zadna.mlo")));
     EXPECT_TRUE(st.HandOff.empty());
     EXPECT_EQ(st.PendingAction, Pending::None);
     EXPECT_FALSE(std::filesystem::exists(dir.file("Data/aktual.map.part~")));
+}
+
+TEST(SavedGames, TheTimeOfASaveReadsTheCzechWay) {
+    EXPECT_EQ(SaveTimeText({2026, 12, 6, 9, 49, 11}), "6. 12. 2026 9:49:11");
+    EXPECT_EQ(SaveTimeText({2027, 1, 31, 23, 5, 0}), "31. 1. 2027 23:05:00");
 }

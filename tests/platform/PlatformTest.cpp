@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,37 @@ private slots:
         // It is in the trash, where the player can still get it back.
         QCOMPARE(readFile(home.path() + "/share/Trash/files/Moje.mlo"), QByteArray("[Mapa]"));
         QVERIFY(!files::DeleteFileToBin(save, [](const QString&) { return true; }));
+    }
+
+    // The real permission check, as whoever runs the tests and, for root, as "nobody": a
+    // copy of the game anyone may write keeps its own layout, an installed one does not.
+    void theGameWritesBesideItselfOnlyWhereItMay() {
+        QTemporaryDir dir;
+        const QString unpacked = dir.path() + "/unpacked", installed = dir.path() + "/installed";
+        for (const QString& app : {unpacked, installed})
+            QVERIFY(QDir().mkpath(app + "/Data"));
+        const auto all = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                         QFileDevice::ExeOther;
+        const auto writable = all | QFileDevice::WriteOwner | QFileDevice::WriteOther;
+        QFile::setPermissions(dir.path(), all);
+        for (const QString& f : {unpacked, unpacked + "/Data"})
+            QFile::setPermissions(f, writable);
+        for (const QString& f : {installed, installed + "/Data"})
+            QFile::setPermissions(f, all);
+        DataPlaces a, b;
+        bool asNobody = false;
+        {
+            testing::AsUnprivilegedUser user;
+            asNobody = user.ok;
+            a = files::FindDataPlaces(unpacked);
+            b = files::FindDataPlaces(installed);
+        }
+        for (const QString& f : {dir.path(), installed, installed + "/Data"})
+            QFile::setPermissions(f, writable);
+        QVERIFY(asNobody);
+        QVERIFY(!a.PerUser());
+        QCOMPARE(QString::fromStdString(b.AppFolder), installed);
+        QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
     }
 
 private:

@@ -57,7 +57,7 @@ TEST(GameStart, TheGoalDisplayReadsTheFourLinesFromTheScenarioFile) {
     dir.write("Data/Mapa2.mlo", "[Mapa]\r\nUkol=Vydělejte\r\nUkol2=pět milionů\r\nUkol4=!\r\n");
     GameState st;
     st.Mapa = "Mapa2";
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     Profiles profiles;
     FakeGameView view;
     ShowGoal(st, profiles, view);

@@ -84,7 +84,7 @@ TEST(BestPlayers, AnEqualTimeGoesAboveTheEarlierEntryAndTheRestMoveDown) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", table);
     Profiles p;
-    const EntryOutcome e = EnterResult(p, f, finished(20), 654321.5);
+    const EntryOutcome e = EnterResult(p, {f, f, f}, finished(20), 654321.5);
     EXPECT_EQ(e.place, 1);
     EXPECT_TRUE(e.written);
 
@@ -100,7 +100,7 @@ TEST(BestPlayers, AnEqualTimeGoesAboveTheEarlierEntryAndTheRestMoveDown) {
     // The map's own keys are kept.
     EXPECT_EQ(p.ReadProfile(f, "Mapa", "Nazev", ""), "Severni more");
 
-    const TopTable t = ReadTopTable(p, f, e, finished(20), 654321.5);
+    const TopTable t = ReadTopTable(p, {f, f, f}, e, finished(20), 654321.5);
     EXPECT_EQ(t.heading, "pro mapu Severni more");
     EXPECT_TRUE(t.rows[1].highlighted);
     EXPECT_EQ(t.rows[1].days, "20 dnů");
@@ -115,7 +115,7 @@ TEST(BestPlayers, AFullTableDropsItsLastPlace) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", fullTable);
     Profiles p;
-    EXPECT_EQ(EnterResult(p, f, finished(2), 1).place, 1);
+    EXPECT_EQ(EnterResult(p, {f, f, f}, finished(2), 1).place, 1);
     const char* names[] = {"A", "Ludvik", "B", "C", "D"};
     for (int place = 0; place < 5; ++place)
         EXPECT_EQ(top(p, f, place, "Name"), names[place]) << place;
@@ -125,10 +125,10 @@ TEST(BestPlayers, TheSameOwnerWithAnotherCompanyIsANewEntry) {
     TempDir dir;
     const std::string g = dir.write("Mapa2.mlo", table);
     Profiles p;
-    EXPECT_EQ(EnterResult(p, g, finished(20), 1).place, 1);
+    EXPECT_EQ(EnterResult(p, {g, g, g}, finished(20), 1).place, 1);
     GameState other = finished(20);
     other.Company = "Jina";
-    EXPECT_EQ(EnterResult(p, g, other, 1).place, 1);
+    EXPECT_EQ(EnterResult(p, {g, g, g}, other, 1).place, 1);
     EXPECT_EQ(NotPlacedMessage(6, 1234567.8),
               "Úkol jste splnil za 6 dnů a dosáhl hodnoty společnosti 1 234 568 zlatých. "
               "Přesto jste se neumístil v tabulce výsledků.\n");
@@ -138,8 +138,9 @@ TEST(BestPlayers, AMapWithoutATableFillsFromTheTop) {
     TempDir dir;
     const std::string f = dir.write("Mapa1.mlo", "[Mapa]\nPocetMest=3\n");
     Profiles p;
-    EXPECT_EQ(EnterResult(p, f, finished(50), 9).place, 0);
-    const TopTable t = ReadTopTable(p, f, EntryOutcome{TopEntry::ViewOnly}, finished(50), 9);
+    EXPECT_EQ(EnterResult(p, {f, f, f}, finished(50), 9).place, 0);
+    const TopTable t =
+        ReadTopTable(p, {f, f, f}, EntryOutcome{TopEntry::ViewOnly}, finished(50), 9);
     EXPECT_EQ(t.heading, "pro mapu XXX");
     EXPECT_EQ(t.rows[0].name, "Ludvik");
     EXPECT_FALSE(t.rows[0].highlighted);
@@ -155,7 +156,7 @@ TEST(BestPlayers, OpeningAfterAFinishedMapEntersItOnceAndTellsWhatWentWrong) {
     Profiles p;
     vlnobrod::testing::FakeGameView view;
     GameState st = finished(20);
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     st.Mapa = "Mapa1";
 
     // Only looking: nothing is written and HandOff points at the map.
@@ -193,6 +194,37 @@ TEST(BestPlayers, OpeningAfterAFinishedMapEntersItOnceAndTellsWhatWentWrong) {
     EXPECT_EQ(OpenTopTable(st, p, view, 1).entry, TopEntry::NotPlaced);
     ASSERT_EQ(view.messages.size(), 2u);
     EXPECT_EQ(view.messages[1].text, "Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
-                                     "soubor mapy nelze přepsat.");
+                                     "soubor s tabulkou nelze přepsat.");
     EXPECT_EQ(TempDir::read(f), table);
+}
+
+// An installed game: the map ships in a folder the player cannot write, and the player's
+// entries go to a table of their own, which holds nothing but the five places.
+TEST(BestPlayers, AnInstalledGameKeepsThePlayersTableApartFromTheShippedMap) {
+    TempDir dir;
+    const std::string shipped = dir.write("usr/Data/Mapa1.mlo", table);
+    Profiles p;
+    vlnobrod::testing::FakeGameView view;
+    GameState st = finished(20);
+    st.Places = {dir.file("usr"), dir.file("home/vlnobrod")};
+    st.Mapa = "Mapa1";
+    const std::string own = dir.file("home/vlnobrod/Mapa1.mlo");
+
+    // Before the first entry the shipped table is shown.
+    EXPECT_EQ(ReadTopTable(p, TableFilesOf(st), {TopEntry::ViewOnly}, st, 1).rows[0].name, "Anna");
+    st.HandOff = HandOffWord::Zapis;
+    EXPECT_EQ(OpenTopTable(st, p, view, 1).place, 1);
+    EXPECT_EQ(st.HandOff.File(), shipped);
+    EXPECT_EQ(TempDir::read(shipped), table);
+    const std::string written = TempDir::read(own);
+    EXPECT_EQ(written.find("[Mapa]"), std::string::npos);
+    EXPECT_NE(written.find("[Top4]"), std::string::npos);
+
+    // A newer map shipped later: its title shows, the player's table stays theirs.
+    dir.write("usr/Data/Mapa1.mlo", "[Mapa]\nNazev=Nove more\n[Top0]\nName=Zora\nDays=1\n");
+    const TopTable t = ReadTopTable(p, TableFilesOf(st), {TopEntry::ViewOnly}, st, 1);
+    EXPECT_EQ(t.heading, "pro mapu Nove more");
+    const char* names[] = {"Anna", "Ludvik", "Bedrich", "Cyril", "------"};
+    for (int place = 0; place < 5; ++place)
+        EXPECT_EQ(t.rows[static_cast<std::size_t>(place)].name, names[place]) << place;
 }

@@ -1,5 +1,6 @@
 #include "ScreenFixture.h"
 
+#include "state/Paths.h"
 #include "state/Text.h"
 
 #include <QDir>
@@ -8,16 +9,29 @@
 
 namespace vlnobrod::testing {
 
-ScreenFixture::ScreenFixture() {
-    QDir(dir_.path()).mkpath(QStringLiteral("Data/Save"));
-    QDir(dir_.path()).mkpath(QStringLiteral("Data/Sounds"));
+ScreenFixture::ScreenFixture(Layout layout) {
+    const bool installed = layout == Layout::Installed;
+    appFolder_ = installed ? dir_.path() + QStringLiteral("/usr/lib/vlnobrod") : dir_.path();
+    QDir(appFolder_).mkpath(QStringLiteral("Data/Sounds"));
+    if (!installed)
+        QDir(appFolder_).mkpath(QStringLiteral("Data/Save"));
+    const DataPlaces places = ChooseDataPlaces({appFolder_.toStdString(),
+                                                !installed,
+                                                !installed,
+                                                {},
+                                                (dir_.path() + "/home").toStdString()});
     settings_ = std::make_unique<SettingsStore>(dir_.path() + QStringLiteral("/test-settings.ini"));
     random_ = std::make_unique<ScriptedRandom>(std::vector<float>{0.5f});
-    game_ = std::make_unique<GameServices>(dir_.path(), *settings_, *random_);
+    game_ = std::make_unique<GameServices>(places, *settings_, *random_);
 }
 
 QString ScreenFixture::dataPath(const QString& relative) const {
-    return dir_.path() + QStringLiteral("/Data/") + relative;
+    return appFolder_ + QStringLiteral("/Data/") + relative;
+}
+
+QString ScreenFixture::userPath(const QString& relative) const {
+    return QString::fromStdString(WritableFolder(game_->state.Places)) + QLatin1Char('/') +
+           relative;
 }
 
 QString ScreenFixture::writeData(const QString& relative, const QString& text) const {

@@ -27,9 +27,9 @@ const char* stateFile = "[Mapa]\n"
 // A game loaded from the state file and played a little.
 GameState played(const TempDir& dir, Profiles& p) {
     GameState st;
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     EXPECT_TRUE(ReadGameFile(p, dir.write("Data/aktual.map", stateFile), st));
-    st.HandOff = StateFile(dir.path());
+    st.HandOff = StateFile(st.Places);
     st.Hotovost = 23456.75;
     st.Den = 17;
     st.Cities[0].PopisTrhu = std::string(60, 'x');
@@ -105,7 +105,7 @@ TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
     EXPECT_FALSE(r.saved);
     EXPECT_NE(r.message.find("Hru se nepodařilo uložit"), std::string::npos);
     EXPECT_EQ(TempDir::read(older), "[Mapa]\nDen=3\n");
-    EXPECT_EQ(st.HandOff.File(), StateFile(dir.path()));
+    EXPECT_EQ(st.HandOff.File(), StateFile(st.Places));
     EXPECT_FALSE(st.StateSaved);
     EXPECT_TRUE(st.NewsQueue[0].text.empty());
     EXPECT_DOUBLE_EQ(st.Hotovost, 23456.75);
