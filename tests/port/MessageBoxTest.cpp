@@ -177,7 +177,6 @@ private slots:
             icons << icon;
         }
         QVERIFY(NewsIcon(5).isNull());
-        QVERIFY(NewsIcon(255).isNull());
 
         testing::ScreenFixture fx;
         frmMain w(fx.game());
