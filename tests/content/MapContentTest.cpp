@@ -55,12 +55,6 @@ protected:
     GameState st;
 };
 
-TEST_P(MapContent, TheMapIdIsTheFileName) {
-    EXPECT_EQ(st.Mapa, GetParam());
-    EXPECT_TRUE(
-        std::filesystem::exists(std::string(VLNOBROD_SOURCE_DIR) + "/data/" + st.Mapa + ".jpg"));
-}
-
 // Where the labels land on the chart, with their real size, the port screen test checks.
 TEST_P(MapContent, EveryCityIsNamedAndPlacedOnTheVisibleChart) {
     ASSERT_GT(st.PocetMest, 0);
@@ -129,6 +123,9 @@ TEST_P(MapContent, EveryGoodsSoldCheapSomewhereIsWantedDearerElsewhere) {
 }
 
 TEST_P(MapContent, TheGameStartsInAnOpenCityWithAFleetAndAGoalToState) {
+    EXPECT_EQ(st.Mapa, GetParam()); // the map id is the file name, and names its chart
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(VLNOBROD_SOURCE_DIR) + "/data/" + st.Mapa + ".jpg"));
     EXPECT_LT(st.AktualniMesto, st.PocetMest);
     EXPECT_EQ(st.Cities[st.AktualniMesto].Pristup, 0);
     EXPECT_GE(st.Fleet.Pocet, 1);

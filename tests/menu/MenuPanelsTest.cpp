@@ -247,14 +247,6 @@ private slots:
         QVERIFY(!m.menu.picZáložka[2]->isVisible());
         QTest::mouseClick(m.menu.lblAkceB[6], Qt::LeftButton);
         QVERIFY(!m.menu.picZáložka[4]->isVisible());
-
-        QTest::mouseClick(m.menu.lblAkce[6], Qt::LeftButton);
-        QVERIFY(m.menu.opt0->isChecked());
-        HandOffWord mode = HandOffWord::None;
-        m.menu.StartDuel = [&](HandOffWord chosen) { mode = chosen; };
-        m.menu.opt1->setChecked(true);
-        QTest::mouseClick(m.menu.lblAkceB[4], Qt::LeftButton);
-        QVERIFY(mode == HandOffWord::PiratiB2);
     }
 };
 

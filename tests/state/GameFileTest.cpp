@@ -37,39 +37,25 @@ protected:
 
 } // namespace
 
-TEST_F(GameFile, ReadsEveryKeyAndSuppliesTheDefaults) {
+// Which key each value is read from, the round trip and the range table show; here what a
+// file from elsewhere brings: a decimal comma, a position with a fraction, a city with
+// nothing but a name, no opening prices and no fleet figures.
+TEST_F(GameFile, ReadsAFileFromAnotherSystemAndSuppliesTheDefaults) {
     ASSERT_TRUE(ReadGameFile(p, dir.write("m.mlo", cp1250(smallMap)), st));
-    EXPECT_EQ(st.Mapa, "Mapa2");
-    EXPECT_EQ(st.PocetMest, 2);
-    EXPECT_EQ(st.AktualniMesto, 1);
-    EXPECT_EQ(st.Obtiznost, 3);
-    EXPECT_EQ(st.Den, 12);
     EXPECT_DOUBLE_EQ(st.Hotovost, 12345.67); // written on a system with a decimal comma
-    EXPECT_DOUBLE_EQ(st.Konto, -500.5);
     const CityRecord& a = st.Cities[0];
-    EXPECT_EQ(a.Velikost, 4);
     EXPECT_TRUE(a.Banka);
     EXPECT_TRUE(a.Casino);
-    EXPECT_DOUBLE_EQ(a.Pristup, 1500);
     EXPECT_EQ(a.X, 121);
-    EXPECT_EQ(a.Trh[3].Cena, 250);
-    EXPECT_EQ(a.Trh[3].Produkce, -20);
     EXPECT_EQ(a.Trh[3].RanniCena, 250); // a file without opening prices opens at its prices
-    EXPECT_EQ(a.Trh[14].Cena, 7);
-    // A city with nothing but a name: the defaults of an open, empty market.
     const CityRecord& b = st.Cities[1];
-    EXPECT_EQ(b.Nazev, "Janov");
     EXPECT_EQ(b.Velikost, 2);
     EXPECT_EQ(b.PopisTrhu, "neznám");
     EXPECT_FALSE(b.Banka);
-    EXPECT_DOUBLE_EQ(b.Pristup, 0);
     for (const auto& m : b.Trh)
         EXPECT_EQ(m.Cena, 0);
-    EXPECT_EQ(st.Fleet.Pocet, 3);
-    EXPECT_EQ(st.Fleet.Typ, 2);
     EXPECT_EQ(st.Fleet.Nosnost, 50);
     EXPECT_EQ(st.Fleet.Rychlost, 15);
-    EXPECT_DOUBLE_EQ(st.Fleet.Naklad[7], 12.5);
 }
 
 TEST_F(GameFile, AFileThatIsNoGameIsRefusedAndSaysWhy) {
@@ -124,6 +110,7 @@ TEST_F(GameFile, ValuesNoGameCanHoldAreBroughtIntoRange) {
     const Field cash = [](const GameState& g) { return g.Hotovost; };
     const Field account = [](const GameState& g) { return g.Konto; };
     const Field cities = [](const GameState& g) { return g.PocetMest; };
+    const Field price = [](const GameState& g) { return g.Cities[0].Trh[0].Cena; };
     struct Row {
         const char *section, *key, *stored;
         const Field& field;
@@ -136,6 +123,15 @@ TEST_F(GameFile, ValuesNoGameCanHoldAreBroughtIntoRange) {
         {"Lode", "Naklad03", "7.5", cargo, 7.5},
         {"Lode", "Pocet", "-3", ships, 0},
         {"Lode", "Nosnost", "0", capacity, 50},
+        // A value that does not fit its field, or is no number, takes the default.
+        {"Lode", "Pocet", "99999", ships, 1},
+        {"Lode", "Nosnost", "-3", capacity, 50},
+        {"Mapa", "Obtiznost", "300", difficulty, 1},
+        {"Mapa", "Den", "abc", day, 0},
+        {"Mapa", "Hotovost", "12x", cash, 10000},
+        {"Mapa", "Konto", "1e", account, 10000},
+        {"Mesto00", "Velikost", "lots", size, 2},
+        {"Mesto00", "Trh00Cena", "70000", price, 0},
         {"Lode", "Rychlost", "0", speed, 15},
         {"Lode", "Typ", "3", type, 0},
         {"Lode", "Typ", "2", type, 2},
@@ -180,25 +176,6 @@ TEST_F(GameFile, CitiesFollowOneAnotherFromTheFirstSection) {
     EXPECT_EQ(st.Cities[1].Nazev, "B");
     EXPECT_EQ(st.Cities[2].Nazev, "");
     EXPECT_EQ(st.AktualniMesto, 0);
-}
-
-TEST_F(GameFile, ValuesThatDoNotFitTheirFieldTakeTheDefault) {
-    const auto f = dir.write("bad.mlo", "[Mapa]\nPocetMest=12\nAktualniMesto=11\nObtiznost=300\n"
-                                        "Den=abc\nHotovost=12x\nKonto=1e\n"
-                                        "[Lode]\nPocet=99999\nNosnost=-3\nTyp=1\n"
-                                        "[Mesto00]\nVelikost=lots\nTrh00Cena=70000\n");
-    ASSERT_TRUE(ReadGameFile(p, f, st));
-    EXPECT_EQ(st.PocetMest, 1);
-    EXPECT_EQ(st.AktualniMesto, 0);
-    EXPECT_EQ(st.Obtiznost, 1);
-    EXPECT_EQ(st.Den, 0);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 10000);
-    EXPECT_DOUBLE_EQ(st.Konto, 10000);
-    EXPECT_EQ(st.Fleet.Pocet, 1);
-    EXPECT_EQ(st.Fleet.Nosnost, 50);
-    EXPECT_EQ(st.Fleet.Typ, 1);
-    EXPECT_EQ(st.Cities[0].Velikost, 2);
-    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 0);
 }
 
 TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
@@ -246,24 +223,6 @@ TEST(GameFileRoundTrip, ASaveThenLoadGivesBackTheSameGame) {
         EXPECT_EQ(fresh.ReadProfile(save, "Mesto00", "Banka", ""), "255");
         EXPECT_EQ(fresh.ReadProfile(save, "Mesto01", "PopisTrhu", ""), "Přístav");
     }
-}
-
-TEST_F(GameFile, TheSaveWritesKeysInTheGamesOrder) {
-    st.PocetMest = 1;
-    st.Cities[0].Nazev = "A";
-    const std::string f = dir.file("new.mlo");
-    ASSERT_TRUE(WriteGameFile(p, f, st));
-    const std::string text = TempDir::read(f);
-    const auto pos = [&](const std::string& s) { return text.find(s); };
-    EXPECT_LT(pos("[Mapa]\r\nPocetMest=1\r\n"), pos("[Mesto00]\r\nNazev=A\r\nVelikost=2\r\n"));
-    EXPECT_LT(
-        pos("Trh00Cena=0\r\nTrh00MinCena=0\r\nTrh00Produkce=0\r\nTrh00RanniCena=0\r\nTrh01Cena"),
-        pos("[Lode]"));
-    // Name and the money land in the Mapa section, at its end, in the save order.
-    EXPECT_NE(pos("PocetMest=1\r\nName=XXX\r\nCompany=XXX\r\nMapa=Mapa1\r\nHotovost=10000\r\n"
-                  "Konto=10000\r\nDen=0\r\nAktualniMesto=0\r\nHotovo=0\r\n"),
-              std::string::npos);
-    EXPECT_NE(pos("Rychlost=15\r\nNaklad00=0\r\n"), std::string::npos);
 }
 
 TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {

@@ -160,23 +160,6 @@ TEST_F(Profile, AnEmptyFileNameMeansSettingsIniInTheProgramFolder) {
     EXPECT_EQ(inFolder.ReadProfile(file, "Options", "X", ""), "1");
 }
 
-TEST_F(Profile, ABatchWritesTheSameLinesAsKeyByKeyWriting) {
-    const std::string base = "[Mapa]\r\nPocetMest=1\r\n\r\n[Mesto00]\r\nNazev=A\r\n";
-    std::string one = dir.write("one.ini", base);
-    std::string two = dir.write("two.ini", base);
-    const std::vector<std::array<std::string, 3>> keys = {
-        {"Mapa", "Den", "3"},       {"Mesto00", "Nazev", "B"}, {"Mesto00", "X", "10"},
-        {"Mapa", "PocetMest", "2"}, {"Mesto01", "Nazev", "C"}, {"Lode", "Pocet", "1"},
-        {"mesto01", "Y", "4"}};
-    for (const auto& k : keys)
-        p.WriteProfile(one, k[0], k[1], k[2]);
-    auto batch = p.Edit(two);
-    for (const auto& k : keys)
-        batch.Set(k[0], k[1], k[2]);
-    ASSERT_TRUE(batch.Commit());
-    EXPECT_EQ(TempDir::read(one), TempDir::read(two));
-}
-
 TEST_F(Profile, AWriteChangesOnlyWhatItWrites) {
     // Through a symbolic link: the link stays, its target gets the key and keeps its
     // permissions.

@@ -16,16 +16,6 @@ GameState bank(double cash, double account) {
 }
 } // namespace
 
-TEST(Bank, PresetsAndAmountLine) {
-    EXPECT_EQ(PresetAmount(BankPresets[0].tag), 50000);
-    EXPECT_EQ(PresetAmount(BankPresets[1].tag), 10000);
-    EXPECT_EQ(PresetAmount(BankPresets[2].tag), BankSlider.maximum);
-    EXPECT_EQ(BankAmountLine(100000), "100 000");
-    EXPECT_EQ(BankAmountLine(BankSlider.initial), "50 000");
-    EXPECT_EQ(BankAmountLine(1), "1");
-    EXPECT_EQ(BankAmountLine(1234), "1 234");
-}
-
 TEST(Bank, DepositMayTakeCashToNothingButNotBelow) {
     GameState st = bank(10000, 0);
     FakeGameView view;

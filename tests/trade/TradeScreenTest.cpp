@@ -245,6 +245,8 @@ private slots:
                                            rate(-1e6) + " částky za den");
         QTest::mouseClick(bank->lblStupeň[1], Qt::LeftButton);
         QCOMPARE(s.w->lbl[33]->text(), QStringLiteral("10 000"));
+        QTest::mouseClick(bank->lblStupeň[0], Qt::LeftButton);
+        QCOMPARE(s.w->lbl[33]->text(), QStringLiteral("50 000"));
         QTest::mouseClick(bank->lblStupeň[2], Qt::LeftButton);
         QCOMPARE(s.w->lbl[33]->text(), QStringLiteral("100 000"));
 
