@@ -1,4 +1,5 @@
 #include "support/PortFixture.h"
+#include "widgets/PortStyle.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
