@@ -18,8 +18,7 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     const double konto = st.Konto;
     const std::int16_t days = st.Den;
     // The day the game was saved on goes on: its opening prices stay, or a save and a load
-    // would open a fresh day for the same port.
-    // So does the market research bought for it.
+    // would open a fresh day for the same port, and so does the research bought for it.
     std::array<std::array<std::int16_t, MarketSize>, MaxCities> opening{};
     std::array<std::uint8_t, MaxCities> research{};
     for (std::size_t c = 0; c < MaxCities; ++c) {
