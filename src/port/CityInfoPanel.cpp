@@ -4,6 +4,7 @@
 
 #include "PortLabels.h"
 #include "frmMain.h"
+#include "state/Numbers.h"
 #include "widgets/PortStyle.h"
 
 namespace vlnobrod {
@@ -83,6 +84,17 @@ void frmMain::BuildCityInfoPanel() {
         SetBackColor(bar, Red);
         bar->hide();
         shpSurovina[row] = bar;
+    }
+}
+
+void frmMain::cmdInfEnd_Click() {
+    if (ParseDot(picInfTag.toStdString()) == 0) {
+        picInf->show();
+        picInf->raise();
+        picInfTag = QStringLiteral("1");
+    } else {
+        picInfTag = QStringLiteral("0");
+        picInf->hide();
     }
 }
 

@@ -18,16 +18,21 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     const double konto = st.Konto;
     const std::int16_t days = st.Den;
     // The day the game was saved on goes on: its opening prices stay, or a save and a load
-    // would open a fresh day for the same port.
+    // would open a fresh day for the same port, and so does the research bought for it.
     std::array<std::array<std::int16_t, MarketSize>, MaxCities> opening{};
-    for (std::size_t c = 0; c < MaxCities; ++c)
+    std::array<std::uint8_t, MaxCities> research{};
+    for (std::size_t c = 0; c < MaxCities; ++c) {
         for (std::size_t g = 0; g < MarketSize; ++g)
             opening[c][g] = st.Cities[c].Trh[g].RanniCena;
+        research[c] = st.Cities[c].PruzkumTrhu;
+    }
     st.Den = 0;
     AdvanceDays(st, rnd, view, days);
-    for (std::size_t c = 0; c < MaxCities; ++c)
+    for (std::size_t c = 0; c < MaxCities; ++c) {
         for (std::size_t g = 0; g < MarketSize; ++g)
             st.Cities[c].Trh[g].RanniCena = opening[c][g];
+        st.Cities[c].PruzkumTrhu = research[c];
+    }
     st.Hotovost = hotovost;
     st.Konto = konto;
     ChangeMoney(st, view, 0, false);

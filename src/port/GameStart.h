@@ -8,8 +8,9 @@
 namespace vlnobrod {
 
 // A game just read from its file comes to life: the stored day count runs as one day change
-// (prices move a step, day research ends) while the stored cash and account stand, and both
-// figures are shown through ChangeMoney, which congratulates a goal already met.
+// (prices move a step) while the stored cash and account stand, and both figures are shown
+// through ChangeMoney, which congratulates a goal already met. The day the game was saved
+// on goes on: its opening prices and the research bought for it stay.
 void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view);
 
 // The goal display, the greeting of a new game and the "Úkol" action: reads the four goal

@@ -134,9 +134,18 @@ void frmMain::DaysAdvanced() {
 }
 
 void frmMain::PricesMoved() {
-    // An open research chart follows the day's prices.
-    if (!picInf->isHidden() && !picGraf->isHidden())
-        ShowMarket(ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString())), true);
+    // An open research chart follows the day's prices while its research lasts; research
+    // bought for the day that has just ended shows no new prices, and is offered again.
+    if (picInf->isHidden() || picGraf->isHidden())
+        return;
+    const std::uint8_t city = ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString()));
+    if (city < MaxCities && game_.state.Cities[city].PruzkumTrhu != 0) {
+        ShowMarket(city, true);
+        return;
+    }
+    picGraf->hide();
+    lblAkce[akce::BuyResearchDay]->show();
+    lblAkce[akce::BuyResearchPermanent]->show();
 }
 
 } // namespace vlnobrod

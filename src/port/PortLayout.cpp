@@ -1,6 +1,7 @@
 // The main screen of the port window: the sea chart with its cities, the tab strip, the
 // counters, the actions around the chart and the news ticker.
 
+#include "PanelDrop.h"
 #include "PortArt.h"
 #include "PortLabels.h"
 #include "frmMain.h"
@@ -184,18 +185,9 @@ void frmMain::TrackHover(QWidget* container) {
 }
 
 void frmMain::KeepOnScreen(Panel& panel) {
-    // A dropped panel keeps its title bar inside the window and its body over the chart.
-    int top = panel.y();
-    int left = panel.x();
-    if (top < 0)
-        top = 0;
-    if (top + Panel::TitleHeight >= height())
-        top = height() - Panel::TitleHeight;
-    if (left < 0)
-        left = 0;
-    if (Hra->width() - panel.width() < left)
-        left = Hra->width() - panel.width() - 5;
-    panel.move(left, top);
+    const PanelPlace place = PullBackPanel({panel.x(), panel.y()}, panel.width(),
+                                           Panel::TitleHeight, height(), Hra->width());
+    panel.move(place.left, place.top);
 }
 
 } // namespace vlnobrod

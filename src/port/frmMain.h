@@ -64,6 +64,8 @@ public:
     void SetAction(int index, std::function<void()> action);
 
     void lblZal_Click(int Index);
+    // The city information panel's open/close toggle (its Tag "1" while open).
+    void cmdInfEnd_Click();
     // An answer label of the message box: answers the question on show.
     void cmd_Click(int Index);
     // Whether a question waits in the message box: the window then takes no other input
@@ -145,6 +147,11 @@ public:
     Panel* picInf = nullptr;
     QString picInfTag = QStringLiteral("0"); // "1" while open
     QFrame* picGraf = nullptr;
+
+signals:
+    // "> plout sem" of the city information panel: the player wants to sail to `city`
+    // (the sea map decides whether the fleet may go).
+    void sailRequested(int city);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -2,6 +2,7 @@
 
 #include "port/frmMain.h"
 #include "trade/BankPanel.h"
+#include "trade/CityInfoActions.h"
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
@@ -14,6 +15,7 @@ std::unique_ptr<frmMain> MakePortScreen(GameServices& game) {
     InstallDockActions(*port);
     new BankPanel(*port);
     new SavePanel(*port);
+    InstallCityInfoActions(*port);
     return port;
 }
 

@@ -145,6 +145,7 @@ private slots:
         QCOMPARE(w.lblKonto->text(), QStringLiteral("10 000"));
         w.lbl[0]->Tag = QStringLiteral("1");
         w.picInf->show();
+        s.st().Cities[1].PruzkumTrhu = 2;
         s.st().Den = 40;
         w.PricesMoved();
         w.DaysAdvanced();
