@@ -31,7 +31,7 @@ std::int16_t logged(const GameState& st, int city, int goods, bool before = fals
 
 void sail(GameState& st, std::uint8_t to, RandomSource& rnd, GameView& view) {
     st.PendingAction = Pending::Voyage;
-    st.AktualniMesto = to; // at sea the current city is the destination
+    st.AktualniMesto = to; // nothing is seen at sea, whichever city counts as current
     AdvanceDays(st, rnd, view, 1);
     st.PendingAction = Pending::None;
     RecordVisit(st);
