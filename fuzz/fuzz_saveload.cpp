@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 using namespace vlnobrod;
 
@@ -58,8 +59,14 @@ bool sameGame(const GameState& a, const GameState& b) {
             if (m.Cena != n.Cena || m.MinCena != n.MinCena || m.Produkce != n.Produkce)
                 return false;
         }
+        const LogbookCity &p = a.Denik.Mesta[static_cast<std::size_t>(i)],
+                          &q = b.Denik.Mesta[static_cast<std::size_t>(i)];
+        for (const auto& [x, y] :
+             {std::pair(p.Posledni, q.Posledni), std::pair(p.Predchozi, q.Predchozi)})
+            if (x.Den != y.Den || x.Cena != y.Cena)
+                return false;
     }
-    return true;
+    return a.Denik.Mesto == b.Denik.Mesto;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // The city click fills it; its actions (access, research, sailing) are registered from
 // outside like every other action.
 
+#include "LogbookArea.h"
 #include "PortLabels.h"
 #include "frmMain.h"
 #include "state/Numbers.h"
@@ -58,6 +59,8 @@ void frmMain::BuildCityInfoPanel() {
     picGraf->setGeometry(8, 212, 352, 14 * ChartRowHeight + 8);
     picGraf->hide();
     TrackHover(picGraf);
+    picDeník = new LogbookArea(picInf); // hidden until a city without research is shown
+    picDeník->setGeometry(8, 210, 352, 206);
     for (int i = 0; i < 14; ++i) {
         const int y = 4 + i * ChartRowHeight;
         const std::size_t row = static_cast<std::size_t>(i);

@@ -1,5 +1,6 @@
 #include "DayChange.h"
 
+#include "Logbook.h"
 #include "Money.h"
 #include "PriceBounds.h"
 #include "state/Numbers.h"
@@ -70,6 +71,8 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
     // Interest lands in cash directly; the goal is tested at the next money change.
     st.Hotovost += DailyInterest(st.Konto, st.locale);
     st.Den = ToI16(static_cast<double>(st.Den) + days);
+    // A day in port is a day the captain sees the market (the game opened is one too).
+    RecordMarket(st);
     view.DaysAdvanced();
 }
 

@@ -10,7 +10,7 @@ namespace vlnobrod {
 
 // Passes `days` days: every price moves one step (however many days pass), one-day market
 // research ends, a fleet at sea pays its upkeep, the account pays or costs interest into
-// cash, and the day counter moves on.
+// cash, and the day counter moves on. In port the day's prices go into the logbook.
 void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days);
 
 // The day opens: every city's prices as they stand now become the opening prices, the

@@ -2,11 +2,13 @@
 // the money and day counters. Every number comes from the port rules; this only puts it
 // on the screen.
 
+#include "LogbookArea.h"
 #include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
 #include "port/FleetSummary.h"
+#include "port/Logbook.h"
 #include "port/MarketBoard.h"
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
@@ -33,6 +35,9 @@ void setWidth(QWidget* w, double width) {
 void frmMain::ShowMarket(std::uint8_t city, bool infoPanel) {
     if (city >= MaxCities)
         return;
+    // What the player sees of the market he is in goes into the logbook.
+    if (!infoPanel && city == game_.state.AktualniMesto)
+        RecordMarket(game_.state);
     const std::size_t b = infoPanel ? 0 : 28;
     for (std::size_t i = 0; i < 14; ++i) {
         lblSurovina[b + i]->hide();
@@ -61,8 +66,17 @@ void frmMain::ShowMarket(std::uint8_t city, bool infoPanel) {
             SetBackColor(bar, rgb(row.barColour));
         }
     }
-    if (infoPanel)
+    if (infoPanel) {
         picGraf->show();
+        picDeník->hide(); // research shows today's prices in its place
+    }
+}
+
+void frmMain::ShowLogbook(std::uint8_t city) {
+    if (ShowsLogbook(game_.state, city) && picGraf->isHidden())
+        picDeník->ShowCity(game_.state, city);
+    else
+        picDeník->hide();
 }
 
 void frmMain::ShowFleet() {
@@ -131,6 +145,9 @@ void frmMain::MoneyChanged(bool toAccount) {
 
 void frmMain::DaysAdvanced() {
     lblDny->setText(QString::number(game_.state.Den));
+    // An open panel's logbook follows the day: a page written in port, research ended.
+    if (!picInf->isHidden())
+        ShowLogbook(ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString())));
 }
 
 void frmMain::PricesMoved() {

@@ -20,6 +20,8 @@ class QTimer;
 
 namespace vlnobrod {
 
+class LogbookArea;
+
 // The port screen, the window in which the game is played: the sea chart with the cities,
 // the trade, dock, bank and save panels, the city information panel, the message box, the
 // news ticker and the money and day counters.
@@ -76,6 +78,9 @@ public:
     // Fill the price list of the city information panel (infoPanel) or of the trade panel,
     // and the fleet, cargo and bank figures.
     void ShowMarket(std::uint8_t city, bool infoPanel);
+    // The logbook of `city` in the city information panel, where the research chart would
+    // be: shown for a city without research while the chart is hidden, hidden otherwise.
+    void ShowLogbook(std::uint8_t city);
     void ShowFleet();
 
     // The rules' view of the window.
@@ -147,6 +152,7 @@ public:
     Panel* picInf = nullptr;
     QString picInfTag = QStringLiteral("0"); // "1" while open
     QFrame* picGraf = nullptr;
+    LogbookArea* picDeník = nullptr;
 
 signals:
     // "> plout sem" of the city information panel: the player wants to sail to `city`

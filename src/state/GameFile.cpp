@@ -1,5 +1,6 @@
 #include "GameFile.h"
 
+#include "LogbookFile.h"
 #include "Numbers.h"
 #include "Text.h"
 
@@ -269,6 +270,7 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
                 m.RanniCena = m.Cena;
         }
     }
+    ReadLogbook(doc, st);
     st.Name = r.Str(M, "Name", "XXX");
     st.Company = r.Str(M, "Company", "XXX");
 
@@ -325,6 +327,7 @@ void WriteGame(IniDocument& doc, const GameState& st) {
             doc.Set(S, key[3], std::to_string(m.RanniCena));
         }
     }
+    WriteLogbook(doc, st);
     doc.Set(M, "Name", st.Name);
     doc.Set(M, "Company", st.Company);
     doc.Set(M, "Mapa", st.Mapa);

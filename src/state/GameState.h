@@ -39,6 +39,25 @@ struct CityRecord {
     std::int16_t Y = 0;
 };
 
+// The captain's logbook: what the goods of each city cost when the fleet was last there,
+// and on the visit before, so an old price can be told rising from falling.
+struct LogbookPage {
+    std::int16_t Den = -1;                       // the day the prices were seen; -1 nothing
+    std::array<std::int16_t, CargoSlots> Cena{}; // 0 where the city does not trade the goods
+    bool Written() const { return Den >= 0; }
+};
+struct LogbookCity {
+    LogbookPage Posledni;  // the last visit, or the one under way
+    LogbookPage Predchozi; // the visit before: the reference of the trend marks
+};
+constexpr std::uint8_t NoCity = 255;
+struct Logbook {
+    std::array<LogbookCity, MaxCities> Mesta{};
+    // The city of the visit under way: while the fleet stays there its page is written over;
+    // coming to another city starts a new visit.
+    std::uint8_t Mesto = NoCity;
+};
+
 struct FleetRecord {
     std::int16_t Pocet = 1;                  // number of ships
     std::uint8_t Poskozeni = 0;              // damage in percent
@@ -81,6 +100,7 @@ struct GameState {
     std::string Company = "XXX";
     bool Hotovo = false;
     std::uint8_t Obtiznost = 1;
+    Logbook Denik;
     FleetRecord Fleet;
     std::array<CityRecord, MaxCities> Cities{};
     std::array<NewsItem, NewsSlots> NewsQueue{};

@@ -45,6 +45,7 @@ void toggleChart(frmMain& w) {
     switch (ToggleChart(!w.picGraf->isHidden(), w.Game().state.Cities[c])) {
     case ChartToggle::Hide:
         w.picGraf->hide();
+        w.ShowLogbook(c);
         break;
     case ChartToggle::Show:
         w.picGraf->show();
@@ -88,6 +89,8 @@ void ShowCityInfo(frmMain& w, int index) {
     case CityInfo::Research::Unchanged:
         break;
     }
+    // Where no research shows, the prices the captain saw there himself.
+    w.ShowLogbook(static_cast<std::uint8_t>(index));
     if (ParseDot(w.picInfTag.toStdString()) == 0)
         w.cmdInfEnd_Click();
     w.picInf->raise();

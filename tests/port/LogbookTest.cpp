@@ -1,0 +1,143 @@
+#include "port/Logbook.h"
+#include "port/DayChange.h"
+#include "support/FakeGameView.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlnobrod;
+using vlnobrod::testing::FakeGameView;
+
+namespace {
+
+// Three cities of the first map; the fleet lies in the first on day 10. Gold in the first
+// city falls 3 a day; prices between 100 and 900 without production stand still.
+GameState threeCities() {
+    GameState st;
+    st.PocetMest = 3;
+    st.Den = 10;
+    st.Cities[0].Velikost = 0;
+    st.Cities[0].Trh[0] = {200, 200, 30};
+    st.Cities[0].Trh[3] = {150, 150, 0};
+    st.Cities[1].Trh[5] = {400, 400, 0};
+    st.Cities[2].Trh[0] = {300, 300, 0};
+    st.Konto = 0;
+    return st;
+}
+
+std::int16_t logged(const GameState& st, int city, int goods, bool before = false) {
+    const LogbookCity& c = st.Denik.Mesta[static_cast<std::size_t>(city)];
+    return (before ? c.Predchozi : c.Posledni).Cena[static_cast<std::size_t>(goods)];
+}
+
+void sail(GameState& st, std::uint8_t to, RandomSource& rnd, GameView& view) {
+    st.PendingAction = Pending::Voyage;
+    st.AktualniMesto = to; // nothing is seen at sea, whichever city counts as current
+    AdvanceDays(st, rnd, view, 1);
+    st.PendingAction = Pending::None;
+    RecordVisit(st);
+}
+
+} // namespace
+
+TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
+    GameState st = threeCities();
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    RecordMarket(st); // the game opened: the first page
+    EXPECT_EQ(st.Denik.Mesta[0].Posledni.Den, 10);
+    EXPECT_EQ(logged(st, 0, 0), 200);
+    EXPECT_EQ(logged(st, 0, 3), 150);
+    EXPECT_FALSE(st.Denik.Mesta[1].Posledni.Written());
+
+    // A day in port writes over the page of the same visit: no visit before yet.
+    AdvanceDays(st, rnd, view, 1);
+    EXPECT_EQ(st.Denik.Mesta[0].Posledni.Den, 11);
+    EXPECT_EQ(logged(st, 0, 0), 197);
+    EXPECT_FALSE(st.Denik.Mesta[0].Predchozi.Written());
+
+    // Days at sea write nothing, not even for the city ahead; the arrival does.
+    st.PendingAction = Pending::Voyage;
+    st.AktualniMesto = 1;
+    AdvanceDays(st, rnd, view, 3);
+    EXPECT_FALSE(st.Denik.Mesta[1].Posledni.Written());
+    EXPECT_EQ(st.Denik.Mesta[0].Posledni.Den, 11);
+    RecordVisit(st); // the arrival, before the voyage is over
+    st.PendingAction = Pending::None;
+    EXPECT_EQ(st.Denik.Mesta[1].Posledni.Den, 14);
+    EXPECT_EQ(logged(st, 1, 5), 400);
+    // The trade tab after a purchase shows the moved price, and writes it.
+    st.Cities[1].Trh[5].Cena = 420;
+    RecordMarket(st);
+    EXPECT_EQ(logged(st, 1, 5), 420);
+    EXPECT_FALSE(st.Denik.Mesta[1].Predchozi.Written());
+
+    // Back in the first city: its last page becomes the visit before.
+    sail(st, 0, rnd, view);
+    const LogbookCity& first = st.Denik.Mesta[0];
+    EXPECT_EQ(first.Predchozi.Den, 11);
+    EXPECT_EQ(logged(st, 0, 0, true), 197);
+    EXPECT_EQ(first.Posledni.Den, 15);
+    EXPECT_EQ(logged(st, 0, 0), 191);
+
+    // An arrival the logbook was not told of still begins a new visit with the first look.
+    st.AktualniMesto = 1;
+    st.Den = 20;
+    RecordMarket(st);
+    EXPECT_EQ(st.Denik.Mesta[1].Predchozi.Den, 14);
+    EXPECT_EQ(st.Denik.Mesta[1].Posledni.Den, 20);
+}
+
+TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
+    GameState st = threeCities();
+    st.Mapa = "Mapa1";
+    LogbookPage before, last;
+    before.Den = 4;
+    last.Den = 9;
+    struct Row {
+        int goods;
+        std::int16_t before, last;
+        const char* trend; // nullptr: no row
+    };
+    const Row rows[] = {
+        {0, 200, 200, "="},   {1, 200, 180, "<"}, {2, 200, 230, ">"},
+        {3, 0, 150, ""},      // not traded on the visit before: nothing to measure against
+        {4, 300, 0, nullptr}, // not traded any more: no row
+    };
+    for (const Row& r : rows) {
+        before.Cena[static_cast<std::size_t>(r.goods)] = r.before;
+        last.Cena[static_cast<std::size_t>(r.goods)] = r.last;
+    }
+    st.Denik.Mesta[2] = {last, before};
+
+    const LogbookView view = LogbookOf(st, 2);
+    EXPECT_TRUE(view.visited);
+    EXPECT_EQ(view.heading, "Ceny z deníku (den 9)");
+    ASSERT_EQ(view.rows.size(), 4u);
+    for (std::size_t i = 0; i < view.rows.size(); ++i) {
+        EXPECT_EQ(view.rows[i].goods, rows[i].goods);
+        EXPECT_EQ(view.rows[i].price, rows[i].last);
+        EXPECT_EQ(view.rows[i].trend, rows[i].trend) << rows[i].goods;
+    }
+    EXPECT_EQ(view.rows[0].name, "Zlato");
+    EXPECT_DOUBLE_EQ(view.rows[2].barWidth, 23);
+
+    // The first visit has no trend marks; a city never seen, or none at all, says so.
+    st.Denik.Mesta[2].Predchozi = {};
+    EXPECT_EQ(LogbookOf(st, 2).rows[1].trend, "");
+    for (std::uint8_t city : {0, 1, 3, 9, 255}) {
+        const LogbookView none = LogbookOf(st, city);
+        EXPECT_FALSE(none.visited);
+        EXPECT_EQ(none.heading, "Zatím nenavštíveno");
+        EXPECT_TRUE(none.rows.empty());
+    }
+}
+
+TEST(Logbook, StandsInOnlyWhereNoResearchIsBought) {
+    GameState st = threeCities();
+    st.Cities[1].PruzkumTrhu = 1;
+    st.Cities[2].PruzkumTrhu = 2;
+    EXPECT_TRUE(ShowsLogbook(st, 0));
+    EXPECT_FALSE(ShowsLogbook(st, 1));
+    EXPECT_FALSE(ShowsLogbook(st, 2));
+    EXPECT_FALSE(ShowsLogbook(st, 3)); // no such city
+}
