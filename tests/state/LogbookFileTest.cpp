@@ -34,7 +34,7 @@ TEST(LogbookFile, AnOlderSaveLoadsWithAnEmptyLogbookAndASaveKeepsItWhole) {
     TempDir dir;
     Profiles p;
     GameState st;
-    st.AppFolder = dir.path();
+    st.Places.AppFolder = dir.path();
     st.Denik.Mesta[1].Posledni = page(3, 1, 1); // the game played before is forgotten
     ASSERT_TRUE(ReadGameFile(p, dir.write("Data/aktual.map", olderSave), st));
     for (const LogbookCity& c : st.Denik.Mesta)
@@ -53,7 +53,7 @@ TEST(LogbookFile, AnOlderSaveLoadsWithAnEmptyLogbookAndASaveKeepsItWhole) {
     Profiles fresh;
     EXPECT_EQ(ReadSaveDetails(fresh, file).owner, "Ludvík");
     GameState back;
-    back.AppFolder = dir.path();
+    back.Places.AppFolder = dir.path();
     ASSERT_TRUE(EnterSavedGame(fresh, back, file)); // the saved game becomes the state file
     ASSERT_TRUE(ReadGameFile(fresh, back.HandOff.File(), back));
     for (std::size_t i = 0; i < 3; ++i) {
