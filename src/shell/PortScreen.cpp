@@ -5,6 +5,7 @@
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
+#include "voyage/VoyageStrip.h"
 
 namespace vlnobrod {
 
@@ -14,6 +15,7 @@ std::unique_ptr<frmMain> MakePortScreen(GameServices& game) {
     InstallDockActions(*port);
     new BankPanel(*port);
     new SavePanel(*port);
+    new VoyageStrip(*port);
     return port;
 }
 
