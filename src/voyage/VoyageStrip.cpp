@@ -69,12 +69,15 @@ void VoyageStrip::Build() {
     w.imgLoď[0]->setAlignment(Qt::AlignCenter);
     w.imgLoď[0]->setStyleSheet(QStringLiteral("background: transparent;"));
 
-    w.lbl[31] = MakeClickLabel(&w, QStringLiteral("Cesta do:"), LabelsLeft, StripTop + 4,
-                               frmMain::MapWidth - LabelsLeft, 26);
-    w.lbl[31]->setFont(SerifFont(13));
+    // Two lines for the longest names ("Plavba do města: Santo Domingo").
+    w.lbl[31] = MakeClickLabel(&w, QStringLiteral("Cesta do:"), LabelsLeft, StripTop,
+                               frmMain::MapWidth - LabelsLeft, 48);
+    w.lbl[31]->setFont(SerifFont(12));
+    w.lbl[31]->setWordWrap(true);
+    w.lbl[31]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     w.lbl[30] =
-        MakeClickLabel(&w, QStringLiteral("Vzdálenost:"), LabelsLeft, StripTop + 40, 90, 22, 11);
-    w.lblVzdálenost = MakeLabel(&w, QString(), LabelsLeft + 90, StripTop + 40, 80, 22, 11, true);
+        MakeClickLabel(&w, QStringLiteral("Vzdálenost:"), LabelsLeft, StripTop + 52, 90, 22, 11);
+    w.lblVzdálenost = MakeLabel(&w, QString(), LabelsLeft + 90, StripTop + 52, 80, 22, 11, true);
     for (QLabel* l :
          {static_cast<QLabel*>(w.lbl[31]), static_cast<QLabel*>(w.lbl[30]), w.lblVzdálenost}) {
         SetForeColor(l, QColor(0xf6, 0xe7, 0xb8));
