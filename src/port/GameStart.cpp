@@ -35,6 +35,9 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     }
     st.Hotovost = hotovost;
     st.Konto = konto;
+    // A game saved at sea sails on; upkeep is charged from its next day at sea.
+    if (st.Plavba.NaMori)
+        st.PendingAction = Pending::Voyage;
     ChangeMoney(st, view, 0, false);
     ChangeMoney(st, view, 0, true);
 }

@@ -16,7 +16,8 @@ enum NewsKind : std::uint8_t {
     NewsError = 4
 };
 
-// Puts an item into the first free slot of the three; a fourth waiting item is lost.
+// Puts an item into the first free slot of the three; when all three wait, it waits behind
+// them and moves into the last slot as the ticker frees one.
 void AddNews(GameState& st, const std::string& text, std::uint8_t kind);
 
 // One tick of the news ticker: takes the item in slot 0 (nothing when slot 0 is empty, even

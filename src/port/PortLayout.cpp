@@ -63,6 +63,11 @@ void frmMain::BuildMainScreen() {
         SetForeColor(l, Black);
         l->setCursor(art::HandCursor());
         l->hide();
+        // Any button but the left one sails there.
+        connect(l, &ClickLabel::released, this, [this, i](Qt::MouseButton button) {
+            if (button != Qt::LeftButton)
+                StartVoyage(i);
+        });
         lblMěsto[static_cast<std::size_t>(i)] = l;
     }
 

@@ -98,6 +98,9 @@ void frmMain::Form_Load() {
     WelcomeToGame(st);
     lbl[popisek::TradeTitle]->setText(QStringLiteral("Obchod - ") +
                                       QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
+    // The bank tab is there only where the port has a bank.
+    lblZal[3]->setVisible(st.Cities[st.AktualniMesto].Banka);
+    emit gameLoaded();
 }
 
 void frmMain::Form_Activate() {
@@ -181,6 +184,11 @@ void frmMain::lblZal_Click(int Index) {
         p->raise();
     }
     ShowFleet();
+}
+
+void frmMain::StartVoyage(int city) {
+    if (SailTo)
+        SailTo(city);
 }
 
 void frmMain::SetGoodsColour(int index, bool highlighted) {

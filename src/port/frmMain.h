@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/Battle.h"
 #include "state/GameView.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/GameServices.h"
@@ -68,6 +69,10 @@ public:
     void lblZal_Click(int Index);
     // The city information panel's open/close toggle (its Tag "1" while open).
     void cmdInfEnd_Click();
+    // A right or middle click on a city, and "> plout sem": a voyage to `city`, run by
+    // whoever set SailTo (the voyage strip, shell/PortScreen.h).
+    void StartVoyage(int city);
+    std::function<void(int)> SailTo;
     // An answer label of the message box: answers the question on show.
     void cmd_Click(int Index);
     // Whether a question waits in the message box: the window then takes no other input
@@ -98,6 +103,8 @@ public:
     std::function<void()> ExitGame;          // ends the program
     // Asked before the window closes; false keeps the window open. Empty: no question.
     std::function<bool()> AskToSave;
+    // The battle a voyage fights when pirates appear.
+    Battle* PirateBattle = nullptr;
 
     // The sea chart and its cities.
     QLabel* Hra = nullptr;
@@ -126,6 +133,11 @@ public:
 
     // Ship pictures: 1..3 in the dock for the three types; 0 and 4..6 belong to the voyage.
     std::array<QLabel*, 7> imgLoď{};
+    // The voyage strip in the tab strip's place, its distance figure and its timer (made by
+    // the voyage strip).
+    QFrame* picPlavba = nullptr;
+    QLabel* lblVzdálenost = nullptr;
+    QTimer* tmrPlavba = nullptr;
     QLabel* imgUpgrade = nullptr;
 
     // The action labels; PortLabels.h says what each number does.
@@ -158,6 +170,8 @@ signals:
     // "> plout sem" of the city information panel: the player wants to sail to `city`
     // (the sea map decides whether the fleet may go).
     void sailRequested(int city);
+    // A game has been opened from its file (it may have been saved at sea).
+    void gameLoaded();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -6,6 +6,7 @@
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
+#include "voyage/VoyageStrip.h"
 
 namespace vlnobrod {
 
@@ -16,6 +17,9 @@ std::unique_ptr<frmMain> MakePortScreen(GameServices& game) {
     new BankPanel(*port);
     new SavePanel(*port);
     InstallCityInfoActions(*port);
+    new VoyageStrip(*port);
+    // "> plout sem" in the city panel sails as a right click on the city does.
+    QObject::connect(port.get(), &frmMain::sailRequested, port.get(), &frmMain::StartVoyage);
     return port;
 }
 

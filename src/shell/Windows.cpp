@@ -67,6 +67,7 @@ void Windows::StartGame() {
     port->BackToMenu = [this] { BackToMenu(); };
     port->ExitGame = [this] { ExitGame(); };
     port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
+    port->PirateBattle = &battle_;
     port->Form_Load();
     if (!port->HasGame()) {
         // The game in memory, if any, is untouched: the old port screen stays behind, and

@@ -142,6 +142,48 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+const std::string VoyageSection = "Plavba";
+
+// A game saved at sea: the voyage goes on. Files without the section, with an empty one (a
+// save in port over a file that was at sea) or with one that does not fit the game are in
+// port. The destination is the current city, as the voyage set it at departure.
+VoyageRecord ReadVoyage(FieldReader& r, const GameState& st) {
+    const std::string& P = VoyageSection;
+    VoyageRecord v;
+    const std::int16_t kam = r.I16(P, "Kam", -1);
+    const std::int16_t odkud = r.I16(P, "Odkud", -1);
+    if (kam != st.AktualniMesto || odkud < 0 || odkud >= st.PocetMest)
+        return v;
+    v.NaMori = true;
+    v.Kam = static_cast<std::uint8_t>(kam);
+    v.Odkud = static_cast<std::uint8_t>(odkud);
+    // No chart is wider than 849 x 471: a longer way is a damaged file.
+    v.Vzdalenost = std::clamp<std::int16_t>(r.I16(P, "Vzdalenost", 0), 0, 1000);
+    v.Pozice = std::clamp<std::int16_t>(r.I16(P, "Pozice", 0), -1000, 1000);
+    v.Tiky = r.U8(P, "Tiky", 0);
+    v.Dny = std::max<std::int16_t>(r.I16(P, "Dny", 0), 0);
+    return v;
+}
+
+void WriteVoyage(IniDocument& doc, const GameState& st) {
+    const std::string& P = VoyageSection;
+    const VoyageRecord& v = st.Plavba;
+    const bool atSea = v.NaMori && st.PendingAction == Pending::Voyage;
+    if (!atSea) {
+        // A game in port writes no voyage; one left from a save at sea is emptied.
+        if (doc.HasSection(P))
+            for (const char* key : {"Odkud", "Kam", "Vzdalenost", "Pozice", "Tiky", "Dny"})
+                doc.Set(P, key, "");
+        return;
+    }
+    doc.Set(P, "Odkud", std::to_string(v.Odkud));
+    doc.Set(P, "Kam", std::to_string(v.Kam));
+    doc.Set(P, "Vzdalenost", std::to_string(v.Vzdalenost));
+    doc.Set(P, "Pozice", std::to_string(v.Pozice));
+    doc.Set(P, "Tiky", std::to_string(v.Tiky));
+    doc.Set(P, "Dny", std::to_string(v.Dny));
+}
+
 } // namespace
 
 std::string TwoDigits(int n) {
@@ -290,6 +332,7 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
     st.Den = std::max<std::int16_t>(r.I16(M, "Den", 0), 0);
     st.Hotovost = r.Money(M, "Hotovost", 10000);
     st.Konto = r.Money(M, "Konto", 10000);
+    st.Plavba = ReadVoyage(r, st);
     return {};
 }
 
@@ -346,6 +389,7 @@ void WriteGame(IniDocument& doc, const GameState& st) {
     doc.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
     for (std::size_t nn = 0; nn < CargoSlots; ++nn)
         doc.Set(L, keyNames().cargo[nn], FormatDouble(st.Fleet.Naklad[nn], loc));
+    WriteVoyage(doc, st);
 }
 
 } // namespace vlnobrod

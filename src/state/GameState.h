@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace vlnobrod {
@@ -72,6 +73,19 @@ struct NewsItem {
     std::uint8_t kind = 0;
 };
 
+// A voyage under way: where the fleet came from and how far along the voyage strip its
+// picture has come. It means something only while NaMori is set (PendingAction is Voyage
+// then); a game saved at sea keeps it, so the voyage goes on where it was.
+struct VoyageRecord {
+    bool NaMori = false;
+    std::uint8_t Odkud = 0;      // the city the fleet left; a new course is planned from it
+    std::uint8_t Kam = 0;        // the destination, already the current city
+    std::int16_t Vzdalenost = 0; // map pixels from Odkud to Kam
+    std::int16_t Pozice = 0;     // left edge of the ship picture on the strip
+    std::uint8_t Tiky = 0;       // ticks since the last day boundary
+    std::int16_t Dny = 0;        // days passed at sea, delays included
+};
+
 // How the player's system writes numbers. Only the decimal separator matters to the game:
 // it decides how doubles are written into profile files and how the day's random price
 // lift survives its trip through text.
@@ -104,6 +118,10 @@ struct GameState {
     FleetRecord Fleet;
     std::array<CityRecord, MaxCities> Cities{};
     std::array<NewsItem, NewsSlots> NewsQueue{};
+    // Items that found the three slots taken: they move up as the ticker frees a slot, so a
+    // battle and an arrival within seconds lose nothing.
+    std::deque<NewsItem> NewsOverflow;
+    VoyageRecord Plavba;
 
     NumberLocale locale;
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "state/Battle.h"
+
+#include <QObject>
+
+namespace vlnobrod {
+
+class frmMain;
+
+// The voyage on the port screen: a right or middle click on a city (or "> plout sem") sets
+// sail, the strip takes the tab strip's place and a 100 ms timer moves the ship across it,
+// letting the rules pass the days, roll the sea and land the fleet. The timer runs only at
+// sea, while the port screen is on show and nothing waits for the player.
+class VoyageStrip : public QObject {
+    Q_OBJECT
+public:
+    explicit VoyageStrip(frmMain& port);
+
+    // A voyage to `city`, or the news saying why not.
+    void StartVoyage(int city);
+    // One tick of tmrPlavba.
+    void tmrPlavba_Timer();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void Build();
+    // The strip or the tab strip, as the game stands (a game just opened may be at sea).
+    void ShowVoyage();
+    void Arrived();
+    // The timer runs exactly while a voyage is under way and the port screen is on show.
+    void Sync();
+    Battle& PirateBattle();
+
+    frmMain& port_;
+    bool ticking_ = false;
+};
+
+} // namespace vlnobrod
