@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace vlnobrod {
 
@@ -34,6 +35,32 @@ constexpr std::array<QKeyCombination, frmMenu::ActionCount> entryKeys = {{
 
 } // namespace
 
+bool frmMenu::LoadPanelKey(const QKeyEvent& e) {
+    if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int last = loadPanel->FileLoad->count() - 1;
+    const int at = loadPanel->SelectedIndex();
+    switch (e.key()) {
+    case Qt::Key_Delete:
+        lblAkceB_Click(7);
+        return true;
+    case Qt::Key_Down:
+        loadPanel->Select(std::min(at + 1, last));
+        return true;
+    case Qt::Key_Up:
+        loadPanel->Select(at < 0 ? last : std::max(at - 1, 0));
+        return true;
+    case Qt::Key_Home:
+        loadPanel->Select(last < 0 ? -1 : 0);
+        return true;
+    case Qt::Key_End:
+        loadPanel->Select(last);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void frmMenu::BuildKeys() {
     for (int i = 0; i < ActionCount; ++i)
         AddShortcut(*this, entryKeys[static_cast<std::size_t>(i)],
@@ -44,15 +71,10 @@ void frmMenu::BuildKeys() {
     SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(0); },
                           .escape = [this] { lblAkceB_Click(2); },
                           .focus = picName->txtCompany});
+    // The load panel opens with nothing chosen, as it does for the mouse (a list with the
+    // focus would choose its first save): the arrows choose, Enter loads, Delete deletes.
     SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
-                                .key =
-                                    [this](const QKeyEvent& e) {
-                                        if (e.key() != Qt::Key_Delete)
-                                            return false;
-                                        lblAkceB_Click(7);
-                                        return true;
-                                    },
-                                .focus = loadPanel->FileLoad});
+                                .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
     SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
                                 .escape = [this] { lblAkceB_Click(5); },
                                 .focus = chk0});

@@ -93,6 +93,7 @@ private:
     void BuildDuelPanel();
     // The entries' shortcuts and the panels' keys (MenuKeys.cpp).
     void BuildKeys();
+    bool LoadPanelKey(const QKeyEvent& e);
     void OpenSettings();
     void OpenAbout();
     void SettingsButton_Click(int Index);

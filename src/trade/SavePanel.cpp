@@ -21,11 +21,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     FileSave->setGeometry(16, 30, 398, 240);
     FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileSave, &QListWidget::itemClicked, this, [this] { FileSave_Click(); });
-    // Enter on a save in the list takes its name into the box, where Enter saves.
-    connect(FileSave, &QListWidget::activated, this, [this] {
-        FileSave_Click();
-        txtSave->setFocus(Qt::OtherFocusReason);
-    });
+    FileSave->installEventFilter(this); // Enter on a save takes its name into the box
 
     txtSave = new QLineEdit(p);
     txtSave->setGeometry(130, 278, 284, 24);
@@ -134,6 +130,14 @@ void SavePanel::OpenStatistics() {
 }
 
 bool SavePanel::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == FileSave && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FileSave_Click();
+            txtSave->setFocus(Qt::OtherFocusReason); // where Enter saves
+            return true;
+        }
+    }
     if (watched == txtSave && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

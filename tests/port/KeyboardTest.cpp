@@ -158,16 +158,22 @@ private slots:
 
         // A message with nothing to decide goes with Escape; while it waits, no shortcut
         // reaches the screen behind it.
-        bool waited = false;
+        bool waited = false, unanswered = false;
+        QTimer click;
+        click.setSingleShot(true);
+        connect(&click, &QTimer::timeout, &w, [&] {
+            unanswered = true;
+            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+        });
         QTimer::singleShot(20, &w, [&] {
             waited = w.Waiting();
             press(w, Qt::Key_O, Qt::AltModifier);
             press(w, Qt::Key_Escape);
-            if (w.Waiting())
-                QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+            click.start(1000);
         });
         press(w, Qt::Key_U, Qt::AltModifier);
-        QVERIFY(waited);
+        click.stop();
+        QVERIFY(waited && !unanswered);
         QVERIFY(!w.Waiting());
         QVERIFY(!w.picZáložka[0]->isVisible());
 
@@ -227,6 +233,24 @@ private slots:
         QVERIFY(!menu.picName->isVisible());
         QVERIFY(menu.picZáložka[0]->isVisible());
         QVERIFY(focused(menu.album));
+
+        press(menu, Qt::Key_Escape);
+
+        // The load panel opens with nothing chosen, as for the mouse; the arrows choose.
+        fx.writeData(QStringLiteral("Save/Alfa.mlo"), QStringLiteral("[Mapa]\nName=Ota\n"));
+        fx.writeData(QStringLiteral("Save/Beta.mlo"), QStringLiteral("[Mapa]\nName=Eva\n"));
+        press(menu, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(menu.loadPanel->SelectedIndex(), -1);
+        const struct {
+            int key;
+            int row;
+        } rows[] = {{Qt::Key_Down, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 1},
+                    {Qt::Key_Up, 0},   {Qt::Key_End, 1},  {Qt::Key_Home, 0}};
+        for (const auto& r : rows) {
+            press(menu, r.key);
+            QCOMPARE(menu.loadPanel->SelectedIndex(), r.row);
+        }
+        press(menu, Qt::Key_Escape);
 
         press(menu, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(exits, 1);
