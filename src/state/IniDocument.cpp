@@ -2,6 +2,8 @@
 
 #include "Text.h"
 
+#include <algorithm>
+
 namespace vlnobrod {
 
 namespace {
@@ -61,6 +63,7 @@ std::string oneLine(std::string_view value) {
 
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
+    doc.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {

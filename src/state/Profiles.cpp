@@ -3,8 +3,6 @@
 #include "Text.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -16,13 +14,17 @@ namespace fs = std::filesystem;
 namespace {
 
 bool readWhole(const std::string& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    std::FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f)
         return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    bytes = std::move(ss).str();
-    return !in.bad();
+    bytes.clear();
+    char chunk[16384];
+    std::size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    return !failed;
 }
 
 } // namespace

@@ -108,12 +108,17 @@ char32_t lower(char32_t c) {
 std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            appendUtf8(out, cp1250High[b - 0x80]);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Plain ASCII, most of any file, is copied a run at a time.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+            ++run;
+        out.append(bytes.substr(i, run - i));
+        if (run == bytes.size())
+            break;
+        appendUtf8(out, cp1250High[static_cast<unsigned char>(bytes[run]) - 0x80]);
+        i = run + 1;
     }
     return out;
 }
@@ -143,6 +148,10 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
 
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t start = i;
         const char32_t cp = decodeOne(bytes, i);
         if (cp == 0xFFFD && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD"))
@@ -160,9 +169,21 @@ std::string DecodeFileText(std::string_view bytes) {
 }
 
 std::string FoldCase(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();)
+    // Names are nearly always plain ASCII, lowered in place; the rest is decoded from the
+    // first other byte on.
+    std::string out(utf8);
+    std::size_t i = 0;
+    for (; i < out.size(); ++i) {
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (b >= 0x80)
+            break;
+        if (b >= 'A' && b <= 'Z')
+            out[i] = static_cast<char>(b + 32);
+    }
+    if (i == out.size())
+        return out;
+    out.resize(i);
+    while (i < utf8.size())
         appendUtf8(out, lower(decodeOne(utf8, i)));
     return out;
 }
@@ -175,6 +196,8 @@ std::size_t CharCount(std::string_view utf8) {
 }
 
 std::string CharPrefix(std::string_view utf8, std::size_t chars) {
+    if (utf8.size() <= chars) // never more characters than bytes
+        return std::string(utf8);
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);
