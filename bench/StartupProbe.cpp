@@ -30,6 +30,7 @@ namespace {
 
 struct Start {
     double ms = 0;
+    double cpuMs = 0; // the processor time the process had used by then
     long peakKiB = 0;
     double idlePercent = -1;
 };
@@ -75,6 +76,7 @@ Start run(Display* x, Window root, const char* program, double idleSeconds) {
         std::exit(1);
     }
     s.ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    s.cpuMs = static_cast<double>(bench::CpuNanoseconds(pid)) / 1e6;
     // The first paint follows the map: the peak is read once the window has settled.
     std::this_thread::sleep_for(std::chrono::seconds(1));
     drain(x);
@@ -147,9 +149,16 @@ int main(int argc, char* argv[]) {
     XCloseDisplay(x);
 
     auto list = [](const char* name, const std::vector<Start>& starts) {
+        std::vector<double> cpu;
+        for (const Start& s : starts)
+            cpu.push_back(s.cpuMs);
         std::fprintf(stderr, "%s start-up, ms:", name);
         for (const Start& s : starts)
             std::fprintf(stderr, " %.0f", s.ms);
+        std::fprintf(stderr, "; processor ms by then:");
+        for (const Start& s : starts)
+            std::fprintf(stderr, " %.0f", s.cpuMs);
+        std::fprintf(stderr, " (median %.0f)", median(cpu));
         std::fprintf(stderr, "; peak KiB:");
         for (const Start& s : starts)
             std::fprintf(stderr, " %ld", s.peakKiB);

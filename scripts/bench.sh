@@ -45,6 +45,8 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 # The player's settings as a new player has them (sounds off), and none of ours touched.
 export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 if $quick; then
     runs=1 seconds=1 rules=(--quick)
