@@ -67,6 +67,7 @@ status=0
 "$build/bench/game_cpu" --seconds "$seconds" 2>"$work/cpu.log" || { cat "$work/cpu.log" >&2; status=1; }
 echo
 echo "$(nproc) cores, load average $loadStart at the start, $(load) at the end; build $preset."
-echo "Times are medians of interleaved repetitions (rules) or of alternating starts (start-up)."
+echo "Rules: medians of interleaved repetitions, in processor time (saving in wall time: it waits"
+echo "for the disk). Start-up: medians of alternating starts, in wall time."
 grep -h "start-up\|shots" "$work/startup.log" "$work/cpu.log" || true
 exit $status
