@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs whatever this Debian machine lacks for the given kind of work.
-# Usage: scripts/deps.sh [play|test|ci|package|validate|fresh]
+# Usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh]
 #   play      build and run the game         test      also the test suite
-#   ci        test, fuzzing, the validators and scripts/check-fresh.sh
+#   bench     play and scripts/bench.sh
+#   ci        test, fuzzing, the benchmarks, the validators and scripts/check-fresh.sh
 #   package   play and scripts/package.sh    validate  scripts/validate-desktop.sh
 #   fresh     scripts/check-fresh.sh
 set -euo pipefail
@@ -12,14 +13,18 @@ play=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
       libxkbcommon-dev fonts-dejavu-core qt6-translations-l10n)
 validators=(desktop-file-utils appstream)
 fresh=(debootstrap git)
+# The test build makes the benchmarks too; running them needs an X server.
+benchBuild=(libbenchmark-dev libx11-dev)
 case "$kind" in
     play) packages=("${play[@]}") ;;
-    test) packages=("${play[@]}" libgtest-dev) ;;
-    ci) packages=("${play[@]}" libgtest-dev clang libclang-rt-14-dev "${validators[@]}" "${fresh[@]}") ;;
+    test) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}") ;;
+    bench) packages=("${play[@]}" "${benchBuild[@]}" xvfb) ;;
+    ci) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}" xvfb clang libclang-rt-14-dev
+                  "${validators[@]}" "${fresh[@]}") ;;
     package) packages=("${play[@]}" dpkg-dev file "${validators[@]}") ;;
     validate) packages=("${validators[@]}") ;;
     fresh) packages=("${fresh[@]}") ;;
-    *) echo "usage: scripts/deps.sh [play|test|ci|package|validate|fresh]" >&2; exit 2 ;;
+    *) echo "usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite: the warnings-as-errors
-# build, then the sanitizer build, then (with CI=true) a minute of fuzzing.
+# build, then the sanitizer build, then (with CI=true) each benchmark once and a minute of
+# fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -18,6 +19,12 @@ for preset in ci asan; do
     cmake --build --preset "$preset" -j "$jobs"
     echo "== $preset tests"
     ctest --preset "$preset" -j "$jobs"
+    if [ "$preset" = ci ] && [ "${CI:-}" = "true" ]; then
+        # Each benchmark once, on the build just tested, so none of them rots; no figure of
+        # this run is a measurement (scripts/bench.sh alone measures).
+        echo "== benchmarks, once each"
+        scripts/bench.sh --quick --preset ci
+    fi
 done
 
 # Fuzzing from memory: the profile parser, the game reader, number parsing and a whole save

@@ -65,21 +65,38 @@ void frmMenu::BuildKeys() {
     for (int i = 0; i < ActionCount; ++i)
         AddShortcut(*this, entryKeys[static_cast<std::size_t>(i)],
                     *lblAkce[static_cast<std::size_t>(i)], [this, i] { lblAkce_Click(i); });
+}
 
-    // The album takes the arrows as the panel opens; the start form the company's name.
-    SetBoxKeys(*picZáložka[0], {.focus = album});
-    SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(0); },
-                          .escape = [this] { lblAkceB_Click(2); },
-                          .focus = picName->txtCompany});
-    // The load panel opens with nothing chosen, as it does for the mouse (a list with the
-    // focus would choose its first save): the arrows choose, Enter loads, Delete deletes.
-    SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
-                                .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
-    SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
-                                .escape = [this] { lblAkceB_Click(5); },
-                                .focus = chk0});
-    SetBoxKeys(*picZáložka[4], {.enter = [this] { lblAkceB_Click(6); }});
-    SetBoxKeys(*picZáložka[5], {.enter = [this] { lblAkceB_Click(4); }, .focus = opt0});
+// Each panel's keys are set as the panel is made (on the first click or shortcut of its entry).
+void frmMenu::BuildPanelKeys(int index) {
+    switch (index) {
+    case 0:
+        // The album takes the arrows as the panel opens; the start form the company's name.
+        SetBoxKeys(*picZáložka[0], {.focus = album});
+        SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(0); },
+                              .escape = [this] { lblAkceB_Click(2); },
+                              .focus = picName->txtCompany});
+        break;
+    case 1:
+        // The load panel opens with nothing chosen, as it does for the mouse (a list with the
+        // focus would choose its first save): the arrows choose, Enter loads, Delete deletes.
+        SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
+                                    .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
+        break;
+    case 2:
+        SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
+                                    .escape = [this] { lblAkceB_Click(5); },
+                                    .focus = chk0});
+        break;
+    case 4:
+        SetBoxKeys(*picZáložka[4], {.enter = [this] { lblAkceB_Click(6); }});
+        break;
+    case 5:
+        SetBoxKeys(*picZáložka[5], {.enter = [this] { lblAkceB_Click(4); }, .focus = opt0});
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace vlnobrod

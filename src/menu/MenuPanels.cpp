@@ -50,16 +50,16 @@ void frmMenu::BuildLoadPanel() {
     MakeButton(1, QStringLiteral("Načíst hru"), loadPanel, 224, 196);
     MakeButton(8, QStringLiteral("Načíst poslední"), loadPanel, 224, 226);
     MakeButton(7, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224, 290);
-    ConfirmDelete = [this](const QString& file) {
-        const QString name = file.section(QLatin1Char('/'), -1);
-        QMessageBox box(
-            QMessageBox::Question, QStringLiteral("Smazat uloženou hru"),
-            QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
-            QMessageBox::Yes | QMessageBox::No, this);
-        box.setTextFormat(Qt::PlainText); // the file's name as the player gave it
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
-    };
+}
+
+bool frmMenu::AskToDelete(const QString& file) {
+    const QString name = file.section(QLatin1Char('/'), -1);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Smazat uloženou hru"),
+                    QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText); // the file's name as the player gave it
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void frmMenu::imgMap_Click(int Index) {

@@ -98,13 +98,36 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         lblAkce[static_cast<std::size_t>(i)] = l;
     }
 
-    BuildNewGamePanel();
-    BuildLoadPanel();
-    BuildSettingsPanel();
-    picZáložka[3] = MakePanel(3, QString(), 300, 150, 200, 120); // no entry opens it
-    BuildAboutPanel();
-    BuildDuelPanel();
+    // The panels are made when their entry is first clicked, so the menu opens sooner;
+    // index 3 is a panel no entry opens, never made.
+    ConfirmDelete = [this](const QString& file) { return AskToDelete(file); };
     BuildKeys();
+}
+
+Panel* frmMenu::EnsurePanel(int index) {
+    if (!picZáložka[static_cast<std::size_t>(index)]) {
+        switch (index) {
+        case 0:
+            BuildNewGamePanel();
+            break;
+        case 1:
+            BuildLoadPanel();
+            break;
+        case 2:
+            BuildSettingsPanel();
+            break;
+        case 4:
+            BuildAboutPanel();
+            break;
+        case 5:
+            BuildDuelPanel();
+            break;
+        default:
+            return nullptr;
+        }
+        BuildPanelKeys(index);
+    }
+    return picZáložka[static_cast<std::size_t>(index)];
 }
 
 Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
@@ -140,11 +163,12 @@ ClickLabel* frmMenu::MakeButton(int index, const QString& caption, QWidget* pare
 
 void frmMenu::HideAllPanels() {
     for (Panel* p : picZáložka)
-        p->hide();
+        if (p)
+            p->hide();
 }
 
 void frmMenu::ShowPanel(int index) {
-    Panel* p = picZáložka[static_cast<std::size_t>(index)];
+    Panel* p = EnsurePanel(index);
     p->show();
     p->raise();
 }
@@ -183,14 +207,17 @@ void frmMenu::lblAkce_Click(int Index) {
             ExitGame();
         break;
     case 1:
+        EnsurePanel(0);
         album->Build(game_.profiles, QString::fromStdString(ShippedFolder(game_.state.Places)));
         ShowPanel(0);
         break;
     case 2:
+        EnsurePanel(1);
         loadPanel->Refresh();
         ShowPanel(1);
         break;
     case 3:
+        EnsurePanel(2);
         OpenSettings();
         ShowPanel(2);
         break;
@@ -199,6 +226,7 @@ void frmMenu::lblAkce_Click(int Index) {
             ShowGuide();
         break;
     case 5:
+        EnsurePanel(4);
         OpenAbout();
         ShowPanel(4);
         break;

@@ -58,6 +58,7 @@ public:
     std::function<bool(const QString& file)> ConfirmDelete;
 
     std::array<ClickLabel*, ActionCount> lblAkce{};
+    // Each panel and its buttons exist from the first click on its menu entry.
     std::array<Panel*, PanelCount> picZáložka{};
     std::array<ClickLabel*, ButtonCount> lblAkceB{};
     QString Tag; // "Rozehráno" while a game waits behind the menu
@@ -82,8 +83,11 @@ private:
     void Form_Activate();
     ClickLabel* MakeButton(int index, const QString& caption, QWidget* parent, int x, int y);
     Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
+    // The panel of that index, made now if it has not been yet.
+    Panel* EnsurePanel(int index);
     void ShowPanel(int index);
     void HideAllPanels();
+    bool AskToDelete(const QString& file);
 
     // The panels (MenuPanels.cpp: new game and saved games; SettingsPanels.cpp: the rest).
     void BuildNewGamePanel();
@@ -93,6 +97,7 @@ private:
     void BuildDuelPanel();
     // The entries' shortcuts and the panels' keys (MenuKeys.cpp).
     void BuildKeys();
+    void BuildPanelKeys(int index);
     bool LoadPanelKey(const QKeyEvent& e);
     void OpenSettings();
     void OpenAbout();

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,25 @@ private slots:
         QVERIFY(!settings.SoundsOn());
         // The setting lives in the file the test gave, nowhere else.
         QVERIFY(!readFile(dir.path() + "/s.ini").contains("Zvuky"));
+    }
+
+    void theSoundModuleIsLoadedOnTheFirstSoundOnly() {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.path() + "/s.ini");
+        writeFile(dir.path() + "/Data/Sounds/Kasa.wav", "RIFF");
+        SoundPlayer player(settings, dir.path(), VLNOBROD_SOUND_MODULE_DIR);
+        QVERIFY(!player.PlaySoundName("Kasa")); // sounds off: nothing is loaded
+        QVERIFY(!player.BackendLoaded());
+        settings.SaveSetting("Options", "Zvuky", "1");
+        QVERIFY(player.PlaySoundName("Kasa"));
+        QVERIFY(player.BackendLoaded());
+        QVERIFY(player.PlaySoundName("Kasa")); // the next sound cuts in on the same back end
+
+        // Without the module the game stays silent, and keeps running.
+        SoundPlayer lost(settings, dir.path(), dir.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Zvuky nelze přehrát"));
+        QVERIFY(!lost.PlaySoundName("Kasa"));
+        QVERIFY(!lost.PlaySoundName("Kasa")); // looked for once, not at every sound
     }
 
     void listsAreSortedByNameAndAMissingFolderIsEmpty() {

@@ -200,19 +200,18 @@ private slots:
         for (int i = 0; i < frmMenu::ActionCount; ++i)
             QVERIFY(menu.lblAkce[i]->toolTip().contains(ShortcutHint(keys[i])));
 
-        // Escape closes the open panel, and with none open leaves the menu as it is.
+        // A shortcut makes its panel as a click does (the panels are made when first
+        // opened); Escape closes the open panel, and with none open leaves the menu as it is.
         const struct {
             QKeyCombination keys;
-            QWidget* panel;
-        } panels[] = {{keys[2], menu.picZáložka[1]},
-                      {keys[3], menu.picZáložka[2]},
-                      {keys[5], menu.picZáložka[4]},
-                      {keys[6], menu.picZáložka[5]}};
+            int panel;
+        } panels[] = {{keys[2], 1}, {keys[3], 2}, {keys[5], 4}, {keys[6], 5}};
         for (const auto& p : panels) {
+            QVERIFY(!menu.picZáložka[p.panel]);
             press(menu, p.keys.key(), p.keys.keyboardModifiers());
-            QVERIFY(p.panel->isVisible());
+            QVERIFY(menu.picZáložka[p.panel] && menu.picZáložka[p.panel]->isVisible());
             press(menu, Qt::Key_Escape);
-            QVERIFY(!p.panel->isVisible());
+            QVERIFY(!menu.picZáložka[p.panel]->isVisible());
         }
         press(menu, Qt::Key_Escape);
         QVERIFY(menu.isVisible());
@@ -220,6 +219,7 @@ private slots:
 
         // A new game: the arrows choose a map, Enter opens the start form with the company's
         // name taking the keys; Escape goes back to the album.
+        QVERIFY(!menu.picZáložka[0]);
         press(menu, Qt::Key_N, Qt::ControlModifier);
         QVERIFY(focused(menu.album));
         QCOMPARE(menu.album->Current(), 0);
