@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
                  "median at day";
     for (int d : CurveDays)
         std::cout << " " << d;
-    std::cout << " | Battles won | Short hop: goods, units, buy → sell, days, profit (median) |\n"
+    std::cout << " | Battles won (given up) | Short hop: goods, units, buy → sell, days, profit "
+                 "(median) |\n"
               << "|---|---|---|---|---|---|---|\n";
     long totalDays = 0;
     std::size_t violations = 0;
