@@ -32,8 +32,9 @@ MapCopy::MapCopy(const std::string& mapFile) {
         throw std::runtime_error("Nelze vytvořit dočasnou složku");
     folder_ = pattern;
     mapa_ = fs::path(mapFile).stem().string();
-    fs::create_directories(DataFolder(folder_));
-    fs::copy_file(mapFile, ScenarioFile(folder_, mapa_));
+    const DataPlaces places{folder_, ""};
+    fs::create_directories(ShippedFolder(places));
+    fs::copy_file(mapFile, ScenarioFile(places, mapa_));
 }
 
 MapCopy::~MapCopy() {
@@ -76,7 +77,7 @@ struct Game {
 
     Game(const MapCopy& map, std::uint64_t seed, std::vector<Violation>* violations)
         : rnd(seed), profiles(map.folder()), view(st, violations), battle(rnd, seed * 7919 + 1) {
-        st.AppFolder = map.folder();
+        st.Places.AppFolder = map.folder();
         if (!StartNewGame(profiles, st, map.mapa(), "Autopilot", "Autopilot"))
             throw std::runtime_error("Hru nelze založit: " + map.mapa());
         const std::string file = st.HandOff.File();
