@@ -47,7 +47,8 @@ double cpuPercent(double seconds) {
     const auto w0 = std::chrono::steady_clock::now();
     wait(seconds);
     const long long after = bench::CpuNanoseconds(getpid());
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
     return 100.0 * static_cast<double>(after - before) / 1e9 / wall;
 }
 

@@ -11,8 +11,8 @@ namespace vlnobrod::bench {
 inline void PrintRow(const std::string& what, const std::string& measured,
                      const std::string& floor = "-", const std::string& ratio = "-",
                      const std::string& target = "-", const std::string& met = "-") {
-    std::printf("| %-42s | %-15s | %-15s | %-6s | %-7s | %-4s |\n", what.c_str(),
-                measured.c_str(), floor.c_str(), ratio.c_str(), target.c_str(), met.c_str());
+    std::printf("| %-42s | %-15s | %-15s | %-6s | %-7s | %-4s |\n", what.c_str(), measured.c_str(),
+                floor.c_str(), ratio.c_str(), target.c_str(), met.c_str());
     std::fflush(stdout);
 }
 

@@ -1,7 +1,7 @@
+#include "voyage/VoyageStrip.h"
 #include "port/News.h"
 #include "port/PortLabels.h"
 #include "support/PortFixture.h"
-#include "voyage/VoyageStrip.h"
 #include "widgets/PortStyle.h"
 
 #include <QTest>
@@ -16,12 +16,11 @@ const QColor red(255, 0, 0);
 const QColor black(0, 0, 0);
 
 // The port game with Vlnobrod (250 pixels from Skalná) given a bank and Zlatý Mys opened.
-const QByteArray SailingGame = QString::fromUtf8(testing::PortGame)
-                                   .replace(QStringLiteral("Pristup=0\n"),
-                                            QStringLiteral("Pristup=0\nBanka=1\n"))
-                                   .replace(QStringLiteral("Pristup=2500"),
-                                            QStringLiteral("Pristup=0"))
-                                   .toUtf8();
+const QByteArray SailingGame =
+    QString::fromUtf8(testing::PortGame)
+        .replace(QStringLiteral("Pristup=0\n"), QStringLiteral("Pristup=0\nBanka=1\n"))
+        .replace(QStringLiteral("Pristup=2500"), QStringLiteral("Pristup=0"))
+        .toUtf8();
 
 QStringList news(GameState& st) {
     QStringList all;
@@ -153,8 +152,7 @@ private slots:
 
     void aGameSavedAtSeaOpensAtSea() {
         const QByteArray atSea =
-            SailingGame +
-            "[Plavba]\nOdkud=1\nKam=0\nVzdalenost=250\nPozice=300\nTiky=3\nDny=9\n";
+            SailingGame + "[Plavba]\nOdkud=1\nKam=0\nVzdalenost=250\nPozice=300\nTiky=3\nDny=9\n";
         QByteArray game = atSea;
         game.replace("AktualniMesto=1", "AktualniMesto=0");
         PortScreen s(game.constData());
