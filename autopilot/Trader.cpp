@@ -7,6 +7,7 @@
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
 #include "trade/Bank.h"
+#include "trade/CityAccess.h"
 #include "trade/Market.h"
 #include "trade/Shipyard.h"
 #include "voyage/Voyage.h"
@@ -21,7 +22,6 @@ namespace vlnobrod::autopilot {
 namespace {
 
 constexpr int Books = 7;                  // the books of the Indonesian map
-constexpr double ResearchPrice = 500;     // permanent research in a city's information panel
 constexpr std::int32_t BankStep = 100000; // the most one bank transaction moves
 
 int mapNumber(const std::string& mapa) {
@@ -76,13 +76,9 @@ void Trader::buy(int goods, double budget) {
 }
 
 void Trader::buyAccess(int city) {
-    // What the city's information panel does when access is bought.
-    CityRecord& c = st_.Cities[std::size_t(city)];
-    if (c.Pristup <= 0 || st_.Hotovost - c.Pristup < 0)
-        return;
-    ChangeMoney(st_, view_, -c.Pristup, false);
-    c.Pristup = 0;
-    AddNews(st_, "Byl koupen přístup do města: " + c.Nazev, NewsInfo);
+    // As the city's information panel buys it: the view answers the question "Ano".
+    if (st_.Cities[std::size_t(city)].Pristup > 0)
+        BuyAccess(st_, view_, static_cast<std::uint8_t>(city));
 }
 
 void Trader::sell() {
@@ -118,8 +114,7 @@ void Trader::research() {
         CityRecord& city = st_.Cities[std::size_t(c)];
         if (city.PruzkumTrhu == 2 || st_.Hotovost < 20000)
             continue;
-        ChangeMoney(st_, view_, -ResearchPrice, false);
-        city.PruzkumTrhu = 2;
+        BuyPermanentResearch(st_, view_, static_cast<std::uint8_t>(c));
     }
     learnPrices();
 }
