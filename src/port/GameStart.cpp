@@ -38,7 +38,9 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     // A game saved at sea sails on; upkeep is charged from its next day at sea.
     if (st.Plavba.NaMori)
         st.PendingAction = Pending::Voyage;
-    ChangeMoney(st, view, 0, false);
+    // Both figures are on show before the goal is tested, so a game that opens inside its
+    // goal is congratulated over the right cash and account.
+    view.MoneyChanged(false);
     ChangeMoney(st, view, 0, true);
 }
 

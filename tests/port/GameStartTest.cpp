@@ -43,9 +43,18 @@ TEST(GameStart, AGoalAlreadyMetIsCongratulatedAsTheGameOpens) {
     st.Hotovost = 0;
     st.Konto = 0;
     st.Fleet.Pocet = 1;
-    FakeGameView view;
+    // The congratulation stands over both figures as loaded, not over the last game's.
+    struct Watching : FakeGameView {
+        std::string shownAtMessage;
+        MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
+                                  std::string& title) override {
+            shownAtMessage = shown;
+            return FakeGameView::ShowMessage(text, buttons, title);
+        }
+    } view;
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
+    EXPECT_EQ(view.shownAtMessage, "PDHK");
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
     EXPECT_TRUE(st.Hotovo);
