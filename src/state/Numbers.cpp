@@ -75,7 +75,10 @@ std::int32_t ToI32(double v) {
 }
 
 std::string FormatDouble(double v, const NumberLocale& loc) {
-    return formatSignificant(v, 15, loc);
+    // Fifteen digits round the very largest doubles up past the largest there is, and such a
+    // text would not read back: those few are written with seventeen.
+    constexpr double Largest15 = 1.79769313486231e308;
+    return formatSignificant(v, std::fabs(v) > Largest15 ? 17 : 15, loc);
 }
 
 std::string FormatSingle(float v, const NumberLocale& loc) {

@@ -32,6 +32,12 @@ TEST(Numbers, DoublesAreWrittenWithTheUsersSeparatorAndFifteenDigits) {
     EXPECT_EQ(FormatDouble(123456789.123456, dot), "123456789.123456");
     EXPECT_EQ(FormatSingle(12.345678f, dot), "12.34568");
     EXPECT_EQ(FormatSingle(25.0f, comma), "25");
+    // The largest doubles, which fifteen digits would round past the largest, still read back.
+    for (const double big : {1.7976931348623152e308, -1.7976931348623157e308}) {
+        const auto back = ParseNumber(FormatDouble(big, dot));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(*back, big);
+    }
 }
 
 TEST(Numbers, ThePlainReaderTakesOnlyAPointAndStopsAtTheFirstStranger) {
