@@ -94,12 +94,12 @@ bind() { # host path, path inside the bare system
 
 # Runs a shell command inside the bare system with an environment as plain as a new login's.
 run_in() { # user (root or player), command
-    local home=/root spec=()
+    local home=/root asUser=()
     if [ "$1" != root ]; then
         home=/home/$1
-        spec=(--userspec="$(chroot "$root" id -u "$1"):$(chroot "$root" id -g "$1")")
+        asUser=(--userspec="$(chroot "$root" id -u "$1"):$(chroot "$root" id -g "$1")")
     fi
-    chroot "${spec[@]}" "$root" /usr/bin/env -i HOME="$home" USER="$1" LOGNAME="$1" LANG=C.UTF-8 \
+    chroot "${asUser[@]}" "$root" /usr/bin/env -i HOME="$home" USER="$1" LOGNAME="$1" LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
         "${screen[@]}" ${CMAKE_BUILD_PARALLEL_LEVEL:+CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL} \
         /bin/bash -euo pipefail -c "cd ~ && $2"
