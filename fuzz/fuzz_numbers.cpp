@@ -13,17 +13,6 @@ using namespace vlnobrod;
 
 namespace {
 
-// Says which property broke before stopping, so a crash file tells its story.
-void failed(int line) {
-    std::fprintf(stderr, "property broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
-#define check(ok)                                                                                  \
-    do {                                                                                           \
-        if (!(ok))                                                                                 \
-            failed(__LINE__);                                                                      \
-    } while (false)
-
 // The grouped counter without its blanks and sign holds every digit of the rounded sum.
 void checkGrouped(double v) {
     std::string digits;

@@ -17,17 +17,6 @@ using namespace vlnobrod;
 
 namespace {
 
-// Says which property broke before stopping, so a crash file tells its story.
-void failed(int line) {
-    std::fprintf(stderr, "property broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
-#define check(ok)                                                                                  \
-    do {                                                                                           \
-        if (!(ok))                                                                                 \
-            failed(__LINE__);                                                                      \
-    } while (false)
-
 // What reading gives for a value the game wrote: one line up to the first NUL, blanks and
 // quotes and all.
 std::string asRead(std::string v) {

@@ -17,17 +17,6 @@ using namespace vlnobrod;
 
 namespace {
 
-// Says which property broke before stopping, so a crash file tells its story.
-void failed(int line) {
-    std::fprintf(stderr, "property broken at %s:%d\n", __FILE__, line);
-    std::abort();
-}
-#define check(ok)                                                                                  \
-    do {                                                                                           \
-        if (!(ok))                                                                                 \
-            failed(__LINE__);                                                                      \
-    } while (false)
-
 // Sums go through the file with fifteen digits; the first trip may round them.
 bool sameSum(double a, double b) {
     return FormatDouble(a, {}) == FormatDouble(b, {});
