@@ -295,8 +295,9 @@ void frmMenu::changeEvent(QEvent* e) {
 }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
-    // The mouse over a panel leaves every menu entry.
-    if (e->type() == QEvent::MouseMove)
+    // The mouse over a panel leaves every menu entry, also when it comes straight onto
+    // something inside the panel (the album, a text box), which sends the panel no move.
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
         Fokus_Move(QStringLiteral("F00"));
     return QWidget::eventFilter(watched, e);
 }
