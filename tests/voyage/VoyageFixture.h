@@ -8,24 +8,21 @@
 #include "voyage/VoyagePlan.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vlnobrod::testing {
 
 // A battle that ends as the test says.
-class ScriptedBattle : public Battle {
-public:
-    explicit ScriptedBattle(BattleResult r = {}) : result(r) {}
-    BattleResult Fight(GameState& st, HandOffWord mode) override {
+struct ScriptedBattle : Battle {
+    BattleResult Fight(GameState& st, HandOffWord asked) override {
         ++fights;
-        modes = mode;
+        mode = asked;
         st.HandOff = result.word;
         return result;
     }
     BattleResult result;
     int fights = 0;
-    HandOffWord modes = HandOffWord::None;
+    HandOffWord mode = HandOffWord::None;
 };
 
 // Three cities: Vlnobrod (current), Skalná 300 pixels east of it, and Mys 10 pixels south; a
@@ -38,16 +35,15 @@ struct Sea {
     FakeGameView view;
     ScriptedBattle battle;
 
-    explicit Sea(std::vector<float> dice = {0.5f}, BattleResult r = {})
-        : rnd(std::move(dice)), battle(r) {
+    explicit Sea(std::vector<float> dice = {0.5f}, BattleResult r = {}) : rnd(std::move(dice)) {
+        battle.result = r;
         st.Mapa = "Zkouška"; // a map without a goal: nothing congratulates
         st.PocetMest = 3;
         const char* names[] = {"Vlnobrod", "Skalná", "Mys"};
-        const std::int16_t ys[] = {100, 100, 110};
         for (std::size_t i = 0; i < 3; ++i) {
             st.Cities[i].Nazev = names[i];
             st.Cities[i].X = i == 1 ? 400 : 100;
-            st.Cities[i].Y = ys[i];
+            st.Cities[i].Y = i == 2 ? 110 : 100;
             st.Cities[i].Trh[0] = {200, 200, 0, 200};
         }
         st.Fleet.Pocet = 3;

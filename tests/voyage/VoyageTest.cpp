@@ -30,29 +30,22 @@ TEST(VoyagePlan, StepAndTicksPerDayFollowTheDistanceTheSpeedAndTheShip) {
 }
 
 TEST(VoyagePlan, RefusalsComeInTheirOrderAndChangeNothing) {
-    struct Row {
-        int city;
-        double access;
-        std::int16_t ships;
-        SailAnswer answer;
-        const char* news;
-    };
-    const Row rows[] = {
+    // The city, Vlnobrod's access fee and the ships, then the answer and the news.
+    const std::tuple<int, double, std::int16_t, SailAnswer, const char*> rows[] = {
         {0, 500, 2, SailAnswer::NoAccess, "4:Do města není povolen přístup"}, // closed and current
         {0, 0, 2, SailAnswer::NowhereToGo, "2:Není kam cestovat!"},
         {1, 0, 0, SailAnswer::NoShips, "2:Nemáte žádnou loď!"},
         {5, 0, 2, SailAnswer::NoSuchCity, ""},
     };
-    for (const Row& r : rows) {
+    for (const auto& [city, access, ships, answer, news] : rows) {
         Sea s;
-        s.st.Cities[0].Pristup = r.access;
-        s.st.Fleet.Pocet = r.ships;
-        SCOPED_TRACE(r.news);
-        EXPECT_EQ(SetSail(s.st, r.city), r.answer);
-        EXPECT_EQ(DrainNews(s.st), r.news);
-        EXPECT_EQ(s.st.AktualniMesto, 0);
-        EXPECT_EQ(s.st.PendingAction, Pending::None);
-        EXPECT_FALSE(s.st.Plavba.NaMori);
+        s.st.Cities[0].Pristup = access;
+        s.st.Fleet.Pocet = ships;
+        SCOPED_TRACE(news);
+        EXPECT_EQ(SetSail(s.st, city), answer);
+        EXPECT_EQ(DrainNews(s.st), news);
+        EXPECT_EQ(std::tuple(s.st.AktualniMesto, s.st.PendingAction, s.st.Plavba.NaMori),
+                  std::tuple(0, Pending::None, false));
     }
 }
 
