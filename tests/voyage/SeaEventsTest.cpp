@@ -94,16 +94,14 @@ TEST(SeaEvents, EachRowHasItsSoundNewsAndEffect) {
 TEST(SeaEvents, TheDaysRollFollowsTheScore) {
     // A quiet day (79 * 0.2 + 1 = 16.8) draws nothing more; a draw of 9 brings an event,
     // and a score of 0 (one ship, one goods) gives event 0 or 1.
-    struct Row {
-        std::vector<float> r;
-        int event;
-    };
-    for (const Row& r : {Row{{0.2f}, -1}, Row{{0.1f, 0.4f}, 1}, Row{{0.1f, 0.6f}, 0}}) {
-        Sea calm(r.r);
+    const std::pair<std::vector<float>, int> rows[] = {
+        {{0.2f}, -1}, {{0.1f, 0.4f}, 1}, {{0.1f, 0.6f}, 0}};
+    for (const auto& [dice, event] : rows) {
+        Sea calm(dice);
         ASSERT_EQ(SetSail(calm.st, 1), SailAnswer::Sailing);
         calm.st.Fleet.Pocet = 1;
-        EXPECT_EQ(RollSeaDay(calm.st, calm.rnd, calm.view, calm.battle), r.event);
-        EXPECT_EQ(calm.rnd.reseeds(), r.event < 0 ? 1 : 2);
+        EXPECT_EQ(RollSeaDay(calm.st, calm.rnd, calm.view, calm.battle), event);
+        EXPECT_EQ(calm.rnd.reseeds(), event < 0 ? 1 : 2);
     }
 }
 

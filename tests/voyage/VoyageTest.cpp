@@ -13,7 +13,6 @@ using namespace vlnobrod::testing;
 TEST(VoyagePlan, StepAndTicksPerDayFollowTheDistanceTheSpeedAndTheShip) {
     // Distance, speed and ship type, then the step and the ticks a day.
     const std::array<int, 5> rows[] = {
-        {300, 15, 0, 3, 11},  // 649 * 0.1 / 20 = 3.245 and (649 / 3) / 20 = 10.8
         {649, 25, 0, 2, 12},  // (649 / 2) / 25.96 = 12.5: the half goes to the even 12
         {131, 1, 1, 1, 5},    // a step of 0.5 rounds to 0 and still moves a pixel
         {7, 15, 0, 255, 5},   // under half a day: the ship crosses at 255 pixels a tick
@@ -70,43 +69,36 @@ TEST(Voyage, AVoyageIsSailedWithoutAWindowAndLastsAtLeastADay) {
     // Skalná: 3 pixels a tick, 649 pixels to cross in 217 ticks, a day every 11 ticks: 19
     // quiet days (79 * 0.5 + 1 = 40.5) at 200 gold, each rolled once. Mys, 10 pixels away,
     // is crossed in 10 ticks, before its first day of 15, and costs a day all the same.
-    struct Row {
-        int city, ticks, days;
-        const char* news;
-    };
-    for (const Row& r :
-         {Row{1, 217, 19, "0:Vítejte v městě: Skalná"}, Row{2, 10, 1, "0:Vítejte v městě: Mys"}}) {
+    for (const auto& [city, ticks, days] : {std::array{1, 217, 19}, std::array{2, 10, 1}}) {
         Sea s;
-        ASSERT_EQ(SetSail(s.st, r.city), SailAnswer::Sailing);
-        EXPECT_EQ(SailToPort(s.st, s.rnd, s.view, s.battle), r.ticks);
+        ASSERT_EQ(SetSail(s.st, city), SailAnswer::Sailing);
+        EXPECT_EQ(SailToPort(s.st, s.rnd, s.view, s.battle), ticks);
         EXPECT_EQ(std::tuple(s.rnd.reseeds(), s.st.Den, s.view.dayChanges, s.st.AktualniMesto),
-                  std::tuple(r.days, r.days, r.days, r.city));
-        EXPECT_NEAR(s.st.Hotovost, 50'000 - r.days * 200, 1e-6);
+                  std::tuple(days, days, days, city));
+        EXPECT_NEAR(s.st.Hotovost, 50'000 - days * 200, 1e-6);
         EXPECT_EQ(s.st.PendingAction, Pending::None);
-        EXPECT_EQ(DrainNews(s.st), r.news);
+        EXPECT_EQ(DrainNews(s.st), "0:Vítejte v městě: " + s.st.Cities[city].Nazev);
         // In port the timer's tick does nothing.
         EXPECT_FALSE(SailTick(s.st, s.rnd, s.view, s.battle).dayPassed);
-        EXPECT_EQ(s.st.Den, r.days);
+        EXPECT_EQ(s.st.Den, days);
     }
 }
 
 TEST(Voyage, ArrivalWrecksAShipOnlyAbove100Damage) {
     const std::string wreck = "4:Jedna loď se během plavby úplně zníčila!|";
-    struct Row {
-        int damage;
-        std::int16_t ships, shipsAfter;
-        std::string news;
-    };
-    for (const Row& r : {Row{100, 3, 3, ""}, Row{101, 3, 2, wreck}, Row{255, 0, 0, wreck}}) {
+    // Damage and ships as the fleet comes in, then the ships left and the news before the welcome.
+    const std::tuple<int, std::int16_t, std::int16_t, std::string> rows[] = {
+        {100, 3, 3, ""}, {101, 3, 2, wreck}, {255, 0, 0, wreck}};
+    for (const auto& [damage, ships, shipsAfter, news] : rows) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        s.st.Fleet.Poskozeni = static_cast<std::uint8_t>(r.damage);
-        s.st.Fleet.Pocet = r.ships; // none: nothing left to lose
-        s.st.Plavba.Dny = 5;        // days already sailed: no extra day
+        s.st.Fleet.Poskozeni = static_cast<std::uint8_t>(damage);
+        s.st.Fleet.Pocet = ships; // none: nothing left to lose
+        s.st.Plavba.Dny = 5;      // days already sailed: no extra day
         Arrive(s.st, s.rnd, s.view, s.battle);
         EXPECT_EQ(std::tuple(s.st.Fleet.Pocet, s.st.Fleet.Poskozeni, s.st.Den),
-                  std::tuple(r.shipsAfter, r.damage > 100 ? 0 : r.damage, 0));
-        EXPECT_EQ(DrainNews(s.st), r.news + "0:Vítejte v městě: Skalná");
+                  std::tuple(shipsAfter, damage > 100 ? 0 : damage, 0));
+        EXPECT_EQ(DrainNews(s.st), news + "0:Vítejte v městě: Skalná");
     }
 }
 
