@@ -1,25 +1,20 @@
 #include "battle/BattleRules.h"
-#include "battle/GunnerBattle.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <deque>
 
 using namespace vlnobrod;
 
 namespace {
 
-// Dice for a south wind of 1 with the pirate ship from 208 to 372, its cannon at 285.
-const std::vector<float> Calm = {0, 0, 0, 0};
-
+// Unless the dice say otherwise: a south wind of 1 and the pirate ship from 208 to 372, its
+// cannon at 285.
 struct Fight {
     ScriptedRandom dice;
     BattleMemory memory;
     BattleRules battle{dice, memory, NumberLocale{}};
 
     explicit Fight(HandOffWord mode = HandOffWord::PiratiB, std::uint8_t damage = 0,
-                   std::vector<float> draws = Calm)
+                   std::vector<float> draws = {0, 0, 0, 0})
         : dice(std::move(draws)) {
         FleetRecord fleet;
         fleet.Poskozeni = damage;
@@ -43,48 +38,15 @@ struct Fight {
     }
 };
 
-// Fires the shots it was given, then leaves the battle.
-struct ScriptedGunner : Gunner {
-    std::deque<Shot> shots;
-    std::optional<Shot> NextShot(const BattleRules&, int) override {
-        if (shots.empty())
-            return std::nullopt;
-        Shot s = shots.front();
-        shots.pop_front();
-        return s;
-    }
-};
-
 } // namespace
-
-TEST(BattleRules, GunpowderAngleWindAndFlight) {
-    EXPECT_EQ(MuzzleSpeed(40), 13);
-    EXPECT_EQ(MuzzleSpeed(120), 40);
-    // At 45 degrees, speed 13 and no wind the ball is back at the muzzle's height about 169
-    // further on; a south wind of 3 takes a fifth off either side's shot.
-    Launch shot{96, 368, 1, 13, AngleRadians(45), 0};
-    const double back = 2 * 13 * std::sin(0.79025);
-    EXPECT_NEAR(FlightPosition(shot, back).x - 96, 169, 0.5);
-    EXPECT_NEAR(FlightPosition(shot, back).y, 368, 1e-9);
-    shot = {96, 368, -1, 13, AngleRadians(45), 3};
-    EXPECT_NEAR(96 - FlightPosition(shot, back).x, 0.8 * 169, 0.5);
-
-    EXPECT_EQ(WindCaption("-3.5"), ">> Severní vítr o rychlosti 4m/s");
-    EXPECT_EQ(WindCaption("3.5"), "<< Jižní vítr o rychlosti 3.5m/s");
-}
 
 TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     Fight north(HandOffWord::PiratiB, 20, {0.25f, 0.25f, 0.5f, 0.9999f});
-    EXPECT_EQ(north.battle.WindLine(), ">> Severní vítr o rychlosti 6m/s");
-    EXPECT_EQ(north.battle.Wind(), -5.5f);
+    EXPECT_EQ(north.battle.WindLine(), ">> Severní vítr o rychlosti 6m/s"); // 5.5 to the even 6
     EXPECT_FLOAT_EQ(north.battle.ShipLeft(Pirates), 689.9518f); // past the window's edge
     EXPECT_EQ(north.dice.reseeds(), 2);
-    // A duel leaves the fleet out of it.
-    EXPECT_EQ(north.battle.DamageCaption(Merchant), "Poškození: 0");
-    EXPECT_EQ(north.battle.MerchantPicture(), "battle_merchant");
-
+    EXPECT_EQ(north.battle.DamageCaption(Merchant), "Poškození: 0"); // a duel leaves the fleet out
     Fight voyage(HandOffWord::Pirati, 20, {0, 0, 0, 0, 0.4321f});
-    EXPECT_EQ(voyage.battle.WindLine(), "<< Jižní vítr o rychlosti 1m/s");
     EXPECT_EQ(voyage.battle.DamageCaption(Merchant), "20 %");
     EXPECT_EQ(voyage.battle.DamageCaption(Pirates), "21.605 %");
     EXPECT_EQ(voyage.battle.MerchantPicture(), "ship2");
@@ -101,7 +63,7 @@ TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
         EXPECT_EQ(f.battle.Over() ? "over" : f.battle.DamageCaption(Pirates), std::string(outcome))
             << L;
     }
-    // Real flights: 38 lands on the deck, 42 on the cannon.
+    // Where the flight computes the ball: 38 lands on the deck, 42 on the cannon.
     Fight deck;
     EXPECT_NEAR(deck.Fire("38"), 262.5, 0.5);
     EXPECT_EQ(deck.battle.TakeSounds(), (std::vector<std::string>{"Malý výbuch", "Výbuch"}));
@@ -115,9 +77,9 @@ TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
 
 TEST(BattleRules, EachHitAdds40AndAShipAbove100Sinks) {
     // 61 goes down at the first hit (101); 230 stays at 255 rather than wrapping round.
-    const std::tuple<std::uint8_t, int, const char*> cases[] = {
+    const std::tuple<std::uint8_t, int, const char*> rows[] = {
         {0, 3, "120 %"}, {21, 2, "101 %"}, {61, 1, "101 %"}, {230, 1, "255 %"}};
-    for (const auto& [start, hitsToSink, last] : cases) {
+    for (const auto& [start, hitsToSink, last] : rows) {
         Fight f(HandOffWord::Pirati, start);
         int hits = 0;
         for (; !f.battle.Over() && hits < 5; ++hits)
@@ -151,12 +113,11 @@ TEST(BattleRules, ComputerPiratesAimByWhereTheirLastBallFell) {
     EXPECT_EQ(next.dice.reseeds(), 2);
 }
 
-TEST(BattleRules, TurnsAndSettings) {
+TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
     Fight f;
     f.battle.SetAim(Merchant, "čtyřicet", "40");
     EXPECT_EQ(f.battle.Fire(Merchant), FireResult::NotANumber);
     EXPECT_EQ(f.battle.Status(), "Zadejte číslo");
-    EXPECT_TRUE(f.battle.PlayerMayFire(Merchant));
     // Either decimal point; a setting beyond its slider goes at the slider's end.
     f.battle.SetAim(Merchant, "45,5", "10000");
     EXPECT_EQ(f.battle.Fire(Merchant), FireResult::Fired);
@@ -176,51 +137,31 @@ TEST(BattleRules, TurnsAndSettings) {
     EXPECT_EQ(duel.battle.Fire(Pirates), FireResult::Fired);
 }
 
-TEST(BattleRules, WhatABattleLeavesForTheFleet) {
-    using Shots = std::deque<Gunner::Shot>;
-    const Shots cannon = {{"45", "42"}}; // on the pirates' cannon
-    struct Case {
+TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet) {
+    struct Row {
         HandOffWord mode;
         std::uint8_t damage;
-        Shots merchant, pirates; // then the merchant leaves the battle
-        HandOffWord word;
+        bool surrender; // or fire on the pirates' cannon
         std::uint8_t fleetAfter;
     };
-    const Case cases[] = {
-        {HandOffWord::Pirati, 30, cannon, {}, HandOffWord::Vyhral, 45},
-        {HandOffWord::Pirati, 25, cannon, {}, HandOffWord::Vyhral, 38},
-        {HandOffWord::Pirati, 27, cannon, {}, HandOffWord::Vyhral, 40},
-        {HandOffWord::Pirati, 100, cannon, {}, HandOffWord::Vyhral, 100},
-        {HandOffWord::Pirati, 30, {}, {}, HandOffWord::Prohral, 30}, // surrendered
-        // A duel leaves the game behind the menu alone, even after the merchant was hit.
-        {HandOffWord::PiratiB, 30, cannon, {}, HandOffWord::Vyhral, 30},
-        {HandOffWord::PiratiB2, 30, {{"45", "50"}}, {{"45", "46"}}, HandOffWord::PiratiB2, 30},
+    const Row rows[] = {
+        {HandOffWord::Pirati, 30, false, 45},   {HandOffWord::Pirati, 25, false, 38},
+        {HandOffWord::Pirati, 27, false, 40},   {HandOffWord::Pirati, 100, false, 100},
+        {HandOffWord::Pirati, 30, true, 30},    {HandOffWord::PiratiB, 30, false, 30},
+        {HandOffWord::PiratiB2, 30, false, 30},
     };
-    for (const Case& c : cases) {
-        Fight f; // for its dice and memory
-        ScriptedGunner merchant, pirates;
-        merchant.shots = c.merchant;
-        pirates.shots = c.pirates;
-        GameState st;
-        st.Fleet.Poskozeni = c.damage;
-        const BattleResult r = GunnerBattle(f.dice, f.memory, merchant, &pirates).Fight(st, c.mode);
-        EXPECT_TRUE(r.word == c.word && st.HandOff == c.word);
-        EXPECT_EQ(st.Fleet.Poskozeni, c.damage);
+    for (const Row& r : rows) {
+        Fight f(r.mode, r.damage);
+        if (r.surrender)
+            f.battle.Surrender();
+        else
+            f.Fire("42");
+        const BattleResult res = f.battle.Result();
+        EXPECT_EQ(res.word, r.surrender ? HandOffWord::Prohral : HandOffWord::Vyhral);
         // The voyage takes the battle's damage into the fleet, then puts the battle away.
-        if (c.mode == HandOffWord::Pirati)
-            st.Fleet.Poskozeni = ToU8(r.merchantDamage);
-        CarryDamageOver(st.Fleet, r);
-        EXPECT_EQ(st.Fleet.Poskozeni, c.fleetAfter) << int(c.damage);
+        FleetRecord fleet;
+        fleet.Poskozeni = r.mode == HandOffWord::Pirati ? ToU8(res.merchantDamage) : r.damage;
+        CarryDamageOver(fleet, res);
+        EXPECT_EQ(fleet.Poskozeni, r.fleetAfter) << int(r.damage);
     }
-}
-
-TEST(GunnerBattle, ComputerPiratesFindTheirRangeAndSinkAMerchantWhoNeverHits) {
-    Fight f(HandOffWord::PiratiB, 0, {0.3f, 0.6f, 0.7f, 0.45f, 0.8f, 0.1f, 0.55f});
-    ScriptedGunner merchant;
-    merchant.shots.assign(60, {"80", "10"});
-    GameState st;
-    const BattleResult r = GunnerBattle(f.dice, f.memory, merchant).Fight(st, HandOffWord::PiratiB);
-    EXPECT_EQ(r.word, HandOffWord::Prohral);
-    EXPECT_GT(r.merchantDamage, 100);
-    EXPECT_FALSE(merchant.shots.empty());
 }

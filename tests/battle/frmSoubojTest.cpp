@@ -1,16 +1,9 @@
 #include "battle/frmSouboj.h"
 #include "support/ScreenFixture.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 using namespace vlnobrod;
 
@@ -20,19 +13,14 @@ namespace {
 // 38 lands on its deck, 42 on its cannon, 50 just past it.
 struct Window {
     testing::ScreenFixture fx;
-    ScriptedRandom dice{{0, 0, 0, 0}};
-    GameServices game{fx.appFolder(), fx.settings(), dice};
     BattleMemory memory;
-    frmSouboj w{game, memory};
+    frmSouboj w{fx.game(), memory};
 
     explicit Window(HandOffWord mode) {
+        fx.random() = ScriptedRandom({0, 0, 0, 0});
         w.Form_Load(mode, FleetRecord{});
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-    }
-    void fire(int power) {
-        w.sldSíla[Merchant]->setValue(power);
-        QTest::mouseClick(w.cmdPal, Qt::LeftButton);
     }
     void waitForLanding() { QTRY_VERIFY_WITH_TIMEOUT(!w.tmrPal->isActive(), 5000); }
 };
@@ -54,41 +42,28 @@ template <typename F> void answerQuestion(const QString& answer, F meanwhile) {
 class frmSoubojTest : public QObject {
     Q_OBJECT
 private slots:
-    void theMerchantFiresAndTheComputerPiratesAnswerASecondAfterTheLanding() {
+    void oneShotAFlightLandingWhereTheFlightPutsItAndThePiratesASecondLater() {
         Window b(HandOffWord::PiratiB);
-        QCOMPARE(b.w.windowTitle(), QStringLiteral("Souboj s piráty"));
-        QCOMPARE(b.w.lblVítr->text(), QStringLiteral("<< Jižní vítr o rychlosti 1m/s"));
-        QCOMPARE(b.w.imgLoď[Pirates]->x(), 208);
         QVERIFY(!b.w.Command1->isEnabled() && !b.w.txtSíla[Pirates]->isEnabled());
-
         // A double click fires once: the first click already gives the turn away.
         b.w.sldSíla[Merchant]->setValue(38);
         QSignalSpy fired(b.w.cmdPal, &QPushButton::clicked);
         const QPoint at = b.w.cmdPal->mapTo(&b.w, b.w.cmdPal->rect().center());
         QTest::mouseDClick(b.w.windowHandle(), Qt::LeftButton, {}, at);
         QCOMPARE(fired.size(), 1);
-        QCOMPARE(b.w.txtSíla[Merchant]->text(), QStringLiteral("38"));
-        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Střílí se na piráty!"));
         QVERIFY(b.w.Koule->isVisible() && !b.w.cmdPal->isEnabled());
         b.waitForLanding();
         QCOMPARE(b.w.Koule->x(), 262);
         QCOMPARE(b.w.lblPoškození[Pirates]->text(), QStringLiteral("40 %"));
-        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Piráti míří"));
         QElapsedTimer clock;
         clock.start();
         QTRY_COMPARE_WITH_TIMEOUT(b.w.lblStatus->text(), QStringLiteral("Piráti útočí!"), 3000);
         QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 1500,
                  qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(b.w.txtÚhel[Pirates]->text(), QStringLiteral("40"));
         QCOMPARE(b.w.txtSíla[Pirates]->text(), QStringLiteral("60"));
         b.waitForLanding();
-        QCOMPARE(b.w.lblStatus->text(), QStringLiteral("Obchodní loď zaměřuje"));
         QVERIFY(b.w.cmdPal->isEnabled() && !b.w.tmrPiráti->isActive());
-    }
-
-    void aHitOnTheCannonEndsTheBattleAndStopsBothTimers() {
-        Window b(HandOffWord::PiratiB);
-        // Typed into the box, Enter fires as "pal" does.
+        // Typed into the box, Enter fires as "pal" does: 42 on the cannon ends the battle.
         b.w.txtSíla[Merchant]->setText(QStringLiteral("42"));
         QTest::keyClick(b.w.txtSíla[Merchant], Qt::Key_Return);
         QVERIFY(b.w.Koule->isVisible());
@@ -99,7 +74,8 @@ private slots:
 
     void surrenderAnsweredNeThenAno() {
         Window b(HandOffWord::PiratiB);
-        b.fire(50);
+        b.w.sldSíla[Merchant]->setValue(50);
+        QTest::mouseClick(b.w.cmdPal, Qt::LeftButton);
         QTRY_VERIFY(b.w.Koule->x() > 130);
         // Escape asks; the ball hangs in the air while the question waits and flies on
         // after "Ne".
