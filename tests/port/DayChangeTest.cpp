@@ -1,5 +1,8 @@
 #include "port/DayChange.h"
+#include "port/GameStart.h"
+#include "port/Money.h"
 #include "support/FakeGameView.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +39,6 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
         {200, -30, 0, 0.5f, '.', 203, 0},
         {200, 25, 0, 0.5f, '.', 198, 0},
         {200, 35, 0, 0.5f, '.', 196, 0},
-        {120, 0, 4, 0.5f, '.', 120, 0},
         // The bounds themselves: 100 and 900 stay, 99 and 901 move.
         {100, 0, 0, 0.0f, '.', 100, 0},
         {900, 0, 0, 0.0f, '.', 900, 0},
@@ -49,7 +51,7 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
         {990, -200, 0, 0.5f, '.', 974, 1},
         {960, 0, 0, 0.0f, '.', 950, 1},
         {500, -32768, 0, 0.0f, '.', 989, 1},
-        // 50 + 24.5 rounds to the even 74; with a comma it is 50 + 24.
+        // 50 + 24.5 rounds to the even 74; with a comma the fraction is lost: 50 + 24.
         {50, 0, 0, 0.4833333f, '.', 74, 1},
         {50, 0, 0, 0.4833333f, ',', 74, 1},
         {50, 0, 0, 0.5f, ',', 75, 1},
@@ -61,49 +63,32 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
             << c.cena << " with " << c.produkce << " in size " << int(c.size);
         EXPECT_EQ(rnd.draws(), c.draws) << c.cena << " with " << c.produkce;
     }
-    ScriptedRandom a({0.4833333f}), b({0.4833333f});
-    EXPECT_NEAR(DayRandomAmount(a, dot), 24.5, 1e-4);
-    EXPECT_DOUBLE_EQ(DayRandomAmount(b, comma), 24);
 }
 
-TEST(DayChange, InterestIsPaidIntoCashWithoutAMoneyChange) {
+TEST(DayChange, InterestIsPaidIntoCashAndAFleetAtSeaPaysUpkeepForEveryDay) {
     EXPECT_DOUBLE_EQ(DailyInterest(50000, dot), 10);
     EXPECT_DOUBLE_EQ(DailyInterest(-50000, dot), -5);
     EXPECT_DOUBLE_EQ(DailyInterest(1234, dot), 0.2468);
     EXPECT_DOUBLE_EQ(DailyInterest(1234, comma), 0);
-    EXPECT_DOUBLE_EQ(DailyInterest(0, dot), 0);
+    FleetRecord small;
+    small.Pocet = 5;
+    EXPECT_NEAR(VoyageUpkeep(small, 1, 1), -333.333333, 1e-5);
 
     GameState st = oneCity(200, 0, 2);
+    st.Fleet.Typ = 2;
+    st.Fleet.Pocet = 10;
+    st.Obtiznost = 2;
     st.Konto = 50000;
     st.StateSaved = true;
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
-    AdvanceDays(st, rnd, view, 1);
+    AdvanceDays(st, rnd, view, 3); // in port: one day's interest, no upkeep
     EXPECT_DOUBLE_EQ(st.Hotovost, 10);
-    EXPECT_EQ(view.cashShown, 0);
+    EXPECT_EQ(view.cashShown, 0); // interest is no money change to show
     EXPECT_FALSE(st.StateSaved);
-}
-
-TEST(DayChange, AFleetAtSeaPaysUpkeepForEveryDay) {
-    FleetRecord small;
-    small.Typ = 0;
-    small.Pocet = 5;
-    EXPECT_NEAR(VoyageUpkeep(small, 1, 1), -333.333333, 1e-5);
-    FleetRecord galleons;
-    galleons.Typ = 2;
-    galleons.Pocet = 10;
-    EXPECT_DOUBLE_EQ(VoyageUpkeep(galleons, 3, 2), -12000);
-
-    GameState st = oneCity(200, 0, 2);
-    st.Fleet = galleons;
-    st.Obtiznost = 2;
-    FakeGameView view;
-    ScriptedRandom rnd({0.5f});
-    AdvanceDays(st, rnd, view, 3); // in port: nothing to pay
-    EXPECT_DOUBLE_EQ(st.Hotovost, 0);
     st.PendingAction = Pending::Voyage;
     AdvanceDays(st, rnd, view, 3);
-    EXPECT_DOUBLE_EQ(st.Hotovost, -12000);
+    EXPECT_DOUBLE_EQ(st.Hotovost, 10 - 12000 + 10);
     // The new prices are shown before the upkeep is charged, the day counter last.
     EXPECT_EQ(view.shown, "PDPHD");
 }
@@ -115,8 +100,7 @@ TEST(DayChange, ADayChangeMovesEveryTradedPriceOnceAndEndsDayResearch) {
     st.Cities[1].PruzkumTrhu = 2;
     st.Cities[1].Trh[14] = {300, 0, -20};
     st.Cities[2].Trh[5] = {0, 0, 50};
-    // A city past the map's count is not part of the game.
-    st.Cities[3].Trh[0] = {200, 0, 30};
+    st.Cities[3].Trh[0] = {200, 0, 30}; // past the map's count: not part of the game
     st.Den = 10;
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
@@ -137,4 +121,104 @@ TEST(DayChange, ADayChangeMovesEveryTradedPriceOnceAndEndsDayResearch) {
     st.Den = 32760; // the day counter stops at its limit
     AdvanceDays(st, rnd, view, 30);
     EXPECT_EQ(st.Den, 32767);
+}
+
+TEST(Money, ChangesGoToCashOrAccountAndMarkTheGameUnsaved) {
+    GameState st = oneCity(200, 0, 0); // a map without a goal
+    st.Mapa = "Karibik";
+    st.StateSaved = true;
+    FakeGameView view;
+    ChangeMoney(st, view, 0, false);
+    EXPECT_TRUE(st.StateSaved); // showing the figures again is not a change
+    ChangeMoney(st, view, 250.5, false);
+    ChangeMoney(st, view, -1000, true);
+    EXPECT_DOUBLE_EQ(st.Hotovost, 250.5);
+    EXPECT_DOUBLE_EQ(st.Konto, -1000);
+    EXPECT_FALSE(st.StateSaved);
+    EXPECT_EQ(view.shown, "HHK");
+    EXPECT_TRUE(view.messages.empty());
+}
+
+// Mapa4's goal is bankruptcy: nothing in cash or the account and one ship left.
+TEST(Money, ReachingTheGoalCongratulatesOnceAndOpensTheResults) {
+    GameState st = oneCity(200, 0, 0);
+    st.Mapa = "Mapa4";
+    st.Hotovost = 100;
+    st.Fleet.Pocet = 1;
+    FakeGameView view;
+    ChangeMoney(st, view, -100, false);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Rozfofroval jste 10 milionů!\nTotálně jste zbankrotoval!");
+    EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
+    EXPECT_TRUE(st.Hotovo);
+    EXPECT_EQ(st.HandOff, HandOffWord::Zapis);
+    EXPECT_EQ(view.resultsOpened, 1);
+    ChangeMoney(st, view, -5, true);
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.resultsOpened, 1);
+}
+
+TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
+    GameState st = oneCity(200, 30, 0);
+    st.Mapa = "Karibik";
+    st.Cities[0].Trh[0].RanniCena = 180; // saved after a purchase that day
+    st.Den = 25;
+    st.Hotovost = 1234.5;
+    st.Konto = 50000;                   // a day's interest would add 10 to cash
+    st.PendingAction = Pending::Voyage; // a voyage some earlier game left behind: no upkeep now
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    StartLoadedGame(st, rnd, view);
+    EXPECT_EQ(st.Den, 25);
+    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
+    EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 180); // the saved day goes on
+    EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
+    EXPECT_DOUBLE_EQ(st.Konto, 50000);
+    EXPECT_EQ(st.PendingAction, Pending::None);
+    EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST(GameStart, AGoalAlreadyMetIsCongratulatedOverTheFiguresAsLoaded) {
+    GameState st = oneCity(200, 0, 0);
+    st.Mapa = "Mapa4";
+    st.Fleet.Pocet = 1;
+    struct Watching : FakeGameView {
+        std::string shownAtMessage;
+        MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
+                                  std::string& title) override {
+            shownAtMessage = shown;
+            return FakeGameView::ShowMessage(text, buttons, title);
+        }
+    } view;
+    ScriptedRandom rnd({0.5f});
+    StartLoadedGame(st, rnd, view);
+    EXPECT_EQ(view.shownAtMessage, "PDHK"); // both figures of this game, not the last one's
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, "Dokončení mapy");
+    EXPECT_EQ(view.resultsOpened, 1);
+}
+
+TEST(GameStart, TheGoalAndTheGreetingComeFromTheScenarioAndThePlayer) {
+    vlnobrod::testing::TempDir dir;
+    dir.write("Data/Mapa2.mlo", "[Mapa]\r\nUkol=Vydělejte\r\nUkol2=pět milionů\r\nUkol4=!\r\n");
+    GameState st;
+    st.Mapa = "Mapa2";
+    st.Places.AppFolder = dir.path();
+    Profiles profiles;
+    FakeGameView view;
+    ShowGoal(st, profiles, view);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Vydělejte\npět milionů\n\n!");
+    EXPECT_EQ(view.messages[0].title, "Úkolem této mapy je ...");
+    st.Mapa = "Mapa9"; // no file: three line breaks and nothing else
+    ShowGoal(st, profiles, view);
+    EXPECT_EQ(view.messages[1].text, "\n\n\n");
+
+    st.Company = "Trotl Transport";
+    st.Name = "Ludvík";
+    WelcomeToGame(st);
+    EXPECT_TRUE(st.StateSaved);
+    EXPECT_EQ(st.NewsQueue[0].text, "Společnost: Trotl Transport");
+    EXPECT_EQ(st.NewsQueue[1].text, "Jméno: Ludvík");
 }
