@@ -1,7 +1,6 @@
 #include "port/DayChange.h"
 #include "port/Logbook.h"
 #include "port/LogbookArea.h"
-#include "port/Money.h"
 #include "port/PortLabels.h"
 #include "support/PortFixture.h"
 #include "widgets/PortStyle.h"
@@ -97,34 +96,18 @@ private slots:
         }
     }
 
-    // The counters follow money and days, and an open research chart the day's prices.
-    void theCountersAndTheResearchChartFollowTheGame() {
+    // The game opens in Skalná on day 12, where silver moves from 300 to 301.
+    void thePanelsShowTheGameAndFollowIt() {
         PortScreen s;
         frmMain& w = *s.w;
-        ChangeMoney(s.st(), w, 1234567, false);
-        QCOMPARE(w.lblHotovost->text(), QStringLiteral("1 259 567"));
-        ChangeMoney(s.st(), w, 13000, true);
-        QCOMPARE(w.lblKonto->text(), QStringLiteral("10 000"));
-        w.ShowMarket(0, true);
-        w.lbl[popisek::InfoCity]->Tag = QStringLiteral("1");
-        w.picInf->show();
-        s.st().Cities[1].PruzkumTrhu = 2;
-        AdvanceDays(s.st(), s.fx.random(), w, 28);
-        QCOMPARE(w.lblDny->text(), QStringLiteral("40"));
-        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("302"));
-        QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
-    }
-
-    void tabsOpenOnePanelAtATime() {
-        PortScreen s;
-        frmMain& w = *s.w;
+        GameState& st = s.st();
         auto shown = [&] {
             QList<bool> v;
             for (Panel* p : w.picZáložka)
                 v << p->isVisible();
             return v;
         };
-        s.st().Cities[1].Trh[5].Cena = 444; // a purchase moved the price
+        st.Cities[1].Trh[5].Cena = 444; // a purchase moved the price
         QTest::mouseClick(w.lblZal[1], Qt::LeftButton);
         QCOMPARE(shown(), (QList<bool>{true, false, false, false}));
         // The trade panel shows the current city's market, each row at its goods' place, the
@@ -132,8 +115,7 @@ private slots:
         QCOMPARE(w.lblSurovina[42 + 1]->text(), QStringLiteral("301"));
         QVERIFY(w.lblSurovina[28 + 2]->isHidden());
         QCOMPARE(w.lblNákladB[1]->text(), QStringLiteral("5"));
-        QCOMPARE(w.lbl[popisek::LoadLine]->text(), QStringLiteral("15 z 100"));
-        QCOMPARE(s.st().Denik.Mesta[1].Posledni.Cena[5], 444);
+        QCOMPARE(st.Denik.Mesta[1].Posledni.Cena[5], 444);
         QTest::mouseClick(w.lblZal[3], Qt::LeftButton);
         QCOMPARE(shown(), (QList<bool>{false, false, true, false}));
         // "Mapa" clears the chart, and a close cross hides its panel.
@@ -143,21 +125,9 @@ private slots:
         QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
         QTest::mouseClick(w.picZáložka[1]->CloseCross(), Qt::LeftButton);
         QVERIFY(!w.picZáložka[1]->isVisible());
-        // Galleons have nothing to upgrade to; a fleet without ships keeps the last load line.
-        s.st().Fleet.Typ = 2;
-        s.st().Fleet.Pocet = 0;
-        w.ShowFleet();
-        QVERIFY(w.lblAkce[8]->isHidden());
-        QVERIFY(w.imgLoď[1]->isHidden());
-        QCOMPARE(w.lbl[popisek::LoadLine]->text(), QStringLiteral("15 z 100"));
-    }
 
-    // The game opens in Skalná on day 12: 300 moves to 301 there. Then the fleet comes to
-    // Vlnobrod and stays five days.
-    void theCityPanelShowsTheLogbookWhereNoResearchIsBought() {
-        PortScreen s;
-        frmMain& w = *s.w;
-        GameState& st = s.st();
+        // The fleet comes to Vlnobrod and stays five days. Skalná's panel shows the logbook,
+        // whose old prices do not trade.
         LogbookArea& area = *w.picDeník;
         auto open = [&](std::uint8_t city) {
             w.lbl[popisek::InfoCity]->Tag = QString::number(city);
@@ -171,22 +141,31 @@ private slots:
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 12)"));
         QCOMPARE(area.lblCena[1]->text(), QStringLiteral("301")); // 302 today
         QVERIFY(area.lblCena[0]->isHidden());                     // Skalná trades no gold
-        // Old prices do not trade.
         QTest::mouseClick(area.lblCena[1], Qt::LeftButton);
         QVERIFY(w.lblAkce[akce::Buy]->isHidden());
-
         // The city the fleet lies in, which an open panel follows from day to day.
         open(0);
         AdvanceDays(st, s.fx.random(), w, 1);
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 18)"));
         QCOMPARE(area.lblCena[0]->text(), QString::number(st.Cities[0].Trh[0].Cena));
-
-        // Research shows today's prices in the logbook's place.
-        st.Cities[1].PruzkumTrhu = 1;
+        // Research shows today's prices in the logbook's place, and follows the days too.
+        st.Cities[1].PruzkumTrhu = 2;
         open(1);
         w.ShowMarket(1, true);
         QVERIFY(area.isHidden());
         QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("303"));
+        AdvanceDays(st, s.fx.random(), w, 1);
+        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("304"));
+        QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
+        QCOMPARE(w.lblDny->text(), QStringLiteral("19"));
+
+        // Galleons have nothing to upgrade to; a fleet without ships keeps the last load line.
+        st.Fleet.Typ = 2;
+        st.Fleet.Pocet = 0;
+        w.ShowFleet();
+        QVERIFY(w.lblAkce[8]->isHidden());
+        QVERIFY(w.imgLoď[1]->isHidden());
+        QCOMPARE(w.lbl[popisek::LoadLine]->text(), QStringLiteral("15 z 100"));
     }
 };
 
