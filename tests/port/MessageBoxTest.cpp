@@ -81,8 +81,10 @@ private slots:
             for (const auto& [key, expected] :
                  {std::pair{Qt::Key_Return, c.onEnter}, std::pair{Qt::Key_Escape, c.onEscape}}) {
                 auto ask = [&] { answer = s.w->ShowMessage("Opravdu?", buttons, title); };
-                QVERIFY(actAnswers(*s.w, ask, [&] { QTest::keyClick(s.w.get(), key); }));
-                QVERIFY2(static_cast<int>(answer) == expected, qPrintable(at));
+                auto act = [&] { QTest::keyClick(s.w.get(), key); };
+                const bool answered = actAnswers(*s.w, ask, act);
+                QVERIFY2(answered && static_cast<int>(answer) == expected,
+                         qPrintable(at + (key == Qt::Key_Return ? ", Enter" : ", Escape")));
             }
         }
         QVERIFY(s.w->picMsgBox->isHidden());
