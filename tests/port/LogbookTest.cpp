@@ -117,29 +117,27 @@ TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
 }
 
 TEST(MarketBoard, RowsShowTradedGoodsWithTrendAndBar) {
+    struct Row {
+        std::size_t goods;
+        std::int16_t cena, since;
+        const char* trend;
+        std::uint32_t colour;
+    };
+    const Row expected[] = {
+        {0, 220, 220, "=", 0xFF0000u},
+        {1, 100, 120, "<", 0x00FF00u}, // fell by 20
+        {5, 330, 310, ">", 0x0000FFu},
+        {6, 95, 100, "<", 0xFF0000u}, // a fall of 5 is a small move
+    };
     GameState st;
-    st.Mapa = "Mapa1";
     st.PocetMest = 1;
-    auto& trh = st.Cities[0].Trh;
-    trh[0] = {220, 220, 0};
-    trh[1] = {100, 120, 0};
-    trh[3] = {0, 50, 0}; // not traded
-    trh[5] = {330, 310, 0};
-    trh[6] = {95, 100, 0};
-    trh[14] = {500, 100, 0}; // never shown
+    for (const Row& r : expected)
+        st.Cities[0].Trh[r.goods] = {r.cena, r.since, 0};
+    st.Cities[0].Trh[3] = {0, 50, 0};     // not traded
+    st.Cities[0].Trh[14] = {500, 100, 0}; // never shown
     const auto rows = MarketRows(st, 0);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_DOUBLE_EQ(rows[0].barWidth, 22);
-    const struct {
-        int goods;
-        const char* trend;
-        std::uint32_t colour;
-    } expected[] = {
-        {0, "=", 0xFF0000u},
-        {1, "<", 0x00FF00u}, // fell by 20
-        {5, ">", 0x0000FFu},
-        {6, "<", 0xFF0000u}, // a fall of 5 is a small move
-    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].goods, expected[i].goods);
         EXPECT_EQ(rows[i].trend, expected[i].trend) << rows[i].goods;
