@@ -6,7 +6,6 @@
 #include "port/Money.h"
 #include "port/News.h"
 #include "support/FakeGameView.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -189,23 +188,6 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     ASSERT_EQ(second.messages.size(), 1u);
     EXPECT_EQ(second.messages[0].title, "Dokončení mapy");
     EXPECT_EQ(second.resultsOpened, 1);
-}
-
-TEST(GameStart, TheGoalComesFromTheScenarioFile) {
-    vlnobrod::testing::TempDir dir;
-    dir.write("Data/Mapa2.mlo", "[Mapa]\r\nUkol=Vydělejte\r\nUkol2=pět milionů\r\nUkol4=!\r\n");
-    GameState st;
-    st.Mapa = "Mapa2";
-    st.Places.AppFolder = dir.path();
-    Profiles profiles;
-    FakeGameView view;
-    ShowGoal(st, profiles, view);
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, "Vydělejte\npět milionů\n\n!");
-    EXPECT_EQ(view.messages[0].title, "Úkolem této mapy je ...");
-    st.Mapa = "Mapa9"; // no file: three line breaks and nothing else
-    ShowGoal(st, profiles, view);
-    EXPECT_EQ(view.messages[1].text, "\n\n\n");
 }
 
 // Three cities; the fleet lies in the first on day 10, where gold falls 3 a day.
