@@ -1,9 +1,17 @@
-#include "port/News.h"
-#include "port/NewsTicker.h"
+#include "menu/LoadPanel.h"
+#include "menu/MapAlbum.h"
+#include "menu/StartForm.h"
+#include "menu/frmMenu.h"
 #include "port/PortLabels.h"
 #include "support/PortFixture.h"
+#include "trade/SavePanel.h"
+#include "trade/TradeBox.h"
+#include "widgets/WindowKeys.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 using namespace vlnobrod;
 using vlnobrod::testing::Answerer;
@@ -11,92 +19,73 @@ using vlnobrod::testing::PortScreen;
 
 namespace {
 
-// The port screen with its sounds written down instead of played.
-class ListeningPort : public frmMain {
-public:
-    using frmMain::frmMain;
-    void PlaySoundName(const std::string& name) override { sounds << QString::fromStdString(name); }
-    QStringList sounds;
-};
+// Runs `ask`, which waits on a question of the port screen, and 20 ms into the wait `act`.
+// Should `act` leave the question waiting, its first answer is clicked a second later so the
+// test goes on; tells whether `act` answered it.
+bool actAnswers(frmMain& w, const std::function<void()>& ask, const std::function<void()>& act) {
+    bool rescued = false;
+    QObject scope; // takes both timers along should the question never come
+    QTimer::singleShot(20, &scope, [&] {
+        act();
+        QTimer::singleShot(1000, &scope, [&] {
+            rescued = true;
+            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+        });
+    });
+    ask();
+    return !rescued;
+}
+
+// A key as a player presses it: to the control with the focus, or to the window.
+void press(QWidget& window, QKeyCombination keys) {
+    QWidget* f = QApplication::focusWidget();
+    QTest::keyClick(f && f->window() == &window ? f : &window, keys.key(),
+                    keys.keyboardModifiers());
+}
 
 } // namespace
 
 class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
+    // The codes are the message box's contract: buttons in, answer out. Enter gives OK or
+    // "Ano", Escape "Zrušit", else "Ne", else the box's only answer.
     void everyButtonsCodeGivesItsAnswers() {
         PortScreen s("");
-        struct Case {
+        const struct {
             std::uint8_t buttons;
             const char* click;
             const char* shown;
-            std::uint8_t answer;
+            std::uint8_t answer, onEnter, onEscape;
+        } cases[] = {
+            {0, "OK", "OK", 1, 1, 1},
+            {1, "Zrušit", "OK/Zrušit", 2, 1, 2},
+            {3, "Ne", "Ne/Ano/Zrušit", 7, 6, 2},
+            {4, "Ano", "Ne/Ano", 6, 6, 7},
+            {200, "OK", "OK", 1, 1, 1}, // a code the box does not know still gives a way out
         };
-        const Case cases[] = {
-            {0, "OK", "OK", 1},
-            {1, "OK", "OK/Zrušit", 1},
-            {1, "Zrušit", "OK/Zrušit", 2},
-            {3, "Ne", "Ne/Ano/Zrušit", 7},
-            {3, "Ano", "Ne/Ano/Zrušit", 6},
-            {3, "Zrušit", "Ne/Ano/Zrušit", 2},
-            {4, "Ano", "Ne/Ano", 6},
-            {4, "Ne", "Ne/Ano", 7},
-            // A code the box does not know still gives a way out.
-            {2, "OK", "OK", 1},
-            {200, "OK", "OK", 1},
-        };
-        for (const Case& c : cases) {
-            Answerer a(*s.w, QString::fromUtf8(c.click));
+        for (const auto& c : cases) {
+            const QString at = QStringLiteral("buttons %1, %2").arg(c.buttons).arg(c.click);
+            const auto buttons = static_cast<MessageButtons>(c.buttons);
             std::string title; // an empty title becomes "Zpráva"
-            // The codes are the message box's contract: buttons in, answer out.
-            const MessageAnswer answer =
-                s.w->ShowMessage("Opravdu?", static_cast<MessageButtons>(c.buttons), title);
-            QCOMPARE(static_cast<std::uint8_t>(answer), c.answer);
-            QCOMPARE(a.captions, QStringList{QString::fromUtf8(c.shown)});
-            QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
-            QCOMPARE(title, std::string("Zpráva"));
+            MessageAnswer answer;
+            {
+                Answerer a(*s.w, QString::fromUtf8(c.click));
+                answer = s.w->ShowMessage("Opravdu?", buttons, title);
+                QVERIFY2(a.captions == QStringList{QString::fromUtf8(c.shown)}, qPrintable(at));
+                QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
+            }
+            QVERIFY2(static_cast<int>(answer) == c.answer, qPrintable(at));
+            for (const auto& [key, expected] :
+                 {std::pair{Qt::Key_Return, c.onEnter}, std::pair{Qt::Key_Escape, c.onEscape}}) {
+                auto ask = [&] { answer = s.w->ShowMessage("Opravdu?", buttons, title); };
+                auto act = [&] { QTest::keyClick(s.w.get(), key); };
+                const bool answered = actAnswers(*s.w, ask, act);
+                QVERIFY2(answered && static_cast<int>(answer) == expected,
+                         qPrintable(at + (key == Qt::Key_Return ? ", Enter" : ", Escape")));
+            }
         }
         QVERIFY(s.w->picMsgBox->isHidden());
-    }
-
-    // Enter gives OK or "Ano", Escape "Zrušit", else "Ne", else the box's only answer.
-    void enterAndEscapeAnswerTheBox() {
-        PortScreen s("");
-        frmMain& w = *s.w;
-        struct Case {
-            MessageButtons buttons;
-            Qt::Key key;
-            int answer;
-        };
-        const Case cases[] = {
-            {MessageButtons::OK, Qt::Key_Return, 1},
-            {MessageButtons::OK, Qt::Key_Escape, 1},
-            {MessageButtons::OKZrusit, Qt::Key_Enter, 1},
-            {MessageButtons::OKZrusit, Qt::Key_Escape, 2},
-            {MessageButtons::NeAnoZrusit, Qt::Key_Return, 6},
-            {MessageButtons::NeAnoZrusit, Qt::Key_Escape, 2},
-            {MessageButtons::NeAno, Qt::Key_Return, 6},
-            {MessageButtons::NeAno, Qt::Key_Escape, 7},
-        };
-        for (const Case& c : cases) {
-            // A key that answered nothing leaves the box to a click a second later.
-            bool unanswered = false;
-            QTimer click;
-            click.setSingleShot(true);
-            connect(&click, &QTimer::timeout, &w, [&] {
-                unanswered = true;
-                QTest::mouseClick(w.cmd[0], Qt::LeftButton);
-            });
-            QTimer::singleShot(20, &w, [&] {
-                QTest::keyClick(&w, c.key);
-                click.start(1000);
-            });
-            std::string title;
-            const MessageAnswer answer = w.ShowMessage("Opravdu?", c.buttons, title);
-            click.stop();
-            QVERIFY(!unanswered);
-            QCOMPARE(static_cast<int>(answer), c.answer);
-        }
     }
 
     // A question asked while another waits is answered on its own; then the first comes back
@@ -120,113 +109,147 @@ private slots:
         QVERIFY(inner == MessageAnswer::Ano);
         QCOMPARE(backAgain, QStringLiteral("První|První otázka"));
         QVERIFY(outer == MessageAnswer::Ne);
-        QVERIFY(w.picMsgBox->isHidden());
         QVERIFY(!w.Waiting());
     }
 
     // While the box waits, nothing else of the window takes a click or a key, the box stays
-    // over any panel, and the window is neither closed nor put aside.
+    // over any panel, the window is neither closed nor put aside, and the news go on.
     void aWaitingBoxHasTheWindowToItself() {
         PortScreen s;
         frmMain& w = *s.w;
         bool backToMenu = false;
         w.BackToMenu = [&] { backToMenu = true; };
+        w.tmrAktuality->start(); // the next tick comes a second from now, inside the wait
+        const QString news = w.lblInfo[0]->text();
         QStringList seen;
         QTimer::singleShot(20, &w, [&] {
-            QTest::mouseClick(w.lblZal[2], Qt::LeftButton); // the dock tab
+            QTest::mouseClick(w.lblZal[2], Qt::LeftButton);  // the dock tab
+            QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier); // the trade tab's shortcut
             QTest::mouseClick(w.lblAkce[akce::BackToMenu], Qt::LeftButton);
             QTest::mouseDClick(w.lblAkce[akce::Goal], Qt::LeftButton);
             QTest::keyClick(&w, Qt::Key_F4);
             w.close();
-            seen << (w.picZáložka[1]->isVisible() ? "dock" : "") << (w.isVisible() ? "shown" : "")
-                 << (w.isMinimized() ? "minimised" : "");
+            seen << (w.picZáložka[1]->isVisible() || w.picZáložka[0]->isVisible() ? "panel" : "")
+                 << (w.isVisible() ? "shown" : "") << (w.isMinimized() ? "minimised" : "");
             w.lblZal_Click(3); // the bank panel, opened by the program
-            seen << (w.childAt(w.picMsgBox->geometry().center()) != nullptr &&
-                             w.picMsgBox->isAncestorOf(w.childAt(w.picMsgBox->geometry().center()))
-                         ? "box on top"
-                         : "box hidden");
+            QWidget* top = w.childAt(w.picMsgBox->geometry().center());
+            seen << (top && w.picMsgBox->isAncestorOf(top) ? "box on top" : "box hidden");
+        });
+        QTimer::singleShot(1600, &w, [&] {
+            seen << (w.lblInfo[0]->text() == news ? "news stood" : "news moved");
             QTest::mouseClick(w.cmd[0], Qt::LeftButton);
         });
         std::string title = "Otázka";
         w.ShowMessage("Čekám", MessageButtons::OK, title);
-        QCOMPARE(seen, (QStringList{"", "shown", "", "box on top"}));
+        QCOMPARE(seen, (QStringList{"", "shown", "", "box on top", "news moved"}));
         QVERIFY(!backToMenu);
         QCOMPARE(w.lblTitulek->text(), QStringLiteral("Otázka")); // the goal never asked
     }
 
-    void theWaitKeepsTheTickerRunning() {
-        PortScreen s("");
+    void thePortScreenIsPlayedWithTheKeys() {
+        testing::TradingPort s;
         frmMain& w = *s.w;
-        QCOMPARE(w.tmrAktuality->interval(), 1000);
-        AddNews(s.st(), "Loď připlula", NewsInfo);
-        w.tmrAktuality->start(); // the next tick comes a second from now, inside the wait
-        QString seen;
-        QTimer::singleShot(1600, &w, [&] {
-            seen = w.lblInfo[0]->text();
-            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
-        });
-        std::string title;
-        w.ShowMessage("Čekám", MessageButtons::OK, title);
-        QCOMPARE(seen, QStringLiteral("Loď připlula"));
-    }
-
-    void theTickerMovesOneItemUpPerTickWithItsIcon() {
-        // Kinds 1 to 4 have icons of their own, kind 0 and unknown kinds none.
-        QVERIFY(NewsIcon(NewsPlain).isNull());
-        QList<QImage> icons;
-        for (std::uint8_t kind = 1; kind <= 4; ++kind) {
-            const QImage icon = NewsIcon(kind).toImage();
-            QVERIFY(!icon.isNull());
-            QVERIFY(!icons.contains(icon));
-            icons << icon;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        TradeBox* box = w.findChild<TradeBox*>();
+        // The panels open on their keys, named in the tooltips; Escape closes the topmost,
+        // and on the bare port screen does nothing.
+        QVERIFY(w.lblZal[1]->toolTip().contains(ShortcutHint(Qt::ALT | Qt::Key_O)));
+        const std::pair<QKeyCombination, Panel*> shortcuts[] = {
+            {Qt::ALT | Qt::Key_O, w.picZáložka[0]},
+            {Qt::ALT | Qt::Key_D, w.picZáložka[1]},
+            {Qt::ALT | Qt::Key_B, w.picZáložka[2]},
+            {Qt::CTRL | Qt::Key_S, w.picZáložka[3]},
+        };
+        for (const auto& [keys, panel] : shortcuts) {
+            press(w, keys);
+            QVERIFY(panel->isVisible());
+            if (panel == w.picZáložka[3]) // the save panel takes the name as it opens
+                QVERIFY(QApplication::focusWidget() == w.findChild<SavePanel*>()->txtSave);
+            press(w, Qt::Key_Escape);
+            QVERIFY(!panel->isVisible());
         }
-        QVERIFY(NewsIcon(5).isNull());
+        press(w, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
 
-        testing::ScreenFixture fx;
-        frmMain w(fx.game());
-        w.tmrAktuality->stop();
-        AddNews(fx.game().state, "První", NewsInfo);
-        AddNews(fx.game().state, "Druhá", NewsPlain);
-        AddNews(fx.game().state, "Neznámá", 7);
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("První"));
-        QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("Vlnobrod"));
-        QCOMPARE(w.imgIkona[0]->pixmap().toImage(), icons[NewsInfo - 1]);
-        QVERIFY(w.imgIkona[1]->pixmap().isNull());
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Druhá"));
-        QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("První"));
-        QVERIFY(w.imgIkona[0]->pixmap().isNull());
-        QCOMPARE(w.imgIkona[1]->pixmap().toImage(), icons[NewsInfo - 1]);
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Neznámá"));
-        QVERIFY(w.imgIkona[0]->pixmap().isNull());
-        // The queue is empty: the lines stay.
-        w.tmrAktuality_Timer();
-        QCOMPARE(w.lblInfo[1]->text(), QStringLiteral("Druhá"));
+        // The trade panel: the arrows choose a row, Enter opens the box on it, the slider
+        // takes the keys: Home nothing, End everything, a page a tenth, an arrow one unit.
+        press(w, Qt::ALT | Qt::Key_O);
+        press(w, Qt::Key_Down);
+        press(w, Qt::Key_Return);
+        QCOMPARE(w.lbl[popisek::BoxTitle]->text(), QStringLiteral("Nákup"));
+        QSlider* slider = box->sldMnožství;
+        QVERIFY(QApplication::focusWidget() == slider);
+        const int most = slider->maximum(), page = (most + 9) / 10;
+        QVERIFY(most > 20);
+        const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Home, 0},
+                                                 {Qt::Key_PageUp, page},
+                                                 {Qt::Key_End, most},
+                                                 {Qt::Key_Left, most - 1}};
+        for (const auto& [key, value] : moves) {
+            press(w, key);
+            QCOMPARE(slider->value(), value);
+        }
+        // Enter buys what the slider says, at the price shown.
+        const double cash = s.st().Hotovost;
+        const int price = box->lblCenaZaKus->Tag.toInt();
+        press(w, Qt::KeypadModifier | Qt::Key_Enter);
+        QCOMPARE(s.st().Hotovost, cash - (most - 1) * price);
+        QVERIFY(!box->picTransakce->isVisible());
+        press(w, Qt::Key_Escape);
+        QVERIFY(!w.picZáložka[0]->isVisible());
+        press(w, Qt::Key_F4);
+        QTRY_VERIFY(w.windowState() & Qt::WindowMinimized);
+        int menus = 0;
+        w.BackToMenu = [&] { ++menus; };
+        press(w, Qt::ALT | Qt::Key_Z);
+        QCOMPARE(menus, 1);
     }
 
-    void everyMessageRingsExceptTheGoal() {
+    void theMenuIsPlayedWithTheKeys() {
         testing::ScreenFixture fx;
-        testing::PrepareGame(fx);
-        fx.writeData(QStringLiteral("Mapa1.mlo"),
-                     QStringLiteral("[Mapa]\nUkol=Vydělejte milion.\n"));
-        ListeningPort w(fx.game());
-        w.Form_Load();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Answerer ok(w, QStringLiteral("OK"));
-        w.sounds.clear();
-        std::string title = "Otázka";
-        w.ShowMessage("Opravdu?", MessageButtons::OK, title);
-        QCOMPARE(w.sounds, QStringList{"Ding"});
-        w.sounds.clear();
-        QTest::mouseClick(w.lblAkce[16], Qt::LeftButton);
-        QCOMPARE(ok.titles.last(), QStringLiteral("Úkolem této mapy je ..."));
-        QVERIFY(w.sounds.isEmpty());
-        // The tabs have their own sound.
-        QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
-        QCOMPARE(w.sounds, QStringList{"Nabídka"});
+        frmMenu menu(fx.game());
+        int exits = 0;
+        menu.ExitGame = [&] { ++exits; };
+        menu.show();
+        menu.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        for (const char* name : {"Amapa", "Bmapa"})
+            fx.writeData(QString::fromLatin1(name) + QStringLiteral(".mlo"),
+                         QStringLiteral("[Mapa]\nMapa=%1\nNazev=%1\nPocetMest=3\n").arg(name));
+        fx.writeData(QStringLiteral("Save/Alfa.mlo"), QStringLiteral("[Mapa]\nName=Ota\n"));
+        fx.writeData(QStringLiteral("Save/Beta.mlo"), QStringLiteral("[Mapa]\nName=Eva\n"));
+        // A shortcut makes its panel as a click does; Escape closes the open panel, and with
+        // none open leaves the menu as it is.
+        press(menu, Qt::ALT | Qt::Key_O);
+        QVERIFY(menu.picZáložka[4] && menu.picZáložka[4]->isVisible());
+        press(menu, Qt::Key_Escape);
+        QVERIFY(!menu.picZáložka[4]->isVisible());
+        press(menu, Qt::Key_Escape);
+        QVERIFY(menu.isVisible());
+
+        // A new game: the arrows choose a map, Enter opens the start form with the company's
+        // name taking the keys; Escape goes back to the album.
+        press(menu, Qt::CTRL | Qt::Key_N);
+        press(menu, Qt::Key_Down);
+        press(menu, Qt::Key_Return);
+        QCOMPARE(menu.picName->Tag, QStringLiteral("Bmapa"));
+        QVERIFY(QApplication::focusWidget() == menu.picName->txtCompany);
+        press(menu, Qt::Key_Escape);
+        QVERIFY(!menu.picName->isVisible() && QApplication::focusWidget() == menu.album);
+        press(menu, Qt::Key_Escape);
+
+        // The load panel opens with nothing chosen, as for the mouse; the arrows choose.
+        press(menu, Qt::CTRL | Qt::Key_O);
+        QCOMPARE(menu.loadPanel->SelectedIndex(), -1);
+        for (const int row : {0, 1, 1}) {
+            press(menu, Qt::Key_Down);
+            QCOMPARE(menu.loadPanel->SelectedIndex(), row);
+        }
+        press(menu, Qt::Key_Escape);
+        QCOMPARE(exits, 0);
+        press(menu, Qt::CTRL | Qt::Key_Q);
+        QCOMPARE(exits, 1);
     }
 };
 

@@ -23,10 +23,9 @@ public:
         if (title.empty())
             title = "Zpráva";
         messages.push_back({text, buttons, title});
-        if (answers.empty())
-            return MessageAnswer::OK;
-        const MessageAnswer a = answers.front();
-        answers.pop_front();
+        const MessageAnswer a = answers.empty() ? MessageAnswer::OK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return a;
     }
     void PlaySoundName(const std::string& name) override { sounds.push_back(name); }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "port/DayChange.h"
 #include "port/frmMain.h"
 #include "shell/PortScreen.h"
 #include "support/ScreenFixture.h"
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -18,24 +18,18 @@ namespace vlnobrod::testing {
 // closed), a fleet of two small ships with a little cargo, and a chart to show.
 inline const char* const PortGame =
     "[Mapa]\nMapa=Mapa1\nPocetMest=3\nName=Jan Novák\nCompany=Plachty a syn\nAktualniMesto=1\n"
-    "Obtiznost=1\nDen=12\nHotovost=25000\nKonto=-3000\n"
-    "Ukol=Vydělejte milion.\nUkol2=Otevřete Skalnou.\n"
-    "[Mesto00]\nNazev=Vlnobrod\nVelikost=0\nPristup=0\nX=100\nY=50\n"
-    "Trh00Cena=200\nTrh00MinCena=180\nTrh00Produkce=30\n"
-    "Trh03Cena=120\nTrh03MinCena=150\nTrh03Produkce=0\n"
-    "[Mesto01]\nNazev=Skalná\nVelikost=2\nPristup=1500\nX=300\nY=200\n"
-    "Trh01Cena=300\nTrh01Produkce=-30\nTrh05Cena=400\n"
-    "[Mesto02]\nNazev=Zlatý Mys\nVelikost=4\nPristup=2500\nX=520\nY=330\nTrh02Cena=150\n"
-    "[Lode]\nPocet=2\nTyp=0\nNosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
+    "Obtiznost=1\nDen=12\nHotovost=25000\nKonto=-3000\nUkol=Vydělejte milion.\n"
+    "Ukol2=Otevřete Skalnou.\n[Mesto00]\nNazev=Vlnobrod\nVelikost=0\nPristup=0\nX=100\nY=50\n"
+    "Trh00Cena=200\nTrh00MinCena=180\nTrh00Produkce=30\nTrh03Cena=120\nTrh03MinCena=150\n"
+    "Trh03Produkce=0\n[Mesto01]\nNazev=Skalná\nVelikost=2\nPristup=1500\nX=300\nY=200\n"
+    "Trh01Cena=300\nTrh01Produkce=-30\nTrh05Cena=400\n[Mesto02]\nNazev=Zlatý Mys\nVelikost=4\n"
+    "Pristup=2500\nX=520\nY=330\nTrh02Cena=150\n[Lode]\nPocet=2\nTyp=0\nNosnost=50\nRychlost=15\n"
+    "Poskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
 // A plain chart of the right size, so a test needs none of the shipped maps.
-inline void WriteChart(const ScreenFixture& fx, const QString& mapa, int w = 943, int h = 590) {
-    QImage chart(w, h, QImage::Format_RGB32);
+inline void WriteChart(const ScreenFixture& fx, const QString& mapa) {
+    QImage chart(943, 590, QImage::Format_RGB32);
     chart.fill(QColor(0x3a, 0x78, 0x9a));
-    QPainter p(&chart);
-    p.setBrush(QColor(0xc9, 0xb4, 0x7f));
-    p.drawEllipse(QRect(200, 100, 400, 250));
-    p.end();
     chart.save(fx.dataPath(mapa + QStringLiteral(".jpg")), "JPG");
 }
 
@@ -63,6 +57,32 @@ struct PortScreen {
     GameState& st() { return fx.game().state; }
 };
 
+// The port screen without a game file: Vlnobrod (size class 1) buys gold at 200 and wood at
+// 40, Skalná artefacts at 120; two small ships (100 units) carry 20 artefacts and 10 wood.
+struct TradingPort : PortScreen {
+    TradingPort() : PortScreen("") {
+        GameState& s = st();
+        s.Mapa = "Mapa1";
+        s.PocetMest = 2;
+        s.Hotovost = 10000;
+        s.Cities[0].Nazev = "Vlnobrod";
+        s.Cities[0].Velikost = 1;
+        s.Cities[0].Trh[0].Cena = 200;
+        s.Cities[0].Trh[5].Cena = 40;
+        s.Cities[1].Nazev = "Skalná";
+        s.Cities[1].Trh[3].Cena = 120;
+        s.Fleet.Pocet = 2;
+        s.Fleet.Nosnost = 50;
+        s.Fleet.Naklad[3] = 20;
+        s.Fleet.Naklad[5] = 10;
+        OpenTheDay(s);
+    }
+};
+
+// The highlight (of what the mouse is over, of a falling price) and plain text.
+inline const QColor Red(255, 0, 0);
+inline const QColor Black(0, 0, 0);
+
 // Answers every question of the port screen's message box with the answer label that reads
 // `caption` (the first label when none does), and writes down what was asked.
 class Answerer {
@@ -78,12 +98,11 @@ private:
     void Poll() {
         if (!w_ || !w_->picMsgBox->isVisible())
             return; // gone, or nothing asked
-        frmMain& w = *w_;
-        titles << w.lblTitulek->text();
-        texts << w.lblText->text();
+        titles << w_->lblTitulek->text();
+        texts << w_->lblText->text();
         QStringList shown;
-        ClickLabel* pick = w.cmd[0];
-        for (ClickLabel* b : w.cmd)
+        ClickLabel* pick = w_->cmd[0];
+        for (ClickLabel* b : w_->cmd)
             if (b->isVisible()) {
                 shown << b->text();
                 if (b->text() == caption_)

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "platform/SettingsStore.h"
+#include "state/Paths.h"
 #include "state/Random.h"
+#include "state/Text.h"
 #include "widgets/GameServices.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -11,33 +16,56 @@
 namespace vlnobrod::testing {
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and
-// Data/Save/, a settings file that is not the player's, and scripted dice. An installed game
-// has its program folder in usr/lib/vlnobrod, taken as one the player cannot write, and
-// writes into home/.local/share/vlnobrod instead.
+// Data/Save/, settings that are not the player's, and scripted dice. An installed game has
+// its program folder, taken as read-only, in usr/lib/vlnobrod and writes into home/.local.
 class ScreenFixture {
 public:
     enum class Layout { Own, Installed };
-    explicit ScreenFixture(Layout layout = Layout::Own);
+    explicit ScreenFixture(Layout layout = Layout::Own) {
+        const bool own = layout == Layout::Own;
+        appFolder_ = own ? dir_.path() : dir_.path() + QStringLiteral("/usr/lib/vlnobrod");
+        QDir(appFolder_).mkpath(own ? QStringLiteral("Data/Save") : QStringLiteral("Data"));
+        QDir(appFolder_).mkpath(QStringLiteral("Data/Sounds"));
+        const std::string home = (dir_.path() + "/home").toStdString();
+        const DataPlaces places = ChooseDataPlaces({appFolder_.toStdString(), own, own, {}, home});
+        game_ = std::make_unique<GameServices>(places, settings_, random_);
+    }
 
     QString appFolder() const { return appFolder_; }
     // A file in Data/ beside the program, and one where the game writes.
-    QString dataPath(const QString& relative) const;
-    QString userPath(const QString& relative) const;
+    QString dataPath(const QString& relative) const { return appFolder_ + "/Data/" + relative; }
+    QString userPath(const QString& relative) const {
+        return QString::fromStdString(WritableFolder(game_->state.Places)) + '/' + relative;
+    }
 
     // Writes a profile file (UTF-8 text, stored as Windows-1250 like the game's own files).
-    QString writeData(const QString& relative, const QString& text) const;
+    QString writeData(const QString& relative, const QString& text) const {
+        const QString path = dataPath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        const auto bytes = text::Utf8ToCp1250(text.toStdString());
+        const std::string out = bytes ? *bytes : text.toStdString();
+        if (f.open(QIODevice::WriteOnly))
+            f.write(out.data(), static_cast<qint64>(out.size()));
+        return path;
+    }
     // Copies one of the game's shipped files from data/ into the scratch Data/.
-    bool copyShipped(const QString& relative) const;
+    bool copyShipped(const QString& relative) const {
+        const QString to = dataPath(relative);
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::remove(to);
+        return QFile::copy(QStringLiteral(VLNOBROD_SOURCE_DIR "/data/") + relative, to);
+    }
 
     GameServices& game() { return *game_; }
-    SettingsStore& settings() { return *settings_; }
-    ScriptedRandom& random() { return *random_; }
+    SettingsStore& settings() { return settings_; }
+    ScriptedRandom& random() { return random_; }
 
 private:
     QTemporaryDir dir_;
     QString appFolder_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<ScriptedRandom> random_;
+    SettingsStore settings_{dir_.path() + "/test-settings.ini"};
+    ScriptedRandom random_{std::vector<float>{0.5f}};
     std::unique_ptr<GameServices> game_;
 };
 

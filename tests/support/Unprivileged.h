@@ -8,10 +8,8 @@ namespace vlnobrod::testing {
 // user (another user stays who they are). `ok` tells whether that worked.
 struct AsUnprivilegedUser {
     AsUnprivilegedUser() {
-        if (::geteuid() == 0) {
+        if (dropped)
             ok = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
-            dropped = true;
-        }
     }
     ~AsUnprivilegedUser() {
         if (dropped) {
@@ -23,7 +21,7 @@ struct AsUnprivilegedUser {
     AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
 
     bool ok = true;
-    bool dropped = false;
+    bool dropped = ::geteuid() == 0;
 };
 
 } // namespace vlnobrod::testing
