@@ -7,52 +7,37 @@
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
 
-namespace {
-GameState bank(double cash, double account) {
-    GameState st;
-    st.Hotovost = cash;
-    st.Konto = account;
-    return st;
-}
-} // namespace
-
-TEST(Bank, DepositMayTakeCashToNothingButNotBelow) {
-    GameState st = bank(10000, 0);
-    FakeGameView view;
-    EXPECT_TRUE(Deposit(st, view, 10000));
-    EXPECT_DOUBLE_EQ(st.Hotovost, 0);
-    EXPECT_DOUBLE_EQ(st.Konto, 10000);
-    EXPECT_EQ(view.sounds, std::vector<std::string>{"Cvak"});
-    EXPECT_EQ(view.cashShown, 1);
-    EXPECT_EQ(view.accountShown, 1);
-
-    GameState shy = bank(9999.5, 0);
-    shy.StateSaved = true;
-    FakeGameView quiet;
-    EXPECT_FALSE(Deposit(shy, quiet, 10000));
-    EXPECT_DOUBLE_EQ(shy.Hotovost, 9999.5);
-    EXPECT_DOUBLE_EQ(shy.Konto, 0);
-    EXPECT_EQ(shy.NewsQueue[0].text, "Málo peněz pro uložení");
-    EXPECT_EQ(shy.NewsQueue[0].kind, 3);
-    EXPECT_TRUE(quiet.sounds.empty());
-    EXPECT_TRUE(shy.StateSaved);
-}
-
-TEST(Bank, WithdrawalStopsExactlyAtTheDebtLimit) {
-    GameState st = bank(0, -400000);
-    FakeGameView view;
-    EXPECT_TRUE(Withdraw(st, view, 100000));
-    EXPECT_DOUBLE_EQ(st.Konto, -500000);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 100000);
-    EXPECT_FALSE(Withdraw(st, view, 1));
-    EXPECT_DOUBLE_EQ(st.Konto, -500000);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 100000);
-    EXPECT_EQ(st.NewsQueue[0].text, "Už nelze vybírat peníze!");
-    EXPECT_EQ(st.NewsQueue[0].kind, 4);
-    EXPECT_EQ(view.sounds, std::vector<std::string>{"Cvak"});
-
-    GameState fresh = bank(5, 0);
-    EXPECT_TRUE(Withdraw(fresh, view, 100000));
-    EXPECT_DOUBLE_EQ(fresh.Konto, -100000);
-    EXPECT_DOUBLE_EQ(fresh.Hotovost, 100005);
+// Cash may go to nothing and the account to the debt limit, not a zlatý further.
+TEST(Bank, MovesStopExactlyAtNothingInCashAndAtTheDebtLimit) {
+    struct Row {
+        bool deposit;
+        double cash, account;
+        std::int32_t amount;
+        bool moved;
+        const char* news;
+        std::uint8_t kind;
+    };
+    const Row rows[] = {
+        {true, 10000, 0, 10000, true, "", 0},
+        {true, 9999.5, 0, 10000, false, "Málo peněz pro uložení", 3},
+        {false, 0, -400000, 100000, true, "", 0},
+        {false, 5, -500000, 1, false, "Už nelze vybírat peníze!", 4},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.cash) + " / " + std::to_string(r.account));
+        GameState st;
+        st.Hotovost = r.cash;
+        st.Konto = r.account;
+        st.StateSaved = true;
+        FakeGameView view;
+        EXPECT_EQ((r.deposit ? Deposit : Withdraw)(st, view, r.amount), r.moved);
+        const double moved = r.moved ? (r.deposit ? r.amount : -r.amount) : 0;
+        EXPECT_DOUBLE_EQ(st.Hotovost, r.cash - moved);
+        EXPECT_DOUBLE_EQ(st.Konto, r.account + moved);
+        EXPECT_EQ(st.NewsQueue[0].text, r.news);
+        EXPECT_EQ(st.NewsQueue[0].kind, r.kind);
+        EXPECT_EQ(view.sounds.size(), r.moved ? 1u : 0u);
+        EXPECT_EQ(st.StateSaved, !r.moved);
+        EXPECT_EQ(view.cashShown + view.accountShown, r.moved ? 2 : 0);
+    }
 }
