@@ -1,7 +1,6 @@
 #include "trade/SaveGame.h"
 #include "state/GameFile.h"
 #include "state/Paths.h"
-#include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +42,6 @@ TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
         {"Benatky.mlo.mlo", "Benatky.mlo", ""},
         {"Benatky.MLO", "Benatky.MLO", ""},
         {".mlo", "QuickSave", ""},
-        {" a ", " a ", ""},
         {"a.b c-d_e", "a.b c-d_e", ""},
         {"C:\\hry", "C:\\hry", "Název hry nesmí obsahovat znaky / a \\."},
         {".skryta", ".skryta", "Název hry nesmí začínat tečkou."},
@@ -98,21 +96,4 @@ TEST(SaveGame, AFailedWriteKeepsTheOlderSaveAndTheGame) {
     EXPECT_EQ(st.HandOff.File(), StateFile(st.Places));
     EXPECT_FALSE(st.StateSaved);
     EXPECT_TRUE(st.NewsQueue[0].text.empty());
-}
-
-// The answers to the question are the port screen's test; a saved game, or one already
-// handed back to the menu, is left without one.
-TEST(LeavingTheGame, AsksOnlyWhileTheGameIsUnsaved) {
-    GameState st;
-    st.StateSaved = true;
-    vlnobrod::testing::FakeGameView view;
-    view.answers = {MessageAnswer::Ano, MessageAnswer::Ano};
-    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
-    st.StateSaved = false;
-    st.HandOff = HandOffWord::Zpet;
-    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::Leave);
-    EXPECT_TRUE(view.messages.empty());
-    st.HandOff = std::string("/hra/Data/aktual.map");
-    EXPECT_EQ(AskToLeave(st, view), LeaveChoice::SaveAndLeave);
-    EXPECT_EQ(view.messages.size(), 1u);
 }
