@@ -52,6 +52,11 @@ QString qs(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TradeScreenTest : public QObject {
@@ -92,7 +97,7 @@ private slots:
         QCOMPARE(s.box->lblCenaZaKus->text(), qs("87 / ks"));
     }
 
-    void sellingFromACargoRowAndTurningRoundPaysNothing() {
+    void sellingFromTheCargoTurningRoundPaysNothing() {
         TradeScreen s;
         click(s.w->lblNáklad[1]);
         QCOMPARE(s.line(), qs("10 jednotek za 400"));
@@ -122,17 +127,11 @@ private slots:
         QCOMPARE(s.w->lblSurovina[42 + 5]->text(), qs("70"));
         click(s.w->lblNáklad[1]);
         QCOMPARE(s.line(), qs("10 jednotek za 400"));
-    }
 
-    void sellAllSellsWhatTheCityTakes() {
-        TradeScreen s;
-        s.st().Fleet.Naklad[0] = 10;
-        s.st().Fleet.Naklad[5] = 4.5; // a storm took part of it
-        s.w->ShowFleet();
+        // "Prodat vše" sells the wood at 40 as well, then ends on the refused artefacts.
         click(s.w->lblAkce[akce::SellAll]);
-        QCOMPARE(s.st().Hotovost, 10000.0 + 10 * 200 + 4 * 40);
-        QVERIFY(s.w->lblNáklad[1]->isHidden());
-        // Run again, only the refused row is left: the box ends on it with the reason.
+        QCOMPARE(s.w->lblHotovost->text(), qs("12 800"));
+        QVERIFY(!s.box->picTransakce->isVisible());
         click(s.w->lblAkce[akce::SellAll]);
         QVERIFY(s.box->picTransakce->isVisible());
         QCOMPARE(s.line(), qs("Zboží není přijímáno"));
@@ -194,24 +193,14 @@ private slots:
         QCOMPARE(s.w->lblKonto->text(), qs("-500 000"));
     }
 
-    // On the small test game, played a little.
-    void aRefusedOrFailedSaveIsExplainedAndLosesNothing() {
+    // On the small test game, played on: a failed save is reported and loses nothing, a
+    // refused name is explained, and a save is written over a copy of the state file.
+    void theSavePanelSavesOrSaysWhyNotAndLosesNothing() {
         testing::PortScreen p;
         p.st().StateSaved = false;
+        const std::string stateFile = p.st().HandOff.File();
+        const QByteArray state = contents(QString::fromStdString(stateFile));
         SavePanel* s = p.w->findChild<SavePanel*>();
-        click(p.w->lblAkce[akce::OpenSave]);
-        s->txtSave->setText(qs("../aktual"));
-        click(p.w->lblAkce[akce::Save]);
-        QCOMPARE(s->lblProblem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
-        QVERIFY(s->lblProblem->isVisible() && p.w->picZáložka[3]->isVisible());
-        QVERIFY(!p.st().StateSaved);
-        // An empty box, or one of blanks only, saves as QuickSave and says so in the box.
-        s->txtSave->setText(qs("   "));
-        click(p.w->lblAkce[akce::Save]);
-        QCOMPARE(s->txtSave->text(), qs("QuickSave"));
-        QVERIFY(QFile::exists(p.fx.dataPath(qs("Save/QuickSave.mlo"))));
-        QVERIFY(!s->lblProblem->isVisible());
-
         // Something that is not a file stands where the new save is put together.
         const QString older = p.fx.writeData(qs("Save/Benátky.mlo"), qs("[Mapa]\nDen=3\n"));
         QVERIFY(QDir().mkpath(older + qs(".part~/obsazeno")));
@@ -221,6 +210,24 @@ private slots:
         click(p.w->lblAkce[akce::Save]);
         QCOMPARE(ok.texts.size(), 1);
         QVERIFY(ok.texts[0].startsWith(qs("Hru se nepodařilo uložit")));
+        QCOMPARE(contents(older), QByteArray("[Mapa]\nDen=3\n"));
+        QVERIFY(!p.st().StateSaved);
+        QCOMPARE(p.st().HandOff.File(), stateFile);
+
+        s->txtSave->setText(qs("../aktual"));
+        click(p.w->lblAkce[akce::Save]);
+        QCOMPARE(s->lblProblem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
+        QVERIFY(s->lblProblem->isVisible() && p.w->picZáložka[3]->isVisible());
+        QVERIFY(!p.st().StateSaved);
+        // Blanks only save as QuickSave, and the box says so.
+        s->txtSave->setText(qs("   "));
+        click(p.w->lblAkce[akce::Save]);
+        QCOMPARE(s->txtSave->text(), qs("QuickSave"));
+        const QString quick = p.fx.dataPath(qs("Save/QuickSave.mlo"));
+        QCOMPARE(QString::fromStdString(p.st().HandOff.File()), quick);
+        QVERIFY(p.st().StateSaved);
+        QVERIFY(contents(quick).contains("Ukol2=")); // what only the state file holds
+        QCOMPARE(contents(QString::fromStdString(stateFile)), state);
     }
 
     // Closing the window asks only while the game is unsaved, and does what the answer says.
