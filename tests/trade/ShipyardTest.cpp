@@ -55,10 +55,9 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         {Sell, {0, 1, 1, 30}, Ano, {150000, 1, 0, 30}, "Byla prodána 1 loď", I, "Kasa", false},
         {Sell, {0, 1, 0, 30}, Ano, {0, 1, 0, 30}, "Žádná loď na prodej!", S, "", false},
         // Repairs: 20 a percent for the whole fleet; short of it, the cash buys what it covers
-        // (3 − 2.5 rounds to 0; with a decimal comma 15.5 is kept).
+        // (with a decimal comma the 15.5 % that 310 pays for is kept).
         {Repair, {1000, 0, 20, 37}, Ano, {260, 0, 20}, repaired, I, "Push"},
         {Repair, {300, 0, 1, 40}, Ano, {0, 0, 1, 25}, partly(25), W, "Push"},
-        {Repair, {50, 0, 1, 3}, Ano, {0, 0, 1, 0}, partly(0), W, "Push"},
         {Repair, {310, 0, 1, 40}, Ano, {0, 0, 1, 24}, partly(24), W, "Push", true, ','},
         {Repair, {-1, 0, 1, 10}, Ano, {-1, 0, 1, 10}, "Bez peněz do oprav nelez!", W, "", false},
         {Repair, {500, 0, 1, 0}, Ano, {500, 0, 1}, repaired, I, "", false},
