@@ -1,5 +1,6 @@
 #include "trade/Shipyard.h"
 
+#include "port/News.h"
 #include "support/FakeGameView.h"
 
 #include <gtest/gtest.h>
@@ -9,185 +10,90 @@ using vlnobrod::testing::FakeGameView;
 
 namespace {
 
-constexpr MessageAnswer Ano = MessageAnswer::Ano, Ne = MessageAnswer::Ne,
-                        Zrusit = MessageAnswer::Zrusit;
+constexpr MessageAnswer Ano = MessageAnswer::Ano, Ne = MessageAnswer::Ne;
 
-GameState dock(double cash, std::uint8_t typ = 0, std::int16_t ships = 1) {
-    GameState st;
-    st.Hotovost = cash;
-    st.Fleet.Typ = typ;
-    st.Fleet.Pocet = ships;
-    st.StateSaved = true;
-    return st;
-}
+struct Dock {
+    double cash;
+    std::uint8_t typ;
+    std::int16_t ships;
+    std::uint8_t damage = 0;
+    std::uint8_t nosnost = 50;
+    std::uint8_t rychlost = 15;
+};
 
 } // namespace
 
-TEST(Shipyard, BuyingAShipAsksAndTakesExactlyTheCash) {
-    GameState st = dock(100000, 0, 1);
-    FakeGameView view;
-    view.answers = {Ano};
-    BuyShip(st, view);
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, "Chcete koupit 1 loď za 100 000 zlatých");
-    EXPECT_EQ(view.messages[0].buttons, MessageButtons::NeAnoZrusit);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 0);
-    EXPECT_EQ(st.Fleet.Pocet, 2);
-    EXPECT_EQ(st.NewsQueue[0].text, "Byla koupena 2. loď");
-    EXPECT_EQ(st.NewsQueue[0].kind, 1);
-    EXPECT_EQ(view.sounds, std::vector<std::string>{"Potlesk"});
-}
-
-TEST(Shipyard, BuyingDeclinedOrUnaffordableChangesNothing) {
-    for (MessageAnswer answer : {Ne, Zrusit}) {
-        GameState st = dock(1e6, 2, 3);
-        FakeGameView view;
-        view.answers = {answer};
-        BuyShip(st, view);
-        EXPECT_EQ(st.Fleet.Pocet, 3);
-        EXPECT_DOUBLE_EQ(st.Hotovost, 1e6);
-        EXPECT_TRUE(st.NewsQueue[0].text.empty());
-        EXPECT_TRUE(st.StateSaved);
-    }
-    GameState st = dock(249999.5, 2, 3);
-    FakeGameView view;
-    view.answers = {Ano};
-    BuyShip(st, view);
-    EXPECT_EQ(st.Fleet.Pocet, 3);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 249999.5);
-    EXPECT_EQ(st.NewsQueue[0].text, "Nedostatek peněz na koupy lodě");
-    EXPECT_EQ(st.NewsQueue[0].kind, 3);
-    EXPECT_TRUE(view.sounds.empty());
-}
-
-TEST(Shipyard, SellingTheLastShipThenNothingToSellOrRepair) {
-    GameState st = dock(0, 1, 1);
-    st.Fleet.Poskozeni = 30;
-    FakeGameView view;
-    SellShip(st, view);
-    EXPECT_EQ(st.Fleet.Pocet, 0);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 150000);
-    EXPECT_EQ(st.NewsQueue[0].text, "Byla prodána 1 loď");
-    EXPECT_EQ(view.sounds, std::vector<std::string>{"Kasa"});
-    SellShip(st, view);
-    EXPECT_EQ(st.Fleet.Pocet, 0);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 150000);
-    EXPECT_EQ(st.NewsQueue[1].text, "Žádná loď na prodej!");
-    EXPECT_EQ(st.NewsQueue[1].kind, 3);
-    // Without ships the repair does nothing at all.
-    RepairFleet(st, view);
-    EXPECT_TRUE(view.messages.empty());
-    EXPECT_TRUE(st.NewsQueue[2].text.empty());
-    EXPECT_EQ(st.Fleet.Poskozeni, 30);
-}
-
-TEST(Shipyard, RepairCostsTwentyAPercentAndAPartialRepairSpendsAllTheCash) {
-    EXPECT_EQ(RepairCost(255), 5100);
-    struct Case {
-        std::int16_t ships;
-        std::uint8_t damage;
-        double cash;
-        char separator;
-        std::uint8_t left;
-        double cashLeft;
+// Each action of the dock from a given fleet: whether it asks, what it leaves and reports.
+TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
+    using Action = void (*)(GameState&, GameView&);
+    struct Row {
+        Action act;
+        Dock from;
+        MessageAnswer answer;
+        Dock to;
         std::string news;
         std::uint8_t kind;
+        std::string sound;
+        bool asks = true;
+        char separator = '.';
     };
-    const Case cases[] = {
-        // 37 % costs 740 whatever the fleet size.
-        {1, 37, 1000, '.', 0, 260, "Lodě jsou úplně opravené", 1},
-        {20, 37, 1000, '.', 0, 260, "Lodě jsou úplně opravené", 1},
-        {1, 40, 300, '.', 25, 0, "Lodě jsou opravené jen na 25 %", 2},
-        {1, 3, 50, '.', 0, 0, "Lodě jsou opravené jen na 0 %", 2},     // 3 − 2.5 -> 0
-        {1, 40, 310, ',', 24, 0, "Lodě jsou opravené jen na 24 %", 2}, // 15.5 kept with a comma
-        {1, 40, 0, '.', 40, 0, "Lodě jsou opravené jen na 40 %", 2},
+    const Action Buy = BuyShip, Sell = SellShip, Repair = RepairFleet, Upgrade = UpgradeFleet;
+    const std::uint8_t I = NewsInfo, W = NewsWarning, S = NewsStop;
+    const std::string poorShip = "Nedostatek peněz na koupy lodě";
+    const std::string poorUpgrade = "Nedostatek peněz na zlepšení lodi!";
+    const std::string repaired = "Lodě jsou úplně opravené";
+    const auto partly = [](int left) {
+        return "Lodě jsou opravené jen na " + std::to_string(left) + " %";
     };
-    for (const Case& c : cases) {
-        GameState st = dock(c.cash, 0, c.ships);
-        st.locale.decimalSeparator = c.separator;
-        st.Fleet.Poskozeni = c.damage;
+    const std::string big = "Všechny lodě byly vyměněni za Velké obchodní";
+    const std::string galleons = "Všechny lodě byly vyměněni za Galeony";
+    const Row rows[] = {
+        // Ships: exactly the cash; declined, too poor or no ship left, nothing moves.
+        {Buy, {100000, 0, 1}, Ano, {0, 0, 2}, "Byla koupena 2. loď", I, "Potlesk"},
+        {Buy, {1e6, 2, 3}, Ne, {1e6, 2, 3}, "", 0, ""},
+        {Buy, {249999.5, 2, 3}, Ano, {249999.5, 2, 3}, poorShip, S, ""},
+        {Sell, {0, 1, 1, 30}, Ano, {150000, 1, 0, 30}, "Byla prodána 1 loď", I, "Kasa", false},
+        {Sell, {0, 1, 0, 30}, Ano, {0, 1, 0, 30}, "Žádná loď na prodej!", S, "", false},
+        // Repairs: 20 a percent for the whole fleet; short of it, the cash buys what it covers
+        // (with a decimal comma the 15.5 % that 310 pays for is kept).
+        {Repair, {1000, 0, 20, 37}, Ano, {260, 0, 20}, repaired, I, "Push"},
+        {Repair, {300, 0, 1, 40}, Ano, {0, 0, 1, 25}, partly(25), W, "Push"},
+        {Repair, {310, 0, 1, 40}, Ano, {0, 0, 1, 24}, partly(24), W, "Push", true, ','},
+        {Repair, {-1, 0, 1, 10}, Ano, {-1, 0, 1, 10}, "Bez peněz do oprav nelez!", W, "", false},
+        {Repair, {500, 0, 1, 0}, Ano, {500, 0, 1}, repaired, I, "", false},
+        {Repair, {500, 0, 1, 10}, Ne, {500, 0, 1, 10}, "", 0, ""},
+        {Repair, {1000, 0, 0, 30}, Ano, {1000, 0, 0, 30}, "", 0, "", false},
+        // Upgrades keep ships and damage; capacity and speed stop at the top of their byte.
+        {Upgrade, {250000, 0, 4, 12}, Ano, {0, 1, 4, 12, 100, 23}, big, I, ""},
+        {Upgrade, {500000, 1, 4, 0, 100, 23}, Ano, {0, 2, 4, 0, 180, 31}, galleons, I, ""},
+        {Upgrade, {1e6, 1, 1, 0, 200, 250}, Ano, {5e5, 2, 1, 0, 255, 255}, galleons, I, ""},
+        {Upgrade, {499999, 1, 1, 0, 100, 23}, Ano, {499999, 1, 1, 0, 100, 23}, poorUpgrade, S, ""},
+        {Upgrade, {1e6, 1, 1, 0, 100, 23}, Ne, {1e6, 1, 1, 0, 100, 23}, "", 0, ""},
+        {Upgrade, {1e6, 2, 1, 0, 180, 31}, Ano, {1e6, 2, 1, 0, 180, 31}, "", 0, "", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.news + " from " + std::to_string(r.from.cash));
+        GameState st;
+        st.Hotovost = r.from.cash;
+        st.Fleet.Typ = r.from.typ;
+        st.Fleet.Pocet = r.from.ships;
+        st.Fleet.Poskozeni = r.from.damage;
+        st.Fleet.Nosnost = r.from.nosnost;
+        st.Fleet.Rychlost = r.from.rychlost;
+        st.locale.decimalSeparator = r.separator;
         FakeGameView view;
-        view.answers = {Ano};
-        RepairFleet(st, view);
-        EXPECT_EQ(st.Fleet.Poskozeni, c.left) << c.news;
-        EXPECT_NEAR(st.Hotovost, c.cashLeft, 1e-9) << c.news;
-        EXPECT_EQ(st.NewsQueue[0].text, c.news);
-        EXPECT_EQ(st.NewsQueue[0].kind, c.kind);
+        view.answers = {r.answer};
+        r.act(st, view);
+        EXPECT_EQ(view.messages.size(), r.asks ? 1u : 0u);
+        EXPECT_NEAR(st.Hotovost, r.to.cash, 1e-9);
+        EXPECT_EQ(st.Fleet.Typ, r.to.typ);
+        EXPECT_EQ(st.Fleet.Pocet, r.to.ships);
+        EXPECT_EQ(st.Fleet.Poskozeni, r.to.damage);
+        EXPECT_EQ(st.Fleet.Nosnost, r.to.nosnost);
+        EXPECT_EQ(st.Fleet.Rychlost, r.to.rychlost);
+        EXPECT_EQ(st.NewsQueue[0].text, r.news);
+        EXPECT_EQ(st.NewsQueue[0].kind, r.kind);
+        EXPECT_EQ(view.sounds.empty() ? "" : view.sounds.back(), r.sound);
+        EXPECT_LE(view.sounds.size(), 1u);
     }
-    GameState st = dock(1000);
-    st.Fleet.Poskozeni = 37;
-    FakeGameView view;
-    view.answers = {Ano};
-    RepairFleet(st, view);
-    EXPECT_EQ(view.messages.at(0).text, "Chcete opravit loď za 740 zlatých");
-    EXPECT_EQ(view.sounds, std::vector<std::string>{"Push"});
-}
-
-TEST(Shipyard, RepairRefusalsAndDecline) {
-    GameState broke = dock(-1);
-    FakeGameView view;
-    RepairFleet(broke, view);
-    EXPECT_EQ(broke.NewsQueue[0].text, "Bez peněz do oprav nelez!");
-    EXPECT_EQ(broke.NewsQueue[0].kind, 2);
-    GameState intact = dock(500);
-    RepairFleet(intact, view);
-    EXPECT_EQ(intact.NewsQueue[0].text, "Lodě jsou úplně opravené");
-    EXPECT_TRUE(view.messages.empty());
-
-    GameState declined = dock(500);
-    declined.Fleet.Poskozeni = 10;
-    view.answers = {Ne};
-    RepairFleet(declined, view);
-    EXPECT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(declined.Fleet.Poskozeni, 10);
-    EXPECT_DOUBLE_EQ(declined.Hotovost, 500);
-    EXPECT_TRUE(declined.NewsQueue[0].text.empty());
-}
-
-TEST(Shipyard, UpgradesRaiseTypeCapacityAndSpeed) {
-    GameState st = dock(750000, 0, 4);
-    st.Fleet.Poskozeni = 12;
-    FakeGameView view;
-    view.answers = {Ano, Ano};
-    UpgradeFleet(st, view);
-    EXPECT_EQ(view.messages.at(0).text, "Zlepšit na velkou obchodní loď za 250 000");
-    EXPECT_EQ(st.Fleet.Typ, 1);
-    EXPECT_EQ(st.Fleet.Nosnost, 100);
-    EXPECT_EQ(st.Fleet.Rychlost, 23);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 500000);
-    EXPECT_EQ(st.NewsQueue[0].text, "Všechny lodě byly vyměněni za Velké obchodní");
-    UpgradeFleet(st, view);
-    EXPECT_EQ(st.Fleet.Typ, 2);
-    EXPECT_EQ(st.Fleet.Nosnost, 180);
-    EXPECT_EQ(st.Fleet.Rychlost, 31);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 0); // exactly enough
-    EXPECT_EQ(st.NewsQueue[1].text, "Všechny lodě byly vyměněni za Galeony");
-    EXPECT_EQ(st.Fleet.Pocet, 4);
-    EXPECT_EQ(st.Fleet.Poskozeni, 12);
-    // Nothing above the galleon: no question, nothing changes.
-    UpgradeFleet(st, view);
-    EXPECT_EQ(view.messages.size(), 2u);
-    EXPECT_EQ(st.Fleet.Typ, 2);
-}
-
-TEST(Shipyard, UpgradeRefusedDeclinedAndSaturating) {
-    GameState poor = dock(499999, 1);
-    FakeGameView view;
-    view.answers = {Ano, Ne};
-    UpgradeFleet(poor, view);
-    EXPECT_EQ(poor.Fleet.Typ, 1);
-    EXPECT_EQ(poor.NewsQueue[0].text, "Nedostatek peněz na zlepšení lodi!");
-    EXPECT_EQ(poor.NewsQueue[0].kind, 3);
-    UpgradeFleet(poor, view);
-    EXPECT_EQ(poor.Fleet.Typ, 1);
-    EXPECT_TRUE(poor.NewsQueue[1].text.empty());
-
-    // Capacity and speed stop at the top of their byte instead of wrapping round.
-    GameState big = dock(1e6, 1);
-    big.Fleet.Nosnost = 200;
-    big.Fleet.Rychlost = 250;
-    view.answers = {Ano};
-    UpgradeFleet(big, view);
-    EXPECT_EQ(big.Fleet.Nosnost, 255);
-    EXPECT_EQ(big.Fleet.Rychlost, 255);
 }
