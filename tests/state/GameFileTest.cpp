@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
+#include <vector>
 
 using namespace vlnobrod;
 using vlnobrod::testing::TempDir;
@@ -66,68 +67,57 @@ TEST(GameFile, AFileThatIsNoGameIsRefusedSaysWhyAndLeavesTheGameAlone) {
     EXPECT_EQ(path.Reason("y.mlo"), "soubor y.mlo uvádí mapu „../x“, což není název souboru.");
 }
 
-// What the game holds after reading a key, as a save writes it back.
+// Per key: what the file holds, and what the game then holds as a save writes it back. No
+// stored text (nullptr) leaves the key as the file from elsewhere has it, or lacks it. A value
+// that does not fit its field, or is no number, takes the default; money is held at fifteen
+// digits; a city label keeps a corner of 16 pixels on the 849 x 471 chart. More cities than
+// sections: only those up to the first gap count, however large the number (no "Neznamo"
+// stands in for a missing one), and the current city is one of them.
 TEST(GameFile, ValuesNoGameCanHoldAreBroughtIntoRangeAndMissingOnesTakeTheirDefaults) {
-    const std::string bound = "999999999999999";
-    const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
-        // Untouched (nullptr): what the file from elsewhere holds, and the defaults it lacks.
-        {"Mapa", "Hotovost", nullptr, "12345.67"},
-        {"Mesto00", "X", nullptr, "121"},
-        {"Mesto00", "Casino", nullptr, "255"},
-        {"Mesto00", "Trh03RanniCena", nullptr, "250"}, // no opening price: opens at its price
-        {"Mesto01", "Velikost", nullptr, "2"},         // a city with nothing but a name
-        {"Mesto01", "PopisTrhu", nullptr, "neznám"},
-        {"Mesto01", "Banka", nullptr, "0"},
-        {"Lode", "Naklad03", "-5", "0"},
-        {"Lode", "Naklad03", "1E999", "0"},
-        {"Lode", "Pocet", "-3", "0"},
-        {"Lode", "Nosnost", "0", "50"},
-        // A value that does not fit its field, or is no number, takes the default.
-        {"Lode", "Pocet", "99999", "1"},
-        {"Mapa", "Den", "abc", "0"},
-        {"Mapa", "Hotovost", "12x", "10000"},
-        {"Mapa", "Konto", "1e", "10000"},
-        {"Mesto00", "Velikost", "lots", "2"},
-        {"Mesto00", "Trh00Cena", "70000", "0"},
-        {"Lode", "Rychlost", "0", "15"},
-        {"Lode", "Typ", "3", "0"},
-        {"Lode", "Typ", "2", "2"},
-        {"Mapa", "Obtiznost", "0", "1"},
-        {"Mapa", "Obtiznost", "6", "1"},
-        {"Mapa", "Obtiznost", "5", "5"},
-        {"Mesto00", "Velikost", "5", "2"},
-        {"Mesto00", "Velikost", "0", "0"},
-        {"Mesto00", "Pristup", "-100", "0"},
-        {"Mesto00", "Pristup", "1E300", bound},
-        {"Mapa", "Den", "-4", "0"},
-        {"Mesto00", "X", "-20", "0"},
-        {"Mesto00", "X", "5000", "833"}, // a corner of 16 pixels stays on the 849 x 471 chart
-        {"Mesto00", "Y", "900", "455"},
-        {"Mapa", "Hotovost", "1.79769313486232E+308", bound},
-        {"Mapa", "Hotovost", "-1E999", "-" + bound},
-        {"Mapa", "Konto", "-999999999999999", "-" + bound},
-        {"Mapa", "Konto", "1000000000000000,5", bound},
-        // More cities than sections: only those up to the first gap count, however large
-        // the number (no "Neznamo" stands in for a missing one); the current city among them.
-        {"Mapa", "PocetMest", "4", "2"},
-        {"Mapa", "PocetMest", "256", "2"},
-        {"Mapa", "PocetMest", "70000", "2"},
-        {"Mapa", "PocetMest", "1", "1"},
-        {"Mapa", "AktualniMesto", "3", "0"},
+    const std::string max = "999999999999999", min = "-999999999999999";
+    struct Key {
+        const char *section, *key;
+        std::vector<std::pair<const char*, std::string>> cases;
     };
-    for (const auto& [section, key, stored, held] : rows) {
-        IniDocument doc = IniDocument::Parse(smallMap);
-        if (stored)
-            doc.Set(section, key, stored);
-        GameState g;
-        ASSERT_TRUE(ReadGame(doc, g)) << key << "=" << stored;
-        IniDocument saved;
-        WriteGame(saved, g);
-        // The difficulty is no part of a save (it rides along in the copied file).
-        const auto back =
-            std::string(key) == "Obtiznost" ? std::to_string(g.Obtiznost) : saved.Get(section, key);
-        EXPECT_EQ(back, held) << key << "=" << (stored ? stored : "");
-    }
+    const Key keys[] = {
+        {"Mapa", "Hotovost", {{nullptr, "12345.67"}, {"12x", "10000"}, {"-1E999", min}}},
+        {"Mapa", "Hotovost", {{"1.79769313486232E+308", max}}},
+        {"Mapa", "Konto", {{"1e", "10000"}, {"-999999999999999", min}}},
+        {"Mapa", "Konto", {{"1000000000000000,5", max}}},
+        {"Mapa", "Den", {{"abc", "0"}, {"-4", "0"}}},
+        {"Mapa", "Obtiznost", {{"0", "1"}, {"6", "1"}, {"5", "5"}}},
+        {"Mapa", "PocetMest", {{"4", "2"}, {"256", "2"}, {"70000", "2"}, {"1", "1"}}},
+        {"Mapa", "AktualniMesto", {{"3", "0"}}},
+        {"Mesto00", "X", {{nullptr, "121"}, {"-20", "0"}, {"5000", "833"}}},
+        {"Mesto00", "Y", {{"900", "455"}}},
+        {"Mesto00", "Velikost", {{"lots", "2"}, {"5", "2"}, {"0", "0"}}},
+        {"Mesto00", "Pristup", {{"-100", "0"}, {"1E300", max}}},
+        {"Mesto00", "Casino", {{nullptr, "255"}}},
+        {"Mesto00", "Trh00Cena", {{"70000", "0"}}},
+        {"Mesto00", "Trh03RanniCena", {{nullptr, "250"}}}, // no opening price: today's
+        {"Mesto01", "Velikost", {{nullptr, "2"}}},
+        {"Mesto01", "PopisTrhu", {{nullptr, "neznám"}}},
+        {"Mesto01", "Banka", {{nullptr, "0"}}},
+        {"Lode", "Naklad03", {{"-5", "0"}, {"1E999", "0"}}},
+        {"Lode", "Pocet", {{"-3", "0"}, {"99999", "1"}}},
+        {"Lode", "Nosnost", {{"0", "50"}}},
+        {"Lode", "Rychlost", {{"0", "15"}}},
+        {"Lode", "Typ", {{"3", "0"}, {"2", "2"}}},
+    };
+    for (const Key& k : keys)
+        for (const auto& [stored, held] : k.cases) {
+            IniDocument doc = IniDocument::Parse(smallMap);
+            if (stored)
+                doc.Set(k.section, k.key, stored);
+            GameState g;
+            ASSERT_TRUE(ReadGame(doc, g)) << k.key << "=" << stored;
+            IniDocument saved;
+            WriteGame(saved, g);
+            // The difficulty is no part of a save (it rides along in the copied file).
+            const auto back = std::string(k.key) == "Obtiznost" ? std::to_string(g.Obtiznost)
+                                                                : saved.Get(k.section, k.key);
+            EXPECT_EQ(back, held) << k.key << "=" << (stored ? stored : "");
+        }
 }
 
 TEST(GameFile, ASaveThenLoadGivesBackTheSameGame) {
@@ -137,7 +127,14 @@ TEST(GameFile, ASaveThenLoadGivesBackTheSameGame) {
         Profiles p;
         GameState st;
         st.locale.decimalSeparator = sep;
+        st.Denik.Mesta[1].Posledni.Den = 3; // the game played before is forgotten
         ASSERT_TRUE(ReadGameFile(p, dir.write("m.mlo", cp1250(smallMap)), st));
+        for (const LogbookCity& c : st.Denik.Mesta)
+            EXPECT_FALSE(c.Posledni.Written() || c.Predchozi.Written());
+        EXPECT_EQ(st.Denik.Mesto, NoCity);
+        // Played: the first city twice, the second never.
+        st.Denik.Mesta[0] = {{30, {210}}, {12, {190, 85}}};
+        st.Denik.Mesto = 0;
         st.Hotovost = 987654.125;
         st.Konto = -0.1;
         st.Cities[0].Pristup = std::numeric_limits<double>::max();
@@ -164,12 +161,54 @@ TEST(GameFile, ASaveThenLoadGivesBackTheSameGame) {
         EXPECT_EQ(back.Cities[1].Trh[14].RanniCena, 11);
         EXPECT_EQ(back.Company, "'Trotl' a syn");
         EXPECT_EQ(back.Cities[1].Nazev, " Řím");
+        EXPECT_EQ(back.Denik.Mesta[0].Predchozi.Cena, st.Denik.Mesta[0].Predchozi.Cena);
+        EXPECT_EQ(back.Denik.Mesta[0].Posledni.Den, 30);
+        EXPECT_FALSE(back.Denik.Mesta[1].Posledni.Written());
+        EXPECT_EQ(back.Denik.Mesto, 0);
+        EXPECT_EQ(fresh.ReadProfile(save, "Denik", "Mesto00Ceny", ""),
+                  "210 0 0 0 0 0 0 0 0 0 0 0 0 0");
         // The save writes only the game; Obtiznost rides along in the copied file.
         EXPECT_EQ(back.Obtiznost, 3);
         EXPECT_EQ(fresh.ReadProfile(save, "Mapa", "Ukol", ""), "Vydělat");
         EXPECT_EQ(fresh.ReadProfile(save, "Mesto00", "Banka", ""), "255");
         EXPECT_EQ(fresh.ReadProfile(save, "Mesto01", "PopisTrhu", ""), "Přístav");
     }
+}
+
+// The logbook has a section of its own, which files from before it lack.
+TEST(GameFile, ALogbookPageThatDoesNotReadIsAsIfNeverWritten) {
+    const std::string first13 = "1 2 3 4 5 6 7 8 9 10 11 12 13";
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"7", first13 + " 14", true},
+        {"7", " " + first13 + "  14 ", true},
+        {"7", first13, false},            // too few
+        {"7", first13 + " 14 15", false}, // too many
+        {"7", first13 + " -14", false},
+        {"7", first13 + " 40000", false},
+        {"7", first13 + " 1.5", false},
+        {"7", "", false},
+        {"-1", first13 + " 14", false},
+        {"sedm", first13 + " 14", false},
+        {"", first13 + " 14", false},
+    };
+    for (const auto& [den, ceny, written] : cases) {
+        const std::string text = std::string(smallMap) + "[Denik]\nMesto=1\nMesto01Den=" + den +
+                                 "\nMesto01Ceny=" + ceny + "\nMesto01PredchoziDen=3\n" +
+                                 "Mesto01PredchoziCeny=" + ceny +
+                                 "\nMesto05Den=1\nMesto05Ceny=" + first13 + " 14\n";
+        GameState st;
+        ASSERT_TRUE(ReadGame(IniDocument::Parse(text), st));
+        const LogbookCity& city = st.Denik.Mesta[1];
+        EXPECT_EQ(city.Posledni.Written(), written) << den << " / " << ceny;
+        EXPECT_EQ(city.Predchozi.Written(), written) << den << " / " << ceny;
+        EXPECT_EQ(city.Posledni.Cena[13], written ? 14 : 0) << den << " / " << ceny;
+        EXPECT_EQ(st.Denik.Mesto, 1);
+        EXPECT_FALSE(st.Denik.Mesta[5].Posledni.Written()); // no such city in this game
+    }
+    // The city of the visit under way must be one of the game's.
+    GameState st;
+    ASSERT_TRUE(ReadGame(IniDocument::Parse(std::string(smallMap) + "[Denik]\nMesto=2\n"), st));
+    EXPECT_EQ(st.Denik.Mesto, NoCity);
 }
 
 TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {

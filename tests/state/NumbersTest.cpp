@@ -7,44 +7,46 @@
 
 using namespace vlnobrod;
 
-namespace {
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-constexpr double inf = std::numeric_limits<double>::infinity();
-
-// What the number functions give, on a system with whatever locale is set: the game writes
-// and reads its files the same way everywhere.
-void CheckNumbers(const char* locale) {
-    SCOPED_TRACE(locale);
+// A windowed program takes the system's locale; on a Czech system the C library would write
+// "1234,5" and read "12.5" as 12. The game writes and reads its files the same way on any
+// system: the numbers are checked under a locale with a decimal comma where one is installed.
+TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name))
+            break;
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     const NumberLocale dot{'.'}, comma{','};
     // Halves go to the even neighbour; conversions saturate instead of wrapping; NaN is no
     // sum. The plain reader takes only a point and stops at the first stranger. Stored
     // numbers read with either separator, whole or not at all. (How the game file holds
     // money at fifteen digits the game file test shows.)
     using Number = std::optional<double>;
-    const std::pair<Number, Number> numbers[] = {{ToI16(2.5), 2},
-                                                 {ToI16(3.5), 4},
-                                                 {ToU8(0.5), 0},
-                                                 {ToI32(2.5001), 3},
-                                                 {ToU8(300), 255},
-                                                 {ToI16(-40000), -32768},
-                                                 {ToI32(1e12), 2147483647},
-                                                 {ToI32(-1e12), -2147483648.0},
-                                                 {ToI16(nan), 0},
-                                                 {ClampMoney(-inf), -MaxMoney},
-                                                 {ClampMoney(nan), 0},
-                                                 {ParseDot("24.75"), 24.75},
-                                                 {ParseDot("24,75"), 24},
-                                                 {ParseDot("  -3.5xyz"), -3.5},
-                                                 {ParseDot("abc"), 0},
-                                                 {ParseDot("1 2 3"), 123},
-                                                 {ParseDot("1.5E2"), 150},
-                                                 {ParseDot("7E"), 7},
-                                                 {ParseNumber(" -500 "), -500},
-                                                 {ParseNumber("1E+15"), 1e15},
-                                                 {ParseNumber(""), {}},
-                                                 {ParseNumber("12a"), {}},
-                                                 {ParseNumber("1.2.3"), {}},
-                                                 {ParseNumber("-"), {}}};
+    const std::pair<Number, Number> numbers[] = {
+        {ToI16(2.5), 2},
+        {ToI16(3.5), 4},
+        {ToU8(0.5), 0},
+        {ToI32(2.5001), 3},
+        {ToU8(300), 255},
+        {ToI16(-40000), -32768},
+        {ToI32(1e12), 2147483647},
+        {ToI32(-1e12), -2147483648.0},
+        {ToI16(nan), 0},
+        {ClampMoney(-std::numeric_limits<double>::infinity()), -MaxMoney},
+        {ClampMoney(nan), 0},
+        {ParseDot("24.75"), 24.75},
+        {ParseDot("24,75"), 24},
+        {ParseDot("  -3.5xyz"), -3.5},
+        {ParseDot("abc"), 0},
+        {ParseDot("1 2 3"), 123},
+        {ParseDot("1.5E2"), 150},
+        {ParseDot("7E"), 7},
+        {ParseNumber(" -500 "), -500},
+        {ParseNumber("1E+15"), 1e15},
+        {ParseNumber(""), {}},
+        {ParseNumber("12a"), {}},
+        {ParseNumber("1.2.3"), {}},
+        {ParseNumber("-"), {}}};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
         EXPECT_EQ(numbers[i].first, numbers[i].second) << "row " << i;
 
@@ -70,18 +72,5 @@ void CheckNumbers(const char* locale) {
     // The largest doubles, which fifteen digits would round past the largest, read back.
     for (const double big : {1.7976931348623152e308, -1.7976931348623157e308})
         EXPECT_EQ(ParseNumber(FormatDouble(big, dot)), big);
-}
-} // namespace
-
-TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
-    CheckNumbers("C");
-    // A windowed program takes the system's locale; on a Czech system (where one is installed)
-    // the C library would write "1234,5" and read "12.5" as 12.
-    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-    for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"})
-        if (std::setlocale(LC_NUMERIC, name)) {
-            CheckNumbers(name);
-            std::setlocale(LC_NUMERIC, before.c_str());
-            break;
-        }
+    std::setlocale(LC_NUMERIC, before.c_str());
 }

@@ -27,12 +27,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const fs::path root = argv[1];
-    std::vector<std::string> problems;
+    int wrong = 0;
+    const auto report = [&wrong](const std::string& problem) {
+        std::cout << problem << "\n";
+        ++wrong;
+    };
 
     std::map<std::string, int> layer;
     std::ifstream table(root / "src/layers.txt");
-    if (!table)
-        problems.push_back("src/layers.txt cannot be read");
     int level = 0;
     for (std::string line; std::getline(table, line);) {
         if (line.empty() || line[0] == '#')
@@ -42,6 +44,8 @@ int main(int argc, char* argv[]) {
             layer[folder] = level;
         ++level;
     }
+    if (layer.empty())
+        report("src/layers.txt cannot be read");
 
     std::vector<std::string> files;
     for (const char* top : {"src", "app"})
@@ -53,7 +57,7 @@ int main(int argc, char* argv[]) {
     for (const std::string& file : files) {
         const std::string from = folderOf(file);
         if (!layer.count(from)) {
-            problems.push_back(file + ": the folder " + from + " is not in src/layers.txt");
+            report(file + ": the folder " + from + " is not in src/layers.txt");
             continue;
         }
         std::ifstream in(root / file);
@@ -75,16 +79,13 @@ int main(int argc, char* argv[]) {
             const std::string where = file + ":" + std::to_string(number) + ": includes \"" + text +
                                       "\": " + from + " may not include " + to;
             if (!layer.count(to))
-                problems.push_back(where + " (" + to + " is not in src/layers.txt)");
+                report(where + " (" + to + " is not in src/layers.txt)");
             else if (layer[to] == layer[from])
-                problems.push_back(where + " (they share a layer)");
+                report(where + " (they share a layer)");
             else if (layer[to] > layer[from])
-                problems.push_back(where + " (" + to + " lies above " + from + ")");
+                report(where + " (" + to + " lies above " + from + ")");
         }
     }
-
-    for (const std::string& p : problems)
-        std::cout << p << "\n";
-    std::cout << files.size() << " files read, " << problems.size() << " wrong includes\n";
-    return problems.empty() ? 0 : 1;
+    std::cout << files.size() << " files read, " << wrong << " wrong includes\n";
+    return wrong == 0 ? 0 : 1;
 }
