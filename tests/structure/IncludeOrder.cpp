@@ -1,5 +1,6 @@
 // Reads every #include "..." of src/ and app/ and fails, naming the file and the line, when
-// one points against the order of src/layers.txt. (With every include pointing downward, no
+// one points against the order of src/layers.txt (layer 1 the lowest): up, sideways within a
+// layer, or to or from a folder the table lacks. (With every include pointing downward, no
 // circle of includes can cross folders.)
 //
 // usage: include_order <source tree>
@@ -16,23 +17,12 @@
 
 namespace fs = std::filesystem;
 
-// The folder a file belongs to: the first folder under src/, or "app".
-static std::string folderOf(const std::string& file) {
-    return file.rfind("src/", 0) == 0 ? file.substr(4, file.find('/', 4) - 4) : "app";
-}
-
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::cerr << "usage: include_order <source tree>\n";
         return 2;
     }
     const fs::path root = argv[1];
-    int wrong = 0;
-    const auto report = [&wrong](const std::string& problem) {
-        std::cout << problem << "\n";
-        ++wrong;
-    };
-
     std::map<std::string, int> layer;
     std::ifstream table(root / "src/layers.txt");
     int level = 0;
@@ -44,8 +34,9 @@ int main(int argc, char* argv[]) {
             layer[folder] = level;
         ++level;
     }
-    if (layer.empty())
-        report("src/layers.txt cannot be read");
+    int wrong = layer.empty();
+    if (wrong)
+        std::cout << "src/layers.txt cannot be read\n";
 
     std::vector<std::string> files;
     for (const char* top : {"src", "app"})
@@ -55,11 +46,11 @@ int main(int argc, char* argv[]) {
     std::sort(files.begin(), files.end()); // so the report is stable
     static const std::regex quoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
     for (const std::string& file : files) {
+        // The folder a file belongs to: the first folder under src/, or "app".
+        const auto folderOf = [](const std::string& f) {
+            return f.rfind("src/", 0) == 0 ? f.substr(4, f.find('/', 4) - 4) : "app";
+        };
         const std::string from = folderOf(file);
-        if (!layer.count(from)) {
-            report(file + ": the folder " + from + " is not in src/layers.txt");
-            continue;
-        }
         std::ifstream in(root / file);
         std::string line;
         for (int number = 1; std::getline(in, line); ++number) {
@@ -74,16 +65,16 @@ int main(int argc, char* argv[]) {
                 if (target.empty() && fs::is_regular_file(root / p))
                     target = p.lexically_normal().generic_string();
             const std::string to = folderOf(target);
-            if (target.empty() || to == from)
+            if (target.empty() || to == from ||
+                (layer.count(from) && layer.count(to) && layer[to] < layer[from]))
                 continue;
-            const std::string where = file + ":" + std::to_string(number) + ": includes \"" + text +
-                                      "\": " + from + " may not include " + to;
-            if (!layer.count(to))
-                report(where + " (" + to + " is not in src/layers.txt)");
-            else if (layer[to] == layer[from])
-                report(where + " (they share a layer)");
-            else if (layer[to] > layer[from])
-                report(where + " (" + to + " lies above " + from + ")");
+            const auto place = [&](const std::string& folder) {
+                return layer.count(folder) ? "layer " + std::to_string(layer[folder] + 1) : "none";
+            };
+            std::cout << file << ":" << number << ": includes \"" << text << "\": " << from
+                      << " may not include " << to << " (layers: " << from << " " << place(from)
+                      << ", " << to << " " << place(to) << ")\n";
+            ++wrong;
         }
     }
     std::cout << files.size() << " files read, " << wrong << " wrong includes\n";
