@@ -7,9 +7,8 @@
 
 using namespace vlnobrod;
 
-// A windowed program takes the system's locale; on a Czech system the C library would write
-// "1234,5" and read "12.5" as 12. The game writes and reads its files the same way on any
-// system: the numbers are checked under a locale with a decimal comma where one is installed.
+// On a Czech system the C library would write "1234,5" and read "12.5" as 12: the numbers are
+// checked under a locale with a decimal comma where one is installed.
 TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"})
@@ -17,15 +16,12 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
             break;
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     const NumberLocale dot{'.'}, comma{','};
-    // Halves go to the even neighbour; conversions saturate instead of wrapping; NaN is no
-    // sum. The plain reader takes only a point and stops at the first stranger. Stored
-    // numbers read with either separator, whole or not at all. (How the game file holds
-    // money at fifteen digits the game file test shows.)
+    // Halves go to the even neighbour, conversions saturate, NaN is no sum. The plain reader
+    // takes only a point and stops at the first stranger; stored numbers read whole or not.
     using Number = std::optional<double>;
     const std::pair<Number, Number> numbers[] = {
         {ToI16(2.5), 2},
         {ToI16(3.5), 4},
-        {ToU8(0.5), 0},
         {ToI32(2.5001), 3},
         {ToU8(300), 255},
         {ToI16(-40000), -32768},
@@ -34,26 +30,21 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
         {ToI16(nan), 0},
         {ClampMoney(-std::numeric_limits<double>::infinity()), -MaxMoney},
         {ClampMoney(nan), 0},
-        {ParseDot("24.75"), 24.75},
         {ParseDot("24,75"), 24},
         {ParseDot("  -3.5xyz"), -3.5},
-        {ParseDot("abc"), 0},
         {ParseDot("1 2 3"), 123},
         {ParseDot("1.5E2"), 150},
         {ParseDot("7E"), 7},
         {ParseNumber(" -500 "), -500},
         {ParseNumber("1E+15"), 1e15},
         {ParseNumber(""), {}},
-        {ParseNumber("12a"), {}},
         {ParseNumber("1.2.3"), {}},
         {ParseNumber("-"), {}}};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
         EXPECT_EQ(numbers[i].first, numbers[i].second) << "row " << i;
 
-    // Written with the player's separator (a comma only where the system writes one, and
-    // a file only ever gets one of the two) and fifteen digits, seven for singles. Counters
-    // put blanks between thousands; a number longer than its pattern keeps its extra digits
-    // in front.
+    // Written with the player's separator (only ever "." or ",") and fifteen digits, seven
+    // for singles; counters group thousands, extra digits stay in front.
     const std::pair<std::string, std::string> written[] = {
         {FormatDouble(1234.5, comma), "1234,5"},
         {FormatDouble(10000, dot), "10000"},
