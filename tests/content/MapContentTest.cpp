@@ -44,9 +44,8 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
             for (const auto& [key, value] : emptyPlace)
                 EXPECT_EQ(read(top, key), value) << top << " " << key;
 
-        // Where the labels land on the chart, with their real size, the port screen test
-        // checks. A map is only worth playing when cheap goods can be carried to a better
-        // market.
+        // (Where labels land on the chart, with their real size, the port screen test checks.)
+        // A map is only worth playing when cheap goods can be carried to a better market.
         ASSERT_GT(st.PocetMest, 0);
         std::array<int, CargoSlots> low{}, high{};
         for (int i = 0; i < st.PocetMest; ++i) {

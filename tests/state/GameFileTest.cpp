@@ -165,7 +165,7 @@ TEST(GameFile, ASaveThenLoadGivesBackTheSameGame) {
         EXPECT_EQ(back.Denik.Mesto, 0);
         EXPECT_EQ(fresh.ReadProfile(save, "Denik", "Mesto00Ceny", ""),
                   "210 0 0 0 0 0 0 0 0 0 0 0 0 0");
-        // The save writes only the game; Obtiznost rides along in the copied file.
+        // The save writes only the game; the rest rides along in the copied file.
         EXPECT_EQ(back.Obtiznost, 3);
         EXPECT_EQ(fresh.ReadProfile(save, "Mapa", "Ukol", ""), "Vydělat");
         EXPECT_EQ(fresh.ReadProfile(save, "Mesto00", "Banka", ""), "255");
