@@ -5,11 +5,12 @@
 
 using namespace vlnobrod;
 
+// Where the game may not write beside itself, what it writes goes to the player's folder.
+// (The journey of an installed game follows the saves, the state file and the table there.)
 TEST(DataPlaces, TheGameWritesBesideItselfOnlyWhereItMay) {
     const struct {
         bool appWritable, dataWritable;
-        const char* xdgDataHome;
-        const char* home;
+        const char *xdgDataHome, *home;
         const char* userFolder; // "" = the game's own layout
     } cases[] = {
         {true, true, "/x", "/home/eva", ""}, // a build tree, a copy unpacked anywhere
@@ -23,28 +24,6 @@ TEST(DataPlaces, TheGameWritesBesideItselfOnlyWhereItMay) {
             {"/usr/lib/vlnobrod", c.appWritable, c.dataWritable, c.xdgDataHome, c.home});
         EXPECT_EQ(places.AppFolder, "/usr/lib/vlnobrod");
         EXPECT_EQ(places.UserFolder, c.userFolder) << c.appWritable << c.dataWritable;
+        EXPECT_EQ(SettingsFolder(places), *c.userFolder ? c.userFolder : "/usr/lib/vlnobrod");
     }
-}
-
-TEST(DataPlaces, ShippedFilesComeFromTheProgramAndWrittenOnesGoToThePlayer) {
-    const DataPlaces own{"/hra", ""};
-    const DataPlaces installed{"/usr/lib/vlnobrod", "/home/eva/.local/share/vlnobrod"};
-    const std::string user = installed.UserFolder;
-    const std::string shipped = "/usr/lib/vlnobrod/Data";
-    const std::pair<std::string, std::string> paths[] = {
-        {StateFile(own), "/hra/Data/aktual.map"},
-        {StateFile(installed), user + "/aktual.map"},
-        {SavePath(own, "Hra"), "/hra/Data/Save/Hra.mlo"},
-        {SavePath(installed, "Hra"), user + "/Save/Hra.mlo"},
-        {SettingsFolder(own), "/hra"},
-        {SettingsFolder(installed), user},
-        // The table lies in the map itself, or in a file of the player's that holds it alone.
-        {TableFile(own, "Mapa2"), "/hra/Data/Mapa2.mlo"},
-        {TableFile(installed, "Mapa2"), user + "/Mapa2.mlo"},
-        {ScenarioFile(installed, "Mapa2"), shipped + "/Mapa2.mlo"},
-        {ChartFile(installed, "Mapa2"), shipped + "/Mapa2.jpg"},
-        {SoundFile(installed, "Ding"), shipped + "/Sounds/Ding.wav"},
-    };
-    for (const auto& [path, expected] : paths)
-        EXPECT_EQ(path, expected);
 }
