@@ -93,7 +93,8 @@ protected:
         st.Den = 3;
     }
     std::string save(const std::string& name) const { return SavePath(st.Places, name); }
-    int savedDay(const std::string& file) const {
+    // The day of a saved game, read back as a game: -1 when it does not read.
+    static int savedDay(const std::string& file) {
         Profiles fresh;
         GameState back;
         return ReadGameFile(fresh, file, back) ? back.Den : -1;
@@ -159,12 +160,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesTheOldSaveOrTheNewOneWhole) {
         child.kill();
 
         const std::string now = TempDir::read(file);
-        if (now == older)
-            ++oldKept;
-        else if (now == newer)
-            ++newComplete;
-        else
-            ++corrupt;
+        ++(now == older ? oldKept : now == newer ? newComplete : corrupt);
         mostFiles = std::max(mostFiles, namesIn(SaveFolder(st.Places)).size());
     }
     std::cout << "Killed saves: " << kills << ", old kept: " << oldKept
