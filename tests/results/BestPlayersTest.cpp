@@ -91,7 +91,7 @@ TEST(BestPlayers, AResultTakesItsPlaceOnceOrThePlayerIsTold) {
          "Anna,Bedrich,Cyril,------,------", unwritten},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.before + r.company + (r.blocked ? " blocked" : ""));
+        SCOPED_TRACE("row " + std::to_string(&r - rows));
         TempDir dir;
         const std::string f = dir.write("Data/Mapa1.mlo", r.before);
         if (r.blocked)
@@ -113,6 +113,10 @@ TEST(BestPlayers, AResultTakesItsPlaceOnceOrThePlayerIsTold) {
         EXPECT_EQ(st.HandOff.File(), f); // the window shows the map's table
         EXPECT_EQ(names(p, f), r.after);
         EXPECT_EQ(view.messages.empty() ? "" : view.messages[0].text, r.message);
+        EXPECT_TRUE(view.messages.empty() || view.messages[0].title == "Dokončení mapy");
+        if (r.entry != TopEntry::Placed) {
+            EXPECT_EQ(TempDir::read(f), r.before); // nothing written
+        }
         if (r.entry == TopEntry::Placed && r.before == table) {
             EXPECT_EQ(p.ReadProfile(f, "Top1", "Value", ""), "654321.5");
             EXPECT_EQ(p.ReadProfile(f, "Top2", "Value", ""), "400000,5");
