@@ -1,5 +1,5 @@
-// Flows that cross windows: the menu, the port screen, the statistics window, the duel, and
-// an installed game played by someone who cannot write the program's folder.
+// Flows that cross windows: the menu, the port screen, the statistics window and the duel, in
+// an installed game (which writes nothing into the program's folder) and the game's own.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"
@@ -89,11 +89,10 @@ QMap<QString, QByteArray> contents(const QString& folder) {
 class JourneysTest : public QObject {
     Q_OBJECT
 private slots:
-    // An installed game, which writes nowhere in the program's folder: a new game
-    // from the album, the statistics, a purchase, a save, back to the menu and on, the save
-    // loaded again after the game in memory has gone on without it, the map finished and
-    // entered into the table. All of it lands in the player's folder, and the player's table
-    // file holds nothing but the five places.
+    // An installed game, which writes nowhere in the program's folder: a new game from the album,
+    // the statistics, a purchase, a save, back to the menu and on, the save loaded again after the
+    // game in memory has gone on without it, the map finished and entered into the table. All of it
+    // lands in the player's folder, and the player's table file holds nothing but the five places.
     void newGameTradeSaveLoadAndFinish() {
         testing::ScreenFixture fx(testing::ScreenFixture::Layout::Installed);
         fx.writeData(QStringLiteral("Mapa1.mlo"),
