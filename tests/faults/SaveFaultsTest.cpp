@@ -46,45 +46,39 @@ fs::perms permsOf(const std::string& file) {
     return fs::status(file).permissions();
 }
 
-// A game saving in a child process, which stays open after its save as a game would.
+// A game saving `name` in a child process, which stays open after its save as a game would.
+// Made when the child is about to save; `told` then reads 1 once the save is through.
 struct SavingChild {
     pid_t pid;
-    int done; // reads 1 once the save is through, 0 if it failed
+    int told;
+    SavingChild(Profiles& p, GameState& st, const std::string& name) {
+        int ends[2];
+        if (::pipe(ends) != 0 || (pid = ::fork()) < 0)
+            std::abort();
+        if (pid == 0) {
+            char said = 1;
+            if (::write(ends[1], &said, 1) == 1) {
+                said = SaveGame(p, st, name).saved ? 1 : 0;
+                if (::write(ends[1], &said, 1) != 1)
+                    std::abort();
+            }
+            for (;;)
+                ::pause();
+        }
+        ::close(ends[1]);
+        told = ends[0];
+        char ready = 0;
+        if (::read(told, &ready, 1) != 1)
+            std::abort();
+    }
     void kill() const {
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
-        ::close(done);
+        ::close(told);
         EXPECT_TRUE(WIFSIGNALED(status));
     }
 };
-
-// Returns when the child is about to save.
-SavingChild startSaving(Profiles& p, GameState& st, const std::string& name) {
-    int ready[2], done[2];
-    if (::pipe(ready) != 0 || ::pipe(done) != 0)
-        std::abort();
-    const pid_t child = ::fork();
-    if (child < 0)
-        std::abort();
-    if (child == 0) {
-        const char go = 1;
-        if (::write(ready[1], &go, 1) == 1) {
-            const char saved = SaveGame(p, st, name).saved ? 1 : 0;
-            if (::write(done[1], &saved, 1) != 1)
-                std::abort();
-        }
-        for (;;)
-            ::pause();
-    }
-    ::close(ready[1]);
-    ::close(done[1]);
-    char go = 0;
-    if (::read(ready[0], &go, 1) != 1)
-        std::abort();
-    ::close(ready[0]);
-    return {child, done[0]};
-}
 
 // A game on a shipped map, in play.
 class SaveFaults : public ::testing::Test {
@@ -99,17 +93,26 @@ protected:
         st.Den = 3;
     }
     std::string save(const std::string& name) const { return SavePath(st.Places, name); }
-    int savedDay(const std::string& file) const {
-        Profiles fresh;
-        GameState back;
-        return ReadGameFile(fresh, file, back) ? back.Den : -1;
+    // A save of "Hra" made, then the game played on: what a refused save must keep.
+    std::string savedThenPlayedOn() {
+        EXPECT_TRUE(SaveGame(p, st, "Hra").saved);
+        st.Den = 17;
+        st.StateSaved = false;
+        return TempDir::read(save("Hra"));
     }
-    // The save's own message for a file it could not write.
-    static void expectRefused(const SaveOutcome& r, const std::string& name) {
-        EXPECT_FALSE(r.saved);
-        EXPECT_EQ(r.message.rfind("Hru se nepodařilo uložit do souboru \"" + name + ".mlo\".", 0),
-                  0u)
-            << r.message;
+    // Saving under each of `tried` is refused with the save's own message; the game stays
+    // unsaved, "Hra" as it was, and the folder holds `names`.
+    void expectNothingSaved(const std::vector<std::string>& tried, const std::string& older,
+                            const std::set<std::string>& names) {
+        for (const std::string& name : tried) {
+            const SaveOutcome r = SaveGame(p, st, name);
+            EXPECT_FALSE(r.saved);
+            const std::string said = "Hru se nepodařilo uložit do souboru \"" + name + ".mlo\".";
+            EXPECT_EQ(r.message.rfind(said, 0), 0u) << r.message;
+        }
+        EXPECT_FALSE(st.StateSaved);
+        EXPECT_EQ(TempDir::read(save("Hra")), older);
+        EXPECT_EQ(namesIn(SaveFolder(st.Places)), names);
     }
 
     TempDir dir;
@@ -121,23 +124,18 @@ protected:
 
 TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesTheOldSaveOrTheNewOneWhole) {
     const std::string file = save("Hra");
-    ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
-    const std::string older = TempDir::read(file);
-    st.Den = 17;
+    const std::string older = savedThenPlayedOn();
+    using namespace std::chrono;
     // How long a save takes in a child, so the kills fall all over it and a little after.
-    std::chrono::microseconds span{0};
-    constexpr int timed = 5;
-    for (int i = 0; i < timed; ++i) {
-        const SavingChild child = startSaving(p, st, "Vzor");
-        const auto start = std::chrono::steady_clock::now();
+    microseconds span{0};
+    for (int i = 0; i < 5; ++i) {
+        const SavingChild child(p, st, "Vzor");
+        const auto start = steady_clock::now();
         char saved = 0;
-        const bool told = ::read(child.done, &saved, 1) == 1;
-        span += std::chrono::duration_cast<std::chrono::microseconds>(
-            std::chrono::steady_clock::now() - start);
+        EXPECT_TRUE(::read(child.told, &saved, 1) == 1 && saved == 1);
+        span += duration_cast<microseconds>(steady_clock::now() - start) / 5;
         child.kill();
-        ASSERT_TRUE(told && saved == 1);
     }
-    span /= timed;
     const std::string newer = TempDir::read(save("Vzor"));
     fs::remove(save("Vzor"));
     ASSERT_NE(older, newer);
@@ -151,18 +149,12 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesTheOldSaveOrTheNewOneWhole) {
     std::size_t mostFiles = 0;
     for (; kills < wanted; ++kills) {
         dir.write("Data/Save/Hra.mlo", older);
-        const SavingChild child = startSaving(p, st, "Hra");
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        const SavingChild child(p, st, "Hra");
+        std::this_thread::sleep_for(microseconds(delay(random)));
         child.kill();
 
         const std::string now = TempDir::read(file);
-        const int day = savedDay(file);
-        if (now == older && day == 3)
-            ++oldKept;
-        else if (now == newer && day == 17)
-            ++newComplete;
-        else
-            ++corrupt;
+        ++(now == older ? oldKept : now == newer ? newComplete : corrupt);
         mostFiles = std::max(mostFiles, namesIn(SaveFolder(st.Places)).size());
     }
     std::cout << "Killed saves: " << kills << ", old kept: " << oldKept
@@ -194,8 +186,7 @@ TEST_F(SaveFaults, AFullOrReadOnlyDiskReportsTheFailureAndKeepsTheOldSave) {
         ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
     } unmount{folder};
 
-    ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
-    const std::string older = TempDir::read(save("Hra"));
+    const std::string older = savedThenPlayedOn();
     const std::string filler = folder + "/plno";
     {
         const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
@@ -206,60 +197,42 @@ TEST_F(SaveFaults, AFullOrReadOnlyDiskReportsTheFailureAndKeepsTheOldSave) {
         EXPECT_EQ(errno, ENOSPC);
         ::close(fd);
     }
-    st.Den = 17; // played on since the save
-    st.StateSaved = false;
-    expectRefused(SaveGame(p, st, "Hra"), "Hra");
-    expectRefused(SaveGame(p, st, "Nova"), "Nova");
-    EXPECT_FALSE(st.StateSaved);
-    EXPECT_EQ(TempDir::read(save("Hra")), older);
-    EXPECT_EQ(namesIn(folder), (std::set<std::string>{"Hra.mlo", "plno"}));
+    expectNothingSaved({"Hra", "Nova"}, older, {"Hra.mlo", "plno"});
 
     // With room again the same game saves.
     fs::remove(filler);
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
-    EXPECT_EQ(savedDay(save("Hra")), 17);
+    EXPECT_NE(TempDir::read(save("Hra")).find("\nDen=17"), std::string::npos);
+    const std::string newer = TempDir::read(save("Hra"));
 
     // A disk mounted read-only stops root as well.
-    const std::string newer = TempDir::read(save("Hra"));
     ASSERT_EQ(::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
         << std::strerror(errno);
     st.Den = 18;
-    expectRefused(SaveGame(p, st, "Hra"), "Hra");
-    EXPECT_EQ(TempDir::read(save("Hra")), newer);
+    st.StateSaved = false;
+    expectNothingSaved({"Hra", "Nova"}, newer, {"Hra.mlo"});
 }
 
 TEST_F(SaveFaults, AReadOnlySaveOrSaveFolderIsNotWritten) {
     const std::string file = save("Hra");
-    ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
-    const std::string older = TempDir::read(file);
-    st.Den = 17; // played on since the save
-    st.StateSaved = false;
+    const std::string folder = SaveFolder(st.Places);
+    const std::string older = savedThenPlayedOn();
     // The file says it is read-only: that holds for root too.
     fs::permissions(file, ReadOnly);
-    expectRefused(SaveGame(p, st, "Hra"), "Hra");
-    EXPECT_FALSE(st.StateSaved);
-    EXPECT_EQ(TempDir::read(file), older);
+    expectNothingSaved({"Hra"}, older, {"Hra.mlo"});
     EXPECT_EQ(permsOf(file), ReadOnly);
-    EXPECT_EQ(namesIn(SaveFolder(st.Places)), std::set<std::string>{"Hra.mlo"});
 
     // The player's own folder made read-only; permission bits do not stop root, so a root run
     // saves as the "nobody" user, who owns the folder and the save.
-    const std::string folder = SaveFolder(st.Places);
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
         ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
     }
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
-    {
-        vlnobrod::testing::AsUnprivilegedUser user;
-        EXPECT_TRUE(user.ok);
-        expectRefused(SaveGame(p, st, "Hra"), "Hra");
-        expectRefused(SaveGame(p, st, "Nova"), "Nova");
-    }
-    EXPECT_FALSE(st.StateSaved);
-    EXPECT_EQ(TempDir::read(file), older);
-    EXPECT_EQ(namesIn(folder), std::set<std::string>{"Hra.mlo"});
+    vlnobrod::testing::AsUnprivilegedUser user;
+    EXPECT_TRUE(user.ok);
+    expectNothingSaved({"Hra", "Nova"}, older, {"Hra.mlo"});
 }
 
 TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermissions) {
@@ -273,7 +246,7 @@ TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermiss
     st.Den = 17;
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
     EXPECT_EQ(fs::read_symlink(file), "../../jinde/hra.mlo");
-    EXPECT_EQ(savedDay(real), 17);
+    EXPECT_NE(TempDir::read(real).find("\nDen=17"), std::string::npos);
     EXPECT_EQ(permsOf(real), shared);
     EXPECT_EQ(namesIn(SaveFolder(st.Places)), std::set<std::string>{"Hra.mlo"});
     EXPECT_EQ(namesIn(dir.file("jinde")), std::set<std::string>{"hra.mlo"});
