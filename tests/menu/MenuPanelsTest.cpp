@@ -80,6 +80,19 @@ private slots:
 
     // The saved games listed with their owner and company; "Načíst poslední" loads the newest;
     // deleting asks first; a copy that fails opens nothing; a missing folder lists nothing.
+    // The entry under the mouse grows by 5 points; the mouse going straight from it onto the
+    // album inside the open panel shrinks it back.
+    void theEntryUnderTheMouseGrowsAndShrinksOverAPanel() {
+        Menu m;
+        m.click(1);
+        QLabel* entry = m.menu.lblAkce[2];
+        const qreal size = entry->font().pointSizeF();
+        QTest::mouseMove(entry);
+        QTRY_COMPARE(entry->font().pointSizeF(), size + 5);
+        QTest::mouseMove(m.menu.album);
+        QTRY_COMPARE(entry->font().pointSizeF(), size);
+    }
+
     void theLoadPanelLoadsTheNewestAndDeletesOnlyWhenAgreed() {
         Menu m;
         const QString alfa = m.fx.writeData(QStringLiteral("Save/Alfa.mlo"),
