@@ -35,8 +35,8 @@ private slots:
             QCOMPARE(w.lblMěsto[i]->isHidden(), i >= 3);
         QCOMPARE(w.lblMěsto[2]->pos(), QPoint(520, 330));
         // Open black, closed grey, the current city red whatever its access.
-        QCOMPARE(ForeColor(w.lblMěsto[0]), testing::Black);
-        QCOMPARE(ForeColor(w.lblMěsto[1]), testing::Red);
+        QCOMPARE(ForeColor(w.lblMěsto[0]), portstyle::Black);
+        QCOMPARE(ForeColor(w.lblMěsto[1]), portstyle::Red);
         QCOMPARE(ForeColor(w.lblMěsto[2]), QColor(128, 128, 128));
 
         // The game opened through its rules: one day's price step, the stored money and day

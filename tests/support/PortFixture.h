@@ -79,10 +79,6 @@ struct TradingPort : PortScreen {
     }
 };
 
-// The highlight (of what the mouse is over, of a falling price) and plain text.
-inline const QColor Red(255, 0, 0);
-inline const QColor Black(0, 0, 0);
-
 // Answers every question of the port screen's message box with the answer label that reads
 // `caption` (the first label when none does), and writes down what was asked.
 class Answerer {

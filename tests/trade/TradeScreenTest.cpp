@@ -22,25 +22,11 @@ void click(QWidget* l) {
     QTest::mouseClick(l, Qt::LeftButton);
 }
 
-// The port screen without a game file, on the trade panel: Vlnobrod (size class 1) buys gold
-// at 200 and wood at 40, Skalná buys artefacts at 120; two small ships (100 units) carry 20
-// artefacts and 10 wood. Skalná's market was looked at from the same panel, so the hidden
-// rows still carry that city's names and prices.
-struct TradeScreen : testing::PortScreen {
+// The trading port on its trade panel. Skalná's market was looked at from the same panel, so
+// the hidden rows still carry that city's names and prices.
+struct TradeScreen : testing::TradingPort {
     TradeBox* box = nullptr;
-    TradeScreen() : testing::PortScreen("") {
-        GameState& s = st();
-        s.Mapa = "Mapa1";
-        s.PocetMest = 2;
-        s.Hotovost = 10000;
-        s.Cities[0].Velikost = 1;
-        s.Cities[0].Trh[0].Cena = 200;
-        s.Cities[0].Trh[5].Cena = 40;
-        s.Cities[1].Trh[3].Cena = 120;
-        s.Fleet.Pocet = 2;
-        s.Fleet.Naklad[3] = 20;
-        s.Fleet.Naklad[5] = 10;
-        OpenTheDay(s);
+    TradeScreen() {
         box = w->findChild<TradeBox*>();
         w->ShowMarket(1, false);
         w->lblZal_Click(1);

@@ -48,7 +48,7 @@ private slots:
         for (Panel* p : w.picZáložka)
             QVERIFY(p->isHidden());
         QVERIFY(w.picZáložky->isHidden() && w.picPlavba->isVisible());
-        QCOMPARE(ForeColor(w.lblMěsto[2]), QColor(255, 0, 0));
+        QCOMPARE(ForeColor(w.lblMěsto[2]), portstyle::Red);
         QTRY_VERIFY(w.imgLoď[0]->x() > -76);
 
         // Turning for Vlnobrod: 250 pixels from Skalná, not 504 from Zlatý Mys, 4 a tick.
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(w.lbl[31]->text(), QStringLiteral("Plavba do města: Vlnobrod"));
         QCOMPARE(w.lblVzdálenost->text(), QStringLiteral("250"));
         QCOMPARE(w.imgLoď[0]->x(), -76);
-        QCOMPARE(ForeColor(w.lblMěsto[0]), QColor(255, 0, 0));
+        QCOMPARE(ForeColor(w.lblMěsto[0]), portstyle::Red);
         QCOMPARE(sailOn(w), 163);
         QVERIFY(!w.tmrPlavba->isActive() && w.picPlavba->isHidden());
         QVERIFY(w.picZáložky->isVisible() && w.picZáložka[0]->isVisible());
