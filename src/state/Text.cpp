@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace vlnobrod::text {
@@ -106,9 +107,10 @@ char32_t lower(char32_t c) {
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
-    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte.
+    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte, and runs
+    // of plain ASCII (most of any file) are copied whole.
     struct Encoded {
-        char bytes[3];
+        char bytes[4];
         std::uint8_t size;
     };
     static const std::array<Encoded, 256> table = [] {
@@ -122,15 +124,25 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
         }
         return t;
     }();
-    std::size_t size = 0;
-    for (const char ch : bytes)
-        size += table[static_cast<unsigned char>(ch)].size;
-    std::string out;
-    out.reserve(size);
-    for (const char ch : bytes) {
-        const Encoded& e = table[static_cast<unsigned char>(ch)];
-        out.append(e.bytes, e.size);
+    // No character of the code page takes more than three bytes of UTF-8; one more byte of
+    // room lets every character be copied as four.
+    std::string out(bytes.size() * 3 + 1, '\0');
+    char* to = out.data();
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+    while (from < end) {
+        const char* ascii = from;
+        while (ascii < end && static_cast<unsigned char>(*ascii) < 0x80)
+            ++ascii;
+        std::memcpy(to, from, static_cast<std::size_t>(ascii - from));
+        to += ascii - from;
+        for (from = ascii; from < end && static_cast<unsigned char>(*from) >= 0x80; ++from) {
+            const Encoded& e = table[static_cast<unsigned char>(*from)];
+            std::memcpy(to, e.bytes, 4);
+            to += e.size;
+        }
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
@@ -307,6 +319,65 @@ void AppendFolded(std::string& out, std::string_view utf8) {
     }
     for (std::size_t i = 0; i < utf8.size();)
         appendUtf8(out, lower(decodeOne(utf8, i)));
+}
+
+namespace {
+
+bool isAscii(std::string_view s) {
+    unsigned char high = 0;
+    for (const char c : s)
+        high |= static_cast<unsigned char>(c);
+    return high < 0x80;
+}
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+} // namespace
+
+bool EqualFolded(std::string_view a, std::string_view b) {
+    if (a.size() == b.size() && isAscii(a)) {
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (lowerAscii(a[k]) != lowerAscii(b[k]))
+                return false;
+        return true;
+    }
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (lower(decodeOne(a, i)) != lower(decodeOne(b, j)))
+            return false;
+    return i == a.size() && j == b.size();
+}
+
+std::uint64_t FoldedHash(std::string_view utf8) {
+    // Folding keeps ASCII names ASCII and others not, so the two kinds may hash apart. An
+    // ASCII name is taken eight bytes at a time with the case bit of every byte set: names
+    // that differ only there ("@" and "`") merely share a hash.
+    constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = utf8.size() * mul;
+    std::uint64_t high = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= utf8.size(); k += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, utf8.data() + k, 8);
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    if (k < utf8.size()) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, utf8.data() + k, utf8.size() - k);
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    if ((high & 0x8080808080808080ull) == 0)
+        return h;
+    h = 14695981039346656037ull;
+    for (std::size_t i = 0; i < utf8.size();)
+        h = (h ^ lower(decodeOne(utf8, i))) * 1099511628211ull;
+    return h;
 }
 
 std::string FoldCase(std::string_view utf8) {
