@@ -264,6 +264,29 @@ std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
 
 } // namespace
 
+namespace {
+
+bool isAscii(std::string_view s) {
+    // Eight bytes at a time, and done at the first that is not ASCII.
+    std::size_t k = 0;
+    for (; k + 8 <= s.size(); k += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, s.data() + k, 8);
+        if (w & 0x8080808080808080ull)
+            return false;
+    }
+    for (; k < s.size(); ++k)
+        if (static_cast<unsigned char>(s[k]) >= 0x80)
+            return false;
+    return true;
+}
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+} // namespace
+
 DecodedText DecodeFile(std::string_view bytes) {
     if (bytes.substr(0, 3) == utf8Mark)
         return {std::string(bytes.substr(3)), FileEncoding::Utf8};
@@ -271,10 +294,7 @@ DecodedText DecodeFile(std::string_view bytes) {
         return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (bytes.substr(0, 2) == "\xFE\xFF")
         return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
-    unsigned char high = 0;
-    for (const char c : bytes)
-        high |= static_cast<unsigned char>(c);
-    if (high < 0x80) // plain ASCII reads the same either way
+    if (isAscii(bytes)) // plain ASCII reads the same either way
         return {std::string(bytes), FileEncoding::Windows1250};
     if (looksLikeUtf8(bytes))
         return {std::string(bytes), FileEncoding::Utf8};
@@ -321,22 +341,9 @@ void AppendFolded(std::string& out, std::string_view utf8) {
         appendUtf8(out, lower(decodeOne(utf8, i)));
 }
 
-namespace {
-
-bool isAscii(std::string_view s) {
-    unsigned char high = 0;
-    for (const char c : s)
-        high |= static_cast<unsigned char>(c);
-    return high < 0x80;
-}
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-} // namespace
-
 bool EqualFolded(std::string_view a, std::string_view b) {
+    if (a == b) // names are mostly asked for as the file spells them
+        return true;
     if (a.size() == b.size() && isAscii(a)) {
         for (std::size_t k = 0; k < a.size(); ++k)
             if (lowerAscii(a[k]) != lowerAscii(b[k]))
