@@ -59,7 +59,9 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     const QPixmap background = art::Picture(QStringLiteral("menu_background"));
     Image1_ = new QLabel(this);
     Image1_->setGeometry(0, 0, 800, 600);
-    Image1_->setScaledContents(true);
+    // The picture is made at the window's size: shown as it is, with no scaled copy kept
+    // beside it.
+    Image1_->setScaledContents(background.size() != Image1_->size());
     if (!background.isNull()) {
         Image1_->setPixmap(background);
     } else {

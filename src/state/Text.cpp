@@ -374,7 +374,8 @@ std::uint64_t FoldedHash(std::string_view utf8) {
     }
     if (k < utf8.size()) {
         std::uint64_t w = 0;
-        std::memcpy(&w, utf8.data() + k, utf8.size() - k);
+        for (std::size_t j = k; j < utf8.size(); ++j)
+            w |= std::uint64_t(static_cast<unsigned char>(utf8[j])) << (8 * (j - k));
         high |= w;
         h = (h ^ (w | 0x2020202020202020ull)) * mul;
         h ^= h >> 32;

@@ -17,11 +17,16 @@ QFont HeavyFont(double points) {
 }
 
 QCursor HandCursor() {
-    const QPixmap hand = Picture(QStringLiteral("cursor_hand"));
-    if (hand.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    // The fingertip is the hot spot.
-    return QCursor(hand, 8, 2);
+    // Decoded once and shared by every control that shows it (a window has dozens). Kept
+    // to the end of the program: a cursor must not outlive the display it was made for.
+    static const QCursor* const hand = [] {
+        const QPixmap picture = Picture(QStringLiteral("cursor_hand"));
+        if (picture.isNull())
+            return new QCursor(Qt::PointingHandCursor);
+        // The fingertip is the hot spot.
+        return new QCursor(picture, 8, 2);
+    }();
+    return *hand;
 }
 
 } // namespace vlnobrod::art
