@@ -34,29 +34,18 @@ bool isQuoted(std::string_view v) {
     return v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'');
 }
 
-struct KeyLine {
-    std::string_view key;
-    std::string_view value;
-};
-
-std::optional<KeyLine> keyLine(std::string_view line) {
-    const std::string_view t = trim(line);
-    if (!t.empty() && t.front() == ';')
-        return std::nullopt; // a comment, whatever it holds
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view key = trim(line.substr(0, eq));
-    if (key.empty())
-        return std::nullopt;
-    std::string_view value = line.substr(eq + 1);
+// The value of a line known to be a key line: what follows the first "=", up to a NUL,
+// without blanks around it or the quotes that wrap it.
+std::string_view valueOf(std::string_view line) {
+    std::string_view value = line.substr(line.find('=') + 1);
     value = trim(value.substr(0, value.find('\0')));
     if (isQuoted(value))
         value = value.substr(1, value.size() - 2);
-    return KeyLine{key, value};
+    return value;
 }
 
-// Only the key of a key line, as keyLine finds it, without looking at the value.
+// The key of a key line: what comes before the first "=", without blanks around it; a line
+// whose first character is ";" is a comment, whatever it holds.
 std::optional<std::string_view> keyOf(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos)
@@ -254,7 +243,7 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     const std::size_t* k = b->keys.Find(text_, key, text::FoldedHash(key));
     if (!k)
         return std::nullopt;
-    return keyLine(TextOf(b->lines[*k]))->value;
+    return valueOf(TextOf(b->lines[*k]));
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
