@@ -396,6 +396,8 @@ std::string FoldCase(std::string_view utf8) {
 }
 
 std::size_t CharCount(std::string_view utf8) {
+    if (isAscii(utf8))
+        return utf8.size();
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++n)
         decodeOne(utf8, i);
@@ -403,6 +405,8 @@ std::size_t CharCount(std::string_view utf8) {
 }
 
 std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
+    if (utf8.size() <= chars) // no character is shorter than a byte
+        return utf8.size();
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);
