@@ -96,9 +96,10 @@ const std::size_t* IniDocument::NameIndex::Find(const std::string& text, std::st
 }
 
 void IniDocument::NameIndex::Reserve(std::size_t names) {
-    // At most half full, so a probe ends soon on an empty slot.
+    // At most three quarters full, so a probe ends soon on an empty slot, with room for the
+    // keys a save adds to a map's sections without building the table again.
     std::size_t size = 8;
-    while (size < 2 * names)
+    while (size * 3 < names * 4)
         size *= 2;
     if (size <= slots_.size())
         return;
@@ -115,7 +116,7 @@ void IniDocument::NameIndex::Reserve(std::size_t names) {
 
 void IniDocument::NameIndex::Add(const std::string& text, std::size_t begin, std::size_t size,
                                  std::uint64_t hash, std::size_t at) {
-    if (2 * (used_ + 1) > slots_.size())
+    if ((used_ + 1) * 4 > slots_.size() * 3)
         Reserve(2 * (used_ + 1));
     const std::string_view name(text.data() + begin, size);
     const std::size_t mask = slots_.size() - 1;
