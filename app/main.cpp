@@ -1,4 +1,5 @@
 #include "shell/GameShell.h"
+#include "widgets/Art.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,7 +11,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vlnobrod"));
     QApplication::setApplicationVersion(QStringLiteral(VLNOBROD_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    // Decoded as the PNG it is: an icon made from the file name would first ask every image
+    // plugin whether it can read it, loading them all at start-up.
+    QApplication::setWindowIcon(QIcon(vlnobrod::art::Picture(QStringLiteral("icon"))));
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.vlnobrod.Vlnobrod"));
 
     // Qt's own dialogs (the system message box's "Ano" and "Ne") speak Czech like the game,

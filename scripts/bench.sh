@@ -69,5 +69,5 @@ echo
 echo "$(nproc) cores, load average $loadStart at the start, $(load) at the end; build $preset."
 echo "Rules: medians of interleaved repetitions, in processor time (saving in wall time: it waits"
 echo "for the disk). Start-up: medians of alternating starts, in wall time."
-grep -h "start-up\|shots" "$work/startup.log" "$work/cpu.log" || true
+grep -h "start-up\|shots\|voyages begun" "$work/startup.log" "$work/cpu.log" || true
 exit $status

@@ -16,13 +16,11 @@ MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
 bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
                   const std::string& company, const std::string& name) {
     const std::string stateFile = StateFile(st.Places);
-    const bool copied = ReplaceWithCopy(profiles, ScenarioFile(st.Places, mapa), stateFile,
-                                        [&](const std::string& part) {
-                                            auto batch = profiles.Edit(part);
-                                            batch.Set("Mapa", "Company", company);
-                                            batch.Set("Mapa", "Name", name);
-                                            return batch.Commit();
-                                        });
+    const bool copied =
+        ReplaceWithCopy(profiles, ScenarioFile(st.Places, mapa), stateFile, [&](IniDocument& doc) {
+            doc.Set("Mapa", "Company", company);
+            doc.Set("Mapa", "Name", name);
+        });
     if (!copied)
         return false;
     st.HandOff = stateFile;

@@ -8,10 +8,12 @@
 #include "widgets/WindowKeys.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <algorithm>
 
 namespace vlnobrod {
@@ -49,6 +51,14 @@ constexpr std::array<QPoint, frmMenu::ActionCount> places = {{
     {40, 95},
 }};
 
+// The menu's captions are coloured through their palette, over the picture as labels always
+// are: a style sheet would bring the whole style sheet machinery into the start-up.
+void textColour(QLabel* l, const QColor& colour) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+}
+
 } // namespace
 
 frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -59,7 +69,9 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     const QPixmap background = art::Picture(QStringLiteral("menu_background"));
     Image1_ = new QLabel(this);
     Image1_->setGeometry(0, 0, 800, 600);
-    Image1_->setScaledContents(true);
+    // The picture is made at the window's size: shown as it is, with no scaled copy kept
+    // beside it.
+    Image1_->setScaledContents(background.size() != Image1_->size());
     if (!background.isNull()) {
         Image1_->setPixmap(background);
     } else {
@@ -72,13 +84,13 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     auto* heading = new QLabel(QStringLiteral("Vlnobrod"), this);
     QFont hf = art::HeavyFont(34);
     heading->setFont(hf);
-    heading->setStyleSheet(QStringLiteral("color: #f6e7b8; background: transparent;"));
+    textColour(heading, QColor(0xf6, 0xe7, 0xb8));
     heading->move(36, 18);
     heading->adjustSize();
     heading->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     lbl12_ = new QLabel(QStringLiteral("obchodní strategie"), this);
-    lbl12_->setStyleSheet(QStringLiteral("color: #f6e7b8; background: transparent;"));
+    textColour(lbl12_, QColor(0xf6, 0xe7, 0xb8));
     lbl12_->move(40, 70);
     lbl12_->adjustSize();
 
@@ -87,7 +99,7 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         const ActionSpec& a = menuEntries[static_cast<std::size_t>(i)];
         auto* l = new ClickLabel(QString::fromUtf8(a.caption), this);
         l->setFont(art::HeavyFont(a.points));
-        l->setStyleSheet(QStringLiteral("color: #fff3cf; background: transparent;"));
+        textColour(l, QColor(0xff, 0xf3, 0xcf));
         l->setCursor(art::HandCursor());
         l->move(places[static_cast<std::size_t>(i)]);
         l->adjustSize();

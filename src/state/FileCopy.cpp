@@ -1,5 +1,7 @@
 #include "FileCopy.h"
 
+#include "Text.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,37 +23,44 @@ bool readAll(const std::string& file, std::string& bytes) {
     return !in.bad();
 }
 
-// The part starts as a fresh file of the writer's, whatever the source's permissions (a
-// read-only map still starts a game that can be written).
-bool writeAll(const std::string& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return !out.fail();
+// Clears what an earlier version's interrupted copy left at `part`; false when something
+// stays there.
+bool clearOlderPart(Profiles& profiles, const std::string& part) {
+    std::error_code ignored;
+    // A link left there goes too.
+    const auto kind = fs::symlink_status(part, ignored).type();
+    if (kind == fs::file_type::not_found)
+        return true;
+    if (kind != fs::file_type::directory)
+        fs::remove(part, ignored);
+    profiles.Forget(part);
+    return fs::symlink_status(part, ignored).type() == fs::file_type::not_found;
 }
 
 } // namespace
 
 bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::string& target,
-                     const std::function<bool(const std::string& part)>& edit) {
-    const std::string part = target + ".part~";
-    auto discard = [&] {
-        std::error_code ignored;
-        // A link left there goes too, so the part is never written through it.
-        if (const auto kind = fs::symlink_status(part, ignored).type();
-            kind != fs::file_type::directory && kind != fs::file_type::not_found)
-            fs::remove(part, ignored);
-        profiles.Forget(part);
-    };
-    discard(); // what an interrupted copy left
+                     const std::function<void(IniDocument&)>& edit) {
+    if (!clearOlderPart(profiles, target + ".part~"))
+        return false;
     // The player's data folder of an installed game is made with the first file put in it.
     std::error_code madeFolder;
     fs::create_directories(fs::path(target).parent_path(), madeFolder);
     std::string bytes;
-    bool ok = readAll(source, bytes);
-    if (ok && edit)
-        ok = writeAll(part, bytes) && edit(part) && readAll(part, bytes);
-    discard();
+    bool ok = true;
+    if (edit) {
+        // The source as the profiles have it (a game's state file is parsed already), in
+        // the encoding it came in, which the copy keeps.
+        const IniDocument* read = profiles.ReadableSnapshot(source);
+        ok = read != nullptr;
+        if (ok) {
+            IniDocument doc = *read;
+            edit(doc);
+            bytes = text::EncodeFile(doc.Serialize(), doc.Encoding());
+        }
+    } else {
+        ok = readAll(source, bytes);
+    }
     ok = ok && Profiles::WriteFileAtomically(target, bytes).has_value();
     // The target may keep the old file's size and time: read it afresh.
     profiles.Forget(target);

@@ -8,13 +8,17 @@
 namespace vlnobrod {
 
 // Makes `target` a copy of the profile file `source`, changed by `edit` when one is given.
-// The edit works on a copy put together beside the target as "<target>.part~" (a name no
-// list of the game shows, and one the next copy to that target clears away); the result is
-// then written over the target whole, as every profile write is: through a symbolic link to
-// the file it names, keeping the old file's permissions, and never over a read-only file.
-// A missing folder of the target is made. A failed copy, a failed edit or a full disk leaves
-// the old target as it was. Returns whether the target was replaced.
+// The edit works on the parsed source in memory; the result is written over the target
+// whole, as every profile write is (one temporary file beside it, synced once, renamed):
+// through a symbolic link to the file it names, keeping the old file's permissions, and
+// never over a read-only file. A copy without an edit is the source byte for byte. A missing
+// folder of the target is made. A failed copy or a full disk leaves the old target as it
+// was. Returns whether the target was replaced.
+//
+// Earlier versions put the copy together as "<target>.part~": what one left there is
+// cleared, and something there that cannot be cleared (a folder) refuses the copy rather
+// than leaving the name taken for good.
 bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::string& target,
-                     const std::function<bool(const std::string& part)>& edit = {});
+                     const std::function<void(IniDocument&)>& edit = {});
 
 } // namespace vlnobrod

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <string_view>
 
@@ -253,17 +252,11 @@ std::string GameFileResult::Reason(const std::string& path) const {
 }
 
 GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameState& out) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return {GameFileProblem::Unreadable, {}};
-    {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-        if (!f)
-            return {GameFileProblem::Unreadable, {}};
-        std::fclose(f);
-    }
     // One look at the disk for the whole game.
-    return ReadGame(profiles.Snapshot(path), out);
+    const IniDocument* doc = profiles.ReadableSnapshot(path);
+    if (!doc)
+        return {GameFileProblem::Unreadable, {}};
+    return ReadGame(*doc, out);
 }
 
 GameFileResult ReadGame(const IniDocument& doc, GameState& st) {

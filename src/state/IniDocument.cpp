@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace vlnobrod {
 
@@ -33,29 +34,18 @@ bool isQuoted(std::string_view v) {
     return v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'');
 }
 
-struct KeyLine {
-    std::string_view key;
-    std::string_view value;
-};
-
-std::optional<KeyLine> keyLine(std::string_view line) {
-    const std::string_view t = trim(line);
-    if (!t.empty() && t.front() == ';')
-        return std::nullopt; // a comment, whatever it holds
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view key = trim(line.substr(0, eq));
-    if (key.empty())
-        return std::nullopt;
-    std::string_view value = line.substr(eq + 1);
+// The value of a line known to be a key line: what follows the first "=", up to a NUL,
+// without blanks around it or the quotes that wrap it.
+std::string_view valueOf(std::string_view line) {
+    std::string_view value = line.substr(line.find('=') + 1);
     value = trim(value.substr(0, value.find('\0')));
     if (isQuoted(value))
         value = value.substr(1, value.size() - 2);
-    return KeyLine{key, value};
+    return value;
 }
 
-// Only the key of a key line, as keyLine finds it, without looking at the value.
+// The key of a key line: what comes before the first "=", without blanks around it; a line
+// whose first character is ";" is a comment, whatever it holds.
 std::optional<std::string_view> keyOf(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos)
@@ -89,84 +79,75 @@ void appendValue(std::string& out, std::string_view value) {
         out += '"';
 }
 
-std::string_view nameAt(const std::string& names, std::size_t begin, std::size_t size) {
-    return {names.data() + begin, size};
-}
-
-// FNV-1a: names are short, and any spread will do.
-std::uint64_t hashOf(std::string_view s) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (const char c : s)
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return h;
-}
-
 } // namespace
 
-const std::size_t* IniDocument::NameIndex::Find(const std::string& names,
-                                                std::string_view folded) const {
-    const std::uint64_t h = hashOf(folded);
-    auto it = std::lower_bound(names_.begin(), names_.end(), h,
-                               [](const Name& n, std::uint64_t v) { return n.hash < v; });
-    for (; it != names_.end() && it->hash == h; ++it)
-        if (nameAt(names, it->begin, it->size) == folded)
-            return &it->at;
-    return nullptr;
+const std::size_t* IniDocument::NameIndex::Find(const std::string& text, std::string_view name,
+                                                std::uint64_t hash) const {
+    if (slots_.empty())
+        return nullptr;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& s = slots_[i];
+        if (s.at == std::string::npos)
+            return nullptr;
+        if (s.hash == hash && text::EqualFolded({text.data() + s.begin, s.size}, name))
+            return &s.at;
+    }
 }
 
-void IniDocument::NameIndex::Add(std::string& names, std::string_view folded, std::size_t at) {
-    if (Find(names, folded))
+void IniDocument::NameIndex::Reserve(std::size_t names) {
+    // At most three quarters full, so a probe ends soon on an empty slot, with room for the
+    // keys a save adds to a map's sections without building the table again.
+    std::size_t size = 8;
+    while (size * 3 < names * 4)
+        size *= 2;
+    if (size <= slots_.size())
         return;
-    const std::uint64_t h = hashOf(folded);
-    const auto it = std::upper_bound(names_.begin(), names_.end(), h,
-                                     [](std::uint64_t v, const Name& n) { return v < n.hash; });
-    const std::size_t begin = names.size();
-    names += folded;
-    names_.insert(it, Name{h, begin, folded.size(), at});
+    std::vector<Slot> old =
+        std::exchange(slots_, std::vector<Slot>(size, Slot{0, 0, 0, std::string::npos}));
+    for (const Slot& s : old)
+        if (s.at != std::string::npos)
+            for (std::size_t i = s.hash & (size - 1);; i = (i + 1) & (size - 1))
+                if (slots_[i].at == std::string::npos) {
+                    slots_[i] = s;
+                    break;
+                }
 }
 
-void IniDocument::NameIndex::Append(std::string& names, std::string_view raw, std::size_t at) {
-    const std::size_t begin = names.size();
-    text::AppendFolded(names, raw);
-    const std::size_t size = names.size() - begin;
-    names_.push_back(Name{hashOf(nameAt(names, begin, size)), begin, size, at});
-}
-
-void IniDocument::NameIndex::Finish(const std::string& names) {
-    // Equal names meet; of these the first in the file stays.
-    auto less = [&](const Name& a, const Name& b) {
-        if (a.hash != b.hash)
-            return a.hash < b.hash;
-        const auto na = nameAt(names, a.begin, a.size), nb = nameAt(names, b.begin, b.size);
-        return na != nb ? na < nb : a.at < b.at;
-    };
-    std::sort(names_.begin(), names_.end(), less);
-    names_.erase(std::unique(names_.begin(), names_.end(),
-                             [&](const Name& a, const Name& b) {
-                                 return a.hash == b.hash && nameAt(names, a.begin, a.size) ==
-                                                                nameAt(names, b.begin, b.size);
-                             }),
-                 names_.end());
+void IniDocument::NameIndex::Add(const std::string& text, std::size_t begin, std::size_t size,
+                                 std::uint64_t hash, std::size_t at) {
+    if ((used_ + 1) * 4 > slots_.size() * 3)
+        Reserve(2 * (used_ + 1));
+    const std::string_view name(text.data() + begin, size);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot& s = slots_[i];
+        if (s.at == std::string::npos) {
+            s = Slot{hash, begin, size, at};
+            ++used_;
+            return;
+        }
+        if (s.hash == hash && text::EqualFolded({text.data() + s.begin, s.size}, name))
+            return;
+    }
 }
 
 IniDocument IniDocument::Parse(std::string_view text) {
+    return ParseText(std::string(text));
+}
+
+IniDocument IniDocument::ParseText(std::string owned) {
     IniDocument doc;
-    doc.text_ = text;
+    doc.text_ = std::move(owned);
+    const std::string_view text = doc.text_;
     // First every line and where the sections start, then each section's lines in one go:
     // a few allocations for the whole file rather than a growing vector for each section.
     struct Found {
         Line line;
         bool header;
     };
-    // Line ends are found with memchr: a byte at a time costs dearly in instrumented builds.
-    auto countOf = [&](char c) {
-        std::size_t n = 0;
-        for (std::size_t at = text.find(c); at != std::string_view::npos; at = text.find(c, at + 1))
-            ++n;
-        return n;
-    };
     std::vector<Found> found;
-    found.reserve(countOf('\n') + countOf('\r') + 1);
+    found.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t sections = 0;
     auto addLine = [&](std::size_t begin, std::size_t size, Eol eol) {
         const bool header = sectionName(text.substr(begin, size)).has_value();
@@ -195,8 +176,11 @@ IniDocument IniDocument::Parse(std::string_view text) {
         start = next;
     }
 
-    doc.names_.reserve(text.size());
     doc.blocks_.reserve(sections + 1);
+    auto add = [&](NameIndex& index, std::string_view name, std::size_t at) {
+        index.Add(doc.text_, static_cast<std::size_t>(name.data() - text.data()), name.size(),
+                  text::FoldedHash(name), at);
+    };
     // Lines from..to of one block; a section's header comes first.
     auto fill = [&](Block& b, std::size_t from, std::size_t to, bool section) {
         b.lines.reserve(to - from);
@@ -207,7 +191,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
             const std::string_view line = text.substr(l.begin, l.size);
             b.lines.push_back(l);
             if (section && k == from) {
-                doc.firstSection_.Append(doc.names_, *sectionName(line), doc.blocks_.size() - 1);
+                add(doc.firstSection_, *sectionName(line), doc.blocks_.size() - 1);
                 continue;
             }
             if (!isBlankLine(line))
@@ -215,7 +199,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
             if (!section)
                 continue; // lines before the first section belong to no section
             if (auto key = keyOf(line))
-                b.keys.Append(doc.names_, *key, b.lines.size() - 1);
+                add(b.keys, *key, b.lines.size() - 1);
         }
     };
     auto blockEnd = [&](std::size_t from) {
@@ -236,16 +220,14 @@ IniDocument IniDocument::Parse(std::string_view text) {
             doc.newLineEol_ = f.line.eol; // new lines end as the file's first line does
             break;
         }
-    doc.firstSection_.Finish(doc.names_);
-    for (Block& b : doc.blocks_)
-        b.keys.Finish(doc.names_);
     return doc;
 }
 
 const IniDocument::Block* IniDocument::SectionBlock(std::string_view section) const {
     if (!lastSection_.empty() && section == lastSection_)
         return &blocks_[lastBlock_];
-    const std::size_t* s = firstSection_.Find(names_, text::FoldCase(trim(section)));
+    const std::string_view name = trim(section);
+    const std::size_t* s = firstSection_.Find(text_, name, text::FoldedHash(name));
     if (!s)
         return nullptr;
     lastSection_ = section;
@@ -258,10 +240,11 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     const Block* b = SectionBlock(section);
     if (!b)
         return std::nullopt;
-    const std::size_t* k = b->keys.Find(names_, text::FoldCase(trim(key)));
+    key = trim(key);
+    const std::size_t* k = b->keys.Find(text_, key, text::FoldedHash(key));
     if (!k)
         return std::nullopt;
-    return keyLine(TextOf(b->lines[*k]))->value;
+    return valueOf(TextOf(b->lines[*k]));
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
@@ -303,14 +286,15 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     section = trim(section);
     key = trim(key);
-    const std::string folded = text::FoldCase(key), foldedSection = text::FoldCase(section);
-    const Line entry = NewLine(key, value);
+    const std::uint64_t keyHash = text::FoldedHash(key);
+    const std::uint64_t sectionHash = text::FoldedHash(section);
+    const Line entry = NewLine(key, value); // the key's text starts the new line
     // Only the file's last line can lack a line end, and a line after it needs one.
     auto endLastLine = [this] {
         if (Line* last = LastLine(); last && last->eol == Eol::None)
             last->eol = newLineEol_;
     };
-    const std::size_t* s = firstSection_.Find(names_, foldedSection);
+    const std::size_t* s = firstSection_.Find(text_, section, sectionHash);
     if (!s) {
         endLastLine();
         const std::size_t begin = text_.size();
@@ -321,13 +305,13 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         b.lines.push_back(Line{begin, text_.size() - begin, newLineEol_});
         b.lines.push_back(entry);
         b.lastEntry = 1;
-        b.keys.Add(names_, folded, 1);
+        b.keys.Add(text_, entry.begin, key.size(), keyHash, 1);
         blocks_.push_back(std::move(b));
-        firstSection_.Add(names_, foldedSection, blocks_.size() - 1);
+        firstSection_.Add(text_, begin + 1, section.size(), sectionHash, blocks_.size() - 1);
         return;
     }
     Block& b = blocks_[*s];
-    if (const std::size_t* k = b.keys.Find(names_, folded)) {
+    if (const std::size_t* k = b.keys.Find(text_, key, keyHash)) {
         Line& old = b.lines[*k];
         old.begin = entry.begin;
         old.size = entry.size;
@@ -340,7 +324,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         b.lines[b.lastEntry].eol = newLineEol_;
     b.lines.insert(b.lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
     b.lastEntry = at;
-    b.keys.Add(names_, folded, at);
+    b.keys.Add(text_, entry.begin, key.size(), keyHash, at);
 }
 
 std::size_t IniDocument::LineCount() const {

@@ -23,6 +23,8 @@ public:
     IniDocument() = default;
     // Text in UTF-8; CRLF, LF and lone CR all end a line.
     static IniDocument Parse(std::string_view text);
+    // The same, keeping `text` itself rather than a copy of it.
+    static IniDocument ParseText(std::string text);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     // The same without a copy: valid until the document changes.
@@ -49,28 +51,26 @@ private:
         std::size_t begin, size;
         Eol eol;
     };
-    // Folded names in order, each with the first line (or block) that carries it, the names
-    // themselves kept one after another in the document's names_. A sorted vector of plain
-    // records: a file has a few hundred keys, and a node or a string each would cost an
-    // allocation each.
+    // Names (of sections or of one section's keys), each with the first line (or block)
+    // that carries it: an open-addressed table of offsets into the document's own text, so
+    // neither the index nor a lookup makes a folded copy of a name.
     class NameIndex {
     public:
-        const std::size_t* Find(const std::string& names, std::string_view folded) const;
-        // An existing name keeps its place.
-        void Add(std::string& names, std::string_view folded, std::size_t at);
-        // While parsing: any order, then Finish() sorts and keeps the first of equal names.
-        void Append(std::string& names, std::string_view raw, std::size_t at);
-        void Finish(const std::string& names);
-        void Reserve(std::size_t n) { names_.reserve(n); }
+        const std::size_t* Find(const std::string& text, std::string_view name,
+                                std::uint64_t hash) const;
+        // An existing name keeps its place: the first of equal names wins.
+        void Add(const std::string& text, std::size_t begin, std::size_t size, std::uint64_t hash,
+                 std::size_t at);
+        void Reserve(std::size_t names);
 
     private:
-        // Ordered by the hash of the name, then the name: a lookup compares numbers and
-        // reads one name.
-        struct Name {
+        struct Slot {
             std::uint64_t hash;
-            std::size_t begin, size, at;
+            std::size_t begin, size;
+            std::size_t at; // npos: an empty slot
         };
-        std::vector<Name> names_;
+        std::vector<Slot> slots_;
+        std::size_t used_ = 0;
     };
 
     // A section and the lines up to the next one; block 0 holds the lines before the first
@@ -78,7 +78,7 @@ private:
     struct Block {
         std::vector<Line> lines;   // a section's header first
         std::size_t lastEntry = 0; // last non-blank line: new keys go after it
-        NameIndex keys;            // folded key -> first line
+        NameIndex keys;            // key -> first line
     };
 
     std::string_view TextOf(const Line& l) const { return {text_.data() + l.begin, l.size}; }
@@ -90,9 +90,8 @@ private:
     // The text as parsed, then every line written since, one after another: a document is
     // a few allocations, not one a line.
     std::string text_;
-    std::string names_; // folded section and key names
     std::vector<Block> blocks_ = std::vector<Block>(1);
-    NameIndex firstSection_; // folded name -> block
+    NameIndex firstSection_; // section name -> block
     Eol newLineEol_ = Eol::CrLf;
     FileEncoding encoding_{}; // Windows-1250
     // The last section looked up: a game reads dozens of keys of one section in a row.

@@ -138,6 +138,21 @@ std::optional<double> parseStored(std::string_view text) {
         --e;
     if (b == e || e - b > 64)
         return std::nullopt;
+    // Most stored numbers are whole ones of a few digits: read at once, exactly as the C
+    // library reads them (a double holds every integer of up to 15 digits).
+    {
+        const bool minus = text[b] == '-';
+        std::size_t i = b + (minus ? 1 : 0);
+        std::int64_t whole = 0;
+        if (i < e && e - i <= 15) {
+            while (i < e && isDigit(text[i]))
+                whole = whole * 10 + (text[i++] - '0');
+            if (i == e) {
+                const auto v = static_cast<double>(whole);
+                return minus ? -v : v;
+            }
+        }
+    }
     std::string s(text.substr(b, e - b));
     bool point = false, digit = false;
     for (std::size_t i = 0; i < s.size(); ++i) {

@@ -37,26 +37,33 @@ Profiles::Stamp stampOf(const struct stat& st) {
 // Reads the file and the stamp of what was read through one descriptor, so the two belong
 // to the same file even when another program renames a new one into place meanwhile.
 bool readWhole(const std::string& file, std::string& bytes, Profiles::Stamp& stamp) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not held up by a pipe or a device in the file's place: only a regular file is read.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (ok) {
         stamp = stampOf(st);
-        bytes.clear();
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-        char buf[1 << 16];
+        // Read straight into place; a file that grew meanwhile is read to its end.
+        std::size_t size = static_cast<std::size_t>(st.st_size) + 1;
+        bytes.resize(size);
+        std::size_t done = 0;
         for (;;) {
-            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (done == size) {
+                size *= 2;
+                bytes.resize(size);
+            }
+            const ssize_t n = ::read(fd, bytes.data() + done, size - done);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
                 ok = false;
             if (n <= 0)
                 break;
-            bytes.append(buf, static_cast<std::size_t>(n));
+            done += static_cast<std::size_t>(n);
         }
+        bytes.resize(done);
     }
     ::close(fd);
     return ok;
@@ -151,14 +158,16 @@ bool Profiles::Racy(const Stamp& s, std::int64_t lookedAt) {
 
 const IniDocument& Profiles::Document(const std::string& file) {
     Entry& e = cache_[file];
-    const auto stamp = StampOf(file);
-    if (!stamp) {
-        if (e.stamp || e.doc.LineCount() > 0)
+    // A file never read is read at once: the stamp comes with it.
+    if (e.stamp) {
+        const auto stamp = StampOf(file);
+        if (!stamp) {
             e = Entry{};
-        return e.doc;
+            return e.doc;
+        }
+        if (e.stamp == stamp && !e.racy)
+            return e.doc;
     }
-    if (e.stamp == stamp && !e.racy)
-        return e.doc;
     // Taken before reading: whatever changes after this moment shows in the file's times.
     const std::int64_t lookedAt = Now();
     std::string bytes;
@@ -169,8 +178,8 @@ const IniDocument& Profiles::Document(const std::string& file) {
     }
     const std::size_t hash = hashOf(bytes);
     if (!e.stamp || e.hash != hash) {
-        const text::DecodedText decoded = text::DecodeFile(bytes);
-        e.doc = IniDocument::Parse(decoded.utf8);
+        text::DecodedText decoded = text::DecodeFile(bytes);
+        e.doc = IniDocument::ParseText(std::move(decoded.utf8));
         e.doc.SetEncoding(decoded.encoding);
         ++parses_;
     }
@@ -178,6 +187,11 @@ const IniDocument& Profiles::Document(const std::string& file) {
     e.hash = hash;
     e.racy = Racy(read, lookedAt);
     return e.doc;
+}
+
+const IniDocument* Profiles::ReadableSnapshot(const std::string& file) {
+    const IniDocument& doc = Document(file);
+    return cache_[file].stamp ? &doc : nullptr;
 }
 
 std::optional<Profiles::Stamp> Profiles::StampOf(const std::string& file) {

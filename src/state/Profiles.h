@@ -36,6 +36,8 @@ public:
     // The file as it is on disk now, parsed, for reading many keys at once (a whole game)
     // without looking at the disk for each of them. Valid until the next call on this object.
     const IniDocument& Snapshot(const std::string& file) { return Document(file); }
+    // The same, or nothing when the file is missing or cannot be read.
+    const IniDocument* ReadableSnapshot(const std::string& file);
 
     // What ReadProfile gives for section/key of an already parsed file.
     static std::string ValueOf(const IniDocument& doc, std::string_view section,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace vlnobrod::text {
@@ -106,9 +107,10 @@ char32_t lower(char32_t c) {
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
-    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte.
+    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte, and runs
+    // of plain ASCII (most of any file) are copied whole.
     struct Encoded {
-        char bytes[3];
+        char bytes[4];
         std::uint8_t size;
     };
     static const std::array<Encoded, 256> table = [] {
@@ -122,15 +124,25 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
         }
         return t;
     }();
-    std::size_t size = 0;
-    for (const char ch : bytes)
-        size += table[static_cast<unsigned char>(ch)].size;
-    std::string out;
-    out.reserve(size);
-    for (const char ch : bytes) {
-        const Encoded& e = table[static_cast<unsigned char>(ch)];
-        out.append(e.bytes, e.size);
+    // No character of the code page takes more than three bytes of UTF-8; one more byte of
+    // room lets every character be copied as four.
+    std::string out(bytes.size() * 3 + 1, '\0');
+    char* to = out.data();
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+    while (from < end) {
+        const char* ascii = from;
+        while (ascii < end && static_cast<unsigned char>(*ascii) < 0x80)
+            ++ascii;
+        std::memcpy(to, from, static_cast<std::size_t>(ascii - from));
+        to += ascii - from;
+        for (from = ascii; from < end && static_cast<unsigned char>(*from) >= 0x80; ++from) {
+            const Encoded& e = table[static_cast<unsigned char>(*from)];
+            std::memcpy(to, e.bytes, 4);
+            to += e.size;
+        }
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
@@ -252,6 +264,29 @@ std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
 
 } // namespace
 
+namespace {
+
+bool isAscii(std::string_view s) {
+    // Eight bytes at a time, and done at the first that is not ASCII.
+    std::size_t k = 0;
+    for (; k + 8 <= s.size(); k += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, s.data() + k, 8);
+        if (w & 0x8080808080808080ull)
+            return false;
+    }
+    for (; k < s.size(); ++k)
+        if (static_cast<unsigned char>(s[k]) >= 0x80)
+            return false;
+    return true;
+}
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+} // namespace
+
 DecodedText DecodeFile(std::string_view bytes) {
     if (bytes.substr(0, 3) == utf8Mark)
         return {std::string(bytes.substr(3)), FileEncoding::Utf8};
@@ -259,10 +294,7 @@ DecodedText DecodeFile(std::string_view bytes) {
         return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (bytes.substr(0, 2) == "\xFE\xFF")
         return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
-    unsigned char high = 0;
-    for (const char c : bytes)
-        high |= static_cast<unsigned char>(c);
-    if (high < 0x80) // plain ASCII reads the same either way
+    if (isAscii(bytes)) // plain ASCII reads the same either way
         return {std::string(bytes), FileEncoding::Windows1250};
     if (looksLikeUtf8(bytes))
         return {std::string(bytes), FileEncoding::Utf8};
@@ -309,6 +341,53 @@ void AppendFolded(std::string& out, std::string_view utf8) {
         appendUtf8(out, lower(decodeOne(utf8, i)));
 }
 
+bool EqualFolded(std::string_view a, std::string_view b) {
+    if (a == b) // names are mostly asked for as the file spells them
+        return true;
+    if (a.size() == b.size() && isAscii(a)) {
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (lowerAscii(a[k]) != lowerAscii(b[k]))
+                return false;
+        return true;
+    }
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (lower(decodeOne(a, i)) != lower(decodeOne(b, j)))
+            return false;
+    return i == a.size() && j == b.size();
+}
+
+std::uint64_t FoldedHash(std::string_view utf8) {
+    // Folding keeps ASCII names ASCII and others not, so the two kinds may hash apart. An
+    // ASCII name is taken eight bytes at a time with the case bit of every byte set: names
+    // that differ only there ("@" and "`") merely share a hash.
+    constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = utf8.size() * mul;
+    std::uint64_t high = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= utf8.size(); k += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, utf8.data() + k, 8);
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    if (k < utf8.size()) {
+        std::uint64_t w = 0;
+        for (std::size_t j = k; j < utf8.size(); ++j)
+            w |= std::uint64_t(static_cast<unsigned char>(utf8[j])) << (8 * (j - k));
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    if ((high & 0x8080808080808080ull) == 0)
+        return h;
+    h = 14695981039346656037ull;
+    for (std::size_t i = 0; i < utf8.size();)
+        h = (h ^ lower(decodeOne(utf8, i))) * 1099511628211ull;
+    return h;
+}
+
 std::string FoldCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -317,6 +396,8 @@ std::string FoldCase(std::string_view utf8) {
 }
 
 std::size_t CharCount(std::string_view utf8) {
+    if (isAscii(utf8))
+        return utf8.size();
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++n)
         decodeOne(utf8, i);
@@ -324,6 +405,8 @@ std::size_t CharCount(std::string_view utf8) {
 }
 
 std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
+    if (utf8.size() <= chars) // no character is shorter than a byte
+        return utf8.size();
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);

@@ -69,9 +69,8 @@ SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name)
     const std::string target = SavePath(st.Places, name);
     // The game is written over a copy of the state file, so keys the save does not write
     // (difficulty, goal texts, the results table) stay.
-    if (!ReplaceWithCopy(profiles, StateFile(st.Places), target, [&](const std::string& part) {
-            return WriteGameFile(profiles, part, st);
-        }))
+    if (!ReplaceWithCopy(profiles, StateFile(st.Places), target,
+                         [&](IniDocument& doc) { WriteGame(doc, st); }))
         return failed(name, SaveFolder(st.Places));
 
     st.HandOff = target;
