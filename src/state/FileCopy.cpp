@@ -23,26 +23,10 @@ bool readAll(const std::string& file, std::string& bytes) {
     return !in.bad();
 }
 
-// Clears what an earlier version's interrupted copy left at `part`; false when something
-// stays there.
-bool clearOlderPart(Profiles& profiles, const std::string& part) {
-    std::error_code ignored;
-    // A link left there goes too.
-    const auto kind = fs::symlink_status(part, ignored).type();
-    if (kind == fs::file_type::not_found)
-        return true;
-    if (kind != fs::file_type::directory)
-        fs::remove(part, ignored);
-    profiles.Forget(part);
-    return fs::symlink_status(part, ignored).type() == fs::file_type::not_found;
-}
-
 } // namespace
 
 bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::string& target,
                      const std::function<void(IniDocument&)>& edit) {
-    if (!clearOlderPart(profiles, target + ".part~"))
-        return false;
     // The player's data folder of an installed game is made with the first file put in it.
     std::error_code madeFolder;
     fs::create_directories(fs::path(target).parent_path(), madeFolder);

@@ -14,10 +14,6 @@ namespace vlnobrod {
 // never over a read-only file. A copy without an edit is the source byte for byte. A missing
 // folder of the target is made. A failed copy or a full disk leaves the old target as it
 // was. Returns whether the target was replaced.
-//
-// Earlier versions put the copy together as "<target>.part~": what one left there is
-// cleared, and something there that cannot be cleared (a folder) refuses the copy rather
-// than leaving the name taken for good.
 bool ReplaceWithCopy(Profiles& profiles, const std::string& source, const std::string& target,
                      const std::function<void(IniDocument&)>& edit = {});
 
