@@ -329,12 +329,6 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
     return {};
 }
 
-bool WriteGameFile(Profiles& profiles, const std::string& path, const GameState& st) {
-    auto batch = profiles.Edit(path);
-    WriteGame(batch.Document(), st);
-    return batch.Commit();
-}
-
 void WriteGame(IniDocument& doc, const GameState& st) {
     const NumberLocale& loc = st.locale;
     const std::string M = "Mapa";

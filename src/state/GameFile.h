@@ -34,12 +34,8 @@ GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameSta
 // city past the last one becomes city 0.
 GameFileResult ReadGame(const IniDocument& doc, GameState& st);
 
-// Writes the game into `path` in the save order. The file should already hold a copy of the
+// Writes the game into a parsed file in the save order. The file should already hold the
 // state file, so keys the save does not write (difficulty, goal texts, results table) stay.
-// The file is put on disk once, whole. Returns false when it could not be written.
-bool WriteGameFile(Profiles& profiles, const std::string& path, const GameState& st);
-
-// The same into a parsed file.
 void WriteGame(IniDocument& doc, const GameState& st);
 
 // A market description is kept in two keys of at most 98 characters. The first part holds

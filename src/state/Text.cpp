@@ -319,28 +319,6 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
-void AppendFolded(std::string& out, std::string_view utf8) {
-    // Names are mostly plain ASCII ("Mesto00", "Trh03Cena"): lowered through a table.
-    static constexpr std::array<char, 128> lowerAscii = [] {
-        std::array<char, 128> t{};
-        for (int c = 0; c < 128; ++c)
-            t[static_cast<std::size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        return t;
-    }();
-    unsigned char high = 0;
-    for (const char c : utf8)
-        high |= static_cast<unsigned char>(c);
-    if (high < 0x80) {
-        const std::size_t from = out.size();
-        out += utf8;
-        for (std::size_t k = from; k < out.size(); ++k)
-            out[k] = lowerAscii[static_cast<unsigned char>(out[k])];
-        return;
-    }
-    for (std::size_t i = 0; i < utf8.size();)
-        appendUtf8(out, lower(decodeOne(utf8, i)));
-}
-
 bool EqualFolded(std::string_view a, std::string_view b) {
     if (a == b) // names are mostly asked for as the file spells them
         return true;
@@ -389,9 +367,16 @@ std::uint64_t FoldedHash(std::string_view utf8) {
 }
 
 std::string FoldCase(std::string_view utf8) {
+    // Names are mostly plain ASCII ("Mesto00", "Trh03Cena").
     std::string out;
     out.reserve(utf8.size());
-    AppendFolded(out, utf8);
+    if (isAscii(utf8)) {
+        for (const char c : utf8)
+            out += lowerAscii(c);
+        return out;
+    }
+    for (std::size_t i = 0; i < utf8.size();)
+        appendUtf8(out, lower(decodeOne(utf8, i)));
     return out;
 }
 

@@ -44,7 +44,6 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding);
 // Lower case for comparing section and key names without regard to case, Czech letters
 // included ("MĚSTO" and "město" are the same name).
 std::string FoldCase(std::string_view utf8);
-void AppendFolded(std::string& out, std::string_view utf8);
 // The same comparison without building folded copies, and a hash equal for every two names
 // that compare equal (a profile's index looks names up hundreds of times a game).
 bool EqualFolded(std::string_view a, std::string_view b);
