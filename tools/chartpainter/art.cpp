@@ -24,9 +24,23 @@ QImage canvas(int w, int h) {
     return img;
 }
 
+bool opaque(const QImage& img) {
+    const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 bool save(const QImage& img, const QString& dir, const QString& name) {
     const QString path = dir + "/" + name + ".png";
-    if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+    // Opaque pictures are written without an alpha channel: the game decodes them straight
+    // into the format it paints without blending.
+    const QImage::Format format = opaque(img) ? QImage::Format_RGB32 : QImage::Format_ARGB32;
+    if (!img.convertToFormat(format).save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
