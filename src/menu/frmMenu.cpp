@@ -66,19 +66,10 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     setFixedSize(800, 600);
     setMouseTracking(true);
 
-    const QPixmap background = art::Picture(QStringLiteral("menu_background"));
+    // The background decodes on the other core while the captions are laid out.
+    art::DecodeAhead(QStringLiteral("menu_background"));
     Image1_ = new QLabel(this);
     Image1_->setGeometry(0, 0, 800, 600);
-    // The picture is made at the window's size: shown as it is, with no scaled copy kept
-    // beside it.
-    Image1_->setScaledContents(background.size() != Image1_->size());
-    if (!background.isNull()) {
-        Image1_->setPixmap(background);
-    } else {
-        Image1_->setStyleSheet(QStringLiteral(
-            "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d3b5c, stop:0.6 "
-            "#2f6a8a, stop:1 #c9b47f);"));
-    }
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto* heading = new QLabel(QStringLiteral("Vlnobrod"), this);
@@ -108,6 +99,18 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         connect(l, &ClickLabel::hovered, this,
                 [this, i] { Fokus_Move(QStringLiteral("A%1").arg(i, 2, 10, QLatin1Char('0'))); });
         lblAkce[static_cast<std::size_t>(i)] = l;
+    }
+
+    // The picture is made at the window's size: shown as it is, with no scaled copy kept
+    // beside it.
+    const QPixmap background = art::Picture(QStringLiteral("menu_background"));
+    Image1_->setScaledContents(background.size() != Image1_->size());
+    if (!background.isNull()) {
+        Image1_->setPixmap(background);
+    } else {
+        Image1_->setStyleSheet(QStringLiteral(
+            "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d3b5c, stop:0.6 "
+            "#2f6a8a, stop:1 #c9b47f);"));
     }
 
     // The panels are made when their entry is first clicked, so the menu opens sooner;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -39,6 +40,16 @@ struct Menu {
 class MenuPanelsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The background, decoded beside the captions' layout, is shown as painted, unscaled.
+    void theMenuShowsItsBackgroundAsPainted() {
+        Menu m;
+        const QImage painted(QStringLiteral(":/art/menu_background.png"));
+        const QImage shown = m.menu.grab().toImage();
+        QCOMPARE(painted.size(), QSize(800, 600));
+        for (const QPoint at : {QPoint(799, 599), QPoint(400, 590), QPoint(700, 20)})
+            QCOMPARE(shown.pixel(at), painted.pixel(at));
+    }
+
     // Every map in name order with its title, cities and description; a long album scrolls,
     // and opening it again does not add its rows twice. A map whose copy fails keeps the menu
     // open with a message.
