@@ -2,37 +2,76 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <cstring>
 #include <future>
 #include <map>
 #include <sys/mman.h>
+#include <unistd.h>
 #include <utility>
 
 namespace vlnobrod::art {
 
 namespace {
 
-// A large picture's memory, taken from the system in one go: written row by row it would
-// otherwise be handed over a page at a time, one page fault each (some 470 for the menu's
-// background). Null when the system has none to give; the reader then makes its own.
-QImage PicturePlace(const QSize& size, QImage::Format format) {
-    constexpr qsizetype Large = 256 * 1024;
-    if (!size.isValid() || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32))
-        return {};
-    const qsizetype bytesPerLine = qsizetype{size.width()} * 4;
-    const auto bytes = static_cast<std::size_t>(bytesPerLine * size.height());
-    if (static_cast<qsizetype>(bytes) < Large)
-        return {};
-    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (memory == MAP_FAILED)
-        return {};
-    const auto release = [](void* info) {
-        const auto* place = static_cast<std::pair<void*, std::size_t>*>(info);
-        munmap(place->first, place->second);
-        delete place;
-    };
-    return QImage(static_cast<uchar*>(memory), size.width(), size.height(), bytesPerLine, format,
-                  release, new std::pair<void*, std::size_t>(memory, bytes));
+// Pictures of this size and more are decoded into memory of their own (the menu's background).
+constexpr qsizetype LargePicture = 256 * 1024;
+
+struct Mapping {
+    void* start;
+    std::size_t bytes;
+};
+
+void Unmap(void* info) {
+    const auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->start, mapping->bytes);
+    delete mapping;
+}
+
+// A large opaque picture is decoded into memory taken from the system in one go (written
+// row by row it would otherwise arrive a page at a time, a page fault each: some 470 for the
+// menu's background), then packed in place to three bytes a pixel and the freed quarter is
+// given back: the background keeps 1.4 MB instead of 1.9 MB, and never two copies at once.
+QImage DecodeLarge(QImageReader& reader, const QSize& size) {
+    const int width = size.width();
+    const int height = size.height();
+    const qsizetype fullLine = qsizetype{width} * 4;
+    const auto bytes = static_cast<std::size_t>(fullLine * height);
+    void* start = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (start == MAP_FAILED) {
+        QImage decoded;
+        return reader.read(&decoded) ? decoded : QImage();
+    }
+    auto* base = static_cast<uchar*>(start);
+    {
+        QImage full(base, width, height, fullLine, QImage::Format_RGB32);
+        const bool read = reader.read(&full);
+        if (!read || full.constBits() != base || full.format() != QImage::Format_RGB32) {
+            // Unread, or read into memory the reader made itself.
+            munmap(start, bytes);
+            return read ? full : QImage();
+        }
+    }
+    // Each packed row ends before the unread part of its own row and of every row after it.
+    const qsizetype packedLine = (qsizetype{width} * 3 + 3) & ~qsizetype{3};
+    for (int y = 0; y < height; ++y) {
+        const uchar* from = base + y * fullLine;
+        uchar* to = base + y * packedLine;
+        for (int x = 0; x < width; ++x, from += 4, to += 3) {
+            QRgb pixel;
+            std::memcpy(&pixel, from, sizeof pixel);
+            to[0] = static_cast<uchar>(qRed(pixel));
+            to[1] = static_cast<uchar>(qGreen(pixel));
+            to[2] = static_cast<uchar>(qBlue(pixel));
+        }
+    }
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t kept =
+        (static_cast<std::size_t>(packedLine * height) + page - 1) / page * page;
+    if (kept < bytes)
+        munmap(base + kept, bytes - kept);
+    return QImage(base, width, height, packedLine, QImage::Format_RGB888, Unmap,
+                  new Mapping{start, kept});
 }
 
 QImage Decode(const QString& name) {
@@ -40,10 +79,12 @@ QImage Decode(const QString& name) {
     // whether it can read the file, loading them all (and their libraries) at start-up.
     QImageReader reader(QStringLiteral(":/art/") + name + QStringLiteral(".png"), "png");
     reader.setAutoDetectImageFormat(false);
-    QImage decoded = PicturePlace(reader.size(), reader.imageFormat());
-    if (!reader.read(&decoded))
-        return {};
-    return decoded;
+    const QSize size = reader.size();
+    if (size.isValid() && reader.imageFormat() == QImage::Format_RGB32 &&
+        qsizetype{size.width()} * size.height() * 4 >= LargePicture)
+        return DecodeLarge(reader, size);
+    QImage decoded;
+    return reader.read(&decoded) ? decoded : QImage();
 }
 
 // Pictures being decoded on another thread, by name; only the GUI thread asks and takes.
@@ -72,8 +113,10 @@ QPixmap Picture(const QString& name) {
     if (decoded.isNull())
         return {};
     // Handed over in place: the pixmap takes the decoded picture's memory rather than a
-    // converted copy beside it (the menu's background alone is 1.9 MB).
-    return QPixmap::fromImage(std::move(decoded));
+    // converted copy beside it; a packed picture stays packed.
+    const Qt::ImageConversionFlags flags =
+        decoded.format() == QImage::Format_RGB888 ? Qt::NoFormatConversion : Qt::AutoColor;
+    return QPixmap::fromImage(std::move(decoded), flags);
 }
 
 QFont HeavyFont(double points) {
