@@ -2,9 +2,11 @@
 // (alternating which goes first), and the time from just before the process is made to the
 // X server's MapNotify of its first top-level window is taken, with the peak memory (VmHWM)
 // a second later. The processor time of the game's menu, left alone, is measured over a
-// fixed time in the last round. Medians of the rounds; one row each in the table.
+// fixed time in the last round. Medians of the rounds; one row each in the table. A third
+// program, the bare window with one caption, is measured the same way for reference: what
+// the game costs beyond a window that draws text.
 //
-// startup_probe [--runs N] [--idle SECONDS] GAME BARE      (DISPLAY names the X server)
+// startup_probe [--runs N] [--idle SECONDS] GAME BARE [CAPTION]  (DISPLAY names the X server)
 #include "ProcStats.h"
 #include "Table.h"
 
@@ -115,8 +117,9 @@ int main(int argc, char* argv[]) {
         else
             programs.push_back(argv[i]);
     }
-    if (programs.size() != 2) {
-        std::fprintf(stderr, "usage: startup_probe [--runs N] [--idle SECONDS] GAME BARE\n");
+    if (programs.size() != 2 && programs.size() != 3) {
+        std::fprintf(stderr,
+                     "usage: startup_probe [--runs N] [--idle SECONDS] GAME BARE [CAPTION]\n");
         return 2;
     }
     Display* x = XOpenDisplay(nullptr);
@@ -132,21 +135,21 @@ int main(int argc, char* argv[]) {
     XSync(x, False);
 
     // One start of each first, not counted: the disk cache and the font cache warm up.
-    run(x, root, programs[0], 0);
-    run(x, root, programs[1], 0);
+    for (const char* program : programs)
+        run(x, root, program, 0);
 
-    std::vector<Start> game, bare;
+    // Each round starts the programs in turn, a different one first each round.
+    std::vector<std::vector<Start>> starts(programs.size());
     for (int i = 0; i < runs; ++i) {
         const double idle = i == runs - 1 ? idleSeconds : 0;
-        if (i % 2 == 0) {
-            game.push_back(run(x, root, programs[0], idle));
-            bare.push_back(run(x, root, programs[1], idle));
-        } else {
-            bare.push_back(run(x, root, programs[1], idle));
-            game.push_back(run(x, root, programs[0], idle));
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            const std::size_t p = (k + static_cast<std::size_t>(i)) % programs.size();
+            starts[p].push_back(run(x, root, programs[p], p < 2 ? idle : 0));
         }
     }
     XCloseDisplay(x);
+    const std::vector<Start>& game = starts[0];
+    const std::vector<Start>& bare = starts[1];
 
     auto list = [](const char* name, const std::vector<Start>& starts) {
         std::vector<double> cpu;
@@ -166,6 +169,8 @@ int main(int argc, char* argv[]) {
     };
     list("game", game);
     list("bare window", bare);
+    if (starts.size() == 3)
+        list("caption window", starts[2]);
 
     auto ms = [](const std::vector<Start>& v) {
         std::vector<double> m;
@@ -189,6 +194,15 @@ int main(int argc, char* argv[]) {
     bench::PrintRow("peak memory, VmHWM" + n, bench::Fixed(gameMiB, 1, "MiB"),
                     bench::Fixed(bareMiB, 1, "MiB"), bench::Ratio(gameMiB, bareMiB), "<= 1.3x",
                     bench::Met(gameMiB <= 1.3 * bareMiB));
+    if (starts.size() == 3) {
+        const double captionMs = ms(starts[2]);
+        const double captionMiB = static_cast<double>(peak(starts[2])) / 1024;
+        bench::PrintRow("  for reference: vs a window with a caption",
+                        bench::Fixed(gameMs, 0, "ms"), bench::Fixed(captionMs, 0, "ms"),
+                        bench::Ratio(gameMs, captionMs));
+        bench::PrintRow("  peak memory vs a window with a caption", bench::Fixed(gameMiB, 1, "MiB"),
+                        bench::Fixed(captionMiB, 1, "MiB"), bench::Ratio(gameMiB, captionMiB));
+    }
     if (idleSeconds > 0) {
         char over[32];
         std::snprintf(over, sizeof over, "CPU idle in the menu (%.0f s)", idleSeconds);

@@ -21,7 +21,8 @@ done
 
 scripts/deps.sh bench
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target vlnobrod bench_rules bare_window startup_probe game_cpu \
+cmake --build --preset "$preset" --target vlnobrod bench_rules bare_window caption_window \
+    startup_probe game_cpu \
     >/dev/null
 build=build/$preset
 
@@ -63,7 +64,8 @@ printf "|%s|%s|%s|%s|%s|%s|\n" "$(printf -- '-%.0s' {1..44})" "$(printf -- '-%.0
 status=0
 "$build/bench/bench_rules" "${rules[@]}" || status=1
 "$build/bench/startup_probe" --runs "$runs" --idle "$seconds" "$build/app/vlnobrod" \
-    "$build/bench/bare_window" 2>"$work/startup.log" || { cat "$work/startup.log" >&2; status=1; }
+    "$build/bench/bare_window" "$build/bench/caption_window" 2>"$work/startup.log" ||
+    { cat "$work/startup.log" >&2; status=1; }
 "$build/bench/game_cpu" --seconds "$seconds" 2>"$work/cpu.log" || { cat "$work/cpu.log" >&2; status=1; }
 echo
 echo "$(nproc) cores, load average $loadStart at the start, $(load) at the end; build $preset."
