@@ -158,6 +158,15 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // Plain ASCII, nearly all of a saved game, is the same in both: copied a run at a time.
+        std::size_t plain = i;
+        while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
+            ++plain;
+        if (plain > i) {
+            out.append(utf8, i, plain - i);
+            i = plain;
+            continue;
+        }
         const char32_t cp = decodeOne(utf8, i);
         if (cp < 0x80) {
             out += static_cast<char>(cp);
