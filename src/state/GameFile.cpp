@@ -228,12 +228,18 @@ std::string JoinDescription(const std::string& first, const std::string& second)
     if (text::CharCount(first) >= FirstPartChars || isBlank(first.back()) ||
         isBlank(second.front()))
         return first + second;
-    return first + " " + second;
+    std::string joined;
+    joined.reserve(first.size() + 1 + second.size());
+    joined += first;
+    joined += ' ';
+    joined += second;
+    return joined;
 }
 
 std::string StorableDescription(const std::string& description) {
     auto [first, second] = SplitDescription(description);
-    return JoinDescription(first, std::string(trimBlanks(text::CharPrefix(second, PartChars))));
+    second.resize(text::PrefixBytes(second, PartChars));
+    return JoinDescription(first, std::string(trimBlanks(second)));
 }
 
 std::string GameFileResult::Reason(const std::string& path) const {

@@ -42,13 +42,13 @@ bool isBlank(char c) {
 // without blanks around it or the quotes that wrap it. `nuls` says whether the text may
 // hold a NUL at all.
 std::string_view valueAfter(std::string_view line, std::size_t eq, bool nuls) {
-    std::string_view value = line.substr(eq + 1);
-    if (nuls)
-        value = value.substr(0, value.find('\0'));
-    value = trim(value);
-    if (isQuoted(value))
-        value = value.substr(1, value.size() - 2);
-    return value;
+    std::size_t b = eq + 1, e = nuls ? std::min(line.find('\0', b), line.size()) : line.size();
+    while (b < e && isBlank(line[b]))
+        ++b;
+    while (e > b && isBlank(line[e - 1]))
+        --e;
+    const std::string_view value = line.substr(b, e - b);
+    return isQuoted(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 // A value must stay on its line: line breaks become blanks, and it ends where reading ends
@@ -156,6 +156,7 @@ IniDocument IniDocument::ParseText(std::string owned) {
         std::uint64_t hash;
     };
     std::vector<Found> keys;
+    keys.reserve(64);
     auto endSection = [&] {
         Block& b = doc.blocks_.back();
         b.keys.Reserve(b.lines.size() - 1);
