@@ -35,6 +35,11 @@ public:
     std::string Str(const Key& key, std::string_view def) {
         return Profiles::ValueOf(section_, key, def);
     }
+    // The same without a copy.
+    std::string_view View(const Key& key, std::string_view def) {
+        const std::string_view v = section_.Find(key).value_or(def);
+        return v.substr(0, text::PrefixBytes(v, Profiles::MaxValueChars));
+    }
     // The stored text without a copy, for numbers (none is anywhere near 98 characters).
     std::string_view Raw(const Key& key) { return section_.Find(key).value_or(std::string_view()); }
 
@@ -195,7 +200,10 @@ std::string CitySection(int index) {
     return "Mesto" + TwoDigits(index);
 }
 
-std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+namespace {
+
+// The two parts of a description, as pieces of it: a game loads nine of them.
+std::pair<std::string_view, std::string_view> splitDescription(std::string_view description) {
     const std::string_view t = trimBlanks(description);
     // Where the first characters start, as far as the first part and the one after it reach.
     std::array<std::size_t, FirstPartChars + 2> at{};
@@ -205,41 +213,56 @@ std::pair<std::string, std::string> SplitDescription(const std::string& descript
         i += static_cast<unsigned char>(t[i]) < 0x80 ? 1 : text::PrefixBytes(t.substr(i), 1);
     }
     if (chars <= FirstPartChars) // all of it seen
-        return {std::string(t), {}};
+        return {t, {}};
     auto blank = [&](std::size_t k) { return isBlank(t[at[k]]); };
     // The last single blank between two words within reach of the first part: a space, the
     // blank that reading puts back.
     for (std::size_t k = FirstPartChars - 1; k >= 1; --k)
         if (t[at[k]] == ' ' && !blank(k - 1) && !blank(k + 1))
-            return {std::string(t.substr(0, at[k])), std::string(t.substr(at[k + 1]))};
+            return {t.substr(0, at[k]), t.substr(at[k + 1])};
     const std::string_view first = t.substr(0, at[FirstPartChars]);
     const std::string_view second = t.substr(at[FirstPartChars]);
     // A word too long for the first part is cut; blanks around the cut do not survive.
-    return {std::string(trimBlanks(first)), std::string(trimBlanks(second))};
+    return {trimBlanks(first), trimBlanks(second)};
 }
 
-std::string JoinDescription(const std::string& first, const std::string& second) {
+std::string joinDescription(std::string_view first, std::string_view second) {
     if (second.empty())
-        return first;
+        return std::string(first);
     if (first.empty())
-        return second;
+        return std::string(second);
     // A full first part is a word cut in two (and how every older save split descriptions);
     // a blank kept at either side (in quotes) is the file's own.
-    if (text::CharCount(first) >= FirstPartChars || isBlank(first.back()) ||
-        isBlank(second.front()))
-        return first + second;
+    const bool apart = text::CharCount(first) < FirstPartChars && !isBlank(first.back()) &&
+                       !isBlank(second.front());
     std::string joined;
     joined.reserve(first.size() + 1 + second.size());
     joined += first;
-    joined += ' ';
+    if (apart)
+        joined += ' ';
     joined += second;
     return joined;
 }
 
+std::string storableDescription(std::string_view description) {
+    const auto [first, second] = splitDescription(description);
+    return joinDescription(first,
+                           trimBlanks(second.substr(0, text::PrefixBytes(second, PartChars))));
+}
+
+} // namespace
+
+std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+    const auto [first, second] = splitDescription(description);
+    return {std::string(first), std::string(second)};
+}
+
+std::string JoinDescription(const std::string& first, const std::string& second) {
+    return joinDescription(first, second);
+}
+
 std::string StorableDescription(const std::string& description) {
-    auto [first, second] = SplitDescription(description);
-    second.resize(text::PrefixBytes(second, PartChars));
-    return JoinDescription(first, std::string(trimBlanks(second)));
+    return storableDescription(description);
 }
 
 std::string GameFileResult::Reason(const std::string& path) const {
@@ -292,8 +315,8 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
         FieldReader s(doc, k.cities[static_cast<std::size_t>(i)]);
         c.Nazev = s.Str(k.Nazev, "Neznamo");
         c.Velikost = s.U8In(k.Velikost, 2, 0, CitySizes - 1);
-        c.PopisTrhu = StorableDescription(
-            JoinDescription(s.Str(k.PopisTrhu, "neznám"), s.Str(k.PopisTrhu2, "")));
+        c.PopisTrhu = storableDescription(
+            joinDescription(s.View(k.PopisTrhu, "neznám"), s.View(k.PopisTrhu2, "")));
         c.PruzkumTrhu = s.U8(k.PruzkumTrhu, 0);
         c.Banka = s.Bool(k.Banka, false);
         c.Casino = s.Bool(k.Casino, false);
