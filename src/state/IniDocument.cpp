@@ -335,9 +335,12 @@ IniDocument::Line IniDocument::NewLine(std::string_view key, std::string_view va
     text_ += '=';
     appendValue(text_, value);
     Line l(begin, text_.size() - begin, newLineEol_);
-    // Read back as any key line is read, up to its first "=" (a key may hold one itself).
-    const std::string_view line = TextOf(l);
-    const std::string_view v = valueAfter(line, line.find('='), true);
+    // Read back as any key line is read: the value follows the first "=", the one written
+    // after the key unless the key holds one itself. The value written holds no NUL.
+    const std::size_t eq = key.find('=');
+    const std::string_view v = eq == std::string_view::npos
+                                   ? valueAfter(TextOf(l), key.size(), false)
+                                   : valueAfter(TextOf(l), eq, true);
     l.value = static_cast<std::size_t>(v.data() - text_.data());
     l.valueSize = v.size();
     return l;
