@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <string_view>
+#include <type_traits>
 
 namespace vlnobrod {
 
@@ -43,26 +44,41 @@ public:
     // The stored text without a copy, for numbers (none is anywhere near 98 characters).
     std::string_view Raw(const Key& key) { return section_.Find(key).value_or(std::string_view()); }
 
-    double Number(const Key& key, double def, double lo, double hi) {
-        const auto v = ParseNumber(Raw(key));
+    double Number(std::string_view raw, double def, double lo, double hi) {
+        const auto v = ParseNumber(raw);
         if (!v || *v < lo || *v > hi)
             return def;
         return *v;
     }
-
-    std::uint8_t U8(const Key& key, std::uint8_t def) {
-        return ToU8(Number(key, def, -0.5, 255.5));
+    // A whole number within lo .. hi as the field holds it. Most are plain whole numbers,
+    // which need no double on their way; any other goes through one, rounded.
+    template <typename Int> Int Whole(const Key& key, Int def) {
+        constexpr std::int64_t lo = std::numeric_limits<Int>::min();
+        constexpr std::int64_t hi = std::numeric_limits<Int>::max();
+        const std::string_view raw = Raw(key);
+        bool minus = false;
+        std::int64_t digits = 0;
+        if (ReadPlainWhole(raw, minus, digits)) {
+            const std::int64_t v = minus ? -digits : digits;
+            return v < lo || v > hi ? def : static_cast<Int>(v);
+        }
+        const double v =
+            Number(raw, def, static_cast<double>(lo) - 0.5, static_cast<double>(hi) + 0.5);
+        if constexpr (std::is_same_v<Int, std::uint8_t>)
+            return ToU8(v);
+        else
+            return ToI16(v);
     }
+
+    std::uint8_t U8(const Key& key, std::uint8_t def) { return Whole<std::uint8_t>(key, def); }
     // An 8-bit value that means something only within lo .. hi.
     std::uint8_t U8In(const Key& key, std::uint8_t def, std::uint8_t lo, std::uint8_t hi) {
         const std::uint8_t v = U8(key, def);
         return v < lo || v > hi ? def : v;
     }
-    std::int16_t I16(const Key& key, std::int16_t def) {
-        return ToI16(Number(key, def, -32768.5, 32767.5));
-    }
+    std::int16_t I16(const Key& key, std::int16_t def) { return Whole<std::int16_t>(key, def); }
     double Double(const Key& key, double def) {
-        return Number(key, def, std::numeric_limits<double>::lowest(),
+        return Number(Raw(key), def, std::numeric_limits<double>::lowest(),
                       std::numeric_limits<double>::max());
     }
     double Money(const Key& key, double def) { return ParseMoney(Raw(key)).value_or(def); }

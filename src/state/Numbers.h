@@ -26,23 +26,32 @@ std::string FormatSingle(float v, const NumberLocale& loc);
 // at the first character that cannot continue the number ("12,7" reads as 12, "abc" as 0).
 double ParseDot(std::string_view text);
 
+// A stored number that is a plain whole one of a few digits with nothing around it, as most
+// are: its sign and its digits, read at once. False for anything else.
+inline bool ReadPlainWhole(std::string_view text, bool& minus, std::int64_t& digits) {
+    minus = !text.empty() && text.front() == '-';
+    if (text.size() > 15 || text.size() == (minus ? 1u : 0u))
+        return false;
+    digits = 0;
+    for (std::size_t i = minus ? 1 : 0; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        digits = digits * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
 // Reads a whole stored number into `value`: false for anything that is not entirely a
 // number; one too large for a double reads as infinite. The two readers below wrap it in
 // the header, so the hundreds of numbers of a game come back in registers.
 bool ReadAnyStoredNumber(std::string_view text, double& value);
 inline bool ReadStoredNumber(std::string_view text, double& value) {
-    // Most stored numbers are whole ones of a few digits, with nothing around them: read
-    // here at once, exactly as the C library reads them.
-    const bool minus = !text.empty() && text.front() == '-';
-    if (text.size() > 15 || text.size() == (minus ? 1u : 0u))
+    bool minus = false;
+    std::int64_t digits = 0;
+    if (!ReadPlainWhole(text, minus, digits))
         return ReadAnyStoredNumber(text, value);
-    std::int64_t whole = 0;
-    for (std::size_t i = minus ? 1 : 0; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return ReadAnyStoredNumber(text, value);
-        whole = whole * 10 + (text[i] - '0');
-    }
-    value = minus ? -static_cast<double>(whole) : static_cast<double>(whole);
+    // Exactly as the C library reads it (a double holds every integer of up to 15 digits).
+    value = minus ? -static_cast<double>(digits) : static_cast<double>(digits);
     return true;
 }
 
