@@ -50,8 +50,9 @@ public:
             return def;
         return *v;
     }
-    // A whole number within lo .. hi as the field holds it. Most are plain whole numbers,
-    // which need no double on their way; any other goes through one, rounded.
+    // A whole number of the field's own type; one the type cannot hold gives the default.
+    // Most are plain whole numbers, which need no double on their way; any other goes
+    // through one and is rounded.
     template <typename Int> Int Whole(const Key& key, Int def) {
         constexpr std::int64_t lo = std::numeric_limits<Int>::min();
         constexpr std::int64_t hi = std::numeric_limits<Int>::max();
