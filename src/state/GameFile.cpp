@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <string_view>
+#include <type_traits>
 
 namespace vlnobrod {
 
@@ -23,49 +24,67 @@ constexpr std::uint8_t MaxDifficulty = 5;  // the shipped maps go up to 3
 constexpr std::size_t FirstPartChars = 54; // of a market description
 constexpr std::size_t PartChars = Profiles::MaxValueChars;
 
-// A reader for one file that converts each key to its field's type, falling back to the
+using Key = IniDocument::Key;
+
+// A reader for one section that converts each key to its field's type, falling back to the
 // key's default when the stored text does not fit.
 class FieldReader {
 public:
-    explicit FieldReader(const IniDocument& doc) : doc_(doc) {}
+    FieldReader(const IniDocument& doc, std::string_view section)
+        : section_(doc.FindSection(section)) {}
 
-    std::string Str(const std::string& sec, const std::string& key, const std::string& def) {
-        return Profiles::ValueOf(doc_, sec, key, def);
+    std::string Str(const Key& key, std::string_view def) {
+        return Profiles::ValueOf(section_, key, def);
+    }
+    // The same without a copy.
+    std::string_view View(const Key& key, std::string_view def) {
+        const std::string_view v = section_.Find(key).value_or(def);
+        return v.substr(0, text::PrefixBytes(v, Profiles::MaxValueChars));
     }
     // The stored text without a copy, for numbers (none is anywhere near 98 characters).
-    std::string_view Raw(const std::string& sec, const std::string& key) {
-        return doc_.Find(sec, key).value_or(std::string_view());
-    }
+    std::string_view Raw(const Key& key) { return section_.Find(key).value_or(std::string_view()); }
 
-    double Number(const std::string& sec, const std::string& key, double def, double lo,
-                  double hi) {
-        const auto v = ParseNumber(Raw(sec, key));
+    double Number(std::string_view raw, double def, double lo, double hi) {
+        const auto v = ParseNumber(raw);
         if (!v || *v < lo || *v > hi)
             return def;
         return *v;
     }
-
-    std::uint8_t U8(const std::string& sec, const std::string& key, std::uint8_t def) {
-        return ToU8(Number(sec, key, def, -0.5, 255.5));
+    // A whole number of the field's own type; one the type cannot hold gives the default.
+    // Most are plain whole numbers, which need no double on their way; any other goes
+    // through one and is rounded.
+    template <typename Int> Int Whole(const Key& key, Int def) {
+        constexpr std::int64_t lo = std::numeric_limits<Int>::min();
+        constexpr std::int64_t hi = std::numeric_limits<Int>::max();
+        const std::string_view raw = Raw(key);
+        bool minus = false;
+        std::int64_t digits = 0;
+        if (ReadPlainWhole(raw, minus, digits)) {
+            const std::int64_t v = minus ? -digits : digits;
+            return v < lo || v > hi ? def : static_cast<Int>(v);
+        }
+        const double v =
+            Number(raw, def, static_cast<double>(lo) - 0.5, static_cast<double>(hi) + 0.5);
+        if constexpr (std::is_same_v<Int, std::uint8_t>)
+            return ToU8(v);
+        else
+            return ToI16(v);
     }
+
+    std::uint8_t U8(const Key& key, std::uint8_t def) { return Whole<std::uint8_t>(key, def); }
     // An 8-bit value that means something only within lo .. hi.
-    std::uint8_t U8In(const std::string& sec, const std::string& key, std::uint8_t def,
-                      std::uint8_t lo, std::uint8_t hi) {
-        const std::uint8_t v = U8(sec, key, def);
+    std::uint8_t U8In(const Key& key, std::uint8_t def, std::uint8_t lo, std::uint8_t hi) {
+        const std::uint8_t v = U8(key, def);
         return v < lo || v > hi ? def : v;
     }
-    std::int16_t I16(const std::string& sec, const std::string& key, std::int16_t def) {
-        return ToI16(Number(sec, key, def, -32768.5, 32767.5));
-    }
-    double Double(const std::string& sec, const std::string& key, double def) {
-        return Number(sec, key, def, std::numeric_limits<double>::lowest(),
+    std::int16_t I16(const Key& key, std::int16_t def) { return Whole<std::int16_t>(key, def); }
+    double Double(const Key& key, double def) {
+        return Number(Raw(key), def, std::numeric_limits<double>::lowest(),
                       std::numeric_limits<double>::max());
     }
-    double Money(const std::string& sec, const std::string& key, double def) {
-        return ParseMoney(Raw(sec, key)).value_or(def);
-    }
-    bool Bool(const std::string& sec, const std::string& key, bool def) {
-        const std::string s = text::FoldCase(Raw(sec, key));
+    double Money(const Key& key, double def) { return ParseMoney(Raw(key)).value_or(def); }
+    bool Bool(const Key& key, bool def) {
+        const std::string s = text::FoldCase(Raw(key));
         if (s == "true")
             return true;
         if (s == "false")
@@ -75,14 +94,18 @@ public:
     }
 
 private:
-    const IniDocument& doc_;
+    IniDocument::Section section_;
 };
 
-// The key names, made once: a game reads and writes hundreds of them.
+// The key names, made once: a game reads and writes hundreds of them, the same in every
+// city's section.
 struct KeyNames {
+    Key Nazev = "Nazev", Velikost = "Velikost", PopisTrhu = "PopisTrhu", PopisTrhu2 = "PopisTrhu2",
+        PruzkumTrhu = "PruzkumTrhu", Banka = "Banka", Casino = "Casino", Pristup = "Pristup",
+        X = "X", Y = "Y";
     // Cena, MinCena, Produkce, RanniCena
-    std::array<std::array<std::string, 4>, MarketSize> market;
-    std::array<std::string, CargoSlots> cargo;
+    std::array<std::array<Key, 4>, MarketSize> market;
+    std::array<Key, CargoSlots> cargo;
     std::array<std::string, MaxCities> cities;
     KeyNames() {
         for (int nn = 0; nn < MarketSize; ++nn) {
@@ -119,9 +142,9 @@ bool isPlainFileName(const std::string& s) {
 
 // How many cities the file has: its count, at most nine, and no more than the city
 // sections that follow one another from Mesto00.
-std::uint8_t cityCount(const IniDocument& doc, FieldReader& r) {
+std::uint8_t cityCount(const IniDocument& doc, FieldReader& map) {
     // Any number, however large, is a count over nine.
-    const double stored = ParseMoney(r.Raw("Mapa", "PocetMest")).value_or(0);
+    const double stored = ParseMoney(map.Raw("PocetMest")).value_or(0);
     std::uint8_t n = stored >= MaxCities ? MaxCities : ToU8(std::max(stored, 0.0));
     for (std::uint8_t i = 0; i < n; ++i)
         if (!doc.HasSection(keyNames().cities[i]))
@@ -146,21 +169,21 @@ const std::string VoyageSection = "Plavba";
 // A game saved at sea: the voyage goes on. Files without the section, with an empty one (a
 // save in port over a file that was at sea) or with one that does not fit the game are in
 // port. The destination is the current city, as the voyage set it at departure.
-VoyageRecord ReadVoyage(FieldReader& r, const GameState& st) {
-    const std::string& P = VoyageSection;
+VoyageRecord ReadVoyage(const IniDocument& doc, const GameState& st) {
+    FieldReader r(doc, VoyageSection);
     VoyageRecord v;
-    const std::int16_t kam = r.I16(P, "Kam", -1);
-    const std::int16_t odkud = r.I16(P, "Odkud", -1);
+    const std::int16_t kam = r.I16("Kam", -1);
+    const std::int16_t odkud = r.I16("Odkud", -1);
     if (kam != st.AktualniMesto || odkud < 0 || odkud >= st.PocetMest)
         return v;
     v.NaMori = true;
     v.Kam = static_cast<std::uint8_t>(kam);
     v.Odkud = static_cast<std::uint8_t>(odkud);
     // No chart is wider than 849 x 471: a longer way is a damaged file.
-    v.Vzdalenost = std::clamp<std::int16_t>(r.I16(P, "Vzdalenost", 0), 0, 1000);
-    v.Pozice = std::clamp<std::int16_t>(r.I16(P, "Pozice", 0), -1000, 1000);
-    v.Tiky = r.U8(P, "Tiky", 0);
-    v.Dny = std::max<std::int16_t>(r.I16(P, "Dny", 0), 0);
+    v.Vzdalenost = std::clamp<std::int16_t>(r.I16("Vzdalenost", 0), 0, 1000);
+    v.Pozice = std::clamp<std::int16_t>(r.I16("Pozice", 0), -1000, 1000);
+    v.Tiky = r.U8("Tiky", 0);
+    v.Dny = std::max<std::int16_t>(r.I16("Dny", 0), 0);
     return v;
 }
 
@@ -194,45 +217,69 @@ std::string CitySection(int index) {
     return "Mesto" + TwoDigits(index);
 }
 
-std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+namespace {
+
+// The two parts of a description, as pieces of it: a game loads nine of them.
+std::pair<std::string_view, std::string_view> splitDescription(std::string_view description) {
     const std::string_view t = trimBlanks(description);
     // Where the first characters start, as far as the first part and the one after it reach.
     std::array<std::size_t, FirstPartChars + 2> at{};
     std::size_t chars = 0;
     for (std::size_t i = 0; i < t.size() && chars < at.size(); ++chars) {
         at[chars] = i;
-        i += text::PrefixBytes(t.substr(i), 1);
+        i += static_cast<unsigned char>(t[i]) < 0x80 ? 1 : text::PrefixBytes(t.substr(i), 1);
     }
     if (chars <= FirstPartChars) // all of it seen
-        return {std::string(t), {}};
+        return {t, {}};
     auto blank = [&](std::size_t k) { return isBlank(t[at[k]]); };
     // The last single blank between two words within reach of the first part: a space, the
     // blank that reading puts back.
     for (std::size_t k = FirstPartChars - 1; k >= 1; --k)
         if (t[at[k]] == ' ' && !blank(k - 1) && !blank(k + 1))
-            return {std::string(t.substr(0, at[k])), std::string(t.substr(at[k + 1]))};
+            return {t.substr(0, at[k]), t.substr(at[k + 1])};
     const std::string_view first = t.substr(0, at[FirstPartChars]);
     const std::string_view second = t.substr(at[FirstPartChars]);
     // A word too long for the first part is cut; blanks around the cut do not survive.
-    return {std::string(trimBlanks(first)), std::string(trimBlanks(second))};
+    return {trimBlanks(first), trimBlanks(second)};
+}
+
+std::string joinDescription(std::string_view first, std::string_view second) {
+    if (second.empty())
+        return std::string(first);
+    if (first.empty())
+        return std::string(second);
+    // A full first part is a word cut in two (and how every older save split descriptions);
+    // a blank kept at either side (in quotes) is the file's own.
+    const bool apart = text::CharCount(first) < FirstPartChars && !isBlank(first.back()) &&
+                       !isBlank(second.front());
+    std::string joined;
+    joined.reserve(first.size() + 1 + second.size());
+    joined += first;
+    if (apart)
+        joined += ' ';
+    joined += second;
+    return joined;
+}
+
+std::string storableDescription(std::string_view description) {
+    const auto [first, second] = splitDescription(description);
+    return joinDescription(first,
+                           trimBlanks(second.substr(0, text::PrefixBytes(second, PartChars))));
+}
+
+} // namespace
+
+std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+    const auto [first, second] = splitDescription(description);
+    return {std::string(first), std::string(second)};
 }
 
 std::string JoinDescription(const std::string& first, const std::string& second) {
-    if (second.empty())
-        return first;
-    if (first.empty())
-        return second;
-    // A full first part is a word cut in two (and how every older save split descriptions);
-    // a blank kept at either side (in quotes) is the file's own.
-    if (text::CharCount(first) >= FirstPartChars || isBlank(first.back()) ||
-        isBlank(second.front()))
-        return first + second;
-    return first + " " + second;
+    return joinDescription(first, second);
 }
 
 std::string StorableDescription(const std::string& description) {
-    auto [first, second] = SplitDescription(description);
-    return JoinDescription(first, std::string(trimBlanks(text::CharPrefix(second, PartChars))));
+    return storableDescription(description);
 }
 
 std::string GameFileResult::Reason(const std::string& path) const {
@@ -263,12 +310,12 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
     const std::string M = "Mapa";
     if (!doc.HasSection(M))
         return {GameFileProblem::NoGame, {}};
-    FieldReader r(doc);
+    FieldReader r(doc, M);
     // Everything that refuses the file comes first: a refused file leaves the game alone.
     const std::uint8_t cities = cityCount(doc, r);
     if (cities == 0)
         return {GameFileProblem::NoCities, {}};
-    std::string map = r.Str(M, "Mapa", "Mapa1");
+    std::string map = r.Str("Mapa", "Mapa1");
     if (!isPlainFileName(map))
         return {GameFileProblem::BadMapId, map};
 
@@ -281,51 +328,52 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
             c = CityRecord{};
             continue;
         }
-        const std::string& S = keyNames().cities[static_cast<std::size_t>(i)];
-        c.Nazev = r.Str(S, "Nazev", "Neznamo");
-        c.Velikost = r.U8In(S, "Velikost", 2, 0, CitySizes - 1);
-        c.PopisTrhu = StorableDescription(
-            JoinDescription(r.Str(S, "PopisTrhu", "neznám"), r.Str(S, "PopisTrhu2", "")));
-        c.PruzkumTrhu = r.U8(S, "PruzkumTrhu", 0);
-        c.Banka = r.Bool(S, "Banka", false);
-        c.Casino = r.Bool(S, "Casino", false);
-        c.Pristup = std::max(r.Money(S, "Pristup", 0), 0.0); // a negative price is no price
-        c.X = std::clamp<std::int16_t>(r.I16(S, "X", 0), 0, ChartWidth - MarkerCorner);
-        c.Y = std::clamp<std::int16_t>(r.I16(S, "Y", 0), 0, ChartHeight - MarkerCorner);
+        const KeyNames& k = keyNames();
+        FieldReader s(doc, k.cities[static_cast<std::size_t>(i)]);
+        c.Nazev = s.Str(k.Nazev, "Neznamo");
+        c.Velikost = s.U8In(k.Velikost, 2, 0, CitySizes - 1);
+        c.PopisTrhu = storableDescription(
+            joinDescription(s.View(k.PopisTrhu, "neznám"), s.View(k.PopisTrhu2, "")));
+        c.PruzkumTrhu = s.U8(k.PruzkumTrhu, 0);
+        c.Banka = s.Bool(k.Banka, false);
+        c.Casino = s.Bool(k.Casino, false);
+        c.Pristup = std::max(s.Money(k.Pristup, 0), 0.0); // a negative price is no price
+        c.X = std::clamp<std::int16_t>(s.I16(k.X, 0), 0, ChartWidth - MarkerCorner);
+        c.Y = std::clamp<std::int16_t>(s.I16(k.Y, 0), 0, ChartHeight - MarkerCorner);
         for (std::size_t nn = 0; nn < MarketSize; ++nn) {
             MarketEntry& m = c.Trh[nn];
-            const auto& key = keyNames().market[nn];
-            m.Cena = r.I16(S, key[0], 0);
-            m.MinCena = r.I16(S, key[1], 0);
-            m.Produkce = r.I16(S, key[2], 0);
+            const auto& key = k.market[nn];
+            m.Cena = s.I16(key[0], 0);
+            m.MinCena = s.I16(key[1], 0);
+            m.Produkce = s.I16(key[2], 0);
             // Files from before the opening prices were kept open the day at the prices
             // they hold; so does a value that cannot be a price.
-            m.RanniCena = r.I16(S, key[3], 0);
+            m.RanniCena = s.I16(key[3], 0);
             if (m.RanniCena <= 0 || m.Cena == 0)
                 m.RanniCena = m.Cena;
         }
     }
     ReadLogbook(doc, st);
-    st.Name = r.Str(M, "Name", "XXX");
-    st.Company = r.Str(M, "Company", "XXX");
+    st.Name = r.Str("Name", "XXX");
+    st.Company = r.Str("Company", "XXX");
 
-    const std::string L = "Lode";
-    st.Fleet.Pocet = std::max<std::int16_t>(r.I16(L, "Pocet", 1), 0);
-    st.Fleet.Poskozeni = r.U8(L, "Poskozeni", 0);
-    st.Fleet.Nosnost = r.U8In(L, "Nosnost", 50, 1, 255);
-    st.Fleet.Typ = r.U8In(L, "Typ", 0, 0, ShipTypes - 1);
-    st.Fleet.Rychlost = r.U8In(L, "Rychlost", 15, 1, 255);
+    FieldReader l(doc, "Lode");
+    st.Fleet.Pocet = std::max<std::int16_t>(l.I16("Pocet", 1), 0);
+    st.Fleet.Poskozeni = l.U8("Poskozeni", 0);
+    st.Fleet.Nosnost = l.U8In("Nosnost", 50, 1, 255);
+    st.Fleet.Typ = l.U8In("Typ", 0, 0, ShipTypes - 1);
+    st.Fleet.Rychlost = l.U8In("Rychlost", 15, 1, 255);
     for (std::size_t nn = 0; nn < CargoSlots; ++nn)
-        st.Fleet.Naklad[nn] = std::max(r.Double(L, keyNames().cargo[nn], 0), 0.0);
+        st.Fleet.Naklad[nn] = std::max(l.Double(keyNames().cargo[nn], 0), 0.0);
 
-    st.Hotovo = r.Bool(M, "Hotovo", false);
-    const std::int16_t city = r.I16(M, "AktualniMesto", 0);
+    st.Hotovo = r.Bool("Hotovo", false);
+    const std::int16_t city = r.I16("AktualniMesto", 0);
     st.AktualniMesto = (city < 0 || city >= st.PocetMest) ? 0 : static_cast<std::uint8_t>(city);
-    st.Obtiznost = r.U8In(M, "Obtiznost", 1, 1, MaxDifficulty);
-    st.Den = std::max<std::int16_t>(r.I16(M, "Den", 0), 0);
-    st.Hotovost = r.Money(M, "Hotovost", 10000);
-    st.Konto = r.Money(M, "Konto", 10000);
-    st.Plavba = ReadVoyage(r, st);
+    st.Obtiznost = r.U8In("Obtiznost", 1, 1, MaxDifficulty);
+    st.Den = std::max<std::int16_t>(r.I16("Den", 0), 0);
+    st.Hotovost = r.Money("Hotovost", 10000);
+    st.Konto = r.Money("Konto", 10000);
+    st.Plavba = ReadVoyage(doc, st);
     return {};
 }
 
@@ -351,10 +399,10 @@ void WriteGame(IniDocument& doc, const GameState& st) {
         for (std::size_t nn = 0; nn < MarketSize; ++nn) {
             const MarketEntry& m = c.Trh[nn];
             const auto& key = keyNames().market[nn];
-            doc.Set(S, key[0], std::to_string(m.Cena));
-            doc.Set(S, key[1], std::to_string(m.MinCena));
-            doc.Set(S, key[2], std::to_string(m.Produkce));
-            doc.Set(S, key[3], std::to_string(m.RanniCena));
+            doc.Set(S, key[0].Name(), std::to_string(m.Cena));
+            doc.Set(S, key[1].Name(), std::to_string(m.MinCena));
+            doc.Set(S, key[2].Name(), std::to_string(m.Produkce));
+            doc.Set(S, key[3].Name(), std::to_string(m.RanniCena));
         }
     }
     WriteLogbook(doc, st);
@@ -375,7 +423,7 @@ void WriteGame(IniDocument& doc, const GameState& st) {
     doc.Set(L, "Typ", std::to_string(st.Fleet.Typ));
     doc.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
     for (std::size_t nn = 0; nn < CargoSlots; ++nn)
-        doc.Set(L, keyNames().cargo[nn], FormatDouble(st.Fleet.Naklad[nn], loc));
+        doc.Set(L, keyNames().cargo[nn].Name(), FormatDouble(st.Fleet.Naklad[nn], loc));
     WriteVoyage(doc, st);
 }
 

@@ -34,30 +34,21 @@ bool isQuoted(std::string_view v) {
     return v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'');
 }
 
-// The value of a line known to be a key line: what follows the first "=", up to a NUL,
-// without blanks around it or the quotes that wrap it.
-std::string_view valueOf(std::string_view line) {
-    std::string_view value = line.substr(line.find('=') + 1);
-    value = trim(value.substr(0, value.find('\0')));
-    if (isQuoted(value))
-        value = value.substr(1, value.size() - 2);
-    return value;
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-// The key of a key line: what comes before the first "=", without blanks around it; a line
-// whose first character is ";" is a comment, whatever it holds.
-std::optional<std::string_view> keyOf(std::string_view line) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view key = trim(line.substr(0, eq));
-    if (key.empty() || key.front() == ';')
-        return std::nullopt;
-    return key;
-}
-
-bool isBlankLine(std::string_view line) {
-    return trim(line).empty();
+// The value of a key line whose first "=" stands at `eq`: what follows it, up to a NUL,
+// without blanks around it or the quotes that wrap it. `nuls` says whether the text may
+// hold a NUL at all.
+std::string_view valueAfter(std::string_view line, std::size_t eq, bool nuls) {
+    std::size_t b = eq + 1, e = nuls ? std::min(line.find('\0', b), line.size()) : line.size();
+    while (b < e && isBlank(line[b]))
+        ++b;
+    while (e > b && isBlank(line[e - 1]))
+        --e;
+    const std::string_view value = line.substr(b, e - b);
+    return isQuoted(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 // A value must stay on its line: line breaks become blanks, and it ends where reading ends
@@ -79,6 +70,21 @@ void appendValue(std::string& out, std::string_view value) {
         out += '"';
 }
 
+// Names are short: compared here rather than by a call.
+bool sameBytes(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k])
+            return false;
+    return true;
+}
+
+// Names are mostly asked for as the file spells them.
+bool sameName(std::string_view stored, std::string_view name) {
+    return sameBytes(stored, name) || text::EqualFolded(stored, name);
+}
+
 } // namespace
 
 const std::size_t* IniDocument::NameIndex::Find(const std::string& text, std::string_view name,
@@ -90,7 +96,7 @@ const std::size_t* IniDocument::NameIndex::Find(const std::string& text, std::st
         const Slot& s = slots_[i];
         if (s.at == std::string::npos)
             return nullptr;
-        if (s.hash == hash && text::EqualFolded({text.data() + s.begin, s.size}, name))
+        if (s.hash == hash && sameName({text.data() + s.begin, s.size}, name))
             return &s.at;
     }
 }
@@ -114,7 +120,7 @@ void IniDocument::NameIndex::Reserve(std::size_t names) {
                 }
 }
 
-void IniDocument::NameIndex::Add(const std::string& text, std::size_t begin, std::size_t size,
+bool IniDocument::NameIndex::Add(const std::string& text, std::size_t begin, std::size_t size,
                                  std::uint64_t hash, std::size_t at) {
     if ((used_ + 1) * 4 > slots_.size() * 3)
         Reserve(2 * (used_ + 1));
@@ -125,10 +131,10 @@ void IniDocument::NameIndex::Add(const std::string& text, std::size_t begin, std
         if (s.at == std::string::npos) {
             s = Slot{hash, begin, size, at};
             ++used_;
-            return;
+            return true;
         }
-        if (s.hash == hash && text::EqualFolded({text.data() + s.begin, s.size}, name))
-            return;
+        if (s.hash == hash && sameName({text.data() + s.begin, s.size}, name))
+            return false;
     }
 }
 
@@ -140,19 +146,84 @@ IniDocument IniDocument::ParseText(std::string owned) {
     IniDocument doc;
     doc.text_ = std::move(owned);
     const std::string_view text = doc.text_;
-    // First every line and where the sections start, then each section's lines in one go:
-    // a few allocations for the whole file rather than a growing vector for each section.
+    // A NUL ends a value, but a file rarely holds one: then no value is searched for it.
+    const bool nuls = text.find('\0') != std::string_view::npos;
+    doc.blocks_.reserve(16);
+    // The keys of the section being read, indexed once its last line is known: the index
+    // is made at its final size.
     struct Found {
-        Line line;
-        bool header;
+        std::size_t begin, size, line;
+        std::uint64_t hash;
     };
-    std::vector<Found> found;
-    found.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::size_t sections = 0;
-    auto addLine = [&](std::size_t begin, std::size_t size, Eol eol) {
-        const bool header = sectionName(text.substr(begin, size)).has_value();
-        sections += header;
-        found.push_back(Found{Line{begin, size, eol}, header});
+    std::vector<Found> keys;
+    keys.reserve(64);
+    auto endSection = [&] {
+        Block& b = doc.blocks_.back();
+        b.keys.Reserve(b.lines.size() - 1);
+        for (const Found& k : keys)
+            if (b.keys.Add(doc.text_, k.begin, k.size, k.hash, k.line)) {
+                Line& l = b.lines[k.line];
+                l.plain = k.begin == l.begin && k.size <= UINT32_MAX;
+                l.keySize = static_cast<std::uint32_t>(k.size);
+            }
+        keys.clear();
+    };
+    bool eolSeen = false;
+    auto addLine = [&](std::size_t begin, std::size_t end, Eol eol) {
+        if (!eolSeen && eol != Eol::None) {
+            doc.newLineEol_ = eol; // new lines end as the file's first line does
+            eolSeen = true;
+        }
+        std::size_t first = begin;
+        while (first < end && isBlank(text[first]))
+            ++first;
+        if (first == end) { // a blank line
+            doc.blocks_.back().lines.emplace_back(begin, end - begin, eol);
+            return;
+        }
+        if (text[first] == '[')
+            if (const auto name = sectionName(text.substr(begin, end - begin))) {
+                if (doc.blocks_.size() > 1)
+                    endSection();
+                // Sections of one file are mostly of a size.
+                const std::size_t guess = std::max<std::size_t>(doc.blocks_.back().lines.size(), 8);
+                Block& b = doc.blocks_.emplace_back();
+                b.lines.reserve(guess);
+                b.lines.emplace_back(begin, end - begin, eol);
+                doc.firstSection_.Add(
+                    doc.text_, static_cast<std::size_t>(name->data() - text.data()), name->size(),
+                    text::FoldedHash(*name), doc.blocks_.size() - 1);
+                return;
+            }
+        Block& b = doc.blocks_.back();
+        b.lastEntry = b.lines.size();
+        // Lines before the first section belong to no section; a line whose first character
+        // is ";" is a comment, whatever it holds.
+        if (doc.blocks_.size() == 1 || text[first] == ';') {
+            b.lines.emplace_back(begin, end - begin, eol);
+            return;
+        }
+        // The key is what comes before the first "=", without blanks around it.
+        std::size_t eq = first; // keys are short: looked for here rather than by a call
+        while (eq < end && text[eq] != '=')
+            ++eq;
+        if (eq == first || eq == end) {
+            b.lines.emplace_back(begin, end - begin, eol);
+            return;
+        }
+        std::size_t keyEnd = eq;
+        while (isBlank(text[keyEnd - 1]))
+            --keyEnd;
+        const std::string_view key = text.substr(first, keyEnd - first);
+        const std::string_view value =
+            valueAfter(text.substr(begin, end - begin), eq - begin, nuls);
+        Found& k = keys.emplace_back();
+        k.begin = first;
+        k.size = key.size();
+        k.line = b.lines.size();
+        k.hash = text::FoldedHash(key);
+        b.lines.emplace_back(begin, end - begin, eol,
+                             static_cast<std::size_t>(value.data() - text.data()), value.size());
     };
     std::size_t start = 0;
     std::size_t nextCr = text.find('\r'), nextLf = text.find('\n');
@@ -163,7 +234,7 @@ IniDocument IniDocument::ParseText(std::string owned) {
             nextLf = text.find('\n', start);
         const std::size_t end = std::min(nextCr, nextLf);
         if (end == std::string_view::npos) {
-            addLine(start, text.size() - start, Eol::None);
+            addLine(start, text.size(), Eol::None);
             break;
         }
         Eol eol = end == nextLf ? Eol::Lf : Eol::Cr;
@@ -172,54 +243,11 @@ IniDocument IniDocument::ParseText(std::string owned) {
             eol = Eol::CrLf;
             ++next;
         }
-        addLine(start, end - start, eol);
+        addLine(start, end, eol);
         start = next;
     }
-
-    doc.blocks_.reserve(sections + 1);
-    auto add = [&](NameIndex& index, std::string_view name, std::size_t at) {
-        index.Add(doc.text_, static_cast<std::size_t>(name.data() - text.data()), name.size(),
-                  text::FoldedHash(name), at);
-    };
-    // Lines from..to of one block; a section's header comes first.
-    auto fill = [&](Block& b, std::size_t from, std::size_t to, bool section) {
-        b.lines.reserve(to - from);
-        if (section)
-            b.keys.Reserve(to - from - 1);
-        for (std::size_t k = from; k < to; ++k) {
-            const Line& l = found[k].line;
-            const std::string_view line = text.substr(l.begin, l.size);
-            b.lines.push_back(l);
-            if (section && k == from) {
-                add(doc.firstSection_, *sectionName(line), doc.blocks_.size() - 1);
-                continue;
-            }
-            if (!isBlankLine(line))
-                b.lastEntry = b.lines.size() - 1;
-            if (!section)
-                continue; // lines before the first section belong to no section
-            if (auto key = keyOf(line))
-                add(b.keys, *key, b.lines.size() - 1);
-        }
-    };
-    auto blockEnd = [&](std::size_t from) {
-        while (from < found.size() && !found[from].header)
-            ++from;
-        return from;
-    };
-    std::size_t at = blockEnd(0);
-    fill(doc.blocks_[0], 0, at, false);
-    while (at < found.size()) {
-        const std::size_t end = blockEnd(at + 1);
-        doc.blocks_.emplace_back();
-        fill(doc.blocks_.back(), at, end, true);
-        at = end;
-    }
-    for (const Found& f : found)
-        if (f.line.eol != Eol::None) {
-            doc.newLineEol_ = f.line.eol; // new lines end as the file's first line does
-            break;
-        }
+    if (doc.blocks_.size() > 1)
+        endSection();
     return doc;
 }
 
@@ -235,16 +263,48 @@ const IniDocument::Block* IniDocument::SectionBlock(std::string_view section) co
     return &blocks_[*s];
 }
 
-std::optional<std::string_view> IniDocument::Find(std::string_view section,
-                                                  std::string_view key) const {
-    const Block* b = SectionBlock(section);
+IniDocument::Key::Key(std::string_view name) : name_(trim(name)), hash_(text::FoldedHash(name_)) {}
+
+IniDocument::Section IniDocument::FindSection(std::string_view section) const {
+    return Section(*this, SectionBlock(section));
+}
+
+std::optional<std::string_view> IniDocument::ValueIn(const Block* b, std::string_view key,
+                                                     std::uint64_t hash) const {
     if (!b)
         return std::nullopt;
-    key = trim(key);
-    const std::size_t* k = b->keys.Find(text_, key, text::FoldedHash(key));
+    const std::size_t* k = b->keys.Find(text_, key, hash);
     if (!k)
         return std::nullopt;
-    return valueOf(TextOf(b->lines[*k]));
+    const Line& l = b->lines[*k];
+    return std::string_view(text_.data() + l.value, l.valueSize);
+}
+
+std::optional<std::string_view> IniDocument::Section::Find(const Key& key) const {
+    if (!block_)
+        return std::nullopt;
+    // Keys are mostly read in the order the file has them: the line after the last key
+    // found is tried before the index.
+    const std::string& text = doc_->text_;
+    if (next_ < block_->lines.size()) {
+        const Line& l = block_->lines[next_];
+        if (l.plain && sameBytes({text.data() + l.begin, l.keySize}, key.name_)) {
+            ++next_;
+            return std::string_view(text.data() + l.value, l.valueSize);
+        }
+    }
+    const std::size_t* k = block_->keys.Find(text, key.name_, key.hash_);
+    if (!k)
+        return std::nullopt;
+    next_ = *k + 1;
+    const Line& l = block_->lines[*k];
+    return std::string_view(text.data() + l.value, l.valueSize);
+}
+
+std::optional<std::string_view> IniDocument::Find(std::string_view section,
+                                                  std::string_view key) const {
+    key = trim(key);
+    return ValueIn(SectionBlock(section), key, text::FoldedHash(key));
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
@@ -274,7 +334,16 @@ IniDocument::Line IniDocument::NewLine(std::string_view key, std::string_view va
     text_ += key;
     text_ += '=';
     appendValue(text_, value);
-    return Line{begin, text_.size() - begin, newLineEol_};
+    Line l(begin, text_.size() - begin, newLineEol_);
+    // Read back as any key line is read: the value follows the first "=", the one written
+    // after the key unless the key holds one itself. The value written holds no NUL.
+    const std::size_t eq = key.find('=');
+    const std::string_view v = eq == std::string_view::npos
+                                   ? valueAfter(TextOf(l), key.size(), false)
+                                   : valueAfter(TextOf(l), eq, true);
+    l.value = static_cast<std::size_t>(v.data() - text_.data());
+    l.valueSize = v.size();
+    return l;
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -302,7 +371,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         text_ += section;
         text_ += ']';
         Block b;
-        b.lines.push_back(Line{begin, text_.size() - begin, newLineEol_});
+        b.lines.emplace_back(begin, text_.size() - begin, newLineEol_);
         b.lines.push_back(entry);
         b.lastEntry = 1;
         b.keys.Add(text_, entry.begin, key.size(), keyHash, 1);
@@ -313,8 +382,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     Block& b = blocks_[*s];
     if (const std::size_t* k = b.keys.Find(text_, key, keyHash)) {
         Line& old = b.lines[*k];
-        old.begin = entry.begin;
-        old.size = entry.size;
+        const Eol eol = old.eol; // the line keeps its own end
+        old = entry;
+        old.eol = eol;
         return;
     }
     // A new key goes after the section's last entry. Only blank lines follow that entry, so

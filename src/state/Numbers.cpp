@@ -14,13 +14,18 @@ namespace vlnobrod {
 namespace {
 
 template <typename Int> Int roundSaturated(double v) {
+    constexpr auto lo = static_cast<double>(std::numeric_limits<Int>::min());
+    constexpr auto hi = static_cast<double>(std::numeric_limits<Int>::max());
+    // Most values are whole numbers within range already, as read from a file.
+    if (v >= lo && v <= hi && v == static_cast<double>(static_cast<Int>(v)))
+        return static_cast<Int>(v);
     if (std::isnan(v))
         return 0;
     // nearbyint rounds in the current mode, which is to-nearest-even unless someone changed it.
     const double r = std::nearbyint(v);
-    if (r <= static_cast<double>(std::numeric_limits<Int>::min()))
+    if (r <= lo)
         return std::numeric_limits<Int>::min();
-    if (r >= static_cast<double>(std::numeric_limits<Int>::max()))
+    if (r >= hi)
         return std::numeric_limits<Int>::max();
     return static_cast<Int>(r);
 }
@@ -128,16 +133,14 @@ double ParseDot(std::string_view text) {
     return readC(num);
 }
 
-namespace {
-// A whole stored number, as ParseNumber reads it, but one too large for a double is infinite.
-std::optional<double> parseStored(std::string_view text) {
+bool ReadAnyStoredNumber(std::string_view text, double& value) {
     std::size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b]))
         ++b;
     while (e > b && isBlank(text[e - 1]))
         --e;
     if (b == e || e - b > 64)
-        return std::nullopt;
+        return false;
     // Most stored numbers are whole ones of a few digits: read at once, exactly as the C
     // library reads them (a double holds every integer of up to 15 digits).
     {
@@ -149,7 +152,8 @@ std::optional<double> parseStored(std::string_view text) {
                 whole = whole * 10 + (text[i++] - '0');
             if (i == e) {
                 const auto v = static_cast<double>(whole);
-                return minus ? -v : v;
+                value = minus ? -v : v;
+                return true;
             }
         }
     }
@@ -161,7 +165,7 @@ std::optional<double> parseStored(std::string_view text) {
             digit = true;
         } else if (c == '.' || c == ',') {
             if (point)
-                return std::nullopt;
+                return false;
             point = true;
             c = '.';
         } else if ((c == '-' || c == '+') && i == 0) {
@@ -171,43 +175,23 @@ std::optional<double> parseStored(std::string_view text) {
             if (s[j] == '-' || s[j] == '+')
                 ++j;
             if (j >= s.size())
-                return std::nullopt;
+                return false;
             for (std::size_t k = j; k < s.size(); ++k)
                 if (!isDigit(s[k]))
-                    return std::nullopt;
+                    return false;
             break;
         } else {
-            return std::nullopt;
+            return false;
         }
     }
     if (!digit)
-        return std::nullopt;
-    return readC(s);
-}
-} // namespace
-
-std::optional<double> ParseNumber(std::string_view text) {
-    const auto v = parseStored(text);
-    if (!v || !std::isfinite(*v))
-        return std::nullopt;
-    return v;
+        return false;
+    value = readC(s);
+    return true;
 }
 
 char DecimalSeparatorFor(std::string_view systemSeparator) {
     return systemSeparator == "," ? ',' : '.';
-}
-
-double ClampMoney(double v) {
-    if (std::isnan(v))
-        return 0;
-    return std::clamp(v, -MaxMoney, MaxMoney);
-}
-
-std::optional<double> ParseMoney(std::string_view text) {
-    const auto v = parseStored(text);
-    if (!v)
-        return std::nullopt;
-    return ClampMoney(*v);
 }
 
 std::string FormatGrouped(double v, std::string_view pattern) {

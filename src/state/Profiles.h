@@ -42,6 +42,8 @@ public:
     // What ReadProfile gives for section/key of an already parsed file.
     static std::string ValueOf(const IniDocument& doc, std::string_view section,
                                std::string_view key, std::string_view def);
+    static std::string ValueOf(const IniDocument::Section& section, const IniDocument::Key& key,
+                               std::string_view def);
 
     // Stores section/key = value and puts the file on disk before returning. An empty file
     // name means "settings.ini" in the program's folder, and the caller's variable is given
@@ -105,7 +107,7 @@ private:
 
     struct Entry {
         std::optional<Stamp> stamp; // nothing: no file (or never read)
-        std::size_t hash = 0;       // of the bytes on disk
+        std::uint64_t hash = 0;     // of the bytes on disk
         bool racy = true; // changed so recently that the stamp may not show the next change
         IniDocument doc;
     };

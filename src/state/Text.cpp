@@ -132,6 +132,12 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
     const char* const end = from + bytes.size();
     while (from < end) {
         const char* ascii = from;
+        // Eight bytes at a time through the runs of ASCII.
+        for (std::uint64_t w; end - ascii >= 8; ascii += 8) {
+            std::memcpy(&w, ascii, 8);
+            if (w & 0x8080808080808080ull)
+                break;
+        }
         while (ascii < end && static_cast<unsigned char>(*ascii) < 0x80)
             ++ascii;
         std::memcpy(to, from, static_cast<std::size_t>(ascii - from));
@@ -344,32 +350,8 @@ bool EqualFolded(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-std::uint64_t FoldedHash(std::string_view utf8) {
-    // Folding keeps ASCII names ASCII and others not, so the two kinds may hash apart. An
-    // ASCII name is taken eight bytes at a time with the case bit of every byte set: names
-    // that differ only there ("@" and "`") merely share a hash.
-    constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ull;
-    std::uint64_t h = utf8.size() * mul;
-    std::uint64_t high = 0;
-    std::size_t k = 0;
-    for (; k + 8 <= utf8.size(); k += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, utf8.data() + k, 8);
-        high |= w;
-        h = (h ^ (w | 0x2020202020202020ull)) * mul;
-        h ^= h >> 32;
-    }
-    if (k < utf8.size()) {
-        std::uint64_t w = 0;
-        for (std::size_t j = k; j < utf8.size(); ++j)
-            w |= std::uint64_t(static_cast<unsigned char>(utf8[j])) << (8 * (j - k));
-        high |= w;
-        h = (h ^ (w | 0x2020202020202020ull)) * mul;
-        h ^= h >> 32;
-    }
-    if ((high & 0x8080808080808080ull) == 0)
-        return h;
-    h = 14695981039346656037ull;
+std::uint64_t FoldedHashOfWide(std::string_view utf8) {
+    std::uint64_t h = 14695981039346656037ull;
     for (std::size_t i = 0; i < utf8.size();)
         h = (h ^ lower(decodeOne(utf8, i))) * 1099511628211ull;
     return h;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,32 @@ std::string FoldCase(std::string_view utf8);
 // The same comparison without building folded copies, and a hash equal for every two names
 // that compare equal (a profile's index looks names up hundreds of times a game).
 bool EqualFolded(std::string_view a, std::string_view b);
-std::uint64_t FoldedHash(std::string_view utf8);
+std::uint64_t FoldedHashOfWide(std::string_view utf8); // a name that is not all ASCII
+inline std::uint64_t FoldedHash(std::string_view utf8) {
+    // Folding keeps ASCII names ASCII and others not, so the two kinds may hash apart. An
+    // ASCII name is taken eight bytes at a time with the case bit of every byte set: names
+    // that differ only there ("@" and "`") merely share a hash.
+    constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = utf8.size() * mul;
+    std::uint64_t high = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= utf8.size(); k += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, utf8.data() + k, 8);
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    if (k < utf8.size()) {
+        std::uint64_t w = 0;
+        for (std::size_t j = k; j < utf8.size(); ++j)
+            w |= std::uint64_t(static_cast<unsigned char>(utf8[j])) << (8 * (j - k));
+        high |= w;
+        h = (h ^ (w | 0x2020202020202020ull)) * mul;
+        h ^= h >> 32;
+    }
+    return (high & 0x8080808080808080ull) == 0 ? h : FoldedHashOfWide(utf8);
+}
 
 // Length and prefix counted in characters, not bytes.
 std::size_t CharCount(std::string_view utf8);
