@@ -3,6 +3,8 @@
 #include "state/FileCopy.h"
 #include "state/Paths.h"
 
+#include <cstdio>
+
 namespace vlnobrod {
 
 MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
@@ -42,9 +44,10 @@ SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {
 }
 
 std::string SaveTimeText(const SaveTime& t) {
-    auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return std::to_string(t.day) + ". " + std::to_string(t.month) + ". " + std::to_string(t.year) +
-           " " + std::to_string(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+    char text[80];
+    std::snprintf(text, sizeof text, "%d. %d. %d %d:%02d:%02d", t.day, t.month, t.year, t.hour,
+                  t.minute, t.second);
+    return text;
 }
 
 int NewestSave(const std::vector<std::int64_t>& modified) {
