@@ -64,7 +64,7 @@ LogbookView LogbookOf(const GameState& st, std::uint8_t city) {
         LogbookRow row{i, GoodsName(st.Mapa, i), cena, {}, cena / 110.0 * 11.0};
         // A goods not traded on the visit before has nothing to be measured against.
         if (before != 0)
-            row.trend = cena == before ? "=" : (cena < before ? "<" : ">");
+            row.trend.assign(1, cena == before ? '=' : (cena < before ? '<' : '>'));
         view.rows.push_back(row);
     }
     return view;
