@@ -154,7 +154,10 @@ private slots:
         w.ShowMarket(1, true);
         QVERIFY(area.isHidden());
         QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("303"));
+        // The day's interest lands in cash, and the cash shown follows.
+        st.Konto = 50000;
         AdvanceDays(st, s.fx.random(), w, 1);
+        QCOMPARE(w.lblHotovost->text(), QString::fromStdString(FormatMoney(st.Hotovost)));
         QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("304"));
         QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
         QCOMPARE(w.lblDny->text(), QStringLiteral("19"));
