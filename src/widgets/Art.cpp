@@ -6,6 +6,7 @@
 #include <future>
 #include <map>
 #include <sys/mman.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -97,8 +98,13 @@ std::map<QString, std::future<QImage>>& Ahead() {
 
 void DecodeAhead(const QString& name) {
     auto& ahead = Ahead();
-    if (!ahead.contains(name))
+    if (ahead.contains(name))
+        return;
+    try {
         ahead.emplace(name, std::async(std::launch::async, Decode, name));
+    } catch (const std::system_error&) {
+        // No thread to be had: the picture is decoded when it is asked for.
+    }
 }
 
 QPixmap Picture(const QString& name) {
