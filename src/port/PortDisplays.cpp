@@ -146,7 +146,7 @@ void frmMain::MoneyChanged(bool toAccount) {
 void frmMain::DaysAdvanced() {
     lblDny->setText(QString::number(game_.state.Den));
     // The day's interest went into cash without a money change of its own.
-    lblHotovost->setText(QString::fromStdString(FormatMoney(game_.state.Hotovost)));
+    MoneyChanged(false);
     // An open panel's logbook follows the day: a page written in port, research ended.
     if (!picInf->isHidden())
         ShowLogbook(ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString())));

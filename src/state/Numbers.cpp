@@ -141,21 +141,12 @@ bool ReadAnyStoredNumber(std::string_view text, double& value) {
         --e;
     if (b == e || e - b > 64)
         return false;
-    // Most stored numbers are whole ones of a few digits: read at once, exactly as the C
-    // library reads them (a double holds every integer of up to 15 digits).
-    {
-        const bool minus = text[b] == '-';
-        std::size_t i = b + (minus ? 1 : 0);
-        std::int64_t whole = 0;
-        if (i < e && e - i <= 15) {
-            while (i < e && isDigit(text[i]))
-                whole = whole * 10 + (text[i++] - '0');
-            if (i == e) {
-                const auto v = static_cast<double>(whole);
-                value = minus ? -v : v;
-                return true;
-            }
-        }
+    // Most stored numbers are whole ones of a few digits: read at once.
+    bool minus = false;
+    std::int64_t digits = 0;
+    if (ReadPlainWhole(text.substr(b, e - b), minus, digits)) {
+        value = minus ? -static_cast<double>(digits) : static_cast<double>(digits);
+        return true;
     }
     std::string s(text.substr(b, e - b));
     bool point = false, digit = false;

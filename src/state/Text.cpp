@@ -104,6 +104,19 @@ char32_t lower(char32_t c) {
     return c;
 }
 
+// Where a run of plain ASCII starting at `from` ends, eight bytes at a time: both code pages
+// keep ASCII as it is, and it is nearly all of a game's text.
+const char* asciiRunEnd(const char* from, const char* end) {
+    for (std::uint64_t w; end - from >= 8; from += 8) {
+        std::memcpy(&w, from, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+    }
+    while (from < end && static_cast<unsigned char>(*from) < 0x80)
+        ++from;
+    return from;
+}
+
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
@@ -131,15 +144,7 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
     const char* from = bytes.data();
     const char* const end = from + bytes.size();
     while (from < end) {
-        const char* ascii = from;
-        // Eight bytes at a time through the runs of ASCII.
-        for (std::uint64_t w; end - ascii >= 8; ascii += 8) {
-            std::memcpy(&w, ascii, 8);
-            if (w & 0x8080808080808080ull)
-                break;
-        }
-        while (ascii < end && static_cast<unsigned char>(*ascii) < 0x80)
-            ++ascii;
+        const char* ascii = asciiRunEnd(from, end);
         std::memcpy(to, from, static_cast<std::size_t>(ascii - from));
         to += ascii - from;
         for (from = ascii; from < end && static_cast<unsigned char>(*from) >= 0x80; ++from) {
@@ -165,9 +170,8 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         // Plain ASCII, nearly all of a saved game, is the same in both: copied a run at a time.
-        std::size_t plain = i;
-        while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
-            ++plain;
+        const auto plain = static_cast<std::size_t>(
+            asciiRunEnd(utf8.data() + i, utf8.data() + utf8.size()) - utf8.data());
         if (plain > i) {
             out.append(utf8, i, plain - i);
             i = plain;
