@@ -4,14 +4,14 @@
 #include "SeededRandom.h"
 #include "Trader.h"
 #include "menu/MenuRules.h"
-#include "port/FleetSummary.h"
-#include "port/GameStart.h"
 #include "state/GameFile.h"
 #include "state/Paths.h"
 #include "state/Scenarios.h"
 #include "trade/Market.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
+#include "world/FleetSummary.h"
+#include "world/GameStart.h"
 
 #include <cmath>
 #include <cstdio>

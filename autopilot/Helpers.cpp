@@ -1,7 +1,7 @@
 #include "Helpers.h"
 
-#include "port/FleetSummary.h"
 #include "state/Numbers.h"
+#include "world/FleetSummary.h"
 
 #include <cmath>
 #include <cstdio>

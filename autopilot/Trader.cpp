@@ -1,9 +1,5 @@
 #include "Trader.h"
 
-#include "port/DayChange.h"
-#include "port/FleetSummary.h"
-#include "port/Money.h"
-#include "port/News.h"
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
 #include "trade/Bank.h"
@@ -12,6 +8,10 @@
 #include "trade/Shipyard.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
+#include "world/DayChange.h"
+#include "world/FleetSummary.h"
+#include "world/Money.h"
+#include "world/News.h"
 
 #include <algorithm>
 #include <cmath>

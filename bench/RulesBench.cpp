@@ -4,7 +4,6 @@
 // Prints its rows of scripts/bench.sh's table; --quick runs every benchmark once, for CI.
 #include "Table.h"
 
-#include "port/DayChange.h"
 #include "state/GameFile.h"
 #include "state/Paths.h"
 #include "state/Profiles.h"
@@ -12,6 +11,7 @@
 #include "trade/SaveGame.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
+#include "world/DayChange.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

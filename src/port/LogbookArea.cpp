@@ -1,7 +1,7 @@
 #include "LogbookArea.h"
 
-#include "port/Logbook.h"
 #include "widgets/PortStyle.h"
+#include "world/Logbook.h"
 
 #include <algorithm>
 #include <cmath>

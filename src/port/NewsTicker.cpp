@@ -1,7 +1,7 @@
 #include "NewsTicker.h"
 
-#include "News.h"
 #include "widgets/Art.h"
+#include "world/News.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -7,11 +7,11 @@
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
-#include "port/FleetSummary.h"
-#include "port/Logbook.h"
 #include "port/MarketBoard.h"
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
+#include "world/FleetSummary.h"
+#include "world/Logbook.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,5 @@
 #include "frmMain.h"
 
-#include "port/GameStart.h"
-#include "port/Money.h"
 #include "port/NewsTicker.h"
 #include "port/PortKeys.h"
 #include "port/PortLabels.h"
@@ -11,6 +9,8 @@
 #include "widgets/Art.h"
 #include "widgets/PortStyle.h"
 #include "widgets/WindowKeys.h"
+#include "world/GameStart.h"
+#include "world/Money.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "BestPlayers.h"
 
-#include "port/FleetSummary.h"
 #include "state/Numbers.h"
 #include "state/Paths.h"
 #include "state/ShipTypes.h"
+#include "world/FleetSummary.h"
 
 #include <filesystem>
 

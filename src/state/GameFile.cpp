@@ -103,15 +103,15 @@ struct KeyNames {
     Key Nazev = "Nazev", Velikost = "Velikost", PopisTrhu = "PopisTrhu", PopisTrhu2 = "PopisTrhu2",
         PruzkumTrhu = "PruzkumTrhu", Banka = "Banka", Casino = "Casino", Pristup = "Pristup",
         X = "X", Y = "Y";
-    // Cena, MinCena, Produkce, RanniCena
-    std::array<std::array<Key, 4>, MarketSize> market;
+    // Cena, MinCena, Produkce, RanniCena, Dopad
+    std::array<std::array<Key, 5>, MarketSize> market;
     std::array<Key, CargoSlots> cargo;
     std::array<std::string, MaxCities> cities;
     KeyNames() {
         for (int nn = 0; nn < MarketSize; ++nn) {
             const std::string trh = "Trh" + TwoDigits(nn);
             market[static_cast<std::size_t>(nn)] = {trh + "Cena", trh + "MinCena", trh + "Produkce",
-                                                    trh + "RanniCena"};
+                                                    trh + "RanniCena", trh + "Dopad"};
         }
         for (int nn = 0; nn < CargoSlots; ++nn)
             cargo[static_cast<std::size_t>(nn)] = "Naklad" + TwoDigits(nn);
@@ -351,6 +351,7 @@ GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
             m.RanniCena = s.I16(key[3], 0);
             if (m.RanniCena <= 0 || m.Cena == 0)
                 m.RanniCena = m.Cena;
+            m.Dopad = s.I16(key[4], 0);
         }
     }
     ReadLogbook(doc, st);
@@ -403,6 +404,7 @@ void WriteGame(IniDocument& doc, const GameState& st) {
             doc.Set(S, key[1].Name(), std::to_string(m.MinCena));
             doc.Set(S, key[2].Name(), std::to_string(m.Produkce));
             doc.Set(S, key[3].Name(), std::to_string(m.RanniCena));
+            doc.Set(S, key[4].Name(), std::to_string(m.Dopad));
         }
     }
     WriteLogbook(doc, st);

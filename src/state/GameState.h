@@ -18,6 +18,9 @@ struct MarketEntry {
     // The price as the day opened here. A sale today brings at most this and a purchase
     // costs at least this, so turning round in the same port on the same day never pays.
     std::int16_t RanniCena = 0;
+    // What the player's own trades here have done to the price and not yet faded: positive
+    // when purchases lifted it, negative when sales dropped it. 0 in files that lack it.
+    std::int16_t Dopad = 0;
 };
 
 constexpr int MarketSize = 15; // goods 0..13 plus the silent entry 14

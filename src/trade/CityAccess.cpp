@@ -1,8 +1,8 @@
 #include "CityAccess.h"
 
-#include "port/Money.h"
-#include "port/News.h"
 #include "state/Numbers.h"
+#include "world/Money.h"
+#include "world/News.h"
 
 namespace vlnobrod {
 

@@ -1,9 +1,9 @@
 #include "Market.h"
 
-#include "port/FleetSummary.h"
-#include "port/Money.h"
-#include "port/PriceBounds.h"
 #include "state/Numbers.h"
+#include "world/FleetSummary.h"
+#include "world/Money.h"
+#include "world/PriceBounds.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "SaveGame.h"
 
-#include "port/News.h"
 #include "state/FileCopy.h"
 #include "state/GameFile.h"
 #include "state/Paths.h"
 #include "state/Text.h"
+#include "world/News.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 #include "Shipyard.h"
 
-#include "port/Money.h"
-#include "port/News.h"
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
+#include "world/Money.h"
+#include "world/News.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,5 @@
 #include "TradeBox.h"
 
-#include "port/News.h"
 #include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "state/Numbers.h"
@@ -8,6 +7,7 @@
 #include "widgets/Art.h"
 #include "widgets/PanelKeys.h"
 #include "widgets/PortStyle.h"
+#include "world/News.h"
 
 #include <QKeyEvent>
 

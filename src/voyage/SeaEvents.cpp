@@ -1,9 +1,9 @@
 #include "SeaEvents.h"
 
-#include "port/DayChange.h"
-#include "port/Money.h"
-#include "port/News.h"
 #include "state/Numbers.h"
+#include "world/DayChange.h"
+#include "world/Money.h"
+#include "world/News.h"
 
 #include <string>
 

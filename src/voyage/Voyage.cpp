@@ -2,8 +2,8 @@
 
 #include "SeaEvents.h"
 #include "VoyagePlan.h"
-#include "port/Logbook.h"
-#include "port/News.h"
+#include "world/Logbook.h"
+#include "world/News.h"
 
 namespace vlnobrod {
 

@@ -1,7 +1,7 @@
 #include "VoyagePlan.h"
 
-#include "port/News.h"
 #include "state/Numbers.h"
+#include "world/News.h"
 
 #include <cmath>
 

@@ -5,12 +5,12 @@
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
 #include "menu/frmMenu.h"
-#include "port/Money.h"
 #include "port/PortLabels.h"
 #include "results/frmTop.h"
 #include "shell/Windows.h"
 #include "support/PortFixture.h"
 #include "trade/SavePanel.h"
+#include "world/Money.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "port/DayChange.h"
-#include "port/Logbook.h"
 #include "port/LogbookArea.h"
 #include "port/PortLabels.h"
 #include "support/PortFixture.h"
 #include "widgets/PortStyle.h"
+#include "world/DayChange.h"
+#include "world/Logbook.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "port/DayChange.h"
 #include "port/frmMain.h"
 #include "shell/PortScreen.h"
 #include "support/ScreenFixture.h"
+#include "world/DayChange.h"
 
 #include <QColor>
 #include <QImage>

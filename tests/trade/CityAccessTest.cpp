@@ -1,7 +1,7 @@
 #include "trade/CityAccess.h"
-#include "port/GameStart.h"
 #include "state/GameFile.h"
 #include "trade/CityInfo.h"
+#include "world/GameStart.h"
 
 #include "support/FakeGameView.h"
 

@@ -1,8 +1,8 @@
 #include "trade/Market.h"
 
-#include "port/DayChange.h"
-#include "port/FleetSummary.h"
 #include "support/FakeGameView.h"
+#include "world/DayChange.h"
+#include "world/FleetSummary.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
 #include "trade/Shipyard.h"
 
-#include "port/News.h"
 #include "support/FakeGameView.h"
+#include "world/News.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The port screen's trade, dock, bank, save and city panels, clicked as a player does.
-#include "port/DayChange.h"
 #include "port/PortLabels.h"
 #include "support/PortFixture.h"
 #include "trade/BankPanel.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
 #include "widgets/PortStyle.h"
+#include "world/DayChange.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "port/News.h"
 #include "state/Battle.h"
 #include "state/GameState.h"
 #include "state/Random.h"
 #include "support/FakeGameView.h"
 #include "voyage/VoyagePlan.h"
+#include "world/News.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "voyage/Voyage.h"
-#include "port/GameStart.h"
 #include "state/GameFile.h"
 #include "voyage/VoyageFixture.h"
+#include "world/GameStart.h"
 
 #include <gtest/gtest.h>
 

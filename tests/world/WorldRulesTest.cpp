@@ -1,11 +1,11 @@
-#include "port/DayChange.h"
-#include "port/FleetSummary.h"
-#include "port/GameStart.h"
-#include "port/Logbook.h"
 #include "port/MarketBoard.h"
-#include "port/Money.h"
-#include "port/News.h"
 #include "support/FakeGameView.h"
+#include "world/DayChange.h"
+#include "world/FleetSummary.h"
+#include "world/GameStart.h"
+#include "world/Logbook.h"
+#include "world/Money.h"
+#include "world/News.h"
 
 #include <gtest/gtest.h>
 
