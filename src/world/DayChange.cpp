@@ -69,7 +69,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
     if (st.PendingAction == Pending::Voyage)
         ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
     // Interest lands in cash directly; the goal is tested at the next money change.
-    st.Hotovost += DailyInterest(st.Konto, st.locale);
+    st.Hotovost = AddMoney(st.Hotovost, DailyInterest(st.Konto, st.locale));
     st.Den = ToI16(static_cast<double>(st.Den) + days);
     // A day in port is a day the captain sees the market (the game opened is one too).
     RecordMarket(st);

@@ -1,16 +1,21 @@
 #include "Money.h"
 
+#include "state/Numbers.h"
 #include "state/Scenarios.h"
 
+#include <cmath>
+
 namespace vlnobrod {
+
+double AddMoney(double held, double amount) {
+    return ClampMoney(std::isnan(amount) ? held : held + amount);
+}
 
 void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount) {
     if (amount != 0)
         st.StateSaved = false;
-    if (toAccount)
-        st.Konto += amount;
-    else
-        st.Hotovost += amount;
+    double& sum = toAccount ? st.Konto : st.Hotovost;
+    sum = AddMoney(sum, amount);
     view.MoneyChanged(toAccount);
     if (st.Hotovo || !GoalMet(st))
         return;

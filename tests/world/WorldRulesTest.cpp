@@ -1,4 +1,5 @@
 #include "port/MarketBoard.h"
+#include "state/Numbers.h"
 #include "support/FakeGameView.h"
 #include "world/DayChange.h"
 #include "world/FleetSummary.h"
@@ -8,6 +9,8 @@
 #include "world/News.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
@@ -155,6 +158,52 @@ TEST(Money, ChangesMarkTheGameUnsavedAndReachingTheGoalCongratulatesOnce) {
     ChangeMoney(st, view, -5, true);
     EXPECT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.resultsOpened, 1);
+}
+
+// No sum lives in memory beyond what a file keeps (fifteen nines either way): a sale, upkeep
+// and the day's interest stop at the bound and come back from it.
+TEST(Money, NoSumGoesPastTheLargestTheGameKeeps) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double held, amount, after;
+    } rows[] = {
+        {MaxMoney - 1, 1, MaxMoney},
+        {MaxMoney - 1, 2, MaxMoney},
+        {MaxMoney, 1, MaxMoney},
+        {MaxMoney, -1, MaxMoney - 1},
+        {-MaxMoney + 1, -1, -MaxMoney},
+        {-MaxMoney + 1, -2, -MaxMoney},
+        {-MaxMoney, 0.5, -MaxMoney + 0.5},
+        {-MaxMoney, -inf, -MaxMoney},
+        {12.5, inf, MaxMoney},
+        {12.5, nan, 12.5},
+        {MaxMoney, -2 * MaxMoney, -MaxMoney},
+        {0, -MaxMoney - 1, -MaxMoney},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(AddMoney(r.held, r.amount), r.after) << r.held << " + " << r.amount;
+
+    GameState st = oneCity(200, 0, 0);
+    FakeGameView view;
+    st.Hotovost = MaxMoney - 100;
+    ChangeMoney(st, view, 250, false);
+    EXPECT_EQ(st.Hotovost, MaxMoney);
+    st.Konto = -MaxMoney;
+    ChangeMoney(st, view, -1, true);
+    EXPECT_EQ(st.Konto, -MaxMoney);
+    // The interest on a full account, and the upkeep of a deep debt at sea.
+    st.Konto = MaxMoney;
+    ScriptedRandom rnd({0.5f});
+    AdvanceDays(st, rnd, view, 1);
+    EXPECT_EQ(st.Hotovost, MaxMoney);
+    st.Konto = -MaxMoney;
+    st.Hotovost = -MaxMoney + 1;
+    st.Fleet.Pocet = 10;
+    st.Obtiznost = 2;
+    st.PendingAction = Pending::Voyage;
+    AdvanceDays(st, rnd, view, 1);
+    EXPECT_EQ(st.Hotovost, -MaxMoney);
 }
 
 // A saved game comes back: the stored days move prices once, the saved day goes on, and
