@@ -1,5 +1,7 @@
 #include "BestPlayers.h"
 
+#include "TableLock.h"
+
 #include "state/Numbers.h"
 #include "state/Paths.h"
 #include "state/ShipTypes.h"
@@ -65,10 +67,23 @@ Statistics StatisticsOf(const GameState& st) {
     return s;
 }
 
-EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
+EntryOutcome EnterResult(Profiles& profiles, const TableFiles& given, const GameState& st,
                          double value) {
-    const std::string& table = files.read;
     EntryOutcome out;
+    // Another game on the same data folder may be entering a result into this table right
+    // now: the table is read, changed and written back while it is ours alone, and read as
+    // it stands then (the other game may have just made the player's own table file).
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(given.write).parent_path(), ec);
+    const TableLock lock(given.write);
+    if (lock.Busy()) {
+        out.entry = TopEntry::Placed;
+        out.written = false;
+        return out;
+    }
+    TableFiles files = given;
+    files.read = std::filesystem::is_regular_file(files.write, ec) ? files.write : files.map;
+    const std::string& table = files.read;
     int place = -1;
     for (int i = 0; i < TopPlaces; ++i) {
         if (st.Den <= rankingDays(profiles, table, i)) {
@@ -108,8 +123,6 @@ EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const Game
     batch.Set(here, "Company", st.Company);
     batch.Set(here, "Days", std::to_string(st.Den));
     batch.Set(here, "Value", FormatDouble(value, st.locale));
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(files.write).parent_path(), ec);
     out.written = batch.Commit();
     out.entry = TopEntry::Placed;
     out.place = place;
