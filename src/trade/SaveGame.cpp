@@ -58,7 +58,7 @@ std::string SaveNameProblem(const std::string& name) {
     if (!text::IsValidUtf8(name))
         return "Název hry obsahuje neplatné znaky.";
     if (text::CharCount(name) > MaxSaveNameChars)
-        return "Název hry smí mít nejvýše 45 znaků.";
+        return SaveNameTooLong;
     return {};
 }
 

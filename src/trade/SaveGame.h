@@ -11,6 +11,8 @@ namespace vlnobrod {
 // Saved games are "Save/" + name + ".mlo" where the game writes (Paths.h): copies of the
 // state file with the game written over them.
 constexpr std::size_t MaxSaveNameChars = 45;
+// Said of a name longer than that, typed, pasted or chosen.
+inline constexpr const char* SaveNameTooLong = "Název hry smí mít nejvýše 45 znaků.";
 inline constexpr const char* LastGameName = "Poslední hra";
 
 // The name box's text as a save name: a trailing ".mlo" (in small letters only, as the file
@@ -18,6 +20,8 @@ inline constexpr const char* LastGameName = "Poslední hra";
 std::string SaveName(const std::string& typed);
 
 // Why `name` cannot be a saved game's file name, in words for the player; empty when it can.
+// Control characters (below a blank, DEL, U+0080 .. U+009F) are refused: a file name that
+// holds one cannot be told apart in a list or typed again.
 std::string SaveNameProblem(const std::string& name);
 
 struct SaveOutcome {

@@ -25,8 +25,14 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
 
     txtSave = new QLineEdit(p);
     txtSave->setGeometry(130, 278, 284, 24);
+    txtSave->setObjectName(QStringLiteral("txtSave"));
     txtSave->setMaxLength(MaxNameChars);
     txtSave->installEventFilter(this);
+    // Typing or pasting past the box's 45 characters stops there, and the panel says why.
+    connect(txtSave, &QLineEdit::inputRejected, this, [this] {
+        lblProblem->setText(QString::fromUtf8(SaveNameTooLong));
+        lblProblem->show();
+    });
 
     SetBoxKeys(*p, {.focus = txtSave}); // the name is typed as the panel opens
 

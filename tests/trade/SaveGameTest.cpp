@@ -20,6 +20,14 @@ TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
         {"C:\\hry", "C:\\hry", "Název hry nesmí obsahovat znaky / a \\."},
         {".skryta", ".skryta", "Název hry nesmí začínat tečkou."},
         {"dva\nradky", "dva\nradky", "Název hry nesmí obsahovat řídicí znaky."},
+        // Control characters at both ends of both of their ranges, and their neighbours.
+        {"a\x1f", "a\x1f", "Název hry nesmí obsahovat řídicí znaky."},
+        {"a ~", "a ~", ""},
+        {"a\x7f", "a\x7f", "Název hry nesmí obsahovat řídicí znaky."},
+        {"a\u0080", "a\u0080", "Název hry nesmí obsahovat řídicí znaky."},
+        {"a\u009f", "a\u009f", "Název hry nesmí obsahovat řídicí znaky."},
+        {"a\u00a0", "a\u00a0", ""},
+        {"\x7f.mlo", "\x7f", "Název hry nesmí obsahovat řídicí znaky."},
         {czech, czech, ""},
         {czech + "a", czech + "a", "Název hry smí mít nejvýše 45 znaků."},
     };
