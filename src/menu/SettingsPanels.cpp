@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QVersionNumber>
 
@@ -83,14 +84,21 @@ void frmMenu::BuildDuelPanel() {
 
 void frmMenu::SettingsButton_Click(int Index) {
     switch (Index) {
-    case 3:
-        if (chk0->isChecked())
-            game_.settings.SaveSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"),
-                                       QStringLiteral("1"));
-        else
-            game_.settings.DeleteSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"));
+    case 3: {
+        const bool kept =
+            chk0->isChecked()
+                ? game_.settings.SaveSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"),
+                                             QStringLiteral("1"))
+                : game_.settings.DeleteSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"));
         picZáložka[2]->hide();
+        if (!kept) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Nastavení"),
+                            game_.settings.Problem(), QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText); // it names the file
+            box.exec();
+        }
         break;
+    }
     case 5:
         picZáložka[2]->hide();
         break;

@@ -4,13 +4,16 @@
 #include "menu/frmMenu.h"
 #include "support/ScreenFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace vlnobrod;
 
@@ -163,6 +166,31 @@ private slots:
         QCOMPARE(p->FileLoad->count(), 0);
         m.button(8);
         QCOMPARE(m.portOpened, 1);
+    }
+
+    // Switching sounds on while a folder stands where the settings file goes: the player is
+    // told the choice lasts only until the game ends, and the sounds are on until then.
+    void aSettingTheFileCannotKeepIsToldAndHoldsForTheGame() {
+        Menu m;
+        QVERIFY(QDir().mkpath(m.fx.settings().FileName() + QStringLiteral("/obsazeno")));
+        m.click(3);
+        QVERIFY(!m.menu.chk0->isChecked());
+        m.menu.chk0->setChecked(true);
+        QString told;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        m.button(3);
+        QVERIFY(told.startsWith(QStringLiteral("Nastavení se nepodařilo uložit: soubor ") +
+                                m.fx.settings().FileName()));
+        QVERIFY(m.fx.settings().SoundsOn());
+        m.click(3);
+        QVERIFY(m.menu.chk0->isChecked());
     }
 };
 

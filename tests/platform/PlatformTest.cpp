@@ -18,6 +18,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 } // namespace
 
 class PlatformTest : public QObject {
@@ -85,6 +90,56 @@ private slots:
         QVERIFY(!a.PerUser());
         QCOMPARE(QString::fromStdString(b.AppFolder), installed);
         QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
+    }
+
+    // The settings file is the player's: a change rewrites its own line only, comments and
+    // keys the game does not know stay. A file that cannot take the change (read-only, a
+    // folder in its place) is left alone, the change holds until the program ends and the
+    // player is told why it will not last.
+    void aSettingKeepsTheFilesOtherLinesOrSaysWhyItCannotLast() {
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/s.ini";
+        const QByteArray mine = "; moje poznamka\n[Options]\nHlasitost=7\n\n[Jine]\nKlic=1\n";
+        writeFile(file, mine);
+        SettingsStore settings(file);
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(
+            contents(file),
+            QByteArray("; moje poznamka\n[Options]\nHlasitost=7\nZvuky=1\n\n[Jine]\nKlic=1\n"));
+        QVERIFY(settings.SoundsOn());
+        QVERIFY(settings.DeleteSetting("Options", "Zvuky"));
+        QCOMPARE(contents(file), mine);
+        QVERIFY(settings.Problem().isEmpty());
+        // A new section goes at the end, in the file's own line ends.
+        writeFile(file, "; jen poznamka\r\n");
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
+
+        // Read-only, as the player marked it: the file stays, the sounds go off until the end.
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        QVERIFY(!settings.DeleteSetting("Options", "Zvuky"));
+        QVERIFY(!settings.SoundsOn());
+        QVERIFY(settings.Problem().contains(file));
+        QVERIFY(
+            settings.Problem().endsWith(QStringLiteral("Vaše volba platí jen do ukončení hry.")));
+        QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
+        QVERIFY(SettingsStore(file).SoundsOn()); // the next start reads the file
+        // Asking for what the file says already needs no writing.
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(settings.SoundsOn() && settings.Problem().isEmpty());
+
+        const QString folder = dir.path() + "/slozka.ini";
+        QVERIFY(QDir().mkpath(folder + "/x"));
+        SettingsStore lost(folder);
+        QVERIFY(!lost.SoundsOn());
+        QVERIFY(!lost.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(lost.SoundsOn());
+        QVERIFY(!lost.Problem().isEmpty());
+        QVERIFY(QFileInfo(folder + "/x").isDir());
+        // A file yet to be made is made, folder and all.
+        SettingsStore fresh(dir.path() + "/nova/s.ini");
+        QVERIFY(fresh.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(contents(dir.path() + "/nova/s.ini"), QByteArray("[Options]\nZvuky=1\n"));
     }
 
 private:
