@@ -1,3 +1,5 @@
+#include "platform/Files.h"
+#include "platform/GameLock.h"
 #include "shell/GameShell.h"
 #include "widgets/Art.h"
 
@@ -5,6 +7,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
 #include <fontconfig/fontconfig.h>
 #include <system_error>
@@ -35,6 +38,17 @@ int main(int argc, char* argv[]) {
     if (qtCzech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtCzech);
+
+    // A second copy of the game on the same data folder would mix its game with this one's:
+    // it says so and ends before it touches anything.
+    const vlnobrod::GameLock lock(
+        vlnobrod::files::FindDataPlaces(QCoreApplication::applicationDirPath()));
+    if (lock.HeldElsewhere()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vlnobrod"), lock.Message());
+        box.setTextFormat(Qt::PlainText); // the folder's name, as it is
+        box.exec();
+        return 1;
+    }
 
     vlnobrod::GameShell game;
     game.Start();

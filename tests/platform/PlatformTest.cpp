@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/GameLock.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "support/Unprivileged.h"
@@ -8,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vlnobrod;
 
@@ -22,6 +25,34 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A copy of the game that takes the lock of `places` in a process of its own, says so on
+// `out` and holds it until `in` closes; then it dies without letting go, as a killed game.
+pid_t holdInAnotherProcess(const DataPlaces& places, int& toChild) {
+    int ready[2], hold[2];
+    if (::pipe(ready) != 0 || ::pipe(hold) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        ::close(hold[1]);
+        auto* lock = new GameLock(places); // never destroyed: the game dies holding it
+        const char held = lock->HeldElsewhere() ? 'n' : 'y';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(2);
+        char c;
+        while (::read(hold[0], &c, 1) > 0) {
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(hold[0]);
+    char held = 'n';
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    toChild = hold[1];
+    return told && held == 'y' ? child : -1;
 }
 } // namespace
 
@@ -90,6 +121,40 @@ private slots:
         QVERIFY(!a.PerUser());
         QCOMPARE(QString::fromStdString(b.AppFolder), installed);
         QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
+    }
+
+    // A second copy of the game on the same data folder finds it held and says so, whether
+    // the first one runs in this process or another; a copy that died holding it, or has
+    // ended, keeps nobody out. The lock lies beside the state file, in the player's folder
+    // for an installed game.
+    void oneRunningGameHoldsADataFolder() {
+        QTemporaryDir dir;
+        const DataPlaces own{dir.path().toStdString(), {}};
+        const DataPlaces installed{dir.path().toStdString(), (dir.path() + "/home").toStdString()};
+        {
+            const GameLock first(own);
+            QVERIFY(!first.HeldElsewhere());
+            QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock"));
+            const GameLock second(own);
+            QVERIFY(second.HeldElsewhere());
+            QVERIFY(second.Message().startsWith(
+                QStringLiteral("Vlnobrod už běží a hraje se ve složce\n") + dir.path() +
+                "/Data\n"));
+            const GameLock player(installed);
+            QVERIFY(!player.HeldElsewhere());
+            QVERIFY(QFile::exists(dir.path() + "/home/aktual.lock"));
+        }
+        QVERIFY(!QFile::exists(dir.path() + "/Data/aktual.lock"));
+
+        int toChild = -1;
+        const pid_t other = holdInAnotherProcess(own, toChild);
+        QVERIFY(other > 0);
+        QVERIFY(GameLock(own).HeldElsewhere());
+        ::close(toChild);
+        int status = 0;
+        QCOMPARE(::waitpid(other, &status, 0), other);
+        QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock")); // left behind by the dead
+        QVERIFY(!GameLock(own).HeldElsewhere());
     }
 
     // The settings file is the player's: a change rewrites its own line only, comments and
