@@ -13,7 +13,8 @@ namespace vlnobrod {
 
 namespace {
 
-constexpr const char* ValuePattern = "### ### ### ##0";
+// Wide enough for the largest company: cash and account of fifteen digits each, and more.
+constexpr const char* ValuePattern = "### ### ### ### ### ##0";
 constexpr const char* EmptyPlace = "------";
 constexpr double MissingDays = 9999999;
 

@@ -1,5 +1,6 @@
 #include "results/BestPlayers.h"
 #include "results/TableLock.h"
+#include "state/Numbers.h"
 #include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
@@ -53,6 +54,24 @@ TEST(CompanyValue, AddsMoneyShipsAndCargo) {
     st.Cities[0].Trh[0].Cena = 999;
     st.Fleet.Naklad[0] = 10;
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 250);
+}
+
+// Values are grouped by three however many digits they have: the richest company holds
+// fifteen digits in cash and as many in the account.
+TEST(CompanyValue, IsGroupedByThreeToTheLastDigit) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {999'999'999'999.0, "999 999 999 999 zlatých"},
+        {1'000'000'000'000.0, "1 000 000 000 000 zlatých"},
+        {MaxMoney, "999 999 999 999 999 zlatých"},
+        {2 * MaxMoney + 209'999, "2 000 000 000 209 997 zlatých"},
+        {-MaxMoney, "-999 999 999 999 999 zlatých"},
+        {0.4, "0 zlatých"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ValueText(r.value), r.text) << r.value;
 }
 
 // A finished game takes the first place not faster than it and the rest move down; the same
