@@ -9,22 +9,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
-#include <fontconfig/fontconfig.h>
-#include <system_error>
-#include <thread>
 
 int main(int argc, char* argv[]) {
-    // The system's font configuration takes some 7 ms to read: read on another core while Qt
-    // connects to the display, it is ready when the menu lays out its first caption.
-    std::thread fontConfiguration;
-    try {
-        fontConfiguration = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: Qt reads the configuration itself when it needs it.
-    }
     QApplication app(argc, argv);
-    if (fontConfiguration.joinable())
-        fontConfiguration.join();
     QApplication::setApplicationName(QStringLiteral("Vlnobrod"));
     QApplication::setApplicationVersion(QStringLiteral(VLNOBROD_VERSION));
     // Decoded as the PNG it is: an icon made from the file name would first ask every image

@@ -66,8 +66,6 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     setFixedSize(800, 600);
     setMouseTracking(true);
 
-    // The background decodes on the other core while the captions are laid out.
-    art::DecodeAhead(QStringLiteral("menu_background"));
     Image1_ = new QLabel(this);
     Image1_->setGeometry(0, 0, 800, 600);
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);

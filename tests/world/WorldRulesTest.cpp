@@ -1,4 +1,3 @@
-#include "port/MarketBoard.h"
 #include "state/Numbers.h"
 #include "support/FakeGameView.h"
 #include "world/DayChange.h"
@@ -331,36 +330,6 @@ TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
         EXPECT_EQ(none.heading, "Zatím nenavštíveno");
         EXPECT_TRUE(none.rows.empty());
     }
-}
-
-TEST(MarketBoard, RowsShowTradedGoodsWithTrendAndBar) {
-    struct Row {
-        std::size_t goods;
-        std::int16_t cena, since;
-        const char* trend;
-        std::uint32_t colour;
-    };
-    const Row expected[] = {
-        {0, 220, 220, "=", 0xFF0000u},
-        {1, 100, 120, "<", 0x00FF00u}, // fell by 20
-        {5, 330, 310, ">", 0x0000FFu},
-        {6, 95, 100, "<", 0xFF0000u}, // a fall of 5 is a small move
-    };
-    GameState st;
-    st.PocetMest = 1;
-    for (const Row& r : expected)
-        st.Cities[0].Trh[r.goods] = {r.cena, r.since, 0};
-    st.Cities[0].Trh[3] = {0, 50, 0};     // not traded
-    st.Cities[0].Trh[14] = {500, 100, 0}; // never shown
-    const auto rows = MarketRows(st, 0);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_DOUBLE_EQ(rows[0].barWidth, 22);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].goods, expected[i].goods);
-        EXPECT_EQ(rows[i].trend, expected[i].trend) << rows[i].goods;
-        EXPECT_EQ(rows[i].barColour, expected[i].colour) << rows[i].goods;
-    }
-    EXPECT_TRUE(MarketRows(st, 9).empty());
 }
 
 TEST(FleetSummary, FleetTextsUseCzechPlurals) {
