@@ -12,6 +12,7 @@
 #include "state/ShipTypes.h"
 #include "world/FleetSummary.h"
 #include "world/Logbook.h"
+#include "world/Research.h"
 
 #include <algorithm>
 #include <cmath>
@@ -158,7 +159,7 @@ void frmMain::PricesMoved() {
     if (picInf->isHidden() || picGraf->isHidden())
         return;
     const std::uint8_t city = ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString()));
-    if (city < MaxCities && game_.state.Cities[city].PruzkumTrhu != 0) {
+    if (city < MaxCities && ResearchOf(game_.state.Cities[city]) != Research::None) {
         ShowMarket(city, true);
         return;
     }

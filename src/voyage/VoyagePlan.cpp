@@ -1,6 +1,7 @@
 #include "VoyagePlan.h"
 
 #include "state/Numbers.h"
+#include "world/AtSea.h"
 #include "world/News.h"
 
 #include <cmath>
@@ -65,7 +66,7 @@ SailAnswer SetSail(GameState& st, int city) {
         return SailAnswer::NoShips;
     }
     VoyageRecord& v = st.Plavba;
-    const bool turning = v.NaMori && st.PendingAction == Pending::Voyage;
+    const bool turning = AtSea(st);
     const std::uint8_t from = turning ? v.Odkud : st.AktualniMesto;
     const std::int16_t daysSailed = turning ? v.Dny : std::int16_t{0};
     v = VoyageRecord{};

@@ -6,6 +6,7 @@
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
 #include "widgets/PortStyle.h"
+#include "world/AtSea.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -30,10 +31,6 @@ public:
         return {HandOffWord::Prohral};
     }
 };
-
-bool atSea(const GameState& st) {
-    return st.PendingAction == Pending::Voyage && st.Plavba.NaMori;
-}
 
 } // namespace
 
@@ -112,7 +109,7 @@ void VoyageStrip::StartVoyage(int city) {
 void VoyageStrip::ShowVoyage() {
     frmMain& w = port_;
     const GameState& st = w.Game().state;
-    const bool sailing = atSea(st);
+    const bool sailing = AtSea(st);
     w.picZáložky->setVisible(!sailing);
     for (QWidget* x : {static_cast<QWidget*>(w.picPlavba), static_cast<QWidget*>(w.lbl[30]),
                        static_cast<QWidget*>(w.lbl[31]), static_cast<QWidget*>(w.lblVzdálenost)})
@@ -135,7 +132,7 @@ void VoyageStrip::ShowVoyage() {
 
 void VoyageStrip::Sync() {
     QTimer* t = port_.tmrPlavba;
-    const bool run = atSea(port_.Game().state) && port_.isVisible() && !ticking_;
+    const bool run = AtSea(port_.Game().state) && port_.isVisible() && !ticking_;
     if (run && !t->isActive())
         t->start();
     else if (!run)
@@ -147,7 +144,7 @@ void VoyageStrip::tmrPlavba_Timer() {
     // A question, the battle or the results window has the player: the ship waits.
     if (ticking_ || port_.Waiting() || QApplication::activeModalWidget())
         return;
-    if (!atSea(st) || !port_.isVisible()) {
+    if (!AtSea(st) || !port_.isVisible()) {
         Sync();
         return;
     }
