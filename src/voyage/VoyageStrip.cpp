@@ -3,6 +3,7 @@
 #include "port/PortArt.h"
 #include "port/PortLabels.h"
 #include "port/frmMain.h"
+#include "state/ShipTypes.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
 #include "widgets/PortStyle.h"
@@ -52,7 +53,7 @@ void VoyageStrip::Build() {
     w.picPlavba->setGeometry(StripLeft, StripTop, voyagestrip::Width, voyagestrip::Height);
     w.picPlavba->hide();
     // The three ships by type, hidden, and the one that sails.
-    for (int typ = 0; typ < 3; ++typ) {
+    for (int typ = 0; typ < ShipTypeCount; ++typ) {
         auto* ship = new QLabel(w.picPlavba);
         const int width = ShipPictureWidth(static_cast<std::uint8_t>(typ));
         ship->setPixmap(ShipPicture(typ).scaled(width, voyagestrip::Height - 6, Qt::KeepAspectRatio,
@@ -116,7 +117,7 @@ void VoyageStrip::ShowVoyage() {
         x->setVisible(sailing);
     if (sailing) {
         const VoyageRecord& v = st.Plavba;
-        const QLabel* model = w.imgLoď[std::size_t{4} + std::min<std::uint8_t>(st.Fleet.Typ, 2)];
+        const QLabel* model = w.imgLoď[std::size_t{4} + std::min(st.Fleet.Typ, LastShipType)];
         w.imgLoď[0]->setPixmap(model->pixmap());
         w.imgLoď[0]->resize(ShipPictureWidth(st.Fleet.Typ), model->height());
         w.imgLoď[0]->move(v.Pozice, 3);
