@@ -16,7 +16,7 @@ constexpr int IconSize = 32;
 
 // The four icons drawn, for a game without its artwork: a white "i" on a blue disc, a black
 // "!" in a yellow triangle, a raised hand in a red octagon, a white cross on a red disc.
-QPixmap drawIcon(std::uint8_t kind) {
+QPixmap drawIcon(NewsKind kind) {
     QPixmap pm(IconSize, IconSize);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -75,10 +75,10 @@ QPixmap drawIcon(std::uint8_t kind) {
 
 } // namespace
 
-QPixmap NewsIcon(std::uint8_t kind) {
+QPixmap NewsIcon(NewsKind kind) {
     if (kind < NewsInfo || kind > NewsError)
         return {};
-    const QPixmap art = art::Picture(QStringLiteral("news%1").arg(kind));
+    const QPixmap art = art::Picture(QStringLiteral("news%1").arg(int(kind)));
     return art.isNull() ? drawIcon(kind) : art;
 }
 

@@ -98,23 +98,3 @@ TEST(FleetSummary, TheLoadRoundsHalvesToEvenAndNeitherWrapsNorDividesByNothing) 
     huge.Pocet = 0;
     EXPECT_DOUBLE_EQ(LoadFraction(huge), 0); // no ships: no division by nothing
 }
-
-TEST(News, TheQueueMovesUpOnePerTickAndLosesNothing) {
-    GameState st;
-    st.NewsQueue[1] = {"waiting", 2};
-    EXPECT_FALSE(TakeNews(st)); // an empty first slot stops the ticker
-    EXPECT_EQ(st.NewsQueue[1].text, "waiting");
-    st.NewsQueue[1] = {};
-    AddNews(st, "a", 1);
-    AddNews(st, "b", 0);
-    AddNews(st, "c", 4);
-    AddNews(st, "d", 2); // waits behind the three slots
-    AddNews(st, "e", 3);
-    auto first = TakeNews(st);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->kind, 1);
-    AddNews(st, "f", 0);
-    for (const char* next : {"b", "c", "d", "e", "f"})
-        EXPECT_EQ(TakeNews(st)->text, next);
-    EXPECT_FALSE(TakeNews(st));
-}
