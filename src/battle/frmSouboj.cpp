@@ -1,5 +1,6 @@
 #include "frmSouboj.h"
 
+#include "state/Numbers.h"
 #include "widgets/Art.h"
 
 #include <QCloseEvent>
@@ -11,8 +12,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace vlnobrod {
@@ -101,6 +104,16 @@ QSlider* slider(const AimRange& range, QWidget* parent, const QRect& geometry) {
     s->setTickPosition(QSlider::TicksBelow);
     s->setGeometry(geometry);
     return s;
+}
+
+// A typed setting moves its slider, without writing back into the box; one beyond the
+// slider's end (a charge of 150) shows the slider at that end.
+void follow(QSlider* s, const QString& typed) {
+    const auto v = ParseNumber(typed.toStdString());
+    if (!v || !std::isfinite(*v))
+        return;
+    const QSignalBlocker quiet(s);
+    s->setValue(static_cast<int>(std::lround(std::clamp<double>(*v, s->minimum(), s->maximum()))));
 }
 
 } // namespace
@@ -217,6 +230,8 @@ void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
 void frmSouboj::TakeAim(int ship) {
     const std::size_t i = static_cast<std::size_t>(ship);
     rules_.SetAim(ship, txtÚhel[i]->text().toStdString(), txtSíla[i]->text().toStdString());
+    follow(sldÚhel[i], txtÚhel[i]->text());
+    follow(sldSíla[i], txtSíla[i]->text());
 }
 
 void frmSouboj::Fire(int ship) {

@@ -7,10 +7,10 @@
 
 namespace vlnobrod {
 
-QPixmap NewsIcon(std::uint8_t kind) {
+QPixmap NewsIcon(NewsKind kind) {
     if (kind < NewsInfo || kind > NewsError)
         return {};
-    return art::Picture(QStringLiteral("news%1").arg(kind));
+    return art::Picture(QStringLiteral("news%1").arg(int(kind)));
 }
 
 bool TickNews(GameState& st, const std::array<QLabel*, 2>& lblInfo,

@@ -12,6 +12,7 @@
 #include "state/ShipTypes.h"
 #include "world/FleetSummary.h"
 #include "world/Logbook.h"
+#include "world/Research.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,14 +107,14 @@ void frmMain::ShowFleet() {
         lbl[popisek::LoadLine]->setText(QString::fromStdString(LoadText(fleet)));
     }
 
-    for (std::size_t i = 1; i <= 3; ++i)
+    for (std::size_t i = 1; i <= ShipTypeCount; ++i)
         imgLoď[i]->hide();
-    if (fleet.Typ <= 2)
+    if (fleet.Typ < ShipTypeCount)
         imgLoď[fleet.Typ + 1u]->show();
     const ShipType* type = FindShipType(fleet.Typ);
     if (type && type->upgrade) {
         const ShipUpgrade& offer = *type->upgrade;
-        if (offer.toType <= 2)
+        if (offer.toType < ShipTypeCount)
             imgUpgrade->setPixmap(imgLoď[offer.toType + 1u]->pixmap().scaled(
                 imgUpgrade->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         lbl[popisek::UpgradeOffer]->setText(QString::fromUtf8(offer.offer));
@@ -158,7 +159,7 @@ void frmMain::PricesMoved() {
     if (picInf->isHidden() || picGraf->isHidden())
         return;
     const std::uint8_t city = ToU8(ParseDot(lbl[popisek::InfoCity]->Tag.toStdString()));
-    if (city < MaxCities && game_.state.Cities[city].PruzkumTrhu != 0) {
+    if (city < MaxCities && ResearchOf(game_.state.Cities[city]) != Research::None) {
         ShowMarket(city, true);
         return;
     }

@@ -4,6 +4,7 @@
 #include "PortArt.h"
 #include "PortLabels.h"
 #include "frmMain.h"
+#include "state/ShipTypes.h"
 #include "widgets/PortStyle.h"
 
 #include "widgets/Art.h"
@@ -101,7 +102,7 @@ void frmMain::BuildTradePanel() {
 void frmMain::BuildDockPanel() {
     Panel* p = MakePanel(1, QStringLiteral("Dok"), 60, 40, 470, 330);
 
-    for (int typ = 0; typ < 3; ++typ) {
+    for (int typ = 0; typ < ShipTypeCount; ++typ) {
         auto* ship = new QLabel(p);
         ship->setGeometry(14, 34, 170, 110);
         ship->setAlignment(Qt::AlignCenter);

@@ -3,9 +3,11 @@
 #include "port/PortArt.h"
 #include "port/PortLabels.h"
 #include "port/frmMain.h"
+#include "state/ShipTypes.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
 #include "widgets/PortStyle.h"
+#include "world/AtSea.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -31,10 +33,6 @@ public:
     }
 };
 
-bool atSea(const GameState& st) {
-    return st.PendingAction == Pending::Voyage && st.Plavba.NaMori;
-}
-
 } // namespace
 
 VoyageStrip::VoyageStrip(frmMain& port) : QObject(&port), port_(port) {
@@ -55,7 +53,7 @@ void VoyageStrip::Build() {
     w.picPlavba->setGeometry(StripLeft, StripTop, voyagestrip::Width, voyagestrip::Height);
     w.picPlavba->hide();
     // The three ships by type, hidden, and the one that sails.
-    for (int typ = 0; typ < 3; ++typ) {
+    for (int typ = 0; typ < ShipTypeCount; ++typ) {
         auto* ship = new QLabel(w.picPlavba);
         const int width = ShipPictureWidth(static_cast<std::uint8_t>(typ));
         ship->setPixmap(ShipPicture(typ).scaled(width, voyagestrip::Height - 6, Qt::KeepAspectRatio,
@@ -112,14 +110,14 @@ void VoyageStrip::StartVoyage(int city) {
 void VoyageStrip::ShowVoyage() {
     frmMain& w = port_;
     const GameState& st = w.Game().state;
-    const bool sailing = atSea(st);
+    const bool sailing = AtSea(st);
     w.picZáložky->setVisible(!sailing);
     for (QWidget* x : {static_cast<QWidget*>(w.picPlavba), static_cast<QWidget*>(w.lbl[30]),
                        static_cast<QWidget*>(w.lbl[31]), static_cast<QWidget*>(w.lblVzdálenost)})
         x->setVisible(sailing);
     if (sailing) {
         const VoyageRecord& v = st.Plavba;
-        const QLabel* model = w.imgLoď[std::size_t{4} + std::min<std::uint8_t>(st.Fleet.Typ, 2)];
+        const QLabel* model = w.imgLoď[std::size_t{4} + std::min(st.Fleet.Typ, LastShipType)];
         w.imgLoď[0]->setPixmap(model->pixmap());
         w.imgLoď[0]->resize(ShipPictureWidth(st.Fleet.Typ), model->height());
         w.imgLoď[0]->move(v.Pozice, 3);
@@ -135,7 +133,7 @@ void VoyageStrip::ShowVoyage() {
 
 void VoyageStrip::Sync() {
     QTimer* t = port_.tmrPlavba;
-    const bool run = atSea(port_.Game().state) && port_.isVisible() && !ticking_;
+    const bool run = AtSea(port_.Game().state) && port_.isVisible() && !ticking_;
     if (run && !t->isActive())
         t->start();
     else if (!run)
@@ -147,7 +145,7 @@ void VoyageStrip::tmrPlavba_Timer() {
     // A question, the battle or the results window has the player: the ship waits.
     if (ticking_ || port_.Waiting() || QApplication::activeModalWidget())
         return;
-    if (!atSea(st) || !port_.isVisible()) {
+    if (!AtSea(st) || !port_.isVisible()) {
         Sync();
         return;
     }
