@@ -61,7 +61,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
             if (m.Cena == 0)
                 continue; // not traded here
             m.MinCena = m.Cena;
-            m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
+            StepPriceWithOwnImpact(m, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
     OpenTheDay(st);

@@ -1,6 +1,7 @@
 #include "GameStart.h"
 
 #include "DayChange.h"
+#include "Logbook.h"
 #include "Money.h"
 #include "News.h"
 #include "state/Paths.h"
@@ -17,20 +18,19 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     const double hotovost = st.Hotovost;
     const double konto = st.Konto;
     const std::int16_t days = st.Den;
-    // The day the game was saved on goes on: its opening prices stay, or a save and a load
-    // would open a fresh day for the same port, and so does the research bought for it.
-    std::array<std::array<std::int16_t, MarketSize>, MaxCities> opening{};
+    // The day the game was saved on goes on: its markets stay as they were, or every load
+    // would move the prices a step (and fade the player's own impact on them) without a day
+    // passing, and so does the research bought for it.
+    std::array<std::array<MarketEntry, MarketSize>, MaxCities> markets{};
     std::array<std::uint8_t, MaxCities> research{};
     for (std::size_t c = 0; c < MaxCities; ++c) {
-        for (std::size_t g = 0; g < MarketSize; ++g)
-            opening[c][g] = st.Cities[c].Trh[g].RanniCena;
+        markets[c] = st.Cities[c].Trh;
         research[c] = st.Cities[c].PruzkumTrhu;
     }
     st.Den = 0;
     AdvanceDays(st, rnd, view, days);
     for (std::size_t c = 0; c < MaxCities; ++c) {
-        for (std::size_t g = 0; g < MarketSize; ++g)
-            st.Cities[c].Trh[g].RanniCena = opening[c][g];
+        st.Cities[c].Trh = markets[c];
         st.Cities[c].PruzkumTrhu = research[c];
     }
     st.Hotovost = hotovost;
@@ -38,6 +38,8 @@ void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
     // A game saved at sea sails on; upkeep is charged from its next day at sea.
     if (st.Plavba.NaMori)
         st.PendingAction = Pending::Voyage;
+    // The logbook sees the market as it stands again (never at sea).
+    RecordMarket(st);
     // Both figures are on show before the goal is tested, so a game that opens inside its
     // goal is congratulated over the right cash and account.
     view.MoneyChanged(false);

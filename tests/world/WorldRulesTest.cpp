@@ -157,12 +157,14 @@ TEST(Money, ChangesMarkTheGameUnsavedAndReachingTheGoalCongratulatesOnce) {
     EXPECT_EQ(view.resultsOpened, 1);
 }
 
-// A saved game comes back: the stored days move prices once, the saved day goes on, and
+// A saved game comes back: the saved day goes on with its markets as saved (a load moves no
+// price and fades none of the player's impact, or loading again and again would pay), and
 // the stored money stands (no interest, no upkeep of a voyage an earlier game left behind).
-TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
+TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     GameState st = oneCity(200, 30, 0);
     st.Mapa = "Karibik";
     st.Cities[0].Trh[0].RanniCena = 180; // saved after a purchase that day
+    st.Cities[0].Trh[0].Dopad = 20;
     st.Den = 25;
     st.Hotovost = 1234.5;
     st.Konto = 50000;
@@ -171,8 +173,10 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
     EXPECT_EQ(st.Den, 25);
-    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
+    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 200);
+    EXPECT_EQ(st.Cities[0].Trh[0].Dopad, 20);
     EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 180);
+    EXPECT_EQ(st.Denik.Mesta[0].Posledni.Cena[0], 200); // the logbook sees it so too
     EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
     EXPECT_EQ(st.PendingAction, Pending::None);
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
@@ -339,6 +343,15 @@ TEST(FleetSummary, TheLoadRoundsHalvesToEvenAndNeitherWrapsNorDividesByNothing) 
     huge.Naklad[0] = 30000;
     huge.Naklad[1] = 30000;
     EXPECT_EQ(CargoTotal(huge), 32767);
+    // Past 182 galleons the real sums count: 42 466 aboard 200 galleons' 36 000.
+    huge.Pocet = 200;
+    huge.Naklad[0] = 30000;
+    huge.Naklad[1] = 12466;
+    EXPECT_EQ(CargoUnits(huge), 42466);
+    EXPECT_EQ(CapacityUnits(huge), 36000);
+    EXPECT_EQ(LoadText(huge), "42466 z 36000");
+    huge.Naklad[1] = 1e308; // a damaged file counts as full, not as nothing
+    EXPECT_GT(CargoUnits(huge), 36000);
     huge.Pocet = 0;
     EXPECT_DOUBLE_EQ(LoadFraction(huge), 0); // no ships: no division by nothing
 }
