@@ -6,6 +6,7 @@
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
 #include "widgets/PortStyle.h"
+#include "world/DeadEnd.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -179,6 +180,7 @@ void VoyageStrip::Arrived() {
     SetForeColor(w.lblMěsto[t], Red);
     w.ShowMarket(t, false);
     w.ShowFleet();
+    TellDeadEnd(w.Game().state, w);
 }
 
 bool VoyageStrip::eventFilter(QObject* watched, QEvent* e) {

@@ -10,4 +10,8 @@ namespace vlnobrod {
 // and opens the results window for the table entry.
 void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount);
 
+// The map is finished: congratulate the player and let the results window make its table
+// entry (once a game).
+void FinishMap(GameState& st, GameView& view);
+
 } // namespace vlnobrod
