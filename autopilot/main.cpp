@@ -80,11 +80,15 @@ double percentile(std::vector<double> v, double share) {
     return v[std::min(v.size() - 1, rank == 0 ? 0 : rank - 1)];
 }
 
+constexpr int ExploitFromDay = 100; // the exploits start from the trader's game at this day
+
 std::string money(double v) {
     if (std::isnan(v))
         return "–";
     char buf[32];
-    if (std::abs(v) >= 1e6)
+    if (std::abs(v) < 1e4)
+        std::snprintf(buf, sizeof buf, "%.0f", v);
+    else if (std::abs(v) >= 1e6)
         std::snprintf(buf, sizeof buf, "%.2f M", v / 1e6);
     else
         std::snprintf(buf, sizeof buf, "%.0f k", v / 1e3);
@@ -161,6 +165,48 @@ int main(int argc, char** argv) {
                       << std::flush;
         } catch (const std::exception& e) {
             std::cerr << "vlnobrod-autopilot: " << e.what() << "\n";
+            return 1;
+        }
+    }
+    // The exploits, each from the same positions as the ordinary trader.
+    std::cout << "\n| Map | Exploit | Seeds it applies to | Worth a day: trader (median) | "
+                 "exploit (median) | Seeds where the exploit beats the trader | Goal reached "
+                 "(median day, on day 0) |\n|---|---|---|---|---|---|---|\n";
+    for (const std::string& file : o.maps) {
+        try {
+            MapCopy map(file);
+            const bool spend = map.mapa() == "Mapa4";
+            for (Exploit e : Exploits) {
+                if ((e == Exploit::Burn) != spend)
+                    continue;
+                std::vector<double> trader, exploit, goal;
+                int applies = 0, beats = 0, reached = 0, dayZero = 0;
+                for (int i = 0; i < o.seeds; ++i) {
+                    const ExploitResult r = MeasureExploit(map, o.firstSeed + std::uint64_t(i), e,
+                                                           ExploitFromDay, spend ? o.days : 60);
+                    if (!r.applies)
+                        continue;
+                    ++applies;
+                    trader.push_back(r.traderPerDay);
+                    exploit.push_back(r.exploitPerDay);
+                    beats += !spend && r.exploitPerDay > r.traderPerDay;
+                    if (r.reached) {
+                        ++reached;
+                        goal.push_back(r.goalDay);
+                        dayZero += r.goalDay == 0;
+                    }
+                }
+                std::cout << "| " << map.mapa() << " | " << ExploitName(e) << " | " << applies
+                          << " | ";
+                if (spend)
+                    std::cout << "– | – | – | " << reached << " of " << applies << " ("
+                              << days(percentile(goal, 0.5)) << ", " << dayZero << ") |\n";
+                else
+                    std::cout << money(percentile(trader, 0.5)) << " | "
+                              << money(percentile(exploit, 0.5)) << " | " << beats << " | – |\n";
+            }
+        } catch (const std::exception& ex) {
+            std::cerr << "vlnobrod-autopilot: " << ex.what() << "\n";
             return 1;
         }
     }
