@@ -63,7 +63,7 @@ RunResult PlayGame(const MapCopy& map, const RunOptions& options) {
                 break;
         }
         while (k < CurveDays.size() && st.Den >= CurveDays[k])
-            r.curve[k++] = st.Hotovost + st.Konto;
+            r.curve[k++] = MoneyAndShips(st);
         if (trace)
             std::fprintf(stderr,
                          "přístup1 %.0f den %d město %d hotovost %.0f konto %.0f lodě %d typ %d "
@@ -79,7 +79,7 @@ RunResult PlayGame(const MapCopy& map, const RunOptions& options) {
         r.goalDay = game.view.goalDay();
     }
     while (k < CurveDays.size() && st.Den >= CurveDays[k])
-        r.curve[k++] = st.Hotovost + st.Konto;
+        r.curve[k++] = MoneyAndShips(st);
     r.days = st.Den;
     r.finalWorth = st.Hotovost + st.Konto;
     r.battles = game.battle.fights;

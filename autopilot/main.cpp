@@ -104,8 +104,8 @@ std::string days(double v) {
 int main(int argc, char** argv) {
     const Options o = parse(argc, argv);
     const auto started = std::chrono::steady_clock::now();
-    std::cout << "| Map | Goal reached | Days to goal: median | 90th pct | Money (cash + account) "
-                 "median at day";
+    std::cout << "| Map | Goal reached | Days to goal: median | 90th pct | Worth (cash + account + "
+                 "ships) median (games) at day";
     for (int d : CurveDays)
         std::cout << " " << d;
     std::cout << " | Battles won (given up) | Short hop: goods, units, buy → sell, days, profit "
@@ -156,8 +156,10 @@ int main(int argc, char** argv) {
             std::cout << "| " << map.mapa() << " | " << reached << " of " << o.seeds << " | "
                       << days(percentile(goalDays, 0.5)) << " | " << days(percentile(goalDays, 0.9))
                       << " |";
+            // Each median with the number of games still going on that day behind it.
             for (const auto& c : curve)
-                std::cout << " " << money(percentile(c, 0.5)) << (&c == &curve.back() ? "" : " /");
+                std::cout << " " << money(percentile(c, 0.5)) << " (" << c.size() << ")"
+                          << (&c == &curve.back() ? "" : " /");
             std::cout << " | " << won << " of " << battles << " (" << givenUp << " given up) | "
                       << firstHop.goods << " via " << firstHop.via << ", " << firstHop.units
                       << " u, " << firstHop.buyPrice << " → " << firstHop.sellPrice << ", "
@@ -177,19 +179,22 @@ int main(int argc, char** argv) {
             MapCopy map(file);
             const bool spend = map.mapa() == "Mapa4";
             for (Exploit e : Exploits) {
-                if ((e == Exploit::Burn) != spend)
+                // On Mapa4 the burn, and the upgrade trick with its ten million on day 0.
+                if (spend ? e != Exploit::Burn && e != Exploit::UpgradeSell : e == Exploit::Burn)
                     continue;
+                const bool burn = e == Exploit::Burn;
                 std::vector<double> trader, exploit, goal;
                 int applies = 0, beats = 0, reached = 0, dayZero = 0;
                 for (int i = 0; i < o.seeds; ++i) {
-                    const ExploitResult r = MeasureExploit(map, o.firstSeed + std::uint64_t(i), e,
-                                                           ExploitFromDay, spend ? o.days : 60);
+                    const ExploitResult r =
+                        MeasureExploit(map, o.firstSeed + std::uint64_t(i), e,
+                                       spend ? 0 : ExploitFromDay, burn ? o.days : 60);
                     if (!r.applies)
                         continue;
                     ++applies;
                     trader.push_back(r.traderPerDay);
                     exploit.push_back(r.exploitPerDay);
-                    beats += !spend && r.exploitPerDay > r.traderPerDay;
+                    beats += !burn && r.exploitPerDay > (spend ? 0 : r.traderPerDay);
                     if (r.reached) {
                         ++reached;
                         goal.push_back(r.goalDay);
@@ -198,7 +203,7 @@ int main(int argc, char** argv) {
                 }
                 std::cout << "| " << map.mapa() << " | " << ExploitName(e) << " | " << applies
                           << " | ";
-                if (spend)
+                if (burn)
                     std::cout << "– | – | – | " << reached << " of " << applies << " ("
                               << days(percentile(goal, 0.5)) << ", " << dayZero << ") |\n";
                 else
