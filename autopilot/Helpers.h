@@ -31,8 +31,9 @@ public:
     // ship at sea, and a day counter that only moves on.
     void Check();
     // A purchase never fills the hold beyond its capacity (or beyond what was already
-    // aboard, when ships lost at sea left more cargo than room).
-    void CheckPurchase(std::int16_t loadedBefore);
+    // aboard, when ships lost at sea left more cargo than room): the real sums, not the
+    // 16-bit figures.
+    void CheckPurchase(std::int64_t loadedBefore);
 
 private:
     void fail(std::string what);

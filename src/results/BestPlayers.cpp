@@ -6,6 +6,7 @@
 #include "state/Paths.h"
 #include "state/ShipTypes.h"
 #include "world/FleetSummary.h"
+#include "world/PriceBounds.h"
 
 #include <filesystem>
 
@@ -47,7 +48,8 @@ double CompanyValue(const GameState& st) {
     double cargo = 0;
     for (int g = 0; g < CargoSlots; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        cargo += st.Fleet.Naklad[i] * here.Trh[i].Cena;
+        // At what a sale here would pay: not at the price the player's own purchase lifted.
+        cargo += st.Fleet.Naklad[i] * OwnSaleBound(here.Trh[i], here.Trh[i].Cena);
     }
     return st.Hotovost + st.Konto + ships + cargo;
 }

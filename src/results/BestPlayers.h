@@ -27,8 +27,8 @@ TableFiles TableFilesOf(const GameState& st);
 // already, was too slow for the table, or the table was only looked at.
 enum class TopEntry : std::uint8_t { Placed, Duplicate, NotPlaced, ViewOnly };
 
-// Cash + account + the ships at the dock's price of their type + the cargo at the current
-// city's prices.
+// Cash + account + the ships at the dock's price of their type + the cargo at what a sale in
+// the current city would pay.
 double CompanyValue(const GameState& st);
 
 // "1 234 567 zlatých"

@@ -8,6 +8,7 @@
 #include "voyage/VoyagePlan.h"
 #include "widgets/PortStyle.h"
 #include "world/AtSea.h"
+#include "world/DeadEnd.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -177,6 +178,7 @@ void VoyageStrip::Arrived() {
     SetForeColor(w.lblMěsto[t], Red);
     w.ShowMarket(t, false);
     w.ShowFleet();
+    TellDeadEnd(w.Game().state, w);
 }
 
 bool VoyageStrip::eventFilter(QObject* watched, QEvent* e) {

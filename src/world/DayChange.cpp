@@ -50,7 +50,7 @@ void MovePrices(GameState& st, RandomSource& rnd) {
             if (m.Cena == 0)
                 continue; // not traded here
             m.MinCena = m.Cena;
-            m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
+            StepPriceWithOwnImpact(m, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
 }
@@ -77,10 +77,7 @@ void PayUpkeep(GameState& st, GameView& view, std::int16_t days) {
 
 void PayInterest(GameState& st) {
     // Interest lands in cash directly; the goal is tested at the next money change.
-<<<<<<< HEAD
     st.Hotovost = AddMoney(st.Hotovost, DailyInterest(st.Konto, st.locale));
-=======
-    st.Hotovost += DailyInterest(st.Konto, st.locale);
 }
 
 void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days) {
@@ -91,7 +88,6 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
     view.PricesMoved();
     PayUpkeep(st, view, days);
     PayInterest(st);
->>>>>>> faults
     st.Den = ToI16(static_cast<double>(st.Den) + days);
     // A day in port is a day the captain sees the market.
     RecordMarket(st);

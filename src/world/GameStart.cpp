@@ -8,18 +8,17 @@
 
 namespace vlnobrod {
 
-void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
+void StartLoadedGame(GameState& st, RandomSource& /*rnd*/, GameView& view) {
     // A game saved at sea sails on, and upkeep is charged from its next day at sea; a game
     // saved in port has no voyage under way, whatever the last game left behind.
     if (st.PendingAction == Pending::Voyage)
         st.PendingAction = Pending::None;
     if (st.Plavba.NaMori)
         st.PendingAction = Pending::Voyage;
-    // Opening the game moves the prices a step. The day it was saved on goes on: its day
-    // count, opening prices, research, cash and account stay as saved (a fresh day would open
-    // the same port twice).
-    st.StateSaved = false;
-    MovePrices(st, rnd);
+    // The day the game was saved on goes on: its day count, markets (prices, opening prices
+    // and the player's own impact on them), research, cash and account stay as saved. A load
+    // that moved the prices a step, or faded the impact, would pay for loading again and
+    // again without a day passing.
     view.PricesMoved();
     // The game opened in port is a look at the market; at sea nothing is written.
     RecordMarket(st);

@@ -19,12 +19,18 @@ void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount) {
     view.MoneyChanged(toAccount);
     if (st.Hotovo || !GoalMet(st))
         return;
+    FinishMap(st, view);
+}
+
+void FinishMap(GameState& st, GameView& view) {
     // The goal is reached once per game: congratulate, then let the results window make
     // its table entry.
+    if (st.Hotovo)
+        return;
     st.Hotovo = true;
-    const auto msg = GoalCongratulation(st.Mapa);
     std::string title = "Dokončení mapy";
-    view.ShowMessage(msg->line1 + "\n" + msg->line2, MessageButtons::OK, title);
+    if (const auto msg = GoalCongratulation(st.Mapa))
+        view.ShowMessage(msg->line1 + "\n" + msg->line2, MessageButtons::OK, title);
     st.HandOff = HandOffWord::Zapis;
     view.OpenResults();
 }

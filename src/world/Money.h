@@ -15,4 +15,8 @@ void ChangeMoney(GameState& st, GameView& view, double amount, bool toAccount);
 // changes nothing.
 double AddMoney(double held, double amount);
 
+// The map is finished: congratulate the player and let the results window make its table
+// entry (once a game).
+void FinishMap(GameState& st, GameView& view);
+
 } // namespace vlnobrod

@@ -54,6 +54,10 @@ TEST(CompanyValue, AddsMoneyShipsAndCargo) {
     st.Cities[0].Trh[0].Cena = 999;
     st.Fleet.Naklad[0] = 10;
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 250);
+    // 300 wood bought at 169 lifted the price to 269: the cargo is worth what a sale pays.
+    st.Fleet.Naklad[0] = 300;
+    st.Cities[1].Trh[0] = MarketEntry{269, 169, 0, 169, 100};
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300 * 169);
 }
 
 // Values are grouped by three however many digits they have: the richest company holds

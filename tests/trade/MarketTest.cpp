@@ -5,6 +5,8 @@
 #include "world/FleetSummary.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <random>
 
 using namespace vlnobrod;
@@ -68,6 +70,25 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
         EXPECT_EQ(o.refusal, c.refusal) << at;
         EXPECT_EQ(o.maximum, c.maximum) << at;
         EXPECT_EQ(o.tickSpacing, c.ticks) << at;
+    }
+}
+
+// Past 182 galleons the load line stops at 32 767: the room is worked out from the real cargo
+// against the real capacity, so a purchase never loads past the hold.
+TEST(MarketOffer, AFleetOfMoreThan182GalleonsIsNotOverfilled) {
+    const struct {
+        std::int16_t ships;
+        double aboard;
+        std::int32_t room;
+    } rows[] = {
+        {190, 33000, 1200}, {190, 34199, 1}, {190, 34200, 0}, {200, 42466, 0}, {200, 32767, 3233}};
+    for (const auto& r : rows) {
+        FleetRecord f{r.ships, 0, 180, 2};
+        f.Naklad[4] = r.aboard;
+        EXPECT_EQ(std::max(0, FreeSpace(f, CargoTotal(f))), r.room) << r.aboard;
+        const QuantityOffer o = BuyOffer(1e9, 5, CargoTotal(f), f, NumberLocale{});
+        EXPECT_EQ(o.maximum, r.room) << r.aboard;
+        EXPECT_EQ(o.refusal, r.room ? "" : "Nedostatek prostoru");
     }
 }
 

@@ -20,12 +20,14 @@ struct Watching : FakeGameView {
 };
 } // namespace
 
-// A saved game comes back: the stored days move prices once, the saved day goes on, and
+// A saved game comes back: the saved day goes on with its markets as saved (a load moves no
+// price and fades none of the player's impact, or loading again and again would pay), and
 // the stored money stands (no interest, no upkeep of a voyage an earlier game left behind).
-TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
+TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     GameState st = OneCity(200, 30, 0);
     st.Mapa = "Karibik";
     st.Cities[0].Trh[0].RanniCena = 180; // saved after a purchase that day
+    st.Cities[0].Trh[0].Dopad = 20;
     st.Den = 25;
     st.Hotovost = 1234.5;
     st.Konto = 50000;
@@ -34,8 +36,10 @@ TEST(GameStart, TheStoredDaysMovePricesOnceButTheStoredMoneyStands) {
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
     EXPECT_EQ(st.Den, 25);
-    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197);
+    EXPECT_EQ(st.Cities[0].Trh[0].Cena, 200);
+    EXPECT_EQ(st.Cities[0].Trh[0].Dopad, 20);
     EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 180);
+    EXPECT_EQ(st.Denik.Mesta[0].Posledni.Cena[0], 200); // the logbook sees it so too
     EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
     EXPECT_EQ(st.PendingAction, Pending::None);
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
