@@ -2,9 +2,8 @@
 
 #include "state/DataPlaces.h"
 
-#include <QLockFile>
+#include <QByteArray>
 #include <QString>
-#include <memory>
 
 namespace vlnobrod {
 
@@ -12,7 +11,8 @@ namespace vlnobrod {
 // their games (a save copies the state file, which the other copy has just filled with its
 // own map) and overwrite each other's saves. The first copy holds "aktual.lock" beside the
 // state file while it runs; a second one finds it held, tells the player and ends before it
-// touches anything. A copy that died holding the lock (killed, a power cut) keeps nobody out.
+// touches anything. The system lets go of the lock when its holder ends, however it ends
+// (killed, a power cut), so a game that died keeps nobody out.
 class GameLock {
 public:
     explicit GameLock(const DataPlaces& places);
@@ -27,7 +27,8 @@ public:
 
 private:
     QString folder_;
-    std::unique_ptr<QLockFile> lock_;
+    QByteArray path_;
+    int fd_ = -1;
     bool elsewhere_ = false;
 };
 

@@ -10,6 +10,8 @@ namespace vlnobrod {
 
 namespace {
 
+constexpr qint64 MaxFileBytes = 64 * 1024;
+
 // Where Qt keeps the settings of the application "Vlnobrod", so a player's settings from
 // before stay his.
 QString playersFile() {
@@ -58,7 +60,9 @@ SettingsStore::SettingsStore(const QString& iniFile) : file_(iniFile) {}
 QStringList SettingsStore::Lines(bool* readable) const {
     QFile f(file_);
     const bool missing = !QFileInfo::exists(file_);
-    const bool opened = !missing && f.open(QIODevice::ReadOnly);
+    // A few lines are all the game ever writes; a file far bigger is no settings of ours and
+    // is neither read whole nor replaced.
+    const bool opened = !missing && f.open(QIODevice::ReadOnly) && f.size() <= MaxFileBytes;
     if (readable)
         *readable = missing || opened;
     if (!opened)
@@ -146,10 +150,11 @@ bool SettingsStore::Store(const QString& section, const QString& key,
         problem_.clear();
     } else {
         held_[heldName(section, key)] = value;
-        problem_ = QStringLiteral("Nastavení se nepodařilo uložit: soubor %1 nelze přepsat "
-                                  "(je jen pro čtení, nebo je na jeho místě složka). "
-                                  "Vaše volba platí jen do ukončení hry.")
-                       .arg(QDir::toNativeSeparators(file_));
+        problem_ =
+            QStringLiteral("Nastavení se nepodařilo uložit: soubor %1 nelze přepsat "
+                           "(je jen pro čtení, na jeho místě je složka, nebo je příliš velký). "
+                           "Vaše volba platí jen do ukončení hry.")
+                .arg(QDir::toNativeSeparators(file_));
     }
     return stored;
 }

@@ -201,6 +201,21 @@ private slots:
         QVERIFY(lost.SoundsOn());
         QVERIFY(!lost.Problem().isEmpty());
         QVERIFY(QFileInfo(folder + "/x").isDir());
+        // Nor is a file bigger than 64 KiB read whole or replaced, a huge one least of all.
+        const QString edge = dir.path() + "/okraj.ini";
+        QByteArray full = "[Options]\nZvuky=1\n;";
+        full += QByteArray(64 * 1024 - full.size() - 1, 'x') + '\n';
+        writeFile(edge, full);
+        QVERIFY(SettingsStore(edge).SoundsOn());
+        writeFile(edge, full + 'x');
+        QVERIFY(!SettingsStore(edge).SoundsOn());
+        const QString huge = dir.path() + "/obri.ini";
+        writeFile(huge, "[Options]\nZvuky=1\n");
+        QVERIFY(QFile::resize(huge, qint64(1) << 40)); // sparse: it takes no room
+        SettingsStore big(huge);
+        QVERIFY(!big.SoundsOn());
+        QVERIFY(!big.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(QFileInfo(huge).size(), qint64(1) << 40);
         // A file yet to be made is made, folder and all.
         SettingsStore fresh(dir.path() + "/nova/s.ini");
         QVERIFY(fresh.SaveSetting("Options", "Zvuky", "1"));
