@@ -43,13 +43,13 @@ std::int16_t OwnImpact(const MarketEntry& m) {
 std::int16_t OwnSaleBound(const MarketEntry& m, std::int16_t shown) {
     if (m.Cena <= 0 || shown <= 0)
         return 0;
-    return std::min(shown, std::min(m.Cena, OwnPrice(m)));
+    return std::min(shown, OwnPrice(m));
 }
 
 std::int16_t OwnPurchaseBound(const MarketEntry& m, std::int16_t shown) {
     if (m.Cena <= 0 || shown <= 0)
         return 0;
-    return std::max(shown, std::max(m.Cena, OwnPrice(m)));
+    return std::max(shown, OwnPrice(m));
 }
 
 std::int16_t OwnPrice(const MarketEntry& m) {

@@ -22,10 +22,10 @@ std::int16_t BoundPrice(std::int32_t cena, float spread, RandomSource& rnd,
 // 5…999 (a damaged file, or production that has since carried the price further).
 std::int16_t OwnImpact(const MarketEntry& m);
 
-// The price a sale pays and a purchase costs at most and at least, when the market shows
-// `shown`: a sale never pays what the player's own purchases lifted, a purchase never gets
-// what the player's own sales dropped. So buying and selling again in one port brings no
-// more than the market moved by itself in between. 0 where the goods are not traded.
+// The price a sale pays and a purchase costs when the trade panel's row shows `shown` (which
+// may be older than the market's): a sale pays at most, a purchase costs at least, the price
+// without the player's own impact. So buying and selling again in one port brings no more
+// than the market moved by itself in between. 0 where the goods are not traded.
 std::int16_t OwnSaleBound(const MarketEntry& m, std::int16_t shown);
 std::int16_t OwnPurchaseBound(const MarketEntry& m, std::int16_t shown);
 

@@ -39,9 +39,9 @@ private slots:
         QCOMPARE(ForeColor(w.lblMěsto[1]), portstyle::Red);
         QCOMPARE(ForeColor(w.lblMěsto[2]), QColor(128, 128, 128));
 
-        // The game opened through its rules: one day's price step, the stored money and day
-        // count on the counters.
-        QCOMPARE(fx.game().state.Cities[0].Trh[0].Cena, std::int16_t(197));
+        // The game opened through its rules: the saved day goes on with its prices as saved,
+        // the stored money and day count on the counters.
+        QCOMPARE(fx.game().state.Cities[0].Trh[0].Cena, std::int16_t(200));
         QCOMPARE(w.lblDny->text(), QStringLiteral("12"));
         QCOMPARE(w.lblHotovost->text(), QStringLiteral("25 000"));
         QCOMPARE(w.lblKonto->text(), QStringLiteral("-3 000"));
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(shown(), (QList<bool>{true, false, false, false}));
         // The trade panel shows the current city's market, each row at its goods' place, the
         // cargo without gaps, and writes the market into the logbook.
-        QCOMPARE(w.lblSurovina[42 + 1]->text(), QStringLiteral("301"));
+        QCOMPARE(w.lblSurovina[42 + 1]->text(), QStringLiteral("300"));
         QVERIFY(w.lblSurovina[28 + 2]->isHidden());
         QCOMPARE(w.lblNákladB[1]->text(), QStringLiteral("5"));
         QCOMPARE(st.Denik.Mesta[1].Posledni.Cena[5], 444);
@@ -139,7 +139,7 @@ private slots:
         AdvanceDays(st, s.fx.random(), w, 5);
         open(1);
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 12)"));
-        QCOMPARE(area.lblCena[1]->text(), QStringLiteral("301")); // 302 today
+        QCOMPARE(area.lblCena[1]->text(), QStringLiteral("300")); // 301 today
         QVERIFY(area.lblCena[0]->isHidden());                     // Skalná trades no gold
         QTest::mouseClick(area.lblCena[1], Qt::LeftButton);
         QVERIFY(w.lblAkce[akce::Buy]->isHidden());
@@ -153,12 +153,12 @@ private slots:
         open(1);
         w.ShowMarket(1, true);
         QVERIFY(area.isHidden());
-        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("303"));
+        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("302"));
         // The day's interest lands in cash, and the cash shown follows.
         st.Konto = 50000;
         AdvanceDays(st, s.fx.random(), w, 1);
         QCOMPARE(w.lblHotovost->text(), QString::fromStdString(FormatMoney(st.Hotovost)));
-        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("304"));
+        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("303"));
         QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
         QCOMPARE(w.lblDny->text(), QStringLiteral("19"));
 

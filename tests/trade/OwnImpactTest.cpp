@@ -36,7 +36,8 @@ TEST(OwnImpact, APurchasesLiftIsNotPaidBackAndFadesOutOfThePriceInAMonth) {
     EXPECT_EQ(m.Cena, 300);
     EXPECT_EQ(m.Dopad, 100);
     EXPECT_EQ(OwnSaleBound(m, 300), 200);
-    EXPECT_EQ(OwnPurchaseBound(m, 250), 300); // a stale lower row still costs today's price
+    EXPECT_EQ(OwnPurchaseBound(m, 150), 200); // a stale row, never below the own price
+    EXPECT_EQ(OwnPurchaseBound(m, 250), 250);
     ScriptedRandom rnd({0.5f});
     const std::pair<int, int> days[] = {{1, 290}, {7, 245}, {14, 219}, {27, 201}, {28, 200}};
     int day = 0;

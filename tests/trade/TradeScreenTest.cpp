@@ -82,6 +82,27 @@ private slots:
         QCOMPARE(s.box->lblCenaZaKus->text(), qs("87 / ks"));
     }
 
+    // Bought, a day away and back, sold: the market row shows the price the purchase lifted
+    // (a tenth of the lift gone), and the sale names and pays the price without that lift.
+    void aPurchasesLiftIsShownButNotPaidBackADayLater() {
+        TradeScreen s;
+        s.w->ShowMarket(0, false);
+        click(s.w->lblSurovina[28 + 0]); // gold at 200
+        s.box->sldMnožství->setValue(40);
+        click(s.w->lblAkce[akce::Buy]);
+        QCOMPARE(s.st().Hotovost, 2000.0);
+        QCOMPARE(s.st().Cities[0].Trh[0].Cena, std::int16_t(220));
+        ScriptedRandom rnd({0.5f});
+        AdvanceDays(s.st(), rnd, *s.w, 1);
+        s.w->ShowMarket(0, false);
+        s.w->ShowFleet();
+        QCOMPARE(s.w->lblSurovina[42 + 0]->text(), qs("218"));
+        click(s.w->lblNáklad[0]);
+        QCOMPARE(s.line(), qs("40 jednotek za 8 000"));
+        click(s.w->lblAkce[akce::Sell]);
+        QCOMPARE(s.w->lblHotovost->text(), qs("10 002")); // and the day's interest
+    }
+
     void sellingFromTheCargoTurningRoundPaysNothing() {
         TradeScreen s;
         click(s.w->lblNáklad[1]);
