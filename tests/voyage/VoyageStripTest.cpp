@@ -3,6 +3,7 @@
 #include "support/PortFixture.h"
 #include "voyage/VoyageFixture.h"
 #include "widgets/PortStyle.h"
+#include "world/Logbook.h"
 
 #include <QTest>
 
@@ -71,6 +72,8 @@ private slots:
         frmMain& w = *s.w;
         QVERIFY(w.picPlavba->isVisible() && w.picZáložky->isHidden());
         QCOMPARE(w.imgLoď[0]->x(), 300);
+        // Opening it wrote nothing into the logbook, not even the destination's prices.
+        QCOMPARE(LogbookOf(s.st(), 0).heading, std::string("Zatím nenavštíveno"));
         QTRY_VERIFY(w.imgLoď[0]->x() > 300);
 
         w.lblAkce_Click(akce::BackToMenu);
