@@ -31,8 +31,12 @@ struct Menu {
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
     }
-    void click(int entry) { QTest::mouseClick(menu.lblAkce[entry], Qt::LeftButton); }
-    void button(int index) { QTest::mouseClick(menu.lblAkceB[index], Qt::LeftButton); }
+    void click(int entry) {
+        QTest::mouseClick(testing::Named(menu, "entry", entry), Qt::LeftButton);
+    }
+    void button(int index) {
+        QTest::mouseClick(testing::Named(menu, "button", index), Qt::LeftButton);
+    }
 };
 
 } // namespace
@@ -95,7 +99,7 @@ private slots:
     void theEntryUnderTheMouseGrowsAndShrinksOverAPanel() {
         Menu m;
         m.click(1);
-        QLabel* entry = m.menu.lblAkce[2];
+        auto* entry = testing::Named<QLabel>(m.menu, "entry", menuentry::Load);
         const qreal size = entry->font().pointSizeF();
         QTest::mouseMove(entry);
         QTRY_COMPARE(entry->font().pointSizeF(), size + 5);
@@ -163,6 +167,26 @@ private slots:
         QCOMPARE(p->FileLoad->count(), 0);
         m.button(8);
         QCOMPARE(m.portOpened, 1);
+    }
+
+    // A double click on a listed save loads it, as Enter and "Načíst hru" do.
+    void aDoubleClickOnASaveLoadsIt() {
+        Menu m;
+        m.fx.writeData(QStringLiteral("Save/Alfa.mlo"),
+                       QStringLiteral("[Mapa]\nName=Ota\nDen=7\n"));
+        m.click(2);
+        QListWidget* list = m.menu.loadPanel->FileLoad;
+        QCOMPARE(list->count(), 1);
+        const QPoint row = list->visualItemRect(list->item(0)).center();
+        // A double click comes as a click and then the second press of the pair.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(m.portOpened, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(m.portOpened, 1);
+        Profiles fresh;
+        QCOMPARE(fresh.ReadProfile(m.fx.dataPath(QStringLiteral("aktual.map")).toStdString(),
+                                   "Mapa", "Den", ""),
+                 std::string("7"));
     }
 };
 
