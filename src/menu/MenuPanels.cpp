@@ -68,7 +68,7 @@ bool frmMenu::AskToDelete(const QString& file) {
 
 void frmMenu::imgMap_Click(int Index) {
     game_.PlaySoundName(QStringLiteral("Cvak"));
-    picName->Tag = album->imgMap[static_cast<std::size_t>(Index)]->Tag;
+    picName->Map = album->MapAt(Index);
     picName->ShowProblem(QString());
     picName->show();
     picName->raise();
@@ -78,13 +78,13 @@ void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
     // The game in memory stays until the new one is known to open, and the player has had
     // the chance to save it.
-    const std::string map = ScenarioFile(game_.state.Places, picName->Tag.toStdString());
+    const std::string map = ScenarioFile(game_.state.Places, picName->Map.toStdString());
     if ((CanOpenGame && !CanOpenGame(map)) || (LeaveGame && !LeaveGame()))
         return;
     picZáložka_[menupanel::NewGame]->hide();
     QApplication::processEvents();
 
-    if (!vlnobrod::StartNewGame(game_.profiles, game_.state, picName->Tag.toStdString(),
+    if (!vlnobrod::StartNewGame(game_.profiles, game_.state, picName->Map.toStdString(),
                                 picName->txtCompany->text().toStdString(),
                                 picName->txtName->text().toStdString())) {
         // The menu stays, with the form as the player left it.

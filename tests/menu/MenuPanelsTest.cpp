@@ -73,7 +73,7 @@ private slots:
             QCOMPARE(a->Count(), 9);
             QCOMPARE(a->imgMap.size(), std::size_t{9});
             for (int i = 0; i < 3; ++i)
-                QCOMPARE(a->imgMap[i]->Tag, QStringLiteral("%1mapa").arg(QChar('A' + i)));
+                QCOMPARE(a->MapAt(i), QStringLiteral("%1mapa").arg(QChar('A' + i)));
         }
         QCOMPARE(a->lblMapMesta[2]->text(), QStringLiteral("Počet měst: 10"));
         QCOMPARE(a->lblMapPopis[0]->text(), QStringLiteral("Mapa Amapa pro zkoušku"));

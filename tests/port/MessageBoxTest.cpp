@@ -265,7 +265,7 @@ private slots:
         press(menu, Qt::CTRL | Qt::Key_N);
         press(menu, Qt::Key_Down);
         press(menu, Qt::Key_Return);
-        QCOMPARE(menu.picName->Tag, QStringLiteral("Bmapa"));
+        QCOMPARE(menu.picName->Map, QStringLiteral("Bmapa"));
         QVERIFY(QApplication::focusWidget() == menu.picName->txtCompany);
         press(menu, Qt::Key_Escape);
         QVERIFY(!menu.picName->isVisible() && QApplication::focusWidget() == menu.album);
