@@ -1,6 +1,8 @@
 #include "frmSouboj.h"
 
 #include "state/Numbers.h"
+#include "widgets/Question.h"
+
 #include "widgets/Art.h"
 
 #include <QCloseEvent>
@@ -8,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -360,21 +361,16 @@ void frmSouboj::closeEvent(QCloseEvent* e) {
 
 bool frmSouboj::AskSurrender() {
     asking_ = true;
-    QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Utéct z bitvy"),
-                        QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"),
-                        QMessageBox::NoButton, this);
-    QPushButton* ano = box->addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    QPushButton* ne = box->addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    box->setDefaultButton(ne);
-    box->setEscapeButton(ne);
-    box->exec();
-    if (!box)
+    const QPointer<frmSouboj> alive(this);
+    // "Ne" by Enter as well: a surrender costs the cargo.
+    const MessageAnswer answer =
+        AskInDialog(this, QStringLiteral("Utéct z bitvy"),
+                    QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"),
+                    MessageButtons::NeAno, QMessageBox::NoIcon, MessageAnswer::Ne);
+    if (!alive)
         return false; // the window went, and the question with it
-    const bool yes = box->clickedButton() == ano;
-    delete box;
     asking_ = false;
-    return yes;
+    return answer == MessageAnswer::Ano;
 }
 
 void frmSouboj::setVisible(bool visible) {

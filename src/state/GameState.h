@@ -114,7 +114,6 @@ struct GameState {
     HandOffValue HandOff;
     Pending PendingAction = Pending::None;
     bool StateSaved = false;
-    std::string FocusKey = "F00";
 
     // The game.
     std::string Mapa = "Mapa1";

@@ -4,7 +4,10 @@
 #include "state/GameView.h"
 #include "state/Profiles.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vlnobrod {
 
@@ -37,9 +40,40 @@ struct SaveOutcome {
 // changes and an older saved game of that name stays as it was.
 SaveOutcome SaveGame(Profiles& profiles, GameState& st, const std::string& name);
 
-// Closing the port screen while the game has changed since the last save asks the player
-// whether to save it as "Poslední hra".
+// Leaving the game (closing the port screen, or ending or replacing it from the menu) while
+// it has changed since the last save asks the player whether to save it as "Poslední hra".
 enum class LeaveChoice { Leave, SaveAndLeave, Stay };
 LeaveChoice AskToLeave(const GameState& st, GameView& view);
+
+// The whole way out, wherever it is taken: asks as AskToLeave does and, on "Ano", runs
+// `saveAsLastGame` (true when it saved). True: the game may be left. A game that could not
+// be saved is not thrown away.
+bool MayLeave(const GameState& st, GameView& view, const std::function<bool()>& saveAsLastGame);
+
+// Saves the game as "Poslední hra"; a failure is told in the view's box "Uložení hry".
+bool SaveAsLastGame(Profiles& profiles, GameState& st, GameView& view);
+
+// A saved game becomes the state file and is handed to the port screen; false, with nothing
+// changed, when it could not be copied.
+bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile);
+
+// Owner and company of a saved game, "XXX" when missing.
+struct SaveDetails {
+    std::string owner;
+    std::string company;
+};
+SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile);
+
+// When a saved game was written, the Czech way whatever the system's language:
+// "6. 12. 2026 9:49:11" (day and month without a leading zero, minutes and seconds with).
+struct SaveTime {
+    int year, month, day, hour, minute, second;
+};
+std::string SaveTimeText(const SaveTime& t);
+
+// The saved game to load as the newest: the one modified last, the first in list order on
+// a tie; files older than 1 January 1990 count as not newer than that day, so then the
+// first file wins. -1 for an empty list. Times are seconds since 1970.
+int NewestSave(const std::vector<std::int64_t>& modified);
 
 } // namespace vlnobrod

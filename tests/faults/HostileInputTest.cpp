@@ -14,7 +14,7 @@ private slots:
     // and a name that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
-        auto* box = p.w->findChild<QLineEdit*>(QStringLiteral("txtSave"));
+        auto* box = p.w->findChild<QLineEdit*>(QStringLiteral("saveName"));
         QVERIFY(box);
         const auto problem = [&]() -> QLabel* {
             for (QLabel* l : p.w->findChildren<QLabel*>())
