@@ -47,6 +47,10 @@ QuantityOffer BuyOffer(double hotovost, std::int16_t price, std::int16_t loaded,
     double n = 0;
     if (price > 0)
         n = ParseDot(FormatDouble(hotovost / price, loc));
+    // Only whole units the cash covers: rounded to the nearest, 13.5 units' worth would offer
+    // 14 and a purchase would take the cash below nothing (Mapa4 was won that way on day 0,
+    // without a voyage).
+    n = std::floor(n);
     if (n < 1)
         return refuse("Nedostatek peněz");
     n = std::min<double>(n, MaxPurchase);

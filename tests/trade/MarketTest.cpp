@@ -47,10 +47,14 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
         const char* refusal;
     };
     const Case cases[] = {
-        // Cash for 12.5 and 13.5 units: halves to even; a decimal comma loses the fraction.
+        // Cash for 12.5, 13.5 and 13.99 units buys 12, 13 and 13: never more than the cash
+        // covers; exactly all the cash buys 13 for all of it, and 9.99 units' worth is 9.
         {125, 10, 0, 250, 10, '.', 12, 0, ""},
-        {135, 10, 0, 250, 10, '.', 14, 0, ""},
+        {135, 10, 0, 250, 10, '.', 13, 0, ""},
         {135, 10, 0, 250, 10, ',', 13, 0, ""},
+        {139.9, 10, 0, 250, 10, '.', 13, 0, ""},
+        {130, 10, 0, 250, 10, '.', 13, 0, ""},
+        {99.9, 10, 0, 250, 10, '.', 9, 0, ""},
         // Cash for 300, room for 250, less what is aboard; a tick every fiftieth.
         {12000, 40, 0, 50, 5, '.', 250, 5, ""},
         {12000, 40, 100, 50, 5, '.', 150, 3, ""},
