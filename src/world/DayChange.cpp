@@ -60,7 +60,7 @@ void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
         for (MarketEntry& m : c.Trh) {
             if (m.Cena == 0)
                 continue; // not traded here
-            m.MinCena = m.Cena;
+            m.VcerejsiCena = m.Cena;
             m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
