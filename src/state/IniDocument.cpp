@@ -104,17 +104,16 @@ IniDocument IniDocument::ParseText(std::string owned) {
         l.key = key;
         l.value = valueAfter(line, eq);
     };
-    auto start = text.begin();
-    while (start != text.end()) {
-        const auto end =
-            std::find_if(start, text.end(), [](char c) { return c == '\r' || c == '\n'; });
-        const std::string_view line(&*start, static_cast<std::size_t>(end - start));
-        if (end == text.end()) {
-            addLine(line, Eol::None);
-            break;
-        }
-        const bool crlf = *end == '\r' && end + 1 != text.end() && end[1] == '\n';
-        addLine(line, crlf ? Eol::CrLf : *end == '\n' ? Eol::Lf : Eol::Cr);
+    std::size_t cr = text.find('\r'), lf = text.find('\n');
+    for (std::size_t start = 0; start < text.size();) {
+        cr = cr < start ? text.find('\r', start) : cr;
+        lf = lf < start ? text.find('\n', start) : lf;
+        const std::size_t end = std::min({cr, lf, text.size()});
+        const bool crlf = end == cr && lf == cr + 1;
+        addLine(text.substr(start, end - start), end == text.size() ? Eol::None
+                                                 : crlf             ? Eol::CrLf
+                                                 : end == lf        ? Eol::Lf
+                                                                    : Eol::Cr);
         start = end + (crlf ? 2 : 1);
     }
     // Each section's index made at its final size.
@@ -153,9 +152,8 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
-    if (const auto v = Find(section, key))
-        return std::string(*v);
-    return std::nullopt;
+    const auto v = Find(section, key);
+    return v ? std::optional<std::string>(*v) : std::nullopt;
 }
 
 bool IniDocument::HasSection(std::string_view section) const {

@@ -82,6 +82,10 @@ std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
 std::optional<double> readStored(std::string_view text) {
     text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
     text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
+    long long whole = 0; // most stored numbers are plain whole ones
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (ec == std::errc() && end == text.data() + text.size())
+        return static_cast<double>(whole);
     if (text.empty() || text.size() > 64)
         return std::nullopt;
     // A decimal comma (a game saved on a system that writes one) is read as a point.

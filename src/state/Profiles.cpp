@@ -203,9 +203,7 @@ std::string Profiles::ValueOf(const IniDocument::Section& section, std::string_v
 std::optional<std::string> Profiles::ReadFile(const std::string& file) {
     std::string bytes;
     Stamp stamp{};
-    if (!readWhole(file, bytes, stamp))
-        return std::nullopt;
-    return bytes;
+    return readWhole(file, bytes, stamp) ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 std::optional<Profiles::Stamp> Profiles::WriteFileAtomically(const fs::path& path,

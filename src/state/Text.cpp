@@ -52,8 +52,7 @@ char32_t decodeOne(std::string_view s, std::size_t& i) {
     return ok ? cp : 0xFFFD;
 }
 
-// Whether the character decoded from `start` to `i` was broken (a U+FFFD in the text itself
-// is not).
+// Whether the character decoded from `start` to `i` was broken (not a U+FFFD of the text).
 bool broken(std::string_view s, std::size_t start, std::size_t i, char32_t cp) {
     return cp == 0xFFFD && s.substr(start, i - start) != "\xEF\xBF\xBD";
 }
