@@ -244,8 +244,8 @@ struct Row {
 };
 
 constexpr Row rows[] = {
-    {"load a whole game", "BM_LoadGame", "BM_LoadFloor", 3.0, nullptr, false},
-    {"save a whole game", "BM_SaveGame", "BM_SaveFloor", 1.5, nullptr, true},
+    {"load a whole game", "BM_LoadGame", "BM_LoadFloor", 10.0, nullptr, false},
+    {"save a whole game", "BM_SaveGame", "BM_SaveFloor", 2.0, nullptr, true},
     {"day change", "BM_DayChange", nullptr, 0, "days/s", false},
     {"voyage with events", "BM_Voyage", nullptr, 0, "days/s", false},
 };

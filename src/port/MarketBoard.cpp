@@ -14,7 +14,7 @@ std::vector<MarketRow> MarketRows(const GameState& st, std::uint8_t city) {
         const MarketEntry& m = c.Trh[static_cast<std::size_t>(i)];
         if (m.Cena == 0)
             continue;
-        const int d = m.Cena - m.MinCena;
+        const int d = m.Cena - m.VcerejsiCena;
         MarketRow row;
         row.goods = i;
         row.name = GoodsName(st.Mapa, i);

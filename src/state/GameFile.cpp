@@ -6,10 +6,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cmath>
 #include <limits>
 #include <string_view>
-#include <type_traits>
 
 namespace vlnobrod {
 
@@ -23,131 +22,265 @@ constexpr std::uint8_t CitySizes = 5;      // "malé" .. "velkoměsto"
 constexpr std::uint8_t MaxDifficulty = 5;  // the shipped maps go up to 3
 constexpr std::size_t FirstPartChars = 54; // of a market description
 constexpr std::size_t PartChars = Profiles::MaxValueChars;
+constexpr std::size_t NameChars = 30;         // the start form's limit for the owner and company
+constexpr double MaxPrice = 999;              // no day change or trade leaves a price higher
+constexpr double MaxCargo = 32767.0 * 255;    // the hold of the largest fleet
+constexpr std::uint8_t MaxDamageInPort = 100; // more sinks a ship as the fleet arrives
+constexpr double I16Min = std::numeric_limits<std::int16_t>::min();
+constexpr double I16Max = std::numeric_limits<std::int16_t>::max();
 
-using Key = IniDocument::Key;
+// What a number outside its range becomes, and whether the save writes it.
+enum class Outside { Default, Nearest };
+enum class Use { ReadAndWrite, ReadOnly };
+struct Range {
+    double lo, hi, def;
+    Outside outside = Outside::Default;
+    Use use = Use::ReadAndWrite;
+};
+struct Chars { // text of at most `chars` characters
+    std::size_t chars;
+    const char* def;
+};
+struct Flag { // "255" or "0" written; "True", "false" or any number read
+    bool def;
+};
+struct Description {}; // the market description, kept in two keys
+struct CityCount {};   // read with the checks that come before anything else
+struct Pages {};       // the logbook, a section of its own (LogbookFile)
 
-// A reader for one section that converts each key to its field's type, falling back to the
-// key's default when the stored text does not fit.
-class FieldReader {
-public:
-    FieldReader(const IniDocument& doc, std::string_view section)
-        : section_(doc.FindSection(section)) {}
+const std::string MapSection = "Mapa", FleetSection = "Lode", VoyageSection = "Plavba";
 
-    std::string Str(const Key& key, std::string_view def) {
-        return Profiles::ValueOf(section_, key, def);
-    }
-    // The same without a copy.
-    std::string_view View(const Key& key, std::string_view def) {
-        const std::string_view v = section_.Find(key).value_or(def);
-        return v.substr(0, text::PrefixBytes(v, Profiles::MaxValueChars));
-    }
-    // The stored text without a copy, for numbers (none is anywhere near 98 characters).
-    std::string_view Raw(const Key& key) { return section_.Find(key).value_or(std::string_view()); }
-
-    double Number(std::string_view raw, double def, double lo, double hi) {
-        const auto v = ParseNumber(raw);
-        if (!v || *v < lo || *v > hi)
-            return def;
-        return *v;
-    }
-    // A whole number of the field's own type; one the type cannot hold gives the default.
-    // Most are plain whole numbers, which need no double on their way; any other goes
-    // through one and is rounded.
-    template <typename Int> Int Whole(const Key& key, Int def) {
-        constexpr std::int64_t lo = std::numeric_limits<Int>::min();
-        constexpr std::int64_t hi = std::numeric_limits<Int>::max();
-        const std::string_view raw = Raw(key);
-        bool minus = false;
-        std::int64_t digits = 0;
-        if (ReadPlainWhole(raw, minus, digits)) {
-            const std::int64_t v = minus ? -digits : digits;
-            return v < lo || v > hi ? def : static_cast<Int>(v);
+// Every key of a game, in the order a save writes them, with its field and what it may hold:
+// reading, bringing into range and writing all walk this one list. `State` is a GameState,
+// const for writing.
+template <typename State, typename Visit> void eachKey(State& st, Visit&& visit) {
+    const std::string& M = MapSection;
+    const double lastCity = st.PocetMest - 1;
+    visit(M, "PocetMest", st.PocetMest, CityCount{});
+    visit(M, "Name", st.Name, Chars{NameChars, "XXX"});
+    visit(M, "Company", st.Company, Chars{NameChars, "XXX"});
+    visit(M, "Mapa", st.Mapa, Chars{PartChars, "Mapa1"});
+    visit(M, "Hotovost", st.Hotovost, Range{-MaxMoney, MaxMoney, 10000});
+    visit(M, "Konto", st.Konto, Range{-MaxMoney, MaxMoney, 10000});
+    visit(M, "Den", st.Den, Range{0, I16Max, 0, Outside::Nearest});
+    visit(M, "AktualniMesto", st.AktualniMesto, Range{0, lastCity, 0});
+    visit(M, "Hotovo", st.Hotovo, Flag{false});
+    // The difficulty rides along in the copied state file.
+    visit(M, "Obtiznost", st.Obtiznost,
+          Range{1, MaxDifficulty, 1, Outside::Default, Use::ReadOnly});
+    for (std::size_t i = 0; i < st.PocetMest; ++i) {
+        auto& c = st.Cities[i];
+        const std::string S = CitySection(static_cast<int>(i));
+        visit(S, "Nazev", c.Nazev, Chars{PartChars, "Neznamo"});
+        visit(S, "Velikost", c.Velikost, Range{0, CitySizes - 1, 2});
+        visit(S, "PopisTrhu", c.PopisTrhu, Description{}); // and PopisTrhu2
+        visit(S, "PruzkumTrhu", c.PruzkumTrhu, Range{0, 255, 0});
+        visit(S, "Banka", c.Banka, Flag{false});
+        visit(S, "Casino", c.Casino, Flag{false});
+        visit(S, "Pristup", c.Pristup, Range{0, MaxMoney, 0}); // a negative price is no price
+        visit(S, "X", c.X, Range{0, ChartWidth - MarkerCorner, 0, Outside::Nearest});
+        visit(S, "Y", c.Y, Range{0, ChartHeight - MarkerCorner, 0, Outside::Nearest});
+        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
+            auto& m = c.Trh[nn];
+            const std::string trh = "Trh" + TwoDigits(static_cast<int>(nn));
+            visit(S, trh + "Cena", m.Cena, Range{0, MaxPrice, 0, Outside::Nearest});
+            visit(S, trh + "MinCena", m.VcerejsiCena, Range{0, MaxPrice, 0, Outside::Nearest});
+            visit(S, trh + "Produkce", m.Produkce, Range{I16Min, I16Max, 0});
+            // 0: the day opened at today's price (see settle).
+            visit(S, trh + "RanniCena", m.RanniCena, Range{1, MaxPrice, 0});
+            visit(S, trh + "Dopad", m.Dopad, Range{I16Min, I16Max, 0});
         }
-        const double v =
-            Number(raw, def, static_cast<double>(lo) - 0.5, static_cast<double>(hi) + 0.5);
-        if constexpr (std::is_same_v<Int, std::uint8_t>)
-            return ToU8(v);
-        else
-            return ToI16(v);
     }
+    visit(LogbookSection, "", st.Denik, Pages{});
+    const std::string& L = FleetSection;
+    auto& f = st.Fleet;
+    visit(L, "Pocet", f.Pocet, Range{0, I16Max, 1, Outside::Nearest});
+    visit(L, "Poskozeni", f.Poskozeni, Range{0, 255, 0}); // at most 100 in port (see settle)
+    visit(L, "Nosnost", f.Nosnost, Range{1, 255, 50});
+    visit(L, "Typ", f.Typ, Range{0, ShipTypes - 1, 0});
+    visit(L, "Rychlost", f.Rychlost, Range{1, 255, 15});
+    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
+        visit(L, "Naklad" + TwoDigits(static_cast<int>(nn)), f.Naklad[nn], Range{0, MaxCargo, 0});
+    // A game saved at sea (see settle for what must agree with the chart).
+    const std::string& P = VoyageSection;
+    auto& v = st.Plavba;
+    visit(P, "Odkud", v.Odkud, Range{0, lastCity, NoCity});
+    visit(P, "Kam", v.Kam, Range{0, lastCity, NoCity});
+    visit(P, "Vzdalenost", v.Vzdalenost, Range{0, I16Max, 0, Outside::Nearest});
+    visit(P, "Pozice", v.Pozice, Range{-1000, 1000, 0, Outside::Nearest});
+    visit(P, "Tiky", v.Tiky, Range{0, 255, 0});
+    visit(P, "Dny", v.Dny, Range{0, I16Max, 0, Outside::Nearest});
+}
 
-    std::uint8_t U8(const Key& key, std::uint8_t def) { return Whole<std::uint8_t>(key, def); }
-    // An 8-bit value that means something only within lo .. hi.
-    std::uint8_t U8In(const Key& key, std::uint8_t def, std::uint8_t lo, std::uint8_t hi) {
-        const std::uint8_t v = U8(key, def);
-        return v < lo || v > hi ? def : v;
+// Converts each key's text to its field, falling back to the key's default when the text
+// does not fit, and brings numbers into their range.
+class Reader {
+public:
+    Reader(const IniDocument& doc, GameState& st)
+        : doc_(doc), st_(st), section_(doc.FindSection(MapSection)) {}
+
+    void operator()(const std::string& s, std::string_view key, std::string& field, Chars c) {
+        field = text::CharPrefix(Raw(s, key).value_or(c.def), c.chars);
     }
-    std::int16_t I16(const Key& key, std::int16_t def) { return Whole<std::int16_t>(key, def); }
-    double Double(const Key& key, double def) {
-        return Number(Raw(key), def, std::numeric_limits<double>::lowest(),
-                      std::numeric_limits<double>::max());
+    void operator()(const std::string& s, std::string_view key, std::string& field, Description) {
+        field = StorableDescription(
+            JoinDescription(Part(s, key, "neznám"), Part(s, std::string(key) + "2", "")));
     }
-    double Money(const Key& key, double def) { return ParseMoney(Raw(key)).value_or(def); }
-    bool Bool(const Key& key, bool def) {
-        const std::string s = text::FoldCase(Raw(key));
-        if (s == "true")
-            return true;
-        if (s == "false")
-            return false;
-        const auto v = ParseNumber(s);
-        return v ? *v != 0 : def;
+    void operator()(const std::string& s, std::string_view key, bool& field, Flag f) {
+        const std::string v = text::FoldCase(Raw(s, key).value_or(""));
+        const auto n = ParseNumber(v);
+        field = v == "true" || (v != "false" && (n ? *n != 0 : f.def));
+    }
+    void operator()(const std::string& s, std::string_view key, double& field, Range r) {
+        const auto v = ParseMoney(Raw(s, key).value_or("")); // held within +-MaxMoney
+        field = v ? std::clamp(*v, r.lo, r.hi) : r.def;
+    }
+    void operator()(const std::string& s, std::string_view key, std::uint8_t& f, Range r) {
+        f = static_cast<std::uint8_t>(Whole<std::uint8_t>(s, key, r));
+    }
+    void operator()(const std::string& s, std::string_view key, std::int16_t& f, Range r) {
+        f = static_cast<std::int16_t>(Whole<std::int16_t>(s, key, r));
+    }
+    void operator()(const std::string&, std::string_view, std::uint8_t&, CityCount) {}
+    void operator()(const std::string&, std::string_view, Logbook&, Pages) {
+        ReadLogbook(doc_, st_);
     }
 
 private:
+    std::optional<std::string_view> Raw(const std::string& s, std::string_view key) {
+        if (s != name_) {
+            name_ = s;
+            section_ = doc_.FindSection(s);
+        }
+        return section_.Find(key);
+    }
+    std::string Part(const std::string& s, std::string_view key, std::string_view def) {
+        const std::string_view v = Raw(s, key).value_or(def);
+        return std::string(v.substr(0, text::PrefixBytes(v, PartChars)));
+    }
+    // A whole number of the field's own type (any other number is rounded); one the type
+    // cannot hold gives the default.
+    template <typename Int> double Whole(const std::string& s, std::string_view key, Range r) {
+        constexpr double lo = std::numeric_limits<Int>::min(), hi = std::numeric_limits<Int>::max();
+        const auto v = ParseNumber(Raw(s, key).value_or(""));
+        if (!v || *v < lo - 0.5 || *v > hi + 0.5)
+            return r.def;
+        const double n = std::clamp(std::nearbyint(*v), lo, hi);
+        if (n >= r.lo && n <= r.hi)
+            return n;
+        return r.outside == Outside::Nearest ? std::clamp(n, r.lo, r.hi) : r.def;
+    }
+
+    const IniDocument& doc_;
+    GameState& st_;
+    std::string name_ = MapSection;
     IniDocument::Section section_;
 };
 
-// The key names, made once: a game reads and writes hundreds of them, the same in every
-// city's section.
-struct KeyNames {
-    Key Nazev = "Nazev", Velikost = "Velikost", PopisTrhu = "PopisTrhu", PopisTrhu2 = "PopisTrhu2",
-        PruzkumTrhu = "PruzkumTrhu", Banka = "Banka", Casino = "Casino", Pristup = "Pristup",
-        X = "X", Y = "Y";
-    // Cena, MinCena, Produkce, RanniCena, Dopad
-    std::array<std::array<Key, 5>, MarketSize> market;
-    std::array<Key, CargoSlots> cargo;
-    std::array<std::string, MaxCities> cities;
-    KeyNames() {
-        for (int nn = 0; nn < MarketSize; ++nn) {
-            const std::string trh = "Trh" + TwoDigits(nn);
-            market[static_cast<std::size_t>(nn)] = {trh + "Cena", trh + "MinCena", trh + "Produkce",
-                                                    trh + "RanniCena", trh + "Dopad"};
-        }
-        for (int nn = 0; nn < CargoSlots; ++nn)
-            cargo[static_cast<std::size_t>(nn)] = "Naklad" + TwoDigits(nn);
-        for (int i = 0; i < MaxCities; ++i)
-            cities[static_cast<std::size_t>(i)] = CitySection(i);
+// Writes each key into the document, over the key of the same name where the file has one.
+class Writer {
+public:
+    Writer(IniDocument& doc, const GameState& st)
+        : doc_(doc), st_(st), atSea_(st.Plavba.NaMori && st.PendingAction == Pending::Voyage) {}
+
+    void operator()(const std::string& s, std::string_view key, const std::string& f, Chars) {
+        Put(s, key, f);
     }
+    void operator()(const std::string& s, std::string_view key, const std::string& f, Description) {
+        // One key holds at most 98 characters, so the description is kept in two.
+        const auto [first, second] = SplitDescription(f);
+        Put(s, key, first);
+        Put(s, std::string(key) + "2", second);
+    }
+    void operator()(const std::string& s, std::string_view key, bool f, Flag) {
+        Put(s, key, f ? "255" : "0");
+    }
+    // Held at the bound, so the number reads back as written.
+    void operator()(const std::string& s, std::string_view key, double f, Range r) {
+        Put(s, key, FormatDouble(std::clamp(f, r.lo, r.hi), st_.locale));
+    }
+    void operator()(const std::string& s, std::string_view key, std::int16_t f, Range r) {
+        if (r.use == Use::ReadAndWrite)
+            Put(s, key, std::to_string(f));
+    }
+    void operator()(const std::string& s, std::string_view key, std::uint8_t f, Range r) {
+        if (r.use == Use::ReadAndWrite)
+            Put(s, key, std::to_string(f));
+    }
+    void operator()(const std::string& s, std::string_view key, std::uint8_t f, CityCount) {
+        Put(s, key, std::to_string(f));
+    }
+    void operator()(const std::string&, std::string_view, const Logbook&, Pages) {
+        WriteLogbook(doc_, st_);
+    }
+
+private:
+    void Put(const std::string& s, std::string_view key, std::string_view value) {
+        // A game in port writes no voyage; one left from a save at sea is emptied.
+        if (s == VoyageSection && !atSea_) {
+            if (doc_.HasSection(s))
+                doc_.Set(s, key, "");
+            return;
+        }
+        doc_.Set(s, key, value);
+    }
+
+    IniDocument& doc_;
+    const GameState& st_;
+    bool atSea_;
 };
-const KeyNames& keyNames() {
-    static const KeyNames names;
-    return names;
+
+// The length of a voyage between two cities, as the fleet measures it when it sets sail.
+std::int16_t chartDistance(const CityRecord& from, const CityRecord& to) {
+    const double dx = double(to.X) - from.X;
+    const double dy = double(to.Y) - from.Y;
+    return ToI16(std::sqrt(dy * dy + dx * dx));
 }
 
-std::string boolText(bool b) {
-    return b ? "255" : "0";
+// Values that must agree with each other, brought into agreement once all are read.
+void settle(GameState& st, bool newGame) {
+    // Files from before the opening prices were kept open the day at the prices they hold;
+    // so does a value that cannot be a price.
+    for (CityRecord& c : st.Cities)
+        for (MarketEntry& m : c.Trh)
+            if (m.RanniCena == 0 || m.Cena == 0)
+                m.RanniCena = m.Cena;
+    // A game saved at sea sails on to the current city, as the voyage set it at departure.
+    // A file without a voyage, with an empty one (a save in port over a file that was at
+    // sea) or with one that does not fit the game is in port; so is a new game, whatever a
+    // map carries, for its goal comes first. No voyage leads into a closed city: that fleet
+    // never left the city it came from.
+    VoyageRecord& v = st.Plavba;
+    const bool sailing = !newGame && v.Kam == st.AktualniMesto && v.Odkud < st.PocetMest;
+    if (sailing && st.Cities[v.Kam].Pristup > 0)
+        st.AktualniMesto = v.Odkud;
+    if (sailing && st.Cities[v.Kam].Pristup == 0) {
+        v.NaMori = true;
+        v.Vzdalenost = chartDistance(st.Cities[v.Odkud], st.Cities[v.Kam]);
+    } else {
+        v = VoyageRecord{};
+        st.Fleet.Poskozeni = std::min(st.Fleet.Poskozeni, MaxDamageInPort);
+    }
 }
 
 // A map id names the chart and the map file in the data folder: a file name, nothing more.
 bool isPlainFileName(const std::string& s) {
     if (s.empty() || s == "." || s == "..")
         return false;
-    for (const char ch : s) {
+    return std::none_of(s.begin(), s.end(), [](char ch) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F)
-            return false;
-    }
-    return true;
+        return c == '/' || c == '\\' || c < 0x20 || c == 0x7F;
+    });
 }
 
 // How many cities the file has: its count, at most nine, and no more than the city
 // sections that follow one another from Mesto00.
-std::uint8_t cityCount(const IniDocument& doc, FieldReader& map) {
+std::uint8_t cityCount(const IniDocument& doc, const IniDocument::Section& map) {
     // Any number, however large, is a count over nine.
-    const double stored = ParseMoney(map.Raw("PocetMest")).value_or(0);
-    std::uint8_t n = stored >= MaxCities ? MaxCities : ToU8(std::max(stored, 0.0));
+    const double stored = ParseMoney(map.Find("PocetMest").value_or("")).value_or(0);
+    const std::uint8_t n = stored >= MaxCities ? MaxCities : ToU8(std::max(stored, 0.0));
     for (std::uint8_t i = 0; i < n; ++i)
-        if (!doc.HasSection(keyNames().cities[i]))
+        if (!doc.HasSection(CitySection(i)))
             return i;
     return n;
 }
@@ -162,48 +295,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-const std::string VoyageSection = "Plavba";
-
-// A game saved at sea: the voyage goes on. Files without the section, with an empty one (a
-// save in port over a file that was at sea) or with one that does not fit the game are in
-// port. The destination is the current city, as the voyage set it at departure.
-VoyageRecord ReadVoyage(const IniDocument& doc, const GameState& st) {
-    FieldReader r(doc, VoyageSection);
-    VoyageRecord v;
-    const std::int16_t kam = r.I16("Kam", -1);
-    const std::int16_t odkud = r.I16("Odkud", -1);
-    if (kam != st.AktualniMesto || odkud < 0 || odkud >= st.PocetMest)
-        return v;
-    v.NaMori = true;
-    v.Kam = static_cast<std::uint8_t>(kam);
-    v.Odkud = static_cast<std::uint8_t>(odkud);
-    // No chart is wider than 849 x 471: a longer way is a damaged file.
-    v.Vzdalenost = std::clamp<std::int16_t>(r.I16("Vzdalenost", 0), 0, 1000);
-    v.Pozice = std::clamp<std::int16_t>(r.I16("Pozice", 0), -1000, 1000);
-    v.Tiky = r.U8("Tiky", 0);
-    v.Dny = std::max<std::int16_t>(r.I16("Dny", 0), 0);
-    return v;
-}
-
-void WriteVoyage(IniDocument& doc, const GameState& st) {
-    const std::string& P = VoyageSection;
-    const VoyageRecord& v = st.Plavba;
-    const bool atSea = v.NaMori && st.PendingAction == Pending::Voyage;
-    if (!atSea) {
-        // A game in port writes no voyage; one left from a save at sea is emptied.
-        if (doc.HasSection(P))
-            for (const char* key : {"Odkud", "Kam", "Vzdalenost", "Pozice", "Tiky", "Dny"})
-                doc.Set(P, key, "");
-        return;
-    }
-    doc.Set(P, "Odkud", std::to_string(v.Odkud));
-    doc.Set(P, "Kam", std::to_string(v.Kam));
-    doc.Set(P, "Vzdalenost", std::to_string(v.Vzdalenost));
-    doc.Set(P, "Pozice", std::to_string(v.Pozice));
-    doc.Set(P, "Tiky", std::to_string(v.Tiky));
-    doc.Set(P, "Dny", std::to_string(v.Dny));
 }
 
 } // namespace
@@ -307,126 +398,26 @@ GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameSta
 }
 
 GameFileResult ReadGame(const IniDocument& doc, GameState& st) {
-    const std::string M = "Mapa";
-    if (!doc.HasSection(M))
+    if (!doc.HasSection(MapSection))
         return {GameFileProblem::NoGame, {}};
-    FieldReader r(doc, M);
     // Everything that refuses the file comes first: a refused file leaves the game alone.
-    const std::uint8_t cities = cityCount(doc, r);
+    const IniDocument::Section map = doc.FindSection(MapSection);
+    const std::uint8_t cities = cityCount(doc, map);
     if (cities == 0)
         return {GameFileProblem::NoCities, {}};
-    std::string map = r.Str("Mapa", "Mapa1");
-    if (!isPlainFileName(map))
-        return {GameFileProblem::BadMapId, map};
-
-    // The order of reading follows the port screen's loading.
+    const std::string id = Profiles::ValueOf(map, "Mapa", "Mapa1");
+    if (!isPlainFileName(id))
+        return {GameFileProblem::BadMapId, id};
     st.PocetMest = cities;
-    st.Mapa = std::move(map);
-    for (int i = 0; i < MaxCities; ++i) {
-        CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
-        if (i >= st.PocetMest) {
-            c = CityRecord{};
-            continue;
-        }
-        const KeyNames& k = keyNames();
-        FieldReader s(doc, k.cities[static_cast<std::size_t>(i)]);
-        c.Nazev = s.Str(k.Nazev, "Neznamo");
-        c.Velikost = s.U8In(k.Velikost, 2, 0, CitySizes - 1);
-        c.PopisTrhu = storableDescription(
-            joinDescription(s.View(k.PopisTrhu, "neznám"), s.View(k.PopisTrhu2, "")));
-        c.PruzkumTrhu = s.U8(k.PruzkumTrhu, 0);
-        c.Banka = s.Bool(k.Banka, false);
-        c.Casino = s.Bool(k.Casino, false);
-        c.Pristup = std::max(s.Money(k.Pristup, 0), 0.0); // a negative price is no price
-        c.X = std::clamp<std::int16_t>(s.I16(k.X, 0), 0, ChartWidth - MarkerCorner);
-        c.Y = std::clamp<std::int16_t>(s.I16(k.Y, 0), 0, ChartHeight - MarkerCorner);
-        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
-            MarketEntry& m = c.Trh[nn];
-            const auto& key = k.market[nn];
-            m.Cena = s.I16(key[0], 0);
-            m.MinCena = s.I16(key[1], 0);
-            m.Produkce = s.I16(key[2], 0);
-            // Files from before the opening prices were kept open the day at the prices
-            // they hold; so does a value that cannot be a price.
-            m.RanniCena = s.I16(key[3], 0);
-            if (m.RanniCena <= 0 || m.Cena == 0)
-                m.RanniCena = m.Cena;
-            m.Dopad = s.I16(key[4], 0);
-        }
-    }
-    ReadLogbook(doc, st);
-    st.Name = r.Str("Name", "XXX");
-    st.Company = r.Str("Company", "XXX");
-
-    FieldReader l(doc, "Lode");
-    st.Fleet.Pocet = std::max<std::int16_t>(l.I16("Pocet", 1), 0);
-    st.Fleet.Poskozeni = l.U8("Poskozeni", 0);
-    st.Fleet.Nosnost = l.U8In("Nosnost", 50, 1, 255);
-    st.Fleet.Typ = l.U8In("Typ", 0, 0, ShipTypes - 1);
-    st.Fleet.Rychlost = l.U8In("Rychlost", 15, 1, 255);
-    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
-        st.Fleet.Naklad[nn] = std::max(l.Double(keyNames().cargo[nn], 0), 0.0);
-
-    st.Hotovo = r.Bool("Hotovo", false);
-    const std::int16_t city = r.I16("AktualniMesto", 0);
-    st.AktualniMesto = (city < 0 || city >= st.PocetMest) ? 0 : static_cast<std::uint8_t>(city);
-    st.Obtiznost = r.U8In("Obtiznost", 1, 1, MaxDifficulty);
-    st.Den = std::max<std::int16_t>(r.I16("Den", 0), 0);
-    st.Hotovost = r.Money("Hotovost", 10000);
-    st.Konto = r.Money("Konto", 10000);
-    st.Plavba = ReadVoyage(doc, st);
+    for (std::size_t i = cities; i < MaxCities; ++i)
+        st.Cities[i] = CityRecord{};
+    eachKey(st, Reader(doc, st));
+    settle(st, st.PendingAction == Pending::NewGame);
     return {};
 }
 
 void WriteGame(IniDocument& doc, const GameState& st) {
-    const NumberLocale& loc = st.locale;
-    const std::string M = "Mapa";
-    doc.Set(M, "PocetMest", std::to_string(st.PocetMest));
-    for (int i = 0; i < st.PocetMest; ++i) {
-        const CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
-        const std::string& S = keyNames().cities[static_cast<std::size_t>(i)];
-        doc.Set(S, "Nazev", c.Nazev);
-        doc.Set(S, "Velikost", std::to_string(c.Velikost));
-        // One key holds at most 98 characters, so the description is kept in two.
-        const auto [first, second] = SplitDescription(c.PopisTrhu);
-        doc.Set(S, "PopisTrhu", first);
-        doc.Set(S, "PopisTrhu2", second);
-        doc.Set(S, "PruzkumTrhu", std::to_string(c.PruzkumTrhu));
-        doc.Set(S, "Banka", boolText(c.Banka));
-        doc.Set(S, "Casino", boolText(c.Casino));
-        doc.Set(S, "Pristup", FormatDouble(ClampMoney(c.Pristup), loc));
-        doc.Set(S, "X", FormatSingle(static_cast<float>(c.X), loc));
-        doc.Set(S, "Y", FormatSingle(static_cast<float>(c.Y), loc));
-        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
-            const MarketEntry& m = c.Trh[nn];
-            const auto& key = keyNames().market[nn];
-            doc.Set(S, key[0].Name(), std::to_string(m.Cena));
-            doc.Set(S, key[1].Name(), std::to_string(m.MinCena));
-            doc.Set(S, key[2].Name(), std::to_string(m.Produkce));
-            doc.Set(S, key[3].Name(), std::to_string(m.RanniCena));
-            doc.Set(S, key[4].Name(), std::to_string(m.Dopad));
-        }
-    }
-    WriteLogbook(doc, st);
-    doc.Set(M, "Name", st.Name);
-    doc.Set(M, "Company", st.Company);
-    doc.Set(M, "Mapa", st.Mapa);
-    // Held at the bound, so the sum reads back as written.
-    doc.Set(M, "Hotovost", FormatDouble(ClampMoney(st.Hotovost), loc));
-    doc.Set(M, "Konto", FormatDouble(ClampMoney(st.Konto), loc));
-    doc.Set(M, "Den", std::to_string(st.Den));
-    doc.Set(M, "AktualniMesto", std::to_string(st.AktualniMesto));
-    doc.Set(M, "Hotovo", boolText(st.Hotovo));
-
-    const std::string L = "Lode";
-    doc.Set(L, "Pocet", std::to_string(st.Fleet.Pocet));
-    doc.Set(L, "Poskozeni", std::to_string(st.Fleet.Poskozeni));
-    doc.Set(L, "Nosnost", std::to_string(st.Fleet.Nosnost));
-    doc.Set(L, "Typ", std::to_string(st.Fleet.Typ));
-    doc.Set(L, "Rychlost", std::to_string(st.Fleet.Rychlost));
-    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
-        doc.Set(L, keyNames().cargo[nn].Name(), FormatDouble(st.Fleet.Naklad[nn], loc));
-    WriteVoyage(doc, st);
+    eachKey(st, Writer(doc, st));
 }
 
 } // namespace vlnobrod

@@ -25,13 +25,19 @@ struct GameFileResult {
 // missing, or hold something that does not fit their field, take their defaults, and values
 // no game can hold are brought into range (see ReadGame). `Den` receives the stored day
 // count: the port screen turns it into a day change. A file that does not exist, cannot be
-// read or is no game leaves `st` as it was and says why.
+// read, is larger than any game (Profiles::MaxFileBytes) or is no game leaves `st` as it was
+// and says why.
 GameFileResult ReadGameFile(Profiles& profiles, const std::string& path, GameState& st);
 
 // The same from a file already parsed. A file is a game when it has a [Mapa] section, at
 // least one city and a map id that is a plain file name. More than nine cities are cut to
 // nine, and a count beyond the city sections present to the sections present; a current
-// city past the last one becomes city 0.
+// city past the last one becomes city 0. Names are cut to the 30 characters the start form
+// takes, prices to 0 .. 999, cargo to the largest fleet's hold; a fleet in port has at most
+// 100 % damage. A voyage must fit the chart: it leads from one of the game's cities to the
+// current one, which is open, over the distance between the two; otherwise the fleet is in
+// port (at the city it left, when the destination is closed). A new game (PendingAction
+// NewGame) always starts in port.
 GameFileResult ReadGame(const IniDocument& doc, GameState& st);
 
 // Writes the game into a parsed file in the save order. The file should already hold the

@@ -12,8 +12,10 @@ namespace vlnobrod {
 
 // One goods entry of a city's market.
 struct MarketEntry {
-    std::int16_t Cena = 0;     // today's price of one unit; 0 = the city does not trade it
-    std::int16_t MinCena = 0;  // yesterday's price, the reference of the trend marks
+    std::int16_t Cena = 0; // today's price of one unit; 0 = the city does not trade it
+    // Yesterday's price: the price before the last day change, the reference of the trend
+    // marks. Kept in the file as TrhNNMinCena.
+    std::int16_t VcerejsiCena = 0;
     std::int16_t Produkce = 0; // daily production: positive pushes the price down
     // The price as the day opened here. A sale today brings at most this and a purchase
     // costs at least this, so turning round in the same port on the same day never pays.
@@ -21,6 +23,7 @@ struct MarketEntry {
     // What the player's own trades here have done to the price and not yet faded: positive
     // when purchases lifted it, negative when sales dropped it. 0 in files that lack it.
     std::int16_t Dopad = 0;
+    bool operator==(const MarketEntry&) const = default;
 };
 
 constexpr int MarketSize = 15; // goods 0..13 plus the silent entry 14
@@ -41,6 +44,7 @@ struct CityRecord {
     // position; the rules keep it so a game can be saved without a window.
     std::int16_t X = 0;
     std::int16_t Y = 0;
+    bool operator==(const CityRecord&) const = default;
 };
 
 // The captain's logbook: what the goods of each city cost when the fleet was last there,
@@ -49,10 +53,12 @@ struct LogbookPage {
     std::int16_t Den = -1;                       // the day the prices were seen; -1 nothing
     std::array<std::int16_t, CargoSlots> Cena{}; // 0 where the city does not trade the goods
     bool Written() const { return Den >= 0; }
+    bool operator==(const LogbookPage&) const = default;
 };
 struct LogbookCity {
     LogbookPage Posledni;  // the last visit, or the one under way
     LogbookPage Predchozi; // the visit before: the reference of the trend marks
+    bool operator==(const LogbookCity&) const = default;
 };
 constexpr std::uint8_t NoCity = 255;
 struct Logbook {
@@ -60,6 +66,7 @@ struct Logbook {
     // The city of the visit under way: while the fleet stays there its page is written over;
     // coming to another city starts a new visit.
     std::uint8_t Mesto = NoCity;
+    bool operator==(const Logbook&) const = default;
 };
 
 struct FleetRecord {
@@ -69,6 +76,7 @@ struct FleetRecord {
     std::uint8_t Typ = 0;                    // 0 small merchant, 1 large merchant, 2 galleon
     std::uint8_t Rychlost = 15;              // speed
     std::array<double, CargoSlots> Naklad{}; // units of each goods on board
+    bool operator==(const FleetRecord&) const = default;
 };
 
 // News kinds: plain, good news, minor trouble, lack of money, serious trouble. Each has its
@@ -97,6 +105,7 @@ struct VoyageRecord {
     std::int16_t Pozice = 0;     // left edge of the ship picture on the strip
     std::uint8_t Tiky = 0;       // ticks since the last day boundary
     std::int16_t Dny = 0;        // days passed at sea, delays included
+    bool operator==(const VoyageRecord&) const = default;
 };
 
 // How the player's system writes numbers. Only the decimal separator matters to the game:

@@ -2,40 +2,62 @@
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 namespace vlnobrod {
 
 namespace {
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 template <typename Int> Int roundSaturated(double v) {
     constexpr auto lo = static_cast<double>(std::numeric_limits<Int>::min());
     constexpr auto hi = static_cast<double>(std::numeric_limits<Int>::max());
-    // Most values are whole numbers within range already, as read from a file.
-    if (v >= lo && v <= hi && v == static_cast<double>(static_cast<Int>(v)))
-        return static_cast<Int>(v);
-    if (std::isnan(v))
-        return 0;
     // nearbyint rounds in the current mode, which is to-nearest-even unless someone changed it.
-    const double r = std::nearbyint(v);
-    if (r <= lo)
-        return std::numeric_limits<Int>::min();
-    if (r >= hi)
-        return std::numeric_limits<Int>::max();
-    return static_cast<Int>(r);
+    return std::isnan(v) ? 0 : static_cast<Int>(std::clamp(std::nearbyint(v), lo, hi));
 }
 
-// The C library's conversions follow the process's locale, which a windowed program takes
-// from the system: on a Czech system they would write "1234,5" and read "12.5" as 12. The
-// game's own rules decide the separator, so these never look at the locale.
-double readC(const std::string& s) {
-    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
-    return c ? ::strtod_l(s.c_str(), nullptr, c) : std::strtod(s.c_str(), nullptr);
+// Whether a number beyond a double's range is too large rather than too small: where its
+// first significant digit stands, the exponent counted.
+bool beyondLargest(std::string_view s) {
+    const std::size_t e = std::min(s.find_first_of("eE"), s.size());
+    const std::string_view mantissa = s.substr(0, e);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+    long long exponent = 0;
+    if (e < s.size()) {
+        std::string_view x = s.substr(e + 1);
+        if (!x.empty() && x.front() == '+')
+            x.remove_prefix(1);
+        if (std::from_chars(x.data(), x.data() + x.size(), exponent).ec != std::errc())
+            exponent = x.front() == '-' ? -1'000'000'000 : 1'000'000'000; // beyond any mantissa
+    }
+    return (first < point ? point - first : point - first + 1) + exponent > 0;
+}
+
+// Reads `s` whole as a number: an optional sign, digits with at most one ".", an optional
+// exponent; nothing for any other text. std::from_chars never looks at the process's
+// locale, which a windowed program takes from the system (a Czech one would read "12.5" as
+// 12). One too large for a double reads as infinite, one too small as zero.
+std::optional<double> fromText(std::string_view s) {
+    const std::size_t sign = !s.empty() && (s.front() == '-' || s.front() == '+') ? 1 : 0;
+    if (sign >= s.size() || (!isDigit(s[sign]) && s[sign] != '.')) // no "inf" or second sign
+        return std::nullopt;
+    if (s.front() == '+')
+        s.remove_prefix(1);
+    double v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (end != s.data() + s.size() || (ec != std::errc() && ec != std::errc::result_out_of_range))
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        v = std::copysign(beyondLargest(s) ? HUGE_VAL : 0.0, s.front() == '-' ? -1.0 : 1.0);
+    return v;
 }
 
 std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
@@ -47,24 +69,33 @@ std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
     const auto end =
         std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr;
     std::string s(buf, end);
-    for (char& c : s)
-        if (c == 'e')
-            c = 'E';
     if (s == "-0")
         s = "0";
     // Only the two separators a file can be read back with.
     const char point = loc.decimalSeparator == ',' ? ',' : '.';
     for (char& c : s)
-        if (c == '.')
-            c = point;
+        c = c == 'e' ? 'E' : c == '.' ? point : c;
     return s;
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+// A whole stored number, which may be infinite, or nothing when the text is not one.
+std::optional<double> readStored(std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
+    long long whole = 0; // most stored numbers are plain whole ones
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (ec == std::errc() && end == text.data() + text.size())
+        return static_cast<double>(whole);
+    if (text.empty() || text.size() > 64)
+        return std::nullopt;
+    // A decimal comma (a game saved on a system that writes one) is read as a point.
+    std::string withPoint;
+    if (text.find(',') != std::string_view::npos) {
+        withPoint = text;
+        std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+        text = withPoint;
+    }
+    return fromText(text);
 }
 
 } // namespace
@@ -93,12 +124,7 @@ std::string FormatSingle(float v, const NumberLocale& loc) {
 double ParseDot(std::string_view text) {
     // Collect the characters that make up the number, skipping blanks on the way.
     std::string num;
-    std::size_t i = 0;
-    auto skip = [&] {
-        while (i < text.size() && isBlank(text[i]))
-            ++i;
-    };
-    skip();
+    std::size_t i = std::min(text.find_first_not_of(" \t"), text.size());
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         num += text[i++];
     bool seenDigit = false, seenPoint = false;
@@ -106,79 +132,34 @@ double ParseDot(std::string_view text) {
         const char c = text[i];
         if (isBlank(c))
             continue;
-        if (isDigit(c)) {
-            num += c;
-            seenDigit = true;
-        } else if (c == '.' && !seenPoint) {
-            num += c;
-            seenPoint = true;
-        } else {
+        if (!isDigit(c) && (c != '.' || seenPoint))
             break;
-        }
+        num += c;
+        seenDigit = seenDigit || isDigit(c);
+        seenPoint = seenPoint || c == '.';
     }
     if (!seenDigit)
         return 0;
     // An exponent counts only when digits follow it.
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        std::size_t j = i + 1;
-        std::string exp = "e";
-        if (j < text.size() && (text[j] == '-' || text[j] == '+'))
-            exp += text[j++];
-        const std::size_t digitsStart = exp.size();
+    if (i < text.size() && std::string_view("EeDd").find(text[i]) != std::string_view::npos) {
+        const std::size_t digits = i + 1 + (text.substr(i + 1, 1).find_first_of("+-") == 0);
+        std::size_t j = digits;
         while (j < text.size() && isDigit(text[j]))
-            exp += text[j++];
-        if (exp.size() > digitsStart)
-            num += exp;
+            ++j;
+        if (j > digits)
+            num += "e" + std::string(text.substr(i + 1, j - i - 1));
     }
-    return readC(num);
+    return fromText(num).value_or(0);
 }
 
-bool ReadAnyStoredNumber(std::string_view text, double& value) {
-    std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b]))
-        ++b;
-    while (e > b && isBlank(text[e - 1]))
-        --e;
-    if (b == e || e - b > 64)
-        return false;
-    // Most stored numbers are whole ones of a few digits: read at once.
-    bool minus = false;
-    std::int64_t digits = 0;
-    if (ReadPlainWhole(text.substr(b, e - b), minus, digits)) {
-        value = minus ? -static_cast<double>(digits) : static_cast<double>(digits);
-        return true;
-    }
-    std::string s(text.substr(b, e - b));
-    bool point = false, digit = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char& c = s[i];
-        if (isDigit(c)) {
-            digit = true;
-        } else if (c == '.' || c == ',') {
-            if (point)
-                return false;
-            point = true;
-            c = '.';
-        } else if ((c == '-' || c == '+') && i == 0) {
-        } else if ((c == 'E' || c == 'e') && digit && i + 1 < s.size()) {
-            // Exponent: an optional sign and at least one digit, nothing else.
-            std::size_t j = i + 1;
-            if (s[j] == '-' || s[j] == '+')
-                ++j;
-            if (j >= s.size())
-                return false;
-            for (std::size_t k = j; k < s.size(); ++k)
-                if (!isDigit(s[k]))
-                    return false;
-            break;
-        } else {
-            return false;
-        }
-    }
-    if (!digit)
-        return false;
-    value = readC(s);
-    return true;
+std::optional<double> ParseNumber(std::string_view text) {
+    const auto v = readStored(text);
+    return v && std::isfinite(*v) ? v : std::nullopt;
+}
+
+std::optional<double> ParseMoney(std::string_view text) {
+    const auto v = readStored(text);
+    return v ? std::optional(ClampMoney(*v)) : std::nullopt;
 }
 
 char DecimalSeparatorFor(std::string_view systemSeparator) {
@@ -186,34 +167,16 @@ char DecimalSeparatorFor(std::string_view systemSeparator) {
 }
 
 std::string FormatGrouped(double v, std::string_view pattern) {
-    if (!std::isfinite(v))
-        v = 0;
     // Display rounding: halves away from zero, as a cashier would.
-    const double r = std::round(v);
-    const bool negative = r < 0;
+    const double r = std::round(std::isfinite(v) ? v : 0);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.0f", std::fabs(r));
-    const std::string digits(buf);
-
-    // Walk the pattern from the right, placing one digit per placeholder and keeping the
-    // blanks between groups only where digits stand on both sides.
-    std::string out;
-    std::size_t d = digits.size();
-    for (std::size_t p = pattern.size(); p-- > 0;) {
-        const char c = pattern[p];
-        if (c == '0' || c == '#') {
-            if (d > 0)
-                out.insert(out.begin(), digits[--d]);
-            else if (c == '0')
-                out.insert(out.begin(), '0');
-        } else if (d > 0) {
-            out.insert(out.begin(), c);
-        }
-    }
-    if (d > 0)
-        out.insert(0, digits.substr(0, d));
-    if (negative && out != "0")
-        out.insert(out.begin(), '-');
+    std::string digits(
+        buf, static_cast<std::size_t>(std::snprintf(buf, sizeof buf, "%.0f", std::fabs(r))));
+    const auto zeros = static_cast<std::size_t>(std::count(pattern.begin(), pattern.end(), '0'));
+    digits.insert(0, zeros - std::min(zeros, digits.size()), '0');
+    std::string out = r < 0 && digits != "0" ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        out += (i > 0 && (digits.size() - i) % 3 == 0 ? " " : "") + std::string(1, digits[i]);
     return out;
 }
 

@@ -26,44 +26,10 @@ std::string FormatSingle(float v, const NumberLocale& loc);
 // at the first character that cannot continue the number ("12,7" reads as 12, "abc" as 0).
 double ParseDot(std::string_view text);
 
-// A stored number that is a plain whole one of a few digits with nothing around it, as most
-// are: its sign and its digits, read at once. False for anything else.
-inline bool ReadPlainWhole(std::string_view text, bool& minus, std::int64_t& digits) {
-    minus = !text.empty() && text.front() == '-';
-    if (text.size() > 15 || text.size() == (minus ? 1u : 0u))
-        return false;
-    digits = 0;
-    for (std::size_t i = minus ? 1 : 0; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        digits = digits * 10 + (text[i] - '0');
-    }
-    return true;
-}
-
-// Reads a whole stored number into `value`: false for anything that is not entirely a
-// number; one too large for a double reads as infinite. The two readers below wrap it in
-// the header, so the hundreds of numbers of a game come back in registers.
-bool ReadAnyStoredNumber(std::string_view text, double& value);
-inline bool ReadStoredNumber(std::string_view text, double& value) {
-    bool minus = false;
-    std::int64_t digits = 0;
-    if (!ReadPlainWhole(text, minus, digits))
-        return ReadAnyStoredNumber(text, value);
-    // Exactly as the C library reads it (a double holds every integer of up to 15 digits).
-    value = minus ? -static_cast<double>(digits) : static_cast<double>(digits);
-    return true;
-}
-
 // Reads a whole stored number. Either "." or "," is taken as the decimal point, so a game
 // saved on a system with the other separator still loads right. Anything that is not
 // entirely a number, or too large for a double, gives nothing.
-inline std::optional<double> ParseNumber(std::string_view text) {
-    double v = 0;
-    if (!ReadStoredNumber(text, v) || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
+std::optional<double> ParseNumber(std::string_view text);
 
 // The separator the game writes on a system whose own decimal separator is `systemSeparator`
 // (UTF-8): "," where the system writes ",", "." everywhere else. Any other character (the
@@ -83,16 +49,11 @@ inline double ClampMoney(double v) {
 
 // A stored sum of money: a number as ParseNumber reads it, held within +-MaxMoney, even one
 // too large for a double ("1E999").
-inline std::optional<double> ParseMoney(std::string_view text) {
-    double v = 0;
-    if (!ReadStoredNumber(text, v))
-        return std::nullopt;
-    return ClampMoney(v);
-}
+std::optional<double> ParseMoney(std::string_view text);
 
 // Grouped whole numbers for the counters: "### ##0", "## ##0", "### ### ##0",
-// "### ### ### ##0". Digits come in groups of three separated by blanks; a number longer
-// than the pattern keeps its extra digits in front.
+// "### ### ### ##0". Digits come in groups of three separated by blanks, however many there
+// are; the pattern's zeros are digits always shown.
 std::string FormatGrouped(double v, std::string_view pattern);
 
 // The money counters' usual pattern.

@@ -2,12 +2,14 @@
 
 #include "Text.h"
 
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
-#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <string_view>
 #include <sys/stat.h>
 #include <system_error>
@@ -19,9 +21,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A file whose times are this close to the moment it was read may have been changed again
-// within the same tick of the file system's clock (two seconds on the coarsest ones).
-constexpr std::int64_t RacySeconds = 3;
+// Whether a file of this stamp, read at `lookedAt` (seconds), may yet change without its
+// stamp showing it: its last change (either time) lies less than three seconds before the
+// reading, or after it. The coarsest file systems keep times to two seconds.
+bool racy(const Profiles::Stamp& s, std::int64_t lookedAt) {
+    return lookedAt - std::max(s.mtimeSec, s.ctimeSec) < 3;
+}
 
 constexpr std::string_view TempEnding = ".tmp~";
 
@@ -36,26 +41,29 @@ Profiles::Stamp stampOf(const struct stat& st) {
 }
 
 // Reads the file and the stamp of what was read through one descriptor, so the two belong
-// to the same file even when another program renames a new one into place meanwhile.
+// to the same file even when another program renames a new one into place meanwhile. A file
+// larger than any profile is not read: it is no game, and reading it could exhaust memory.
 bool readWhole(const std::string& file, std::string& bytes, Profiles::Stamp& stamp) {
     // Not held up by a pipe or a device in the file's place: only a regular file is read.
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+              static_cast<std::uint64_t>(st.st_size) <= Profiles::MaxFileBytes;
     if (ok) {
         stamp = stampOf(st);
-        // Read straight into place; a file that grew meanwhile is read to its end.
-        std::size_t size = static_cast<std::size_t>(st.st_size) + 1;
-        bytes.resize(size);
+        // Read straight into place; a file that grew meanwhile is read to its end, or to
+        // one byte past the limit.
+        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
         std::size_t done = 0;
         for (;;) {
-            if (done == size) {
-                size *= 2;
-                bytes.resize(size);
+            if (done == bytes.size()) {
+                if (done > Profiles::MaxFileBytes)
+                    break;
+                bytes.resize(std::min(2 * done, Profiles::MaxFileBytes + 1));
             }
-            const ssize_t n = ::read(fd, bytes.data() + done, size - done);
+            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
@@ -64,39 +72,11 @@ bool readWhole(const std::string& file, std::string& bytes, Profiles::Stamp& sta
                 break;
             done += static_cast<std::size_t>(n);
         }
-        bytes.resize(done);
+        ok = ok && done <= Profiles::MaxFileBytes;
+        bytes.resize(ok ? done : 0);
     }
     ::close(fd);
     return ok;
-}
-
-// Tells the bytes of one reading from those of another. Four lanes of eight bytes go side
-// by side, so a file costs little more to hash than to read; every step of a lane can be
-// undone, so two files that differ in one word never hash alike.
-std::uint64_t hashOf(std::string_view bytes) {
-    constexpr std::uint64_t k = 0x9E3779B97F4A7C15ull;
-    auto mix = [](std::uint64_t h, std::uint64_t w) {
-        h = (h ^ w) * k;
-        return h ^ (h >> 29);
-    };
-    auto word = [&](std::size_t at, std::size_t n = 8) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, bytes.data() + at, n);
-        return w;
-    };
-    std::uint64_t lanes[4] = {1, 2, 3, 4};
-    std::size_t i = 0;
-    for (; i + 32 <= bytes.size(); i += 32)
-        for (std::size_t l = 0; l < 4; ++l)
-            lanes[l] = mix(lanes[l], word(i + 8 * l));
-    std::uint64_t h = mix(0, bytes.size());
-    for (const std::uint64_t lane : lanes)
-        h = mix(h, lane);
-    for (; i + 8 <= bytes.size(); i += 8)
-        h = mix(h, word(i));
-    if (i < bytes.size())
-        h = mix(h, word(i, bytes.size() - i));
-    return mix(h, 0);
 }
 
 // Where a write to `path` must go: through any symbolic links to the file they name.
@@ -113,22 +93,17 @@ std::optional<fs::path> resolveLinks(fs::path p) {
     return std::nullopt; // a circle of links
 }
 
+// "<prefix><pid>.tmp~", with a process id of one to nine digits.
 bool isOurTemporary(std::string_view name, std::string_view prefix, pid_t& pid) {
-    if (name.size() <= prefix.size() + TempEnding.size() ||
-        name.substr(0, prefix.size()) != prefix ||
-        name.substr(name.size() - TempEnding.size()) != TempEnding)
+    if (!name.starts_with(prefix) || !name.ends_with(TempEnding))
         return false;
     const std::string_view digits =
-        name.substr(prefix.size(), name.size() - prefix.size() - TempEnding.size());
-    if (digits.empty() || digits.size() > 9)
-        return false;
-    pid = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9')
-            return false;
-        pid = pid * 10 + (c - '0');
-    }
-    return true;
+        name.substr(prefix.size(), std::max(name.size(), prefix.size() + TempEnding.size()) -
+                                       prefix.size() - TempEnding.size());
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    return !digits.empty() && digits.size() <= 9 &&
+           std::isdigit(static_cast<unsigned char>(digits[0])) && ec == std::errc() &&
+           end == digits.data() + digits.size();
 }
 
 // Temporary files of earlier writes to `base` that never finished: this program's own, and
@@ -178,20 +153,15 @@ std::int64_t Profiles::Now() const {
     return now.tv_sec;
 }
 
-bool Profiles::Racy(const Stamp& s, std::int64_t lookedAt) {
-    return lookedAt - std::max(s.mtimeSec, s.ctimeSec) < RacySeconds;
-}
-
 const IniDocument& Profiles::Document(const std::string& file) {
     Entry& e = cache_[file];
     // A file never read is read at once: the stamp comes with it.
     if (e.stamp) {
-        const auto stamp = StampOf(file);
-        if (!stamp) {
-            e = Entry{};
-            return e.doc;
-        }
-        if (e.stamp == stamp && !e.racy)
+        // A file copied or renamed over the old one is a new inode, so even a copy of the
+        // same size made within one clock tick is noticed.
+        struct stat st {};
+        if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && e.stamp == stampOf(st) &&
+            !e.racy)
             return e.doc;
     }
     // Taken before reading: whatever changes after this moment shows in the file's times.
@@ -202,7 +172,7 @@ const IniDocument& Profiles::Document(const std::string& file) {
         e = Entry{};
         return e.doc;
     }
-    const std::uint64_t hash = hashOf(bytes);
+    const std::uint64_t hash = std::hash<std::string_view>{}(bytes);
     if (!e.stamp || e.hash != hash) {
         text::DecodedText decoded = text::DecodeFile(bytes);
         e.doc = IniDocument::ParseText(std::move(decoded.utf8));
@@ -211,7 +181,7 @@ const IniDocument& Profiles::Document(const std::string& file) {
     }
     e.stamp = read;
     e.hash = hash;
-    e.racy = Racy(read, lookedAt);
+    e.racy = racy(read, lookedAt);
     return e.doc;
 }
 
@@ -220,28 +190,20 @@ const IniDocument* Profiles::ReadableSnapshot(const std::string& file) {
     return cache_[file].stamp ? &doc : nullptr;
 }
 
-std::optional<Profiles::Stamp> Profiles::StampOf(const std::string& file) {
-    struct stat st {};
-    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    // A file copied or renamed over the old one is a new inode, so even a copy of the same
-    // size made within one clock tick is noticed.
-    return stampOf(st);
-}
-
 std::string Profiles::ReadProfile(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& def) {
-    return ValueOf(Document(file), section, key, def);
+    return ValueOf(Document(file).FindSection(section), key, def);
 }
 
-std::string Profiles::ValueOf(const IniDocument& doc, std::string_view section,
-                              std::string_view key, std::string_view def) {
-    return text::CharPrefix(doc.Find(section, key).value_or(def), MaxValueChars);
-}
-
-std::string Profiles::ValueOf(const IniDocument::Section& section, const IniDocument::Key& key,
+std::string Profiles::ValueOf(const IniDocument::Section& section, std::string_view key,
                               std::string_view def) {
     return text::CharPrefix(section.Find(key).value_or(def), MaxValueChars);
+}
+
+std::optional<std::string> Profiles::ReadFile(const std::string& file) {
+    std::string bytes;
+    Stamp stamp{};
+    return readWhole(file, bytes, stamp) ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 std::optional<Profiles::Stamp> Profiles::WriteFileAtomically(const fs::path& path,
@@ -269,11 +231,10 @@ std::optional<Profiles::Stamp> Profiles::WriteFileAtomically(const fs::path& pat
     bool ok = true;
     if (exists) {
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            // Only the owner's own user or root may hand a file over; otherwise the new
-            // file is the writer's, as any program's edit would leave it.
-            if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            }
+        // Only the owner's own user or root may hand a file over; otherwise the new file is
+        // the writer's, as any program's edit would leave it.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(fd, old.st_uid, old.st_gid) != 0) {
         }
     }
     ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -302,8 +263,8 @@ bool Profiles::Store(const std::string& file, const IniDocument& doc) {
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         e.doc.SetEncoding(FileEncoding::Utf8); // as the file now reads
     e.stamp = stamp;
-    e.hash = hashOf(bytes);
-    e.racy = Racy(*stamp, lookedAt);
+    e.hash = std::hash<std::string_view>{}(bytes);
+    e.racy = racy(*stamp, lookedAt);
     return true;
 }
 

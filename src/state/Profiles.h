@@ -12,16 +12,18 @@
 namespace vlnobrod {
 
 // Reads and writes profile files (INI text, Windows-1250 on disk unless the file came in
-// UTF-8 or UTF-16, UTF-8 here).
-// Each file is parsed once and kept; a read looks at the file's identity, size and times
-// and reads it again only when it changed on disk. A file changed too shortly before it was
-// read may change again without its times showing it (the file system's clock ticks
-// coarsely), so until it is old enough each look reads it again and compares; it is parsed
+// UTF-8 or UTF-16, UTF-8 here). Each file is parsed once and kept; a read looks at the file's
+// identity, size and times and reads it again only when it changed on disk. A file changed too
+// shortly before it was read may change again without its times showing it (the file system's clock
+// ticks coarsely), so until it is old enough each look reads it again and compares; it is parsed
 // again only when its bytes changed. Writes put the whole file on disk at once: a temporary
 // file beside it, then a rename over the old one, so a failed write never leaves half a file.
 class Profiles {
 public:
     static constexpr std::size_t MaxValueChars = 98;
+    // No profile comes near: a game is some 20 kB. A larger file is not read (a sparse file of
+    // a terabyte would exhaust memory) and counts as one that cannot be read.
+    static constexpr std::size_t MaxFileBytes = 1 << 20;
 
     explicit Profiles(std::string appFolder = {}) : appFolder_(std::move(appFolder)) {}
 
@@ -39,10 +41,8 @@ public:
     // The same, or nothing when the file is missing or cannot be read.
     const IniDocument* ReadableSnapshot(const std::string& file);
 
-    // What ReadProfile gives for section/key of an already parsed file.
-    static std::string ValueOf(const IniDocument& doc, std::string_view section,
-                               std::string_view key, std::string_view def);
-    static std::string ValueOf(const IniDocument::Section& section, const IniDocument::Key& key,
+    // What ReadProfile gives for a key of a section of an already parsed file.
+    static std::string ValueOf(const IniDocument::Section& section, std::string_view key,
                                std::string_view def);
 
     // Stores section/key = value and puts the file on disk before returning. An empty file
@@ -81,6 +81,8 @@ public:
         bool operator==(const Stamp&) const = default;
     };
 
+    // The bytes of a regular file of at most MaxFileBytes, or nothing.
+    static std::optional<std::string> ReadFile(const std::string& file);
     // Writes `bytes` to `path` whole: a temporary file beside it, then a rename. A symbolic
     // link keeps pointing where it did and its target is written; an existing file keeps
     // its permissions; a read-only file is not written. Temporary files left by a write
@@ -90,11 +92,6 @@ public:
     static std::optional<Stamp> WriteFileAtomically(const std::filesystem::path& path,
                                                     const std::string& bytes);
 
-    // Whether a file of this stamp, read at `lookedAt` (seconds), may yet change without its
-    // stamp showing it: its last change (either time) lies less than three seconds before
-    // the reading, or after it. The coarsest file systems keep times to two seconds.
-    static bool Racy(const Stamp& s, std::int64_t lookedAt);
-
     // Seconds since the epoch, as the file system's clock counts; tests set their own.
     using Clock = std::function<std::int64_t()>;
     void SetClock(Clock clock) { clock_ = std::move(clock); }
@@ -103,8 +100,6 @@ public:
     std::size_t Parses() const { return parses_; }
 
 private:
-    static std::optional<Stamp> StampOf(const std::string& file);
-
     struct Entry {
         std::optional<Stamp> stamp; // nothing: no file (or never read)
         std::uint64_t hash = 0;     // of the bytes on disk

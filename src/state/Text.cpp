@@ -1,9 +1,7 @@
 #include "Text.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstring>
-#include <vector>
 
 namespace vlnobrod::text {
 
@@ -25,66 +23,38 @@ constexpr std::array<char32_t, 128> cp1250High = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
 void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    static constexpr unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+    const int more = cp < 0x80 ? 0 : cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+    out += static_cast<char>(lead[more] | (cp >> (6 * more)));
+    for (int k = more - 1; k >= 0; --k)
+        out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
 }
 
-// Decodes one character at `i` and moves past it. Broken sequences give U+FFFD and move one
-// byte, so any input ends.
+// Decodes one character at `i` and moves past it. Broken sequences, overlong forms,
+// surrogates and values past Unicode give U+FFFD and move one byte, so any input ends.
 char32_t decodeOne(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
-    }
-    int len = 0;
-    char32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4;
-        cp = b0 & 0x07;
-    } else {
-        ++i;
-        return 0xFFFD;
-    }
-    if (i + static_cast<std::size_t>(len) > s.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
+    const std::size_t len = b0 < 0x80             ? 1
+                            : (b0 & 0xE0) == 0xC0 ? 2
+                            : (b0 & 0xF0) == 0xE0 ? 3
+                            : (b0 & 0xF8) == 0xF0 ? 4
+                                                  : 0;
+    char32_t cp = len == 1 ? b0 : b0 & (0x7F >> len);
+    bool ok = len > 0 && i + len <= s.size();
+    for (std::size_t k = 1; ok && k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        ok = (b & 0xC0) == 0x80;
         cp = (cp << 6) | (b & 0x3F);
     }
-    // Overlong forms, surrogates and values past Unicode are not UTF-8.
     static constexpr char32_t minForLen[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < minForLen[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return 0xFFFD;
-    }
-    i += static_cast<std::size_t>(len);
-    return cp;
+    ok = ok && cp >= minForLen[len] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    i += ok ? len : 1;
+    return ok ? cp : 0xFFFD;
+}
+
+// Whether the character decoded from `start` to `i` was broken (not a U+FFFD of the text).
+bool broken(std::string_view s, std::size_t start, std::size_t i, char32_t cp) {
+    return cp == 0xFFFD && s.substr(start, i - start) != "\xEF\xBF\xBD";
 }
 
 char32_t lower(char32_t c) {
@@ -104,87 +74,34 @@ char32_t lower(char32_t c) {
     return c;
 }
 
-// Where a run of plain ASCII starting at `from` ends, eight bytes at a time: both code pages
-// keep ASCII as it is, and it is nearly all of a game's text.
-const char* asciiRunEnd(const char* from, const char* end) {
-    for (std::uint64_t w; end - from >= 8; from += 8) {
-        std::memcpy(&w, from, 8);
-        if (w & 0x8080808080808080ull)
-            break;
-    }
-    while (from < end && static_cast<unsigned char>(*from) < 0x80)
-        ++from;
-    return from;
-}
-
 } // namespace
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
-    // Each byte's UTF-8, made once: a map file is converted with one lookup a byte, and runs
-    // of plain ASCII (most of any file) are copied whole.
-    struct Encoded {
-        char bytes[4];
-        std::uint8_t size;
-    };
-    static const std::array<Encoded, 256> table = [] {
-        std::array<Encoded, 256> t{};
-        for (std::size_t b = 0; b < 256; ++b) {
-            std::string one;
-            appendUtf8(one, b < 0x80 ? char32_t(b) : cp1250High[b - 0x80]);
-            for (std::size_t k = 0; k < one.size(); ++k)
-                t[b].bytes[k] = one[k];
-            t[b].size = static_cast<std::uint8_t>(one.size());
-        }
-        return t;
-    }();
-    // No character of the code page takes more than three bytes of UTF-8; one more byte of
-    // room lets every character be copied as four.
-    std::string out(bytes.size() * 3 + 1, '\0');
-    char* to = out.data();
-    const char* from = bytes.data();
-    const char* const end = from + bytes.size();
-    while (from < end) {
-        const char* ascii = asciiRunEnd(from, end);
-        std::memcpy(to, from, static_cast<std::size_t>(ascii - from));
-        to += ascii - from;
-        for (from = ascii; from < end && static_cast<unsigned char>(*from) >= 0x80; ++from) {
-            const Encoded& e = table[static_cast<unsigned char>(*from)];
-            std::memcpy(to, e.bytes, 4);
-            to += e.size;
-        }
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (auto from = bytes.begin(); from != bytes.end();) {
+        // Both code pages keep ASCII as it is, and it is nearly all of a game's text.
+        const auto ascii = std::find_if(from, bytes.end(), [](char c) { return c & 0x80; });
+        out.append(from, ascii);
+        for (from = ascii; from != bytes.end() && (*from & 0x80); ++from)
+            appendUtf8(out, cp1250High[static_cast<unsigned char>(*from) - 0x80]);
     }
-    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
 std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
-    // Every character of the code page lies below U+2123 (the trade mark sign): a direct
-    // table from character to byte, 0 where the code page has none.
-    static const std::vector<unsigned char> reverse = [] {
-        std::vector<unsigned char> t(0x2123, 0);
-        for (std::size_t k = 0; k < cp1250High.size(); ++k)
-            t[cp1250High[k]] = static_cast<unsigned char>(0x80 + k);
-        return t;
-    }();
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        // Plain ASCII, nearly all of a saved game, is the same in both: copied a run at a time.
-        const auto plain = static_cast<std::size_t>(
-            asciiRunEnd(utf8.data() + i, utf8.data() + utf8.size()) - utf8.data());
-        if (plain > i) {
-            out.append(utf8, i, plain - i);
-            i = plain;
-            continue;
-        }
         const char32_t cp = decodeOne(utf8, i);
         if (cp < 0x80) {
             out += static_cast<char>(cp);
             continue;
         }
-        if (cp >= reverse.size() || reverse[cp] == 0)
+        const auto at = std::find(cp1250High.begin(), cp1250High.end(), cp);
+        if (at == cp1250High.end())
             return std::nullopt;
-        out += static_cast<char>(reverse[cp]);
+        out += static_cast<char>(0x80 + (at - cp1250High.begin()));
     }
     return out;
 }
@@ -193,7 +110,7 @@ bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t start = i;
         const char32_t cp = decodeOne(bytes, i);
-        if (cp == 0xFFFD && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD"))
+        if (broken(bytes, start, i, cp))
             return false;
     }
     return true;
@@ -224,7 +141,7 @@ bool looksLikeUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t start = i;
         const char32_t cp = decodeOne(bytes, i);
-        if (cp == 0xFFFD && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD"))
+        if (broken(bytes, start, i, cp))
             return false;
         if (cp < 0x80)
             continue;
@@ -270,38 +187,14 @@ std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
     };
     put(0xFEFF);
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t cp = decodeOne(utf8, i);
+        char32_t cp = decodeOne(utf8, i);
         if (cp >= 0x10000) {
             put(0xD800 + ((cp - 0x10000) >> 10));
-            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            put(cp);
+            cp = 0xDC00 + ((cp - 0x10000) & 0x3FF);
         }
+        put(cp);
     }
     return out;
-}
-
-} // namespace
-
-namespace {
-
-bool isAscii(std::string_view s) {
-    // Eight bytes at a time, and done at the first that is not ASCII.
-    std::size_t k = 0;
-    for (; k + 8 <= s.size(); k += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, s.data() + k, 8);
-        if (w & 0x8080808080808080ull)
-            return false;
-    }
-    for (; k < s.size(); ++k)
-        if (static_cast<unsigned char>(s[k]) >= 0x80)
-            return false;
-    return true;
-}
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
 } // namespace
@@ -313,9 +206,7 @@ DecodedText DecodeFile(std::string_view bytes) {
         return {utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (bytes.substr(0, 2) == "\xFE\xFF")
         return {utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
-    if (isAscii(bytes)) // plain ASCII reads the same either way
-        return {std::string(bytes), FileEncoding::Windows1250};
-    if (looksLikeUtf8(bytes))
+    if (looksLikeUtf8(bytes)) // plain ASCII is taken for Windows-1250: it reads the same
         return {std::string(bytes), FileEncoding::Utf8};
     return {Cp1250ToUtf8(bytes), FileEncoding::Windows1250};
 }
@@ -338,46 +229,45 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
+namespace {
+
+// The character at `i` in lower case, moving past it.
+char32_t foldedAt(std::string_view s, std::size_t& i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x80)
+        return lower(decodeOne(s, i));
+    ++i;
+    return c >= 'A' && c <= 'Z' ? c + 32 : c;
+}
+
+} // namespace
+
 bool EqualFolded(std::string_view a, std::string_view b) {
     if (a == b) // names are mostly asked for as the file spells them
         return true;
-    if (a.size() == b.size() && isAscii(a)) {
-        for (std::size_t k = 0; k < a.size(); ++k)
-            if (lowerAscii(a[k]) != lowerAscii(b[k]))
-                return false;
-        return true;
-    }
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size())
-        if (lower(decodeOne(a, i)) != lower(decodeOne(b, j)))
+        if (foldedAt(a, i) != foldedAt(b, j))
             return false;
     return i == a.size() && j == b.size();
 }
 
-std::uint64_t FoldedHashOfWide(std::string_view utf8) {
-    std::uint64_t h = 14695981039346656037ull;
+std::size_t FoldedHash(std::string_view utf8) {
+    std::size_t h = 14695981039346656037ull;
     for (std::size_t i = 0; i < utf8.size();)
-        h = (h ^ lower(decodeOne(utf8, i))) * 1099511628211ull;
+        h = (h ^ foldedAt(utf8, i)) * 1099511628211ull;
     return h;
 }
 
 std::string FoldCase(std::string_view utf8) {
-    // Names are mostly plain ASCII ("Mesto00", "Trh03Cena").
     std::string out;
     out.reserve(utf8.size());
-    if (isAscii(utf8)) {
-        for (const char c : utf8)
-            out += lowerAscii(c);
-        return out;
-    }
     for (std::size_t i = 0; i < utf8.size();)
-        appendUtf8(out, lower(decodeOne(utf8, i)));
+        appendUtf8(out, foldedAt(utf8, i));
     return out;
 }
 
 std::size_t CharCount(std::string_view utf8) {
-    if (isAscii(utf8))
-        return utf8.size();
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++n)
         decodeOne(utf8, i);
@@ -385,8 +275,6 @@ std::size_t CharCount(std::string_view utf8) {
 }
 
 std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
-    if (utf8.size() <= chars) // no character is shorter than a byte
-        return utf8.size();
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);
@@ -395,13 +283,6 @@ std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
 
 std::string CharPrefix(std::string_view utf8, std::size_t chars) {
     return std::string(utf8.substr(0, PrefixBytes(utf8, chars)));
-}
-
-std::string CharSuffix(std::string_view utf8, std::size_t fromChar) {
-    std::size_t i = 0;
-    for (std::size_t n = 0; n < fromChar && i < utf8.size(); ++n)
-        decodeOne(utf8, i);
-    return std::string(utf8.substr(i));
 }
 
 } // namespace vlnobrod::text

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,9 +32,6 @@ bool IsValidUtf8(std::string_view bytes);
 // in Windows-1250, such as "ČŠ", happen to be valid UTF-8 for a rare character); otherwise it
 // is Windows-1250. A file of plain ASCII counts as Windows-1250.
 DecodedText DecodeFile(std::string_view bytes);
-inline std::string DecodeFileText(std::string_view bytes) {
-    return DecodeFile(bytes).utf8;
-}
 
 // The bytes to put on disk for `utf8` in `encoding`. UTF-8 and UTF-16 carry a byte-order
 // mark; Windows-1250 falls back to UTF-8 with its mark when the text has a character the
@@ -45,40 +41,13 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding);
 // Lower case for comparing section and key names without regard to case, Czech letters
 // included ("MĚSTO" and "město" are the same name).
 std::string FoldCase(std::string_view utf8);
-// The same comparison without building folded copies, and a hash equal for every two names
-// that compare equal (a profile's index looks names up hundreds of times a game).
+// The same comparison without folded copies, and a hash equal for names that compare equal.
 bool EqualFolded(std::string_view a, std::string_view b);
-std::uint64_t FoldedHashOfWide(std::string_view utf8); // a name that is not all ASCII
-inline std::uint64_t FoldedHash(std::string_view utf8) {
-    // Folding keeps ASCII names ASCII and others not, so the two kinds may hash apart. An
-    // ASCII name is taken eight bytes at a time with the case bit of every byte set: names
-    // that differ only there ("@" and "`") merely share a hash.
-    constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ull;
-    std::uint64_t h = utf8.size() * mul;
-    std::uint64_t high = 0;
-    std::size_t k = 0;
-    for (; k + 8 <= utf8.size(); k += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, utf8.data() + k, 8);
-        high |= w;
-        h = (h ^ (w | 0x2020202020202020ull)) * mul;
-        h ^= h >> 32;
-    }
-    if (k < utf8.size()) {
-        std::uint64_t w = 0;
-        for (std::size_t j = k; j < utf8.size(); ++j)
-            w |= std::uint64_t(static_cast<unsigned char>(utf8[j])) << (8 * (j - k));
-        high |= w;
-        h = (h ^ (w | 0x2020202020202020ull)) * mul;
-        h ^= h >> 32;
-    }
-    return (high & 0x8080808080808080ull) == 0 ? h : FoldedHashOfWide(utf8);
-}
+std::size_t FoldedHash(std::string_view utf8);
 
 // Length and prefix counted in characters, not bytes.
 std::size_t CharCount(std::string_view utf8);
 std::string CharPrefix(std::string_view utf8, std::size_t chars);
-std::string CharSuffix(std::string_view utf8, std::size_t fromChar);
 // Bytes taken by the first `chars` characters (all of them when there are fewer).
 std::size_t PrefixBytes(std::string_view utf8, std::size_t chars);
 

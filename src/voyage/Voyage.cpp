@@ -16,7 +16,8 @@ VoyageTick SailTick(GameState& st, RandomSource& rnd, GameView& view, Battle& ba
     const VoyagePlan plan = CurrentPlan(st);
     v.Pozice = static_cast<std::int16_t>(v.Pozice + plan.step);
     ++v.Tiky;
-    if (v.Tiky == plan.ticksPerDay) {
+    // A counter past the day (a damaged save) ends the day at once rather than running on.
+    if (v.Tiky >= plan.ticksPerDay) {
         t.dayPassed = true;
         PassSeaDays(st, rnd, view, 1);
         t.event = RollSeaDay(st, rnd, view, battle);

@@ -49,7 +49,7 @@ void MovePrices(GameState& st, RandomSource& rnd) {
         for (MarketEntry& m : c.Trh) {
             if (m.Cena == 0)
                 continue; // not traded here
-            m.MinCena = m.Cena;
+            m.VcerejsiCena = m.Cena;
             StepPriceWithOwnImpact(m, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }

@@ -4,6 +4,7 @@
 #include "state/Text.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
@@ -96,7 +97,14 @@ TEST(GameFile, ValuesNoGameCanHoldAreBroughtIntoRangeAndMissingOnesTakeTheirDefa
         {"Mesto01", "Velikost", {{nullptr, "2"}}},
         {"Mesto01", "PopisTrhu", {{nullptr, "neznám"}}},
         {"Mesto01", "Banka", {{nullptr, "0"}}},
-        {"Lode", "Naklad03", {{"-5", "0"}, {"1E999", "0"}}},
+        {"Lode", "Naklad03", {{"-5", "0"}, {"8355585", "8355585"}, {"8355586", "8355585"}}},
+        {"Lode", "Naklad03", {{"1e308", "8355585"}, {"1E999", "8355585"}}},      // the largest hold
+        {"Lode", "Poskozeni", {{"100", "100"}, {"101", "100"}, {"250", "100"}}}, // in port
+        {"Mapa", "Name", {{"Jan Amos Komenský z Uherského B", "Jan Amos Komenský z Uherského "}}},
+        {"Mapa", "Company", {{"Žluťoučký kůň úpěl ďábelské ód", "Žluťoučký kůň úpěl ďábelské ód"}}},
+        {"Mesto00", "Trh03Cena", {{"999", "999"}, {"1000", "999"}, {"-5", "0"}}},
+        {"Mesto00", "Trh03RanniCena", {{"999", "999"}, {"1000", "250"}, {"30000", "250"}}},
+        {"Mesto00", "Trh03RanniCena", {{"1", "1"}, {"0", "250"}, {"-100", "250"}}},
         {"Lode", "Pocet", {{"-3", "0"}, {"99999", "1"}}},
         {"Lode", "Nosnost", {{"0", "50"}}},
         {"Lode", "Rychlost", {{"0", "15"}}},
@@ -231,4 +239,175 @@ TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {
         }
         EXPECT_EQ(JoinDescription(first, second), StorableDescription(whole)) << whole;
     }
+}
+
+// Every field of every section holds a value no other field of its section holds, and the
+// cities differ from each other: a key written from the wrong field, or read into one,
+// cannot come back unnoticed.
+TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKey) {
+    GameState st;
+    st.PocetMest = MaxCities;
+    st.Mapa = "Mapa7";
+    st.Name = "Majitel";
+    st.Company = "Společnost";
+    st.Hotovost = 1000.5;
+    st.Konto = -2000.25;
+    st.Den = 321;
+    st.AktualniMesto = 5;
+    st.Hotovo = true;
+    for (std::size_t i = 0; i < MaxCities; ++i) {
+        CityRecord& c = st.Cities[i];
+        const auto n = static_cast<int>(i);
+        c.Nazev = "Město " + std::to_string(n);
+        c.PopisTrhu = "Trh města " + std::to_string(n);
+        c.Velikost = static_cast<std::uint8_t>(n % 5);
+        c.PruzkumTrhu = static_cast<std::uint8_t>(100 + n);
+        c.Banka = n % 2 == 0;
+        c.Casino = !c.Banka;
+        c.Pristup = i == 5 ? 0 : 1000.0 * n + 0.5; // the destination is open
+        c.X = static_cast<std::int16_t>(10 + 90 * n);
+        c.Y = static_cast<std::int16_t>(30 + 40 * n);
+        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
+            const auto cena = static_cast<std::int16_t>(100 + 50 * nn + i);
+            const auto dopad = static_cast<std::int16_t>(-(10 * nn + i + 1));
+            c.Trh[nn] = {cena, static_cast<std::int16_t>(cena + 20), dopad,
+                         static_cast<std::int16_t>(cena + 30),
+                         static_cast<std::int16_t>(dopad - 500)};
+        }
+        st.Denik.Mesta[i].Posledni = {static_cast<std::int16_t>(40 + n),
+                                      {static_cast<std::int16_t>(n + 1)}};
+        st.Denik.Mesta[i].Predchozi = {static_cast<std::int16_t>(20 + n),
+                                       {0, static_cast<std::int16_t>(n + 2)}};
+    }
+    st.Denik.Mesto = 4;
+    st.Fleet = {1234, 77, 200, 2, 33, {}};
+    for (std::size_t nn = 0; nn < CargoSlots; ++nn)
+        st.Fleet.Naklad[nn] = 500.5 + static_cast<double>(nn);
+    // At sea from city 3 to the current city 5, (280, 150) to (460, 230): 197 pixels.
+    st.PendingAction = Pending::Voyage;
+    st.Plavba = {true, 3, 5, 197, -40, 7, 9};
+
+    IniDocument doc;
+    WriteGame(doc, st);
+    // The file as stored files have it, key by key.
+    auto expect = [&doc](const std::string& section, const std::string& key, std::string value) {
+        EXPECT_EQ(doc.Get(section, key), value) << section << "/" << key;
+    };
+    for (const auto& [key, value] : {std::pair("PocetMest", "9"),
+                                     std::pair("Name", "Majitel"),
+                                     {"Company", "Společnost"},
+                                     {"Mapa", "Mapa7"},
+                                     {"Hotovost", "1000.5"},
+                                     {"Konto", "-2000.25"},
+                                     {"Den", "321"},
+                                     {"AktualniMesto", "5"},
+                                     {"Hotovo", "255"}})
+        expect("Mapa", key, value);
+    for (int i = 0; i < MaxCities; ++i) {
+        const std::string S = "Mesto0" + std::to_string(i), n = std::to_string(i);
+        for (const auto& [key, value] :
+             {std::pair<std::string, std::string>("Nazev", "Město " + n),
+              {"PopisTrhu", "Trh města " + n},
+              {"PopisTrhu2", ""},
+              {"Velikost", std::to_string(i % 5)},
+              {"PruzkumTrhu", std::to_string(100 + i)},
+              {"Banka", i % 2 == 0 ? "255" : "0"},
+              {"Casino", i % 2 == 0 ? "0" : "255"},
+              {"Pristup", i == 5 ? "0" : std::to_string(1000 * i) + ".5"},
+              {"X", std::to_string(10 + 90 * i)},
+              {"Y", std::to_string(30 + 40 * i)}})
+            expect(S, key, value);
+        for (int nn = 0; nn < MarketSize; ++nn) {
+            const std::string trh = "Trh" + TwoDigits(nn);
+            const int cena = 100 + 50 * nn + i, dopad = -(10 * nn + i + 1);
+            expect(S, trh + "Cena", std::to_string(cena));
+            expect(S, trh + "MinCena", std::to_string(cena + 20));
+            expect(S, trh + "Produkce", std::to_string(dopad));
+            expect(S, trh + "RanniCena", std::to_string(cena + 30));
+            expect(S, trh + "Dopad", std::to_string(dopad - 500));
+        }
+    }
+    for (const auto& [key, value] : {std::pair("Pocet", "1234"),
+                                     std::pair("Poskozeni", "77"),
+                                     {"Nosnost", "200"},
+                                     {"Typ", "2"},
+                                     {"Rychlost", "33"}})
+        expect("Lode", key, value);
+    for (int nn = 0; nn < CargoSlots; ++nn)
+        expect("Lode", "Naklad" + TwoDigits(nn), std::to_string(500 + nn) + ".5");
+    for (const auto& [key, value] : {std::pair("Odkud", "3"),
+                                     std::pair("Kam", "5"),
+                                     {"Vzdalenost", "197"},
+                                     {"Pozice", "-40"},
+                                     {"Tiky", "7"},
+                                     {"Dny", "9"}})
+        expect("Plavba", key, value);
+
+    GameState back;
+    ASSERT_TRUE(ReadGame(doc, back));
+    EXPECT_EQ(std::tie(back.Mapa, back.Name, back.Company, back.Hotovost, back.Konto, back.Den,
+                       back.AktualniMesto, back.Hotovo, back.PocetMest),
+              std::tie(st.Mapa, st.Name, st.Company, st.Hotovost, st.Konto, st.Den,
+                       st.AktualniMesto, st.Hotovo, st.PocetMest));
+    for (std::size_t i = 0; i < MaxCities; ++i)
+        EXPECT_TRUE(back.Cities[i] == st.Cities[i]) << "Mesto0" << i;
+    EXPECT_TRUE(back.Denik == st.Denik);
+    EXPECT_TRUE(back.Fleet == st.Fleet);
+    EXPECT_TRUE(back.Plavba == st.Plavba);
+    // And the game read back saves as the same file.
+    back.PendingAction = Pending::Voyage;
+    IniDocument again;
+    WriteGame(again, back);
+    EXPECT_EQ(again.Serialize(), doc.Serialize());
+}
+
+// A voyage must fit the chart and the game it is read into; otherwise the fleet is in port.
+// The small map's Janov (city 1, current) lies 150 pixels from Benátky at (121, 88).
+TEST(GameFile, AVoyageThatContradictsTheChartOrTheGameIsMendedOrLeftInPort) {
+    struct Row {
+        const char* pristup; // of Janov, the destination
+        Pending pending;
+        bool atSea;
+        int city, distance, damage;
+    };
+    const Row rows[] = {
+        {"", Pending::None, true, 1, 150, 250}, // the way as the chart has it, not 0
+        {"0", Pending::None, true, 1, 150, 250},
+        {"500", Pending::None, false, 0, 0, 100}, // a closed city: the fleet never left
+        {"", Pending::NewGame, false, 1, 0, 100}, // a map from the album starts in port
+    };
+    for (const Row& r : rows) {
+        IniDocument doc = IniDocument::Parse(smallMap);
+        for (const auto& [key, value] :
+             {std::pair("Odkud", "0"), std::pair("Kam", "1"), std::pair("Vzdalenost", "0")})
+            doc.Set("Plavba", key, value);
+        doc.Set("Lode", "Poskozeni", "250");
+        doc.Set("Mesto01", "Pristup", r.pristup);
+        GameState st;
+        st.PendingAction = r.pending;
+        ASSERT_TRUE(ReadGame(doc, st)) << r.pristup;
+        EXPECT_EQ(std::tuple(st.Plavba.NaMori, int(st.AktualniMesto), int(st.Plavba.Vzdalenost),
+                             int(st.Fleet.Poskozeni)),
+                  std::tuple(r.atSea, r.city, r.distance, r.damage))
+            << r.pristup << " " << int(r.pending);
+    }
+}
+
+// However large a file in the save folder is, it is refused as unreadable, not read.
+TEST(GameFile, AFileTooBigToBeAGameIsRefusedAndNeverRead) {
+    TempDir dir;
+    Profiles p;
+    GameState st;
+    // A game padded with a comment to exactly the largest file read, and one byte more.
+    std::string game = cp1250(smallMap) + ";";
+    game.resize(Profiles::MaxFileBytes, 'x');
+    EXPECT_TRUE(ReadGameFile(p, dir.write("largest.mlo", game), st));
+    EXPECT_EQ(ReadGameFile(p, dir.write("over.mlo", game + "x"), st).problem,
+              GameFileProblem::Unreadable);
+    // A sparse file of a terabyte, as "Načíst poslední" would pick it.
+    const std::string huge = dir.write("huge.mlo", cp1250(smallMap));
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
+    EXPECT_EQ(ReadGameFile(p, huge, st).problem, GameFileProblem::Unreadable);
+    EXPECT_FALSE(ReplaceWithCopy(p, huge, dir.file("aktual.map")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("aktual.map")));
 }

@@ -37,12 +37,23 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
         {ParseNumber("1E+15"), 1e15},
         {ParseNumber(""), {}},
         {ParseNumber("1.2.3"), {}},
-        {ParseNumber("-"), {}}};
+        {ParseNumber("-"), {}},
+        {ParseNumber("+.5"), 0.5},
+        {ParseNumber("1.e2"), 100},
+        {ParseNumber("+-5"), {}},
+        {ParseNumber("inf"), {}},
+        {ParseNumber("-nan"), {}},
+        {ParseNumber("1E999"), {}},
+        {ParseNumber("-1E-999"), 0},
+        {ParseMoney("-1E999"), -MaxMoney},
+        {ParseMoney("0.0000000001E999"), MaxMoney},
+        {ParseMoney("1000000000E-999"), 0},
+        {ParseDot("  1e400"), std::numeric_limits<double>::infinity()}};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
         EXPECT_EQ(numbers[i].first, numbers[i].second) << "row " << i;
 
     // Written with the player's separator (only ever "." or ",") and fifteen digits, seven
-    // for singles; counters group thousands, extra digits stay in front.
+    // for singles; counters group thousands, digits beyond the pattern too.
     const std::pair<std::string, std::string> written[] = {
         {FormatDouble(1234.5, comma), "1234,5"},
         {FormatDouble(0.1 + 0.2, dot), "0.3"},
@@ -52,7 +63,10 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
         {std::string(1, DecimalSeparatorFor(",")), ","},
         {std::string(1, DecimalSeparatorFor("\u066B")), "."},
         {FormatGrouped(-50000, "### ### ##0"), "-50 000"},
-        {FormatGrouped(1234567, "### ##0"), "1234 567"},
+        {FormatGrouped(1234567, "### ##0"), "1 234 567"},
+        {FormatGrouped(1234567, "## ##0"), "1 234 567"},
+        {FormatGrouped(999999999999, "### ### ### ##0"), "999 999 999 999"},
+        {FormatGrouped(1000000000209999, "### ### ### ##0"), "1 000 000 000 209 999"},
         {FormatMoney(-0.4), "0"},
     };
     for (const auto& [got, expected] : written)

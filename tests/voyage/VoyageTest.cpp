@@ -81,3 +81,20 @@ TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
         EXPECT_EQ(st.PendingAction, Pending::None);
     }
 }
+
+// A save whose tick counter lies past the day's ticks (the day has 11 here) passes the day
+// at the next tick, as it would have passed at the tick the counter reached 11.
+TEST(Voyage, ATickCounterLoadedPastTheDayEndsTheDayAtTheNextTick) {
+    for (const int ticks : {9, 10, 11, 200}) {
+        Sea s;
+        ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
+        ASSERT_EQ(CurrentPlan(s.st).ticksPerDay, 11);
+        IniDocument doc = IniDocument::Parse("[Mapa]\nMapa=Mapa1\n");
+        WriteGame(doc, s.st);
+        doc.Set("Plavba", "Tiky", std::to_string(ticks));
+        GameState loaded;
+        ASSERT_TRUE(ReadGame(doc, loaded));
+        StartLoadedGame(loaded, s.rnd, s.view);
+        EXPECT_EQ(SailTick(loaded, s.rnd, s.view, s.battle).dayPassed, ticks >= 10) << ticks;
+    }
+}

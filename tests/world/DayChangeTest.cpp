@@ -78,13 +78,13 @@ TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
     AdvanceDays(st, rnd, view, 7);
     EXPECT_EQ(st.Den, 17);
     EXPECT_EQ(st.Cities[0].Trh[0].Cena, 197); // one step, although seven days passed
-    EXPECT_EQ(st.Cities[0].Trh[0].MinCena, 200);
+    EXPECT_EQ(st.Cities[0].Trh[0].VcerejsiCena, 200);
     EXPECT_EQ(st.Cities[1].Trh[14].Cena, 301); // the silent entry moves too
     // The new day opens at the moved prices, in every city.
     EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 197);
     EXPECT_EQ(st.Cities[1].Trh[14].RanniCena, 301);
     EXPECT_EQ(st.Cities[2].Trh[5].Cena, 0); // not traded: left alone
-    EXPECT_EQ(st.Cities[2].Trh[5].MinCena, 0);
+    EXPECT_EQ(st.Cities[2].Trh[5].VcerejsiCena, 0);
     EXPECT_EQ(st.Cities[3].Trh[0].Cena, 200);
     EXPECT_DOUBLE_EQ(st.Hotovost, 10); // a day's interest; in port no upkeep
     EXPECT_FALSE(st.StateSaved);
