@@ -8,6 +8,7 @@
 #include "state/Numbers.h"
 #include "widgets/Art.h"
 
+#include "port/PortSpeech.h"
 #include "widgets/ModalWait.h"
 
 #include <QPointer>
@@ -165,6 +166,7 @@ void frmMain::FillMessageBox(const Question& q) {
                          .arg(byEnter ? QStringLiteral("#e8c46a") : QStringLiteral("#3a2410")));
         cmd[i]->show();
     }
+    TellQuestion(*picMsgBox, q.title, q.text, cmd);
 }
 
 bool frmMain::Waiting() const {
