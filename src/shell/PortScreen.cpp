@@ -6,6 +6,8 @@
 #include "trade/DockActions.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
+#include "trade/TradeSpeech.h"
+#include "voyage/ChartKeys.h"
 #include "voyage/VoyageStrip.h"
 
 namespace vlnobrod {
@@ -18,6 +20,8 @@ std::unique_ptr<frmMain> MakePortScreen(GameServices& game) {
     new SavePanel(*port);
     InstallCityInfoActions(*port);
     new VoyageStrip(*port);
+    InstallChartKeys(*port);
+    InstallTradeSpeech(*port);
     // "> plout sem" in the city panel sails as a right click on the city does.
     QObject::connect(port.get(), &frmMain::sailRequested, port.get(), &frmMain::StartVoyage);
     return port;

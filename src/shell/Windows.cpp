@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace vlnobrod {
@@ -68,6 +69,9 @@ void Windows::StartGame() {
     port->ExitGame = [this] { ExitGame(); };
     port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
     port->PirateBattle = &battle_;
+    // F1 opens the guide from the game as it does from the menu.
+    auto* guideKey = new QShortcut(QKeySequence(Qt::Key_F1), port.get());
+    QObject::connect(guideKey, &QShortcut::activated, port.get(), [this] { ShowGuide(); });
     port->Form_Load();
     if (!port->HasGame()) {
         // The game in memory, if any, is untouched: the old port screen stays behind, and
@@ -149,10 +153,8 @@ void Windows::ShowGuide() {
     if (!guide_) {
         guide_ = std::make_unique<frmHelp>(game_);
         guide_->setWindowFlag(Qt::WindowStaysOnTopHint);
-        guide_->setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    guide_->show();
-    guide_->raise();
+    guide_->ShowInFront();
 }
 
 void Windows::ShowStatistics(QWidget* owner, GameView& view) {

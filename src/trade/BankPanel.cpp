@@ -16,6 +16,7 @@ BankPanel::BankPanel(frmMain& main) : QObject(&main), main_(main) {
     QWidget* panel = main_.picZáložka[2];
 
     sldTransakce = new QSlider(Qt::Horizontal, panel);
+    sldTransakce->setAccessibleName(QStringLiteral("Částka"));
     sldTransakce->setGeometry(24, 128, 412, 30);
     sldTransakce->setMinimum(BankSlider.minimum);
     sldTransakce->setMaximum(BankSlider.maximum);

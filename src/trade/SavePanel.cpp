@@ -18,12 +18,14 @@ namespace vlnobrod {
 SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     Panel* p = port.picZáložka[3];
     FileSave = new QListWidget(p);
+    FileSave->setAccessibleName(QStringLiteral("Uložené hry"));
     FileSave->setGeometry(16, 30, 398, 240);
     FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileSave, &QListWidget::itemClicked, this, [this] { FileSave_Click(); });
     FileSave->installEventFilter(this); // Enter on a save takes its name into the box
 
     txtSave = new QLineEdit(p);
+    txtSave->setAccessibleName(QStringLiteral("Uložit jako:"));
     txtSave->setGeometry(130, 278, 284, 24);
     txtSave->setMaxLength(MaxNameChars);
     txtSave->installEventFilter(this);

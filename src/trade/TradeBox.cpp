@@ -74,6 +74,7 @@ void TradeBox::build() {
     lblCenaZaKus->Tag = QStringLiteral("0");
 
     sldMnožství = new QSlider(Qt::Horizontal, picTransakce);
+    sldMnožství->setAccessibleName(QStringLiteral("Množství"));
     sldMnožství->setGeometry(8, 96, BoxWidth - 16, 30);
     sldMnožství->setMinimum(0);
     sldMnožství->setMaximum(0);
