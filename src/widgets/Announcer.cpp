@@ -61,6 +61,7 @@ void Announcer::Say(const QString& text) {
     ++count_;
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    emit told(said_);
 }
 
 void Announce(QWidget& w, const QString& text) {

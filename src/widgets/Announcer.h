@@ -22,6 +22,9 @@ public:
     // How many texts have been told.
     int Count() const { return count_; }
 
+signals:
+    void told(const QString& text);
+
 private:
     explicit Announcer(QWidget& window);
 

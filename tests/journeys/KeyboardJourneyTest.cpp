@@ -1,0 +1,144 @@
+// The whole game by keys only, read as a screen reader reads it: every step presses keys and
+// reads accessible names and descriptions, never a click nor a place on the screen. A new game
+// on Mapa1, its goal, a purchase, a city chosen on the chart and opened, a voyage with an event
+// and a pirate battle fought by keys, the arrival, a sale, a repair, the bank, a save, the menu
+// and the save loaded again.
+//
+// With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
+// scripts/atspi-listen.py to compare with what the accessibility bus carried.
+#include "battle/frmSouboj.h"
+#include "menu/frmMenu.h"
+#include "port/PortLabels.h"
+#include "shell/Windows.h"
+#include "state/Scenarios.h"
+#include "support/Accessibility.h"
+#include "support/PortFixture.h"
+#include "voyage/SeaEvents.h"
+#include "voyage/VoyagePlan.h"
+#include "voyage/VoyageStrip.h"
+#include "widgets/Announcer.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vlnobrod;
+using namespace vlnobrod::testing;
+
+namespace {
+
+// Mapa1 for this journey: Vlnobrod (open, with a bank) in the west, Zlatý Mys in the middle and
+// Skalná (closed, with a bank) far east. Sixteen small ships with two kinds of cargo: a fleet
+// big enough to draw pirates. Prices stay inside their bounds, so a day draws no dice.
+const char* const JourneyMap =
+    "[Mapa]\nMapa=Mapa1\nNazev=Zkušební\nPocetMest=3\nName=Jan Novák\nCompany=Plachty a syn\n"
+    "AktualniMesto=0\nObtiznost=1\nDen=1\nHotovost=400000\nKonto=0\nUkol=Vydělejte milion.\n"
+    "[Mesto00]\nNazev=Vlnobrod\nVelikost=2\nPristup=0\nBanka=1\nX=100\nY=50\nTrh01Cena=300\n"
+    "Trh01MinCena=300\n[Mesto01]\nNazev=Skalná\nVelikost=2\nPristup=1500\nBanka=1\nX=700\n"
+    "Y=200\nTrh01Cena=500\nTrh01MinCena=500\n[Mesto02]\nNazev=Zlatý Mys\nVelikost=2\n"
+    "Pristup=0\nX=400\nY=400\nTrh01Cena=400\nTrh01MinCena=400\n[Lode]\nPocet=16\nTyp=0\n"
+    "Nosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
+
+// A key as a player presses it: to the control with the focus, or to the window.
+void press(QWidget& window, QKeyCombination keys) {
+    QWidget* f = window.focusWidget();
+    QTest::keyClick(f ? f : &window, keys.key(), keys.keyboardModifiers());
+}
+
+// Answers every question of the port screen with Enter, as a player who has heard it does,
+// and writes down what each window's status line told.
+struct Ears {
+    Windows& windows;
+    QStringList told;   // the port screen's status line: news and questions
+    QStringList battle; // the battle window's
+    QTimer poll;
+    QPointer<frmMain> heard;
+    explicit Ears(Windows& w) : windows(w) {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            frmMain* port = windows.Port();
+            if (port && port != heard) {
+                heard = port;
+                // What the new window told before it was first heard.
+                if (Announcer::Of(*port).Count() > 0)
+                    told << Announcer::Of(*port).Said();
+                QObject::connect(&Announcer::Of(*port), &Announcer::told,
+                                 [this](const QString& t) { told << t; });
+            }
+            if (port && port->Waiting())
+                QTest::keyClick(port, Qt::Key_Return);
+        });
+        poll.start(5);
+    }
+};
+
+} // namespace
+
+class KeyboardJourneyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newGameVoyageBattleTradeBankSaveAndLoadByKeys() {
+        ScreenFixture fx;
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(JourneyMap));
+        WriteChart(fx, QStringLiteral("Mapa1"));
+        GameState& st = fx.game().state;
+        fx.random() = ScriptedRandom({0.99f});
+        Windows windows(fx.game());
+        windows.Start();
+        frmMenu* menu = windows.Menu();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        Ears ears(windows);
+
+        // A new game: Ctrl+N, the map chosen with the arrows, the company typed, Enter.
+        press(*menu, Qt::CTRL | Qt::Key_N);
+        press(*menu, QKeyCombination(Qt::Key_Down));
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        // The company's field, named by its caption, its offered name selected: typing replaces it.
+        QCOMPARE(Spoken(menu->focusWidget()), QStringLiteral("Název společnosti:"));
+        press(*menu, Qt::CTRL | Qt::Key_A);
+        QTest::keyClicks(menu->focusWidget(), QStringLiteral("Jantar"));
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        frmMain* port = windows.Port();
+        QVERIFY(port && port->HasGame());
+        // The goal greets the game: told with its answer, and answered with Enter.
+        const QString goal = QStringLiteral("Úkolem této mapy je .... Vydělejte milion. "
+                                            "Odpovědi: OK. Enter: OK.");
+        QTRY_VERIFY2(ears.told.contains(goal), qPrintable(ears.told.join("|")));
+        QTRY_VERIFY(!port->Waiting());
+
+        // Goods bought: the trade tab, the row found by its name, Enter, End for all, Enter.
+        const QString gold = QString::fromStdString(GoodsName("Mapa1", 1));
+        press(*port, Qt::ALT | Qt::Key_O);
+        QVERIFY(tabTo(*port, gold));
+        QVERIFY2(Spoken(port->focusWidget()).contains(QStringLiteral("cena 300")),
+                 qPrintable(Spoken(port->focusWidget())));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, QKeyCombination(Qt::Key_End));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, Qt::ALT | Qt::Key_O);
+        QVERIFY(tabTo(*port, gold));
+        QVERIFY2(!Spoken(port->focusWidget()).endsWith(QStringLiteral("na palubě 0")),
+                 qPrintable(Spoken(port->focusWidget())));
+
+        // Skalná chosen on the chart with the arrows, west to east, and opened with Enter.
+        press(*port, Qt::ALT | Qt::Key_M);
+        press(*port, QKeyCombination(Qt::Key_Right));
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Vlnobrod, zde kotví vaše loďstvo"));
+        press(*port, QKeyCombination(Qt::Key_Right));
+        press(*port, QKeyCombination(Qt::Key_Right));
+        QCOMPARE(Spoken(port->focusWidget()),
+                 QStringLiteral("Skalná, uzavřené město, přístup za 1 500 zlatých, "
+                                "vzdálenost 618"));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Koupit přístup do města"));
+        const int before = static_cast<int>(ears.told.size());
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
+        QVERIFY(tabTo(*port, QStringLiteral("> plout sem")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTest::qWait(1500);
+        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+    }
+};
+
+QTEST_MAIN(KeyboardJourneyTest)
+#include "KeyboardJourneyTest.moc"
