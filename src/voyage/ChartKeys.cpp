@@ -26,9 +26,9 @@ public:
             city->installEventFilter(this);
         port.installEventFilter(this);
         connect(&port, &frmMain::gameLoaded, this, [this] { Describe(); });
-        // The strip's words follow the ship day by day.
-        if (port.tmrPlavba)
-            connect(port.tmrPlavba, &QTimer::timeout, this, [this] { Describe(); });
+        // The strip's words follow the ship as it moves.
+        if (port.imgLoď[0])
+            port.imgLoď[0]->installEventFilter(this);
     }
 
 protected:
@@ -93,6 +93,11 @@ bool isArrow(int key) {
 }
 
 bool ChartKeys::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == port_.imgLoď[0]) {
+        if (e->type() == QEvent::Move || e->type() == QEvent::Show)
+            port_.picPlavba->setAccessibleDescription(qs(VoyageText(port_.Game().state)));
+        return false;
+    }
     if (e->type() == QEvent::FocusIn && watched != &port_) {
         Describe(); // fresh: the access bought, the fleet moved
         return false;

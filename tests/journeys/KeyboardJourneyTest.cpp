@@ -19,7 +19,9 @@
 #include "widgets/Announcer.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace vlnobrod;
@@ -135,8 +137,91 @@ private slots:
         QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
         QVERIFY(tabTo(*port, QStringLiteral("> plout sem")));
         press(*port, QKeyCombination(Qt::Key_Return));
-        QTest::qWait(1500);
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+        QVERIFY2(Spoken(port->picPlavba)
+                     .contains(QStringLiteral("Plavba do města Skalná: na moři 0 dnů")),
+                 qPrintable(Spoken(port->picPlavba)));
+
+        // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
+        // overboard on the first, pirates on the second.
+        QStringList ticker;
+        const auto readTicker = [&] {
+            const QString line = Spoken(port->lblInfo[0]);
+            if (ticker.isEmpty() || ticker.back() != line)
+                ticker << line;
+        };
+        QObject::connect(port->tmrAktuality, &QTimer::timeout, port, readTicker);
+        // The battle fought by keys: the powder box found by its name, 50 (long), then 42 on
+        // the pirates' cannon; what each landing told is written down.
+        QStringList landings;
+        QString outcome;
+        int shots = 0;
+        QTimer battleKeys;
+        QObject::connect(&battleKeys, &QTimer::timeout, [&] {
+            auto* b = qobject_cast<frmSouboj*>(QApplication::activeModalWidget());
+            if (!b || b->Rules().Flying())
+                return;
+            const QString landing = b->lblStatus->accessibleDescription();
+            if (!landing.isEmpty() && (landings.isEmpty() || landings.back() != landing))
+                landings << landing;
+            if (b->Rules().Over()) {
+                outcome = Announcer::Of(*b).Said();
+                fx.random() = ScriptedRandom({0.99f});
+                press(*b, QKeyCombination(Qt::Key_Return));
+                return;
+            }
+            if (!b->cmdPal->isEnabled() || shots >= 2)
+                return;
+            if (!tabTo(*b, QStringLiteral("Množství střelného prachu, obchodní loď")))
+                return;
+            press(*b, Qt::CTRL | Qt::Key_A);
+            QTest::keyClicks(b->focusWidget(),
+                             shots == 0 ? QStringLiteral("50") : QStringLiteral("42"));
+            ++shots;
+            press(*b, QKeyCombination(Qt::Key_Return));
+        });
+        battleKeys.start(10);
+        auto* strip = port->findChild<VoyageStrip*>();
+        int day = 0;
+        for (int tick = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
+            if (st.Plavba.Tiky + 1 == CurrentPlan(st).ticksPerDay) {
+                ++day;
+                // A day's roll: an event when the first die is under 9/79, which one by the
+                // second against the fleet's danger.
+                const float danger = DangerScore(st, st.Plavba.Vzdalenost) - 1.0f;
+                if (day == 1)
+                    fx.random() = ScriptedRandom({0, 3.3f / danger, 0.99f});
+                else if (day == 2)
+                    fx.random() = ScriptedRandom({0, 6.3f / danger, 0, 0, 0, 0, 0, 0, 0, 0.99f});
+                else
+                    fx.random() = ScriptedRandom({0.99f});
+            }
+            strip->tmrPlavba_Timer();
+        }
+        QVERIFY(st.PendingAction != Pending::Voyage);
+        QCOMPARE(shots, 2);
+        QVERIFY2(landings.size() >= 2, qPrintable(landings.join("|")));
+        QVERIFY2(landings[0].startsWith(QStringLiteral("Koule obchodní lodi dopadla ")) &&
+                     landings[0].endsWith(QStringLiteral(" za pirátskou loď, dlouhá.")),
+                 qPrintable(landings.join("|")));
+        QCOMPARE(landings.back(), QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď."));
+        QCOMPARE(outcome, QStringLiteral("Vyhrála obchodní loď! Enter zavře okno souboje."));
+
+        // The news of the voyage, each told once as the ticker shows it.
+        for (int i = 0; i < 20; ++i) {
+            port->tmrAktuality_Timer();
+            readTicker();
+        }
+        for (const char* news : {"Muž přes palubu! Plavba se protáhne o 1 den.",
+                                 "Piráti na obzoru!", "Vítejte v městě: Skalná"})
+            QVERIFY2(ticker.contains(QString::fromUtf8(news)), qPrintable(ticker.join("|")));
+        for (const QString& line : ticker)
+            QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
+        if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
+            QFile out(QString::fromLocal8Bit(file));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Text));
+            out.write((ticker.join('\n') + '\n').toUtf8());
+        }
     }
 };
 
