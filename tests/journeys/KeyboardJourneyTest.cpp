@@ -7,6 +7,7 @@
 // With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
 // scripts/atspi-listen.py to compare with what the accessibility bus carried.
 #include "battle/frmSouboj.h"
+#include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"
 #include "port/PortLabels.h"
 #include "shell/Windows.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -217,6 +219,60 @@ private slots:
             QVERIFY2(ticker.contains(QString::fromUtf8(news)), qPrintable(ticker.join("|")));
         for (const QString& line : ticker)
             QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
+
+        // In Skalná: everything sold (Alt+V), the cash read with its caption.
+        const QString cashBefore = Spoken(port->lblHotovost);
+        // A desktop's window manager gives the keys back to the port as the battle goes; the
+        // offscreen platform has none.
+        port->activateWindow();
+        QTRY_VERIFY(port->isActiveWindow());
+        press(*port, Qt::ALT | Qt::Key_V);
+        QVERIFY(Spoken(port->lblHotovost).endsWith(QStringLiteral(", Hotovost (zlatých)")));
+        QVERIFY(Spoken(port->lblHotovost) != cashBefore);
+
+        // The dock: Tab to "Opravit", Enter, the question heard and answered with Enter.
+        press(*port, Qt::ALT | Qt::Key_D);
+        QVERIFY(Spoken(port->lbl[popisek::Damage]) != QStringLiteral("0 %, Poškození"));
+        QVERIFY(tabTo(*port, QStringLiteral("Opravit")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_COMPARE(Spoken(port->lbl[popisek::Damage]), QStringLiteral("0 %, Poškození"));
+
+        // The bank: the amount with the arrows, then deposited and withdrawn by Tab and Enter.
+        press(*port, Qt::ALT | Qt::Key_B);
+        QCOMPARE(Spoken(port->focusWidget()).section(',', 0, 0), QStringLiteral("Částka"));
+        for (int i = 0; i < 3; ++i)
+            press(*port, QKeyCombination(Qt::Key_PageUp));
+        QVERIFY(tabTo(*port, QStringLiteral("Uložit na konto >>")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(!port->Waiting());
+        const QString account = Spoken(port->lblKonto);
+        QVERIFY2(!account.startsWith(QStringLiteral("0,")), qPrintable(account));
+        QVERIFY(tabTo(*port, QStringLiteral("<<Vyzvednout si")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(!port->Waiting());
+        QVERIFY2(Spoken(port->lblKonto) != account, qPrintable(Spoken(port->lblKonto)));
+
+        // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
+        press(*port, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Uložit jako:"));
+        QTest::keyClicks(port->focusWidget(), QStringLiteral("Cesta"));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QVERIFY(st.StateSaved);
+
+        // Back to the menu (Alt+Z) and the save loaded again: Ctrl+O, Down, Enter.
+        press(*port, Qt::ALT | Qt::Key_Z);
+        menu = windows.Menu();
+        QVERIFY(menu && menu->isVisible());
+        menu->activateWindow();
+        QTRY_VERIFY(menu->isActiveWindow());
+        press(*menu, Qt::CTRL | Qt::Key_O);
+        press(*menu, QKeyCombination(Qt::Key_Down));
+        QCOMPARE(Spoken(menu->loadPanel->FileLoad).section(", ", 0, 0),
+                 QStringLiteral("Vyberte kterou hru načíst:"));
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(windows.Port() && windows.Port() != port && windows.Port()->isVisible());
+        QCOMPARE(Spoken(windows.Port()->lblHotovost), Spoken(port->lblHotovost));
+
         if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
             QFile out(QString::fromLocal8Bit(file));
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Text));
