@@ -101,6 +101,13 @@ inline QStringList TabProblems(QWidget& window) {
     return problems;
 }
 
+// With a screen reader listening, Qt hands each key to the accessibility bus first and gets it
+// back a moment later: a test that reads what a key did waits that moment.
+inline void Settle() {
+    if (QAccessible::isActive())
+        QTest::qWait(60);
+}
+
 // Tab in `window` until the control a screen reader names `name` has the focus.
 inline bool tabTo(QWidget& window, const QString& name) {
     for (int i = 0; i < 300; ++i) {
@@ -109,6 +116,7 @@ inline bool tabTo(QWidget& window, const QString& name) {
             QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) == name)
             return true;
         QTest::keyClick(f ? f : &window, Qt::Key_Tab);
+        Settle();
     }
     return false;
 }
