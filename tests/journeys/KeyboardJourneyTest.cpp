@@ -50,6 +50,12 @@ void press(QWidget& window, QKeyCombination keys) {
     Settle();
 }
 
+// With VLNOBROD_SCREENSHOTS set to a folder, the window as it stands is saved there.
+void picture(QWidget& window, const char* name) {
+    if (const QByteArray folder = qgetenv("VLNOBROD_SCREENSHOTS"); !folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
+}
+
 // Answers every question of the port screen with Enter, as a player who has heard it does,
 // and writes down what each window's status line told.
 struct Ears {
@@ -134,6 +140,7 @@ private slots:
         QCOMPARE(Spoken(port->focusWidget()),
                  QStringLiteral("Skalná, uzavřené město, přístup za 1 500 zlatých, "
                                 "vzdálenost 618"));
+        picture(*port, "chart");
         press(*port, QKeyCombination(Qt::Key_Return));
         QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Koupit přístup do města"));
         const int before = static_cast<int>(ears.told.size());
@@ -244,6 +251,7 @@ private slots:
         press(*port, Qt::ALT | Qt::Key_D);
         QVERIFY(Spoken(port->lbl[popisek::Damage]) != QStringLiteral("0 %, Poškození"));
         QVERIFY(tabTo(*port, QStringLiteral("Opravit")));
+        picture(*port, "dock");
         press(*port, QKeyCombination(Qt::Key_Return));
         QTRY_COMPARE(Spoken(port->lbl[popisek::Damage]), QStringLiteral("0 %, Poškození"));
 
@@ -253,6 +261,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             press(*port, QKeyCombination(Qt::Key_PageUp));
         QVERIFY(tabTo(*port, QStringLiteral("Uložit na konto >>")));
+        picture(*port, "bank");
         press(*port, QKeyCombination(Qt::Key_Return));
         QTRY_VERIFY(!port->Waiting());
         const QString account = Spoken(port->lblKonto);
