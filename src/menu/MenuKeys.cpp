@@ -82,6 +82,9 @@ void frmMenu::BuildPanelKeys(int index) {
         // focus would choose its first save): the arrows choose, Enter loads, Delete deletes.
         SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
                                     .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
+        // A double click on a save loads it, as Enter does.
+        connect(loadPanel->FileLoad, &QListWidget::itemDoubleClicked, this,
+                [this] { lblAkceB_Click(1); });
         break;
     case 2:
         SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
