@@ -8,11 +8,13 @@
 #include "menu/frmMenu.h"
 #include "port/PortLabels.h"
 #include "results/frmTop.h"
+#include "shell/Windows.h"
 #include "support/FakeGameView.h"
 #include "support/PortFixture.h"
 #include "widgets/Announcer.h"
 
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
@@ -95,6 +97,23 @@ private slots:
         guide.show();
         QVERIFY(QTest::qWaitForWindowExposed(&guide));
         walk(guide, "guide");
+
+        // F1 opens the guide in front of the port screen; Escape closes it and the port has
+        // the keys again.
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(PortGame));
+        PrepareGame(fx);
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        frmMain* port = windows.Port();
+        port->activateWindow();
+        QTRY_VERIFY(port->isActiveWindow());
+        QTest::keyClick(port, Qt::Key_F1);
+        QVERIFY(windows.Guide() && windows.Guide()->isVisible());
+        QTRY_VERIFY(windows.Guide()->isActiveWindow());
+        QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
+        QVERIFY(!windows.Guide()->isVisible());
+        QTRY_VERIFY(port->isActiveWindow());
 
         FakeGameView view;
         frmTop top(fx.game(), view);
