@@ -1,3 +1,5 @@
+#include "platform/Files.h"
+#include "platform/GameLock.h"
 #include "shell/GameShell.h"
 #include "widgets/Art.h"
 
@@ -5,23 +7,11 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
-#include <fontconfig/fontconfig.h>
-#include <system_error>
-#include <thread>
 
 int main(int argc, char* argv[]) {
-    // The system's font configuration takes some 7 ms to read: read on another core while Qt
-    // connects to the display, it is ready when the menu lays out its first caption.
-    std::thread fontConfiguration;
-    try {
-        fontConfiguration = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: Qt reads the configuration itself when it needs it.
-    }
     QApplication app(argc, argv);
-    if (fontConfiguration.joinable())
-        fontConfiguration.join();
     QApplication::setApplicationName(QStringLiteral("Vlnobrod"));
     QApplication::setApplicationVersion(QStringLiteral(VLNOBROD_VERSION));
     // Decoded as the PNG it is: an icon made from the file name would first ask every image
@@ -35,6 +25,17 @@ int main(int argc, char* argv[]) {
     if (qtCzech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtCzech);
+
+    // A second copy of the game on the same data folder would mix its game with this one's:
+    // it says so and ends before it touches anything.
+    const vlnobrod::GameLock lock(
+        vlnobrod::files::FindDataPlaces(QCoreApplication::applicationDirPath()));
+    if (lock.HeldElsewhere()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vlnobrod"), lock.Message());
+        box.setTextFormat(Qt::PlainText); // the folder's name, as it is
+        box.exec();
+        return 1;
+    }
 
     vlnobrod::GameShell game;
     game.Start();

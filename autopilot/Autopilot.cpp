@@ -1,5 +1,6 @@
 #include "Autopilot.h"
 
+#include "Game.h"
 #include "Helpers.h"
 #include "SeededRandom.h"
 #include "Trader.h"
@@ -42,54 +43,6 @@ MapCopy::~MapCopy() {
     fs::remove_all(folder_, ignored);
 }
 
-namespace {
-
-// The pirate battles of a run, counted.
-class CountingBattle final : public Battle {
-public:
-    CountingBattle(RandomSource& rnd, std::uint64_t seed)
-        : gunner_(seed), inner_(rnd, memory_, gunner_) {}
-    BattleResult Fight(GameState& st, HandOffWord mode) override {
-        gunner_.NewBattle();
-        const BattleResult r = inner_.Fight(st, mode);
-        ++fights;
-        if (r.word == HandOffWord::Vyhral)
-            ++won;
-        return r;
-    }
-    int fights = 0;
-    int won = 0;
-    int surrenders() const { return gunner_.surrenders(); }
-
-private:
-    BattleMemory memory_;
-    SimpleGunner gunner_;
-    GunnerBattle inner_;
-};
-
-// A new game on the copied map, opened as the menu and the port screen open it.
-struct Game {
-    SeededRandom rnd;
-    GameState st;
-    Profiles profiles;
-    QuietView view;
-    CountingBattle battle;
-
-    Game(const MapCopy& map, std::uint64_t seed, std::vector<Violation>* violations)
-        : rnd(seed), profiles(map.folder()), view(st, violations), battle(rnd, seed * 7919 + 1) {
-        st.Places.AppFolder = map.folder();
-        if (!StartNewGame(profiles, st, map.mapa(), "Autopilot", "Autopilot"))
-            throw std::runtime_error("Hru nelze založit: " + map.mapa());
-        const std::string file = st.HandOff.File();
-        const GameFileResult read = ReadGameFile(profiles, file, st);
-        if (!read)
-            throw std::runtime_error("Hru nelze otevřít: " + read.Reason(file));
-        StartLoadedGame(st, rnd, view);
-    }
-};
-
-} // namespace
-
 RunResult PlayGame(const MapCopy& map, const RunOptions& options) {
     RunResult r;
     r.mapa = map.mapa();
@@ -110,7 +63,7 @@ RunResult PlayGame(const MapCopy& map, const RunOptions& options) {
                 break;
         }
         while (k < CurveDays.size() && st.Den >= CurveDays[k])
-            r.curve[k++] = st.Hotovost + st.Konto;
+            r.curve[k++] = MoneyAndShips(st);
         if (trace)
             std::fprintf(stderr,
                          "přístup1 %.0f den %d město %d hotovost %.0f konto %.0f lodě %d typ %d "
@@ -126,7 +79,7 @@ RunResult PlayGame(const MapCopy& map, const RunOptions& options) {
         r.goalDay = game.view.goalDay();
     }
     while (k < CurveDays.size() && st.Den >= CurveDays[k])
-        r.curve[k++] = st.Hotovost + st.Konto;
+        r.curve[k++] = MoneyAndShips(st);
     r.days = st.Den;
     r.finalWorth = st.Hotovost + st.Konto;
     r.battles = game.battle.fights;

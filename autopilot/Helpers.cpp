@@ -3,6 +3,7 @@
 #include "state/Numbers.h"
 #include "world/FleetSummary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -43,11 +44,11 @@ void QuietView::Check() {
     lastAtSea_ = atSea;
 }
 
-void QuietView::CheckPurchase(std::int16_t loadedBefore) {
+void QuietView::CheckPurchase(std::int64_t loadedBefore) {
     if (!violations_)
         return;
-    const std::int16_t loaded = CargoTotal(st_.Fleet);
-    if (loaded > std::max(FleetCapacity(st_.Fleet), loadedBefore))
+    const std::int64_t loaded = CargoUnits(st_.Fleet);
+    if (loaded > std::max(CapacityUnits(st_.Fleet), loadedBefore))
         fail("nákup nad nosnost: " + std::to_string(loaded));
 }
 

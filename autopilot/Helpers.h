@@ -22,8 +22,18 @@ public:
     void PlaySoundName(const std::string&) override {}
     void MoneyChanged(bool) override {}
     void PricesMoved() override {}
-    void DaysAdvanced() override { Check(); }
-    void OpenResults() override { goalDay_ = st_.Den; }
+    void DaysAdvanced() override {
+        // A goal met by a day change's upkeep or interest is met on the day it ends: the
+        // results open before the day count moves on.
+        if (inDayChange_)
+            goalDay_ = st_.Den;
+        inDayChange_ = false;
+        Check();
+    }
+    void OpenResults() override {
+        goalDay_ = st_.Den;
+        inDayChange_ = true;
+    }
     std::int16_t goalDay() const { return goalDay_; }
 
     // The soundness of the game as it stands: prices of traded goods within 5…999, money a
@@ -31,8 +41,9 @@ public:
     // ship at sea, and a day counter that only moves on.
     void Check();
     // A purchase never fills the hold beyond its capacity (or beyond what was already
-    // aboard, when ships lost at sea left more cargo than room).
-    void CheckPurchase(std::int16_t loadedBefore);
+    // aboard, when ships lost at sea left more cargo than room): the real sums, not the
+    // 16-bit figures.
+    void CheckPurchase(std::int64_t loadedBefore);
 
 private:
     void fail(std::string what);
@@ -43,6 +54,7 @@ private:
     std::uint8_t lastDamage_ = 0;
     bool lastAtSea_ = false;
     std::int16_t goalDay_ = -1;
+    bool inDayChange_ = false; // the results opened and no day change has ended since
 };
 
 // A gunner as a simple player is: always at 45 degrees, he reads the wind from its label and

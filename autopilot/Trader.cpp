@@ -9,9 +9,11 @@
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
 #include "world/DayChange.h"
+#include "world/DeadEnd.h"
 #include "world/FleetSummary.h"
 #include "world/Money.h"
 #include "world/News.h"
+#include "world/PriceBounds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,8 +43,9 @@ void Trader::learnPrices() {
         const CityRecord& city = st_.Cities[std::size_t(c)];
         if (c != st_.AktualniMesto && city.PruzkumTrhu == 0)
             continue;
+        // What a sale there pays: never the lift of his own purchases.
         for (std::size_t g = 0; g < MarketSize; ++g)
-            known_[std::size_t(c)][g] = city.Trh[g].Cena;
+            known_[std::size_t(c)][g] = OwnSaleBound(city.Trh[g], city.Trh[g].Cena);
     }
 }
 
@@ -64,8 +67,9 @@ double Trader::reserve() const {
 void Trader::buy(int goods, double budget) {
     const MarketEntry& m = st_.Cities[st_.AktualniMesto].Trh[std::size_t(goods)];
     const std::int16_t price = PurchasePrice(st_, goods, m.Cena);
-    const std::int16_t loaded = CargoTotal(st_.Fleet);
-    const QuantityOffer offer = BuyOffer(budget, price, loaded, st_.Fleet, st_.locale);
+    const std::int64_t loaded = CargoUnits(st_.Fleet);
+    const QuantityOffer offer =
+        BuyOffer(budget, price, CargoTotal(st_.Fleet), st_.Fleet, st_.locale);
     if (!offer.ok || price <= 0)
         return;
     double& aboard = st_.Fleet.Naklad[std::size_t(goods)];
@@ -137,12 +141,20 @@ void Trader::invest() {
     const ShipType* type = FindShipType(st_.Fleet.Typ);
     if (!type)
         return;
-    if (type->upgrade && st_.Hotovost >= 2.0 * type->upgrade->price + reserve()) {
-        UpgradeFleet(st_, view_);
-        return;
+    // A bigger hold is worth it only with the money to fill it: 250 a unit stays in cash.
+    auto working = [&](double units) { return 250.0 * units + reserve(); };
+    if (type->upgrade) {
+        const ShipType* next = FindShipType(type->upgrade->toType);
+        const double units = double(st_.Fleet.Pocet) * (next ? next->capacity : 0);
+        if (st_.Hotovost >= 2.0 * UpgradeCost(st_.Fleet) + working(units)) {
+            UpgradeFleet(st_, view_);
+            return;
+        }
     }
     const int most = map_ == 3 ? 17 : 12;
-    while (st_.Fleet.Pocet < most && st_.Hotovost >= 2.0 * type->price + reserve())
+    while (st_.Fleet.Pocet < most &&
+           st_.Hotovost >=
+               2.0 * type->price + working(double(CapacityUnits(st_.Fleet)) + type->capacity))
         BuyShip(st_, view_);
 }
 
@@ -330,6 +342,9 @@ bool Trader::Turn(bool stopAtGoal) {
             return false;
         BuyShip(st_, view_);
     }
+    // Short of money for the upkeep, he sells a ship rather than sail into debt.
+    while (map_ != 4 && st_.Hotovost < reserve() && st_.Fleet.Pocet > 1)
+        SellShip(st_, view_);
     int to;
     if (map_ == 4) {
         loseSell();
@@ -349,6 +364,8 @@ bool Trader::Turn(bool stopAtGoal) {
         return false;
     SailToPort(st_, rnd_, view_, battle_);
     ++voyages_;
+    // As the port screen does when a voyage ends.
+    TellDeadEnd(st_, view_);
     return true;
 }
 

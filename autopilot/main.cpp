@@ -80,11 +80,15 @@ double percentile(std::vector<double> v, double share) {
     return v[std::min(v.size() - 1, rank == 0 ? 0 : rank - 1)];
 }
 
+constexpr int ExploitFromDay = 100; // the exploits start from the trader's game at this day
+
 std::string money(double v) {
     if (std::isnan(v))
         return "–";
     char buf[32];
-    if (std::abs(v) >= 1e6)
+    if (std::abs(v) < 1e4)
+        std::snprintf(buf, sizeof buf, "%.0f", v);
+    else if (std::abs(v) >= 1e6)
         std::snprintf(buf, sizeof buf, "%.2f M", v / 1e6);
     else
         std::snprintf(buf, sizeof buf, "%.0f k", v / 1e3);
@@ -100,8 +104,8 @@ std::string days(double v) {
 int main(int argc, char** argv) {
     const Options o = parse(argc, argv);
     const auto started = std::chrono::steady_clock::now();
-    std::cout << "| Map | Goal reached | Days to goal: median | 90th pct | Money (cash + account) "
-                 "median at day";
+    std::cout << "| Map | Goal reached | Days to goal: median | 90th pct | Worth (cash + account + "
+                 "ships) median (games) at day";
     for (int d : CurveDays)
         std::cout << " " << d;
     std::cout << " | Battles won (given up) | Short hop: goods, units, buy → sell, days, profit "
@@ -152,8 +156,10 @@ int main(int argc, char** argv) {
             std::cout << "| " << map.mapa() << " | " << reached << " of " << o.seeds << " | "
                       << days(percentile(goalDays, 0.5)) << " | " << days(percentile(goalDays, 0.9))
                       << " |";
+            // Each median with the number of games still going on that day behind it.
             for (const auto& c : curve)
-                std::cout << " " << money(percentile(c, 0.5)) << (&c == &curve.back() ? "" : " /");
+                std::cout << " " << money(percentile(c, 0.5)) << " (" << c.size() << ")"
+                          << (&c == &curve.back() ? "" : " /");
             std::cout << " | " << won << " of " << battles << " (" << givenUp << " given up) | "
                       << firstHop.goods << " via " << firstHop.via << ", " << firstHop.units
                       << " u, " << firstHop.buyPrice << " → " << firstHop.sellPrice << ", "
@@ -161,6 +167,51 @@ int main(int argc, char** argv) {
                       << std::flush;
         } catch (const std::exception& e) {
             std::cerr << "vlnobrod-autopilot: " << e.what() << "\n";
+            return 1;
+        }
+    }
+    // The exploits, each from the same positions as the ordinary trader.
+    std::cout << "\n| Map | Exploit | Seeds it applies to | Worth a day: trader (median) | "
+                 "exploit (median) | Seeds where the exploit beats the trader | Goal reached "
+                 "(median day, on day 0) |\n|---|---|---|---|---|---|---|\n";
+    for (const std::string& file : o.maps) {
+        try {
+            MapCopy map(file);
+            const bool spend = map.mapa() == "Mapa4";
+            for (Exploit e : Exploits) {
+                // On Mapa4 the burn, and the upgrade trick with its ten million on day 0.
+                if (spend ? e != Exploit::Burn && e != Exploit::UpgradeSell : e == Exploit::Burn)
+                    continue;
+                const bool burn = e == Exploit::Burn;
+                std::vector<double> trader, exploit, goal;
+                int applies = 0, beats = 0, reached = 0, dayZero = 0;
+                for (int i = 0; i < o.seeds; ++i) {
+                    const ExploitResult r =
+                        MeasureExploit(map, o.firstSeed + std::uint64_t(i), e,
+                                       spend ? 0 : ExploitFromDay, burn ? o.days : 60);
+                    if (!r.applies)
+                        continue;
+                    ++applies;
+                    trader.push_back(r.traderPerDay);
+                    exploit.push_back(r.exploitPerDay);
+                    beats += !burn && r.exploitPerDay > (spend ? 0 : r.traderPerDay);
+                    if (r.reached) {
+                        ++reached;
+                        goal.push_back(r.goalDay);
+                        dayZero += r.goalDay == 0;
+                    }
+                }
+                std::cout << "| " << map.mapa() << " | " << ExploitName(e) << " | " << applies
+                          << " | ";
+                if (burn)
+                    std::cout << "– | – | – | " << reached << " of " << applies << " ("
+                              << days(percentile(goal, 0.5)) << ", " << dayZero << ") |\n";
+                else
+                    std::cout << money(percentile(trader, 0.5)) << " | "
+                              << money(percentile(exploit, 0.5)) << " | " << beats << " | – |\n";
+            }
+        } catch (const std::exception& ex) {
+            std::cerr << "vlnobrod-autopilot: " << ex.what() << "\n";
             return 1;
         }
     }

@@ -9,7 +9,6 @@
 #include "Table.h"
 
 #include "battle/frmSouboj.h"
-#include "menu/MenuRules.h"
 #include "menu/frmMenu.h"
 #include "platform/SettingsStore.h"
 #include "port/frmMain.h"
@@ -17,6 +16,7 @@
 #include "state/Battle.h"
 #include "state/Paths.h"
 #include "state/Random.h"
+#include "trade/SaveGame.h"
 #include "widgets/GameServices.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 kind=${1:-play}
-play=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
+play=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
       libxkbcommon-dev fonts-dejavu-core qt6-translations-l10n)
 validators=(desktop-file-utils appstream)
 fresh=(debootstrap git)

@@ -58,7 +58,8 @@ std::string BattleRules::Single(float v) const {
 void BattleRules::Load(HandOffWord mode, const FleetRecord& fleet) {
     mode_ = word_ = mode;
 
-    // Half the battles blow from the north (k = 2 of 1, 2, 3), the rest from the south.
+    // Three battles in four blow from the north: k = r1 + r2 + 1 rounds to 2 whenever the two
+    // draws add up to between a half and one and a half. The rest blow from the south.
     random_.reseed();
     const float r1 = random_.next();
     const float r2 = random_.next();
@@ -109,20 +110,25 @@ FireResult BattleRules::Fire(int ship) {
 }
 
 float BattleRules::Setting(std::string& text, const AimRange& range) const {
-    // A setting beyond its slider is fired at the slider's end, and the box says so (a charge
-    // of 10 000 would keep the ball in the air for minutes, a weak pirate charge less 20 would
-    // fly backwards).
+    // A typed setting beyond what a player may type is fired at the nearest end, and the box
+    // says so (a charge of 10 000 would keep the ball in the air for minutes).
     const double v = ParseNumber(text).value_or(0);
-    const double kept = std::clamp(v, double(range.minimum), double(range.maximum));
+    const double kept = std::clamp(v, double(range.minimum), double(range.typedMaximum));
     if (kept != v)
         text = Single(static_cast<float>(kept));
     return static_cast<float>(kept);
 }
 
+float BattleRules::Computed(const std::string& text) const {
+    return static_cast<float>(ParseNumber(text).value_or(0));
+}
+
 void BattleRules::Shoot(int ship) {
     sounds_.push_back("Malý výbuch");
     const float degrees = Setting(angleText_[ship], AngleRange);
-    const float power = Setting(powerText_[ship], PowerRange);
+    const bool computer = ship == Pirates && ComputerPirates();
+    const float power =
+        computer ? Computed(powerText_[ship]) : Setting(powerText_[ship], PowerRange);
     launch_.speed = MuzzleSpeed(power);
     launch_.angle = AngleRadians(degrees);
     launch_.startX = ToI16(cannon_[ship].X2);

@@ -36,13 +36,17 @@ struct Barrel {
     float X1, Y1, X2, Y2;
 };
 
-// An aiming slider and the values a typed setting is kept within.
+// An aiming slider, and the values a typed setting is kept within: from the slider's minimum
+// to `typedMaximum`, which may lie beyond the slider's end.
 struct AimRange {
-    int minimum, maximum, initial;
+    int minimum, maximum, initial, typedMaximum;
     int singleStep = 1, pageStep = 3, tickInterval = 5;
 };
-inline constexpr AimRange AngleRange{0, 90, 45};
-inline constexpr AimRange PowerRange{0, 120, 40};
+inline constexpr AimRange AngleRange{0, 90, 45, 90};
+// The slider stops at 120, but a typed charge goes up to 200: against a south wind of 10 the
+// far pirates need about 130 (120 reaches neither ship), and 200 still brings a ball straight
+// up down again in under six seconds.
+inline constexpr AimRange PowerRange{0, 120, 40, 200};
 
 // What outlives a single battle while the program runs: the pirates remember where their last
 // ball fell (0: none yet), so a crew that has found its range keeps it into the next fight.
@@ -116,12 +120,14 @@ public:
     // battle on, and the pirates' cannon only when a second player has it.
     bool PlayerMayFire(int ship) const;
     // A player's shot. A setting that is not a number fires nothing ("Zadejte číslo"); one
-    // outside its slider's range is fired, and shown, at the nearest end.
+    // outside the range a player may type is fired, and shown, at the nearest end.
     FireResult Fire(int ship);
 
     // The computer pirates' turn has come: the window starts their one-second wait.
     bool PiratesDue() const;
-    // The computer pirates aim from where their last ball fell, and fire.
+    // The computer pirates aim from where their last ball fell, and fire. Their own charge is
+    // fired as computed: read back through a byte, it stays within -20 to 285, and any of
+    // those flights comes down within seconds (a charge under nothing falls at their feet).
     void PiratesTurn();
 
     BallPosition Ball() const { return ball_; }
@@ -146,6 +152,7 @@ public:
 private:
     void Shoot(int ship);
     float Setting(std::string& text, const AimRange& range) const;
+    float Computed(const std::string& text) const;
     void Hit(int ship);
     void End(int ship);
     std::string Single(float v) const;

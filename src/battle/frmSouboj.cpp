@@ -1,5 +1,8 @@
 #include "frmSouboj.h"
 
+#include "state/Numbers.h"
+#include "widgets/Question.h"
+
 #include "widgets/Art.h"
 
 #include <QCloseEvent>
@@ -7,12 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace vlnobrod {
@@ -101,6 +105,16 @@ QSlider* slider(const AimRange& range, QWidget* parent, const QRect& geometry) {
     s->setTickPosition(QSlider::TicksBelow);
     s->setGeometry(geometry);
     return s;
+}
+
+// A typed setting moves its slider, without writing back into the box; one beyond the
+// slider's end (a charge of 150) shows the slider at that end.
+void follow(QSlider* s, const QString& typed) {
+    const auto v = ParseNumber(typed.toStdString());
+    if (!v || !std::isfinite(*v))
+        return;
+    const QSignalBlocker quiet(s);
+    s->setValue(static_cast<int>(std::lround(std::clamp<double>(*v, s->minimum(), s->maximum()))));
 }
 
 } // namespace
@@ -218,6 +232,8 @@ void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
 void frmSouboj::TakeAim(int ship) {
     const std::size_t i = static_cast<std::size_t>(ship);
     rules_.SetAim(ship, txtÚhel[i]->text().toStdString(), txtSíla[i]->text().toStdString());
+    follow(sldÚhel[i], txtÚhel[i]->text());
+    follow(sldSíla[i], txtSíla[i]->text());
 }
 
 void frmSouboj::Fire(int ship) {
@@ -352,21 +368,16 @@ void frmSouboj::closeEvent(QCloseEvent* e) {
 
 bool frmSouboj::AskSurrender() {
     asking_ = true;
-    QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Utéct z bitvy"),
-                        QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"),
-                        QMessageBox::NoButton, this);
-    QPushButton* ano = box->addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    QPushButton* ne = box->addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    box->setDefaultButton(ne);
-    box->setEscapeButton(ne);
-    box->exec();
-    if (!box)
+    const QPointer<frmSouboj> alive(this);
+    // "Ne" by Enter as well: a surrender costs the cargo.
+    const MessageAnswer answer =
+        AskInDialog(this, QStringLiteral("Utéct z bitvy"),
+                    QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"),
+                    MessageButtons::NeAno, QMessageBox::NoIcon, MessageAnswer::Ne);
+    if (!alive)
         return false; // the window went, and the question with it
-    const bool yes = box->clickedButton() == ano;
-    delete box;
     asking_ = false;
-    return yes;
+    return answer == MessageAnswer::Ano;
 }
 
 void frmSouboj::setVisible(bool visible) {

@@ -13,10 +13,9 @@
 
 namespace vlnobrod {
 
-frmHelp::frmHelp(GameServices& game, QWidget* parent) : QWidget(parent) {
+frmHelp::frmHelp(GameServices&, QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Průvodce"));
     resize(560, 600);
-    game.state.FocusKey = "F00";
 
     Picture1 = new QWidget(this);
     Picture1->setStyleSheet(QStringLiteral("background-color: #6b4a24;"));

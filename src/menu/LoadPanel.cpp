@@ -3,6 +3,7 @@
 #include "menu/MenuRules.h"
 #include "platform/Files.h"
 #include "state/Paths.h"
+#include "trade/SaveGame.h"
 #include "widgets/GameServices.h"
 
 #include <QLabel>
@@ -20,6 +21,10 @@ LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
     FileLoad->setGeometry(12, 50, 200, 266);
     FileLoad->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileLoad, &QListWidget::currentRowChanged, this, [this] { FileLoad_Click(); });
+    connect(FileLoad, &QListWidget::itemDoubleClicked, this, [this] {
+        if (onChosen)
+            onChosen();
+    });
 
     auto detail = [this](const QString& text, int top) {
         auto* l = new QLabel(text, this);

@@ -3,6 +3,7 @@
 #include "widgets/Panel.h"
 
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -35,6 +36,9 @@ public:
 
     // A failure (the game could not be loaded) in red under the details; empty hides it.
     void ShowProblem(const QString& text);
+
+    // A double click on a listed save: load it, as "Načíst hru" does.
+    std::function<void()> onChosen;
 
     QListWidget* FileLoad = nullptr;
     QLabel* lbl1 = nullptr;  // owner

@@ -59,6 +59,7 @@ void MapAlbum::AddRow() {
             imgMap_Click(i);
     });
     imgMap.push_back(thumb);
+    maps_.emplace_back();
 
     // The album shows what the map files say, as written.
     auto* title = new QLabel(pic1);
@@ -75,6 +76,12 @@ void MapAlbum::AddRow() {
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMapPopis.push_back(description);
+}
+
+QString MapAlbum::MapAt(int index) const {
+    if (index < 0 || index >= count_ || index >= static_cast<int>(maps_.size()))
+        return {};
+    return maps_[static_cast<std::size_t>(index)];
 }
 
 void MapAlbum::Build(Profiles& profiles, const QString& dataFolder) {
@@ -111,7 +118,7 @@ void MapAlbum::Build(Profiles& profiles, const QString& dataFolder) {
             thumb->clear();
         else
             thumb->setPixmap(picture);
-        thumb->Tag = base;
+        maps_[k] = base;
 
         const MapInfo info = ReadMapInfo(profiles, file.toStdString());
         title->setText(QString::fromStdString(info.title));

@@ -31,8 +31,10 @@ public:
     // How many maps the album shows now.
     int Count() const { return count_; }
 
-    // A thumbnail was clicked: its index (the Tag of imgMap holds the map's base name).
+    // A thumbnail was clicked: its index.
     std::function<void(int)> imgMap_Click;
+    // The base name of the map file shown in row `index` ("Mapa1"); empty for no row.
+    QString MapAt(int index) const;
 
     // The map the keys have chosen (the arrows move it, Enter clicks it), framed while the
     // album has the focus; -1 with no maps.
@@ -58,6 +60,7 @@ private:
     void FrameCurrent();
 
     int count_ = 0;
+    std::vector<QString> maps_; // by row, the map files' base names
     int current_ = -1;
 };
 

@@ -42,7 +42,7 @@ bool frmMenu::LoadPanelKey(const QKeyEvent& e) {
     const int at = loadPanel->SelectedIndex();
     switch (e.key()) {
     case Qt::Key_Delete:
-        lblAkceB_Click(7);
+        lblAkceB_Click(menubutton::DeleteSave);
         return true;
     case Qt::Key_Down:
         loadPanel->Select(std::min(at + 1, last));
@@ -64,38 +64,39 @@ bool frmMenu::LoadPanelKey(const QKeyEvent& e) {
 void frmMenu::BuildKeys() {
     for (int i = 0; i < ActionCount; ++i)
         AddShortcut(*this, entryKeys[static_cast<std::size_t>(i)],
-                    *lblAkce[static_cast<std::size_t>(i)], [this, i] { lblAkce_Click(i); });
+                    *lblAkce_[static_cast<std::size_t>(i)], [this, i] { lblAkce_Click(i); });
 }
 
 // Each panel's keys are set as the panel is made (on the first click or shortcut of its entry).
 void frmMenu::BuildPanelKeys(int index) {
     switch (index) {
-    case 0:
+    case menupanel::NewGame:
         // The album takes the arrows as the panel opens; the start form the company's name.
-        SetBoxKeys(*picZáložka[0], {.focus = album});
-        SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(0); },
-                              .escape = [this] { lblAkceB_Click(2); },
+        SetBoxKeys(*picZáložka_[menupanel::NewGame], {.focus = album});
+        SetBoxKeys(*picName, {.enter = [this] { lblAkceB_Click(menubutton::StartGame); },
+                              .escape = [this] { lblAkceB_Click(menubutton::CancelStart); },
                               .focus = picName->txtCompany});
         break;
-    case 1:
+    case menupanel::Load:
         // The load panel opens with nothing chosen, as it does for the mouse (a list with the
         // focus would choose its first save): the arrows choose, Enter loads, Delete deletes.
-        SetBoxKeys(*picZáložka[1], {.enter = [this] { lblAkceB_Click(1); },
-                                    .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
-        // A double click on a save loads it, as Enter does.
-        connect(loadPanel->FileLoad, &QListWidget::itemDoubleClicked, this,
-                [this] { lblAkceB_Click(1); });
+        SetBoxKeys(*picZáložka_[menupanel::Load],
+                   {.enter = [this] { lblAkceB_Click(menubutton::LoadGame); },
+                    .key = [this](const QKeyEvent& e) { return LoadPanelKey(e); }});
         break;
-    case 2:
-        SetBoxKeys(*picZáložka[2], {.enter = [this] { lblAkceB_Click(3); },
-                                    .escape = [this] { lblAkceB_Click(5); },
-                                    .focus = chk0});
+    case menupanel::Settings:
+        SetBoxKeys(*picZáložka_[menupanel::Settings],
+                   {.enter = [this] { lblAkceB_Click(menubutton::SettingsOK); },
+                    .escape = [this] { lblAkceB_Click(menubutton::SettingsCancel); },
+                    .focus = chk0});
         break;
-    case 4:
-        SetBoxKeys(*picZáložka[4], {.enter = [this] { lblAkceB_Click(6); }});
+    case menupanel::About:
+        SetBoxKeys(*picZáložka_[menupanel::About],
+                   {.enter = [this] { lblAkceB_Click(menubutton::AboutOK); }});
         break;
-    case 5:
-        SetBoxKeys(*picZáložka[5], {.enter = [this] { lblAkceB_Click(4); }, .focus = opt0});
+    case menupanel::Duel:
+        SetBoxKeys(*picZáložka_[menupanel::Duel],
+                   {.enter = [this] { lblAkceB_Click(menubutton::RunDuel); }, .focus = opt0});
         break;
     default:
         break;

@@ -8,12 +8,13 @@
 #include "menu/StartForm.h"
 #include "platform/Files.h"
 #include "state/Paths.h"
+#include "trade/SaveGame.h"
+#include "widgets/Question.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 
 namespace vlnobrod {
 
@@ -28,7 +29,7 @@ QString copyProblem(const GameState& st) {
 } // namespace
 
 void frmMenu::BuildNewGamePanel() {
-    Panel* p = MakePanel(0, QStringLiteral("Nová hra"), 290, 30, 490, 540);
+    Panel* p = MakePanel(menupanel::NewGame, QStringLiteral("Nová hra"), 290, 30, 490, 540);
     auto* prompt = new QLabel(QStringLiteral("Vyberte mapu, kterou chcete hrát:"), p);
     prompt->setGeometry(12, 28, 300, 18);
     album = new MapAlbum(p);
@@ -39,32 +40,35 @@ void frmMenu::BuildNewGamePanel() {
     picName->move(55, 150);
     picName->hide();
     picName->onEnter = [this] { StartNewGame(); };
-    MakeButton(0, QStringLiteral("Začít hru"), picName, 14, 214);
-    MakeButton(2, QStringLiteral("Storno"), picName, 300, 214);
+    MakeButton(menubutton::StartGame, QStringLiteral("Začít hru"), picName, 14, 214);
+    MakeButton(menubutton::CancelStart, QStringLiteral("Storno"), picName, 300, 214);
 }
 
 void frmMenu::BuildLoadPanel() {
     loadPanel = new LoadPanel(game_, this);
-    picZáložka[1] = loadPanel;
-    MakePanel(1, loadPanel->Title(), 330, 110, loadPanel->width(), loadPanel->height());
-    MakeButton(1, QStringLiteral("Načíst hru"), loadPanel, 224, 196);
-    MakeButton(8, QStringLiteral("Načíst poslední"), loadPanel, 224, 226);
-    MakeButton(7, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224, 290);
+    picZáložka_[menupanel::Load] = loadPanel;
+    loadPanel->onChosen = [this] { LoadSelectedGame(); };
+    MakePanel(menupanel::Load, loadPanel->Title(), 330, 110, loadPanel->width(),
+              loadPanel->height());
+    MakeButton(menubutton::LoadGame, QStringLiteral("Načíst hru"), loadPanel, 224, 196);
+    MakeButton(menubutton::LoadNewest, QStringLiteral("Načíst poslední"), loadPanel, 224, 226);
+    MakeButton(menubutton::DeleteSave, QStringLiteral("Smazat vybranou pozici"), loadPanel, 224,
+               290);
 }
 
 bool frmMenu::AskToDelete(const QString& file) {
     const QString name = file.section(QLatin1Char('/'), -1);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Smazat uloženou hru"),
-                    QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText); // the file's name as the player gave it
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    // The file's name as the player gave it; "Ne" by Enter, as nothing is lost then.
+    return AskInDialog(
+               this, QStringLiteral("Smazat uloženou hru"),
+               QStringLiteral("Opravdu chcete uloženou hru „%1“ přesunout do koše?").arg(name),
+               MessageButtons::NeAno, QMessageBox::Question,
+               MessageAnswer::Ne) == MessageAnswer::Ano;
 }
 
 void frmMenu::imgMap_Click(int Index) {
     game_.PlaySoundName(QStringLiteral("Cvak"));
-    picName->Tag = album->imgMap[static_cast<std::size_t>(Index)]->Tag;
+    picName->Map = album->MapAt(Index);
     picName->ShowProblem(QString());
     picName->show();
     picName->raise();
@@ -74,18 +78,18 @@ void frmMenu::StartNewGame() {
     game_.PlaySoundName(QStringLiteral("Cvak"));
     // The game in memory stays until the new one is known to open, and the player has had
     // the chance to save it.
-    const std::string map = ScenarioFile(game_.state.Places, picName->Tag.toStdString());
+    const std::string map = ScenarioFile(game_.state.Places, picName->Map.toStdString());
     if ((CanOpenGame && !CanOpenGame(map)) || (LeaveGame && !LeaveGame()))
         return;
-    picZáložka[0]->hide();
+    picZáložka_[menupanel::NewGame]->hide();
     QApplication::processEvents();
 
-    if (!vlnobrod::StartNewGame(game_.profiles, game_.state, picName->Tag.toStdString(),
+    if (!vlnobrod::StartNewGame(game_.profiles, game_.state, picName->Map.toStdString(),
                                 picName->txtCompany->text().toStdString(),
                                 picName->txtName->text().toStdString())) {
         // The menu stays, with the form as the player left it.
         picName->ShowProblem(copyProblem(game_.state));
-        ShowPanel(0);
+        ShowPanel(menupanel::NewGame);
         picName->show();
         return;
     }
@@ -99,11 +103,11 @@ void frmMenu::LoadSelectedGame() {
         return;
     if ((CanOpenGame && !CanOpenGame(file.toStdString())) || (LeaveGame && !LeaveGame()))
         return;
-    picZáložka[1]->hide();
+    picZáložka_[menupanel::Load]->hide();
     QApplication::processEvents();
     if (!EnterSavedGame(game_.profiles, game_.state, file.toStdString())) {
         loadPanel->ShowProblem(copyProblem(game_.state));
-        ShowPanel(1);
+        ShowPanel(menupanel::Load);
         return;
     }
     loadPanel->ShowProblem(QString());

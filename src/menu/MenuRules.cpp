@@ -3,8 +3,6 @@
 #include "state/FileCopy.h"
 #include "state/Paths.h"
 
-#include <cstdio>
-
 namespace vlnobrod {
 
 MapInfo ReadMapInfo(Profiles& profiles, const std::string& mapFile) {
@@ -28,41 +26,6 @@ bool StartNewGame(Profiles& profiles, GameState& st, const std::string& mapa,
     st.HandOff = stateFile;
     st.PendingAction = Pending::NewGame;
     return true;
-}
-
-bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile) {
-    const std::string stateFile = StateFile(st.Places);
-    if (!ReplaceWithCopy(profiles, saveFile, stateFile))
-        return false;
-    st.HandOff = stateFile;
-    return true;
-}
-
-SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {
-    return {profiles.ReadProfile(saveFile, "Mapa", "Name", "XXX"),
-            profiles.ReadProfile(saveFile, "Mapa", "Company", "XXX")};
-}
-
-std::string SaveTimeText(const SaveTime& t) {
-    char text[80];
-    std::snprintf(text, sizeof text, "%d. %d. %d %d:%02d:%02d", t.day, t.month, t.year, t.hour,
-                  t.minute, t.second);
-    return text;
-}
-
-int NewestSave(const std::vector<std::int64_t>& modified) {
-    if (modified.empty())
-        return -1;
-    // 1 January 1990, the start of the search.
-    std::int64_t newest = 631152000;
-    int chosen = 0;
-    for (std::size_t i = 0; i < modified.size(); ++i) {
-        if (modified[i] > newest) {
-            newest = modified[i];
-            chosen = static_cast<int>(i);
-        }
-    }
-    return chosen;
 }
 
 std::string VersionText(int major, int minor) {

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QVersionNumber>
 
@@ -27,11 +28,11 @@ QLabel* picture(const QString& name, QWidget* parent, const QRect& where) {
 } // namespace
 
 void frmMenu::BuildSettingsPanel() {
-    Panel* p = MakePanel(2, QStringLiteral("Nastavení"), 360, 200, 280, 130);
+    Panel* p = MakePanel(menupanel::Settings, QStringLiteral("Nastavení"), 360, 200, 280, 130);
     chk0 = new QCheckBox(QStringLiteral("Hrát zvuky"), p);
     chk0->setGeometry(24, 42, 200, 24);
-    MakeButton(3, QStringLiteral("OK"), p, 40, 90);
-    MakeButton(5, QStringLiteral("Storno"), p, 170, 90);
+    MakeButton(menubutton::SettingsOK, QStringLiteral("OK"), p, 40, 90);
+    MakeButton(menubutton::SettingsCancel, QStringLiteral("Storno"), p, 170, 90);
 }
 
 void frmMenu::OpenSettings() {
@@ -39,7 +40,7 @@ void frmMenu::OpenSettings() {
 }
 
 void frmMenu::BuildAboutPanel() {
-    Panel* p = MakePanel(4, QStringLiteral("O hře"), 320, 70, 440, 420);
+    Panel* p = MakePanel(menupanel::About, QStringLiteral("O hře"), 320, 70, 440, 420);
     picture(QStringLiteral("about"), p, QRect(12, 30, 416, 170));
     auto* lbl14 = new QLabel(QStringLiteral("Vlnobrod"), p);
     lbl14->setFont(art::HeavyFont(22));
@@ -59,7 +60,7 @@ void frmMenu::BuildAboutPanel() {
         l->setGeometry(16, top, 410, 18);
         top += 20;
     }
-    MakeButton(6, QStringLiteral("OK"), p, 380, 384);
+    MakeButton(menubutton::AboutOK, QStringLiteral("OK"), p, 380, 384);
 }
 
 void frmMenu::OpenAbout() {
@@ -68,7 +69,7 @@ void frmMenu::OpenAbout() {
 }
 
 void frmMenu::BuildDuelPanel() {
-    Panel* p = MakePanel(5, QStringLiteral("Externí hry"), 340, 120, 380, 300);
+    Panel* p = MakePanel(menupanel::Duel, QStringLiteral("Externí hry"), 340, 120, 380, 300);
     auto* lbl6 = new QLabel(QStringLiteral("Souboj s piráty"), p);
     lbl6->setFont(art::HeavyFont(13));
     lbl6->setGeometry(12, 28, 300, 26);
@@ -78,26 +79,33 @@ void frmMenu::BuildDuelPanel() {
     opt0->setChecked(true);
     opt1 = new QRadioButton(QStringLiteral("Dva hráči"), p);
     opt1->setGeometry(20, 244, 150, 22);
-    MakeButton(4, QStringLiteral("Spustit"), p, 280, 262);
+    MakeButton(menubutton::RunDuel, QStringLiteral("Spustit"), p, 280, 262);
 }
 
 void frmMenu::SettingsButton_Click(int Index) {
     switch (Index) {
-    case 3:
-        if (chk0->isChecked())
-            game_.settings.SaveSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"),
-                                       QStringLiteral("1"));
-        else
-            game_.settings.DeleteSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"));
-        picZáložka[2]->hide();
+    case menubutton::SettingsOK: {
+        const bool kept =
+            chk0->isChecked()
+                ? game_.settings.SaveSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"),
+                                             QStringLiteral("1"))
+                : game_.settings.DeleteSetting(QStringLiteral("Options"), QStringLiteral("Zvuky"));
+        picZáložka_[menupanel::Settings]->hide();
+        if (!kept) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Nastavení"),
+                            game_.settings.Problem(), QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText); // it names the file
+            box.exec();
+        }
         break;
-    case 5:
-        picZáložka[2]->hide();
+    }
+    case menubutton::SettingsCancel:
+        picZáložka_[menupanel::Settings]->hide();
         break;
-    case 6:
-        picZáložka[4]->hide();
+    case menubutton::AboutOK:
+        picZáložka_[menupanel::About]->hide();
         break;
-    case 4:
+    case menubutton::RunDuel:
         // The duel is played in the battle window; no click sounds here.
         if (StartDuel)
             StartDuel(opt1->isChecked() ? HandOffWord::PiratiB2 : HandOffWord::PiratiB);

@@ -12,7 +12,6 @@ namespace vlnobrod {
 struct GameServices;
 
 // The start form of a new game: company and owner names, typed once for the whole game.
-// The Tag holds the base name of the chosen map file.
 class StartForm : public QFrame {
     Q_OBJECT
 public:
@@ -26,7 +25,7 @@ public:
     // A failure to start shows here, in red; choosing a map clears it.
     void ShowProblem(const QString& text);
 
-    QString Tag;
+    QString Map; // the base name of the chosen map file
     QLineEdit* txtCompany = nullptr;
     QLineEdit* txtName = nullptr;
     QLabel* Label1 = nullptr;

@@ -66,8 +66,6 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     setFixedSize(800, 600);
     setMouseTracking(true);
 
-    // The background decodes on the other core while the captions are laid out.
-    art::DecodeAhead(QStringLiteral("menu_background"));
     Image1_ = new QLabel(this);
     Image1_->setGeometry(0, 0, 800, 600);
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -85,7 +83,6 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
     lbl12_->move(40, 70);
     lbl12_->adjustSize();
 
-    game_.state.FocusKey = "F00";
     for (int i = 0; i < ActionCount; ++i) {
         const ActionSpec& a = menuEntries[static_cast<std::size_t>(i)];
         auto* l = new ClickLabel(QString::fromUtf8(a.caption), this);
@@ -96,9 +93,9 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
         l->adjustSize();
         l->setVisible(a.visible);
         connect(l, &ClickLabel::clicked, this, [this, i] { lblAkce_Click(i); });
-        connect(l, &ClickLabel::hovered, this,
-                [this, i] { Fokus_Move(QStringLiteral("A%1").arg(i, 2, 10, QLatin1Char('0'))); });
-        lblAkce[static_cast<std::size_t>(i)] = l;
+        connect(l, &ClickLabel::hovered, this, [this, i] { Fokus_Move(i); });
+        l->setObjectName(QStringLiteral("entry%1").arg(i));
+        lblAkce_[static_cast<std::size_t>(i)] = l;
     }
 
     // The picture is made at the window's size: shown as it is, with no scaled copy kept
@@ -120,21 +117,21 @@ frmMenu::frmMenu(GameServices& game, QWidget* parent) : QWidget(parent), game_(g
 }
 
 Panel* frmMenu::EnsurePanel(int index) {
-    if (!picZáložka[static_cast<std::size_t>(index)]) {
+    if (!picZáložka_[static_cast<std::size_t>(index)]) {
         switch (index) {
-        case 0:
+        case menupanel::NewGame:
             BuildNewGamePanel();
             break;
-        case 1:
+        case menupanel::Load:
             BuildLoadPanel();
             break;
-        case 2:
+        case menupanel::Settings:
             BuildSettingsPanel();
             break;
-        case 4:
+        case menupanel::About:
             BuildAboutPanel();
             break;
-        case 5:
+        case menupanel::Duel:
             BuildDuelPanel();
             break;
         default:
@@ -142,11 +139,11 @@ Panel* frmMenu::EnsurePanel(int index) {
         }
         BuildPanelKeys(index);
     }
-    return picZáložka[static_cast<std::size_t>(index)];
+    return picZáložka_[static_cast<std::size_t>(index)];
 }
 
 Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
-    auto* p = picZáložka[static_cast<std::size_t>(index)];
+    auto* p = picZáložka_[static_cast<std::size_t>(index)];
     if (!p)
         p = new Panel(title, this);
     p->setGeometry(x, y, w, h);
@@ -160,7 +157,8 @@ Panel* frmMenu::MakePanel(int index, const QString& title, int x, int y, int w, 
         const int y = std::clamp(dropped.y(), 0, height() - Panel::TitleHeight);
         dropped.move(x, y);
     };
-    picZáložka[static_cast<std::size_t>(index)] = p;
+    p->setObjectName(QStringLiteral("menuPanel%1").arg(index));
+    picZáložka_[static_cast<std::size_t>(index)] = p;
     return p;
 }
 
@@ -171,13 +169,14 @@ ClickLabel* frmMenu::MakeButton(int index, const QString& caption, QWidget* pare
     b->setCursor(art::HandCursor());
     b->move(x, y);
     b->adjustSize();
+    b->setObjectName(QStringLiteral("button%1").arg(index));
     connect(b, &ClickLabel::clicked, this, [this, index] { lblAkceB_Click(index); });
-    lblAkceB[static_cast<std::size_t>(index)] = b;
+    lblAkceB_[static_cast<std::size_t>(index)] = b;
     return b;
 }
 
 void frmMenu::HideAllPanels() {
-    for (Panel* p : picZáložka)
+    for (Panel* p : picZáložka_)
         if (p)
             p->hide();
 }
@@ -188,67 +187,70 @@ void frmMenu::ShowPanel(int index) {
     p->raise();
 }
 
-void frmMenu::Fokus_Move(const QString& Objekt) {
-    const QString current = QString::fromStdString(game_.state.FocusKey);
-    if (Objekt == current)
+void frmMenu::Fokus_Move(int index) {
+    if (index == hovered_)
         return;
-    auto resize = [this](const QString& key, double delta) {
-        const int index = key.right(2).toInt();
-        if (index < 0 || index >= ActionCount)
+    auto resize = [this](int entry, double delta) {
+        if (entry < 0 || entry >= ActionCount)
             return;
-        ClickLabel* l = lblAkce[static_cast<std::size_t>(index)];
+        ClickLabel* l = lblAkce_[static_cast<std::size_t>(entry)];
         QFont f = l->font();
         f.setPointSizeF(f.pointSizeF() + delta);
         l->setFont(f);
         l->adjustSize();
     };
-    if (current.startsWith(QLatin1Char('A')))
-        resize(current, -5);
-    if (Objekt.startsWith(QLatin1Char('A'))) {
-        resize(Objekt, +5);
+    resize(hovered_, -5);
+    if (index >= 0 && index < ActionCount) {
+        resize(index, +5);
         game_.PlaySoundName(QStringLiteral("Nabídka"));
     }
-    game_.state.FocusKey = Objekt.toStdString();
+    hovered_ = index;
+}
+
+Panel* frmMenu::PanelAt(int index) const {
+    if (index < 0 || index >= PanelCount)
+        return nullptr;
+    return picZáložka_[static_cast<std::size_t>(index)];
 }
 
 void frmMenu::lblAkce_Click(int Index) {
     HideAllPanels();
     game_.PlaySoundName(QStringLiteral("Cvak"));
     switch (Index) {
-    case 0:
+    case menuentry::Exit:
         if (LeaveGame && !LeaveGame())
             break;
         if (ExitGame)
             ExitGame();
         break;
-    case 1:
-        EnsurePanel(0);
+    case menuentry::NewGame:
+        EnsurePanel(menupanel::NewGame);
         album->Build(game_.profiles, QString::fromStdString(ShippedFolder(game_.state.Places)));
-        ShowPanel(0);
+        ShowPanel(menupanel::NewGame);
         break;
-    case 2:
-        EnsurePanel(1);
+    case menuentry::Load:
+        EnsurePanel(menupanel::Load);
         loadPanel->Refresh();
-        ShowPanel(1);
+        ShowPanel(menupanel::Load);
         break;
-    case 3:
-        EnsurePanel(2);
+    case menuentry::Settings:
+        EnsurePanel(menupanel::Settings);
         OpenSettings();
-        ShowPanel(2);
+        ShowPanel(menupanel::Settings);
         break;
-    case 4:
+    case menuentry::Guide:
         if (ShowGuide)
             ShowGuide();
         break;
-    case 5:
-        EnsurePanel(4);
+    case menuentry::About:
+        EnsurePanel(menupanel::About);
         OpenAbout();
-        ShowPanel(4);
+        ShowPanel(menupanel::About);
         break;
-    case 6:
-        ShowPanel(5);
+    case menuentry::Duel:
+        ShowPanel(menupanel::Duel);
         break;
-    case 7:
+    case menuentry::Continue:
         hide();
         if (ContinueGame)
             ContinueGame();
@@ -260,25 +262,25 @@ void frmMenu::lblAkce_Click(int Index) {
 
 void frmMenu::lblAkceB_Click(int Index) {
     switch (Index) {
-    case 0:
+    case menubutton::StartGame:
         StartNewGame();
         break;
-    case 1:
+    case menubutton::LoadGame:
         LoadSelectedGame();
         break;
-    case 2:
+    case menubutton::CancelStart:
         picName->hide();
         break;
-    case 3:
-    case 5:
-    case 6:
-    case 4:
+    case menubutton::SettingsOK:
+    case menubutton::SettingsCancel:
+    case menubutton::AboutOK:
+    case menubutton::RunDuel:
         SettingsButton_Click(Index);
         break;
-    case 7:
+    case menubutton::DeleteSave:
         DeleteSelectedGame();
         break;
-    case 8:
+    case menubutton::LoadNewest:
         LoadNewestGame();
         break;
     default:
@@ -288,9 +290,8 @@ void frmMenu::lblAkceB_Click(int Index) {
 
 void frmMenu::Form_Activate() {
     // A game left behind the menu can be continued.
-    const bool inGame = Tag == QStringLiteral("Rozehráno");
-    lblAkce[7]->setVisible(inGame);
-    if (inGame && game_.state.HandOff == HandOffWord::Zpet)
+    lblAkce_[menuentry::Continue]->setVisible(gameWaiting_);
+    if (gameWaiting_ && game_.state.HandOff == HandOffWord::Zpet)
         game_.state.HandOff = HandOffWord::None;
 }
 
@@ -305,7 +306,7 @@ void frmMenu::changeEvent(QEvent* e) {
         if (isActiveWindow())
             Form_Activate();
         else
-            Fokus_Move(QStringLiteral("F00"));
+            Fokus_Move(-1);
     }
 }
 
@@ -313,12 +314,12 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
     // The mouse over a panel leaves every menu entry, also when it comes straight onto
     // something inside the panel (the album, a text box), which sends the panel no move.
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
-        Fokus_Move(QStringLiteral("F00"));
+        Fokus_Move(-1);
     return QWidget::eventFilter(watched, e);
 }
 
 void frmMenu::mouseMoveEvent(QMouseEvent* e) {
-    Fokus_Move(QStringLiteral("F00"));
+    Fokus_Move(-1);
     QWidget::mouseMoveEvent(e);
 }
 

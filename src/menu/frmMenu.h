@@ -18,7 +18,40 @@ class LoadPanel;
 class MapAlbum;
 class StartForm;
 
-// The main menu, the first window of the game.
+// The menu's entries (lblAkce), panels (picZáložka: entry k opens panel k - 1) and the panels'
+// buttons (lblAkceB), by number.
+namespace menuentry {
+enum Index : int {
+    Exit = 0,     // "Konec >"
+    NewGame = 1,  // "Nová hra"
+    Load = 2,     // "Načíst hru"
+    Settings = 3, // "Nastavení"
+    Guide = 4,    // "Návod"
+    About = 5,    // "O hře"
+    Duel = 6,     // "Externí hry"
+    Continue = 7, // "Pokračovat ve hře >", only while a game waits behind the menu
+};
+} // namespace menuentry
+namespace menupanel {
+enum Index : int { NewGame = 0, Load = 1, Settings = 2, About = 4, Duel = 5 }; // 3: none
+} // namespace menupanel
+namespace menubutton {
+enum Index : int {
+    StartGame = 0,      // "Začít hru" (start form)
+    LoadGame = 1,       // "Načíst hru"
+    CancelStart = 2,    // "Storno" (start form)
+    SettingsOK = 3,     // "OK" (settings)
+    RunDuel = 4,        // "Spustit"
+    SettingsCancel = 5, // "Storno" (settings)
+    AboutOK = 6,        // "OK" (about)
+    DeleteSave = 7,     // "Smazat vybranou pozici"
+    LoadNewest = 8,     // "Načíst poslední"
+};
+} // namespace menubutton
+
+// The main menu, the first window of the game. Its entries and buttons carry object names
+// for tests and tools: "entry0".."entry7" and "button0".."button8" (by the numbers above),
+// the panels "menuPanel0".."menuPanel5".
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
@@ -28,13 +61,15 @@ public:
 
     explicit frmMenu(GameServices& game, QWidget* parent = nullptr);
 
-    // Moves the hover highlight: "A" + two digits is action label that index, "F00" none.
-    void Fokus_Move(const QString& Objekt);
+    // Moves the hover highlight to entry `index` (menuentry), or off every entry with -1.
+    void Fokus_Move(int index);
     void lblAkce_Click(int Index);
-    // The buttons of all panels: 0 "Začít hru", 1 "Načíst hru", 2 "Storno" (start form),
-    // 3 "OK" and 5 "Storno" (settings), 4 "Spustit" (duel), 6 "OK" (about), 7 "Smazat
-    // vybranou pozici", 8 "Načíst poslední".
+    // The buttons of all panels (menubutton).
     void lblAkceB_Click(int Index);
+    // The panel of that number (menupanel), nullptr until it is first opened.
+    Panel* PanelAt(int index) const;
+    // Whether a game waits behind the menu ("Pokračovat ve hře >" then shows).
+    void SetGameWaiting(bool waiting) { gameWaiting_ = waiting; }
     void imgMap_Click(int Index);
 
     // Closing the window, or "Konec >", ends the program through this.
@@ -56,12 +91,6 @@ public:
     std::function<void(HandOffWord mode)> StartDuel;
     // Asked before a saved game goes to the trash; the player's answer.
     std::function<bool(const QString& file)> ConfirmDelete;
-
-    std::array<ClickLabel*, ActionCount> lblAkce{};
-    // Each panel and its buttons exist from the first click on its menu entry.
-    std::array<Panel*, PanelCount> picZáložka{};
-    std::array<ClickLabel*, ButtonCount> lblAkceB{};
-    QString Tag; // "Rozehráno" while a game waits behind the menu
 
     MapAlbum* album = nullptr;
     StartForm* picName = nullptr;
@@ -109,6 +138,12 @@ private:
     void LoadNewestGame();
 
     GameServices& game_;
+    std::array<ClickLabel*, ActionCount> lblAkce_{};
+    // Each panel and its buttons exist from the first click on its menu entry.
+    std::array<Panel*, PanelCount> picZáložka_{};
+    std::array<ClickLabel*, ButtonCount> lblAkceB_{};
+    bool gameWaiting_ = false;
+    int hovered_ = -1; // the entry under the mouse, grown
     QLabel* Image1_ = nullptr;
     QLabel* lbl12_ = nullptr;
 };

@@ -5,11 +5,10 @@
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
-#include "state/Numbers.h"
-#include "widgets/Art.h"
-
 #include "port/PortSpeech.h"
+#include "widgets/Art.h"
 #include "widgets/ModalWait.h"
+#include "widgets/Question.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -27,28 +26,6 @@ constexpr int BoxHeight = 220; // the least; a long text makes the box taller
 constexpr int TextTop = 52;
 constexpr int ButtonsHeight = 46;
 
-struct Button {
-    const char* caption;
-    MessageAnswer answer;
-};
-
-// The answer labels each buttons code shows, from the left.
-std::vector<Button> buttonsFor(MessageButtons buttons) {
-    using enum MessageAnswer;
-    switch (buttons) {
-    case MessageButtons::OKZrusit:
-        return {{"OK", OK}, {"Zrušit", Zrusit}};
-    case MessageButtons::NeAnoZrusit:
-        return {{"Ne", Ne}, {"Ano", Ano}, {"Zrušit", Zrusit}};
-    case MessageButtons::NeAno:
-        return {{"Ne", Ne}, {"Ano", Ano}};
-    default:
-        // OK, and any code the box does not know: a box without an answer label could
-        // never be closed.
-        return {{"OK", OK}};
-    }
-}
-
 } // namespace
 
 void frmMain::BuildMessageBox() {
@@ -60,16 +37,18 @@ void frmMain::BuildMessageBox() {
                            BoxHeight);
     picMsgBox->hide();
 
-    img[0] = new QLabel(picMsgBox);
-    img[0]->setGeometry(18, 18, 64, 64);
-    img[0]->setPixmap(MessageBoxPicture());
-    img[0]->setStyleSheet(QStringLiteral("background: transparent;"));
+    auto* picture = new QLabel(picMsgBox);
+    picture->setGeometry(18, 18, 64, 64);
+    picture->setPixmap(MessageBoxPicture());
+    picture->setStyleSheet(QStringLiteral("background: transparent;"));
 
     lblTitulek = MakeLabel(picMsgBox, QString(), 96, 16, BoxWidth - 112, 28);
+    lblTitulek->setObjectName(QStringLiteral("msgTitle"));
     lblTitulek->setFont(SerifFont(14));
     SetBaseStyle(lblTitulek, QStringLiteral("background: transparent; color: #5a3b1a; "
                                             "border-bottom: 1px solid #5a3b1a;"));
     lblText = MakeLabel(picMsgBox, QString(), 96, 52, BoxWidth - 112, 110, 11);
+    lblText->setObjectName(QStringLiteral("msgText"));
     lblText->setWordWrap(true);
     lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetBaseStyle(lblText, QStringLiteral("background: transparent; color: #2b1d0e;"));
@@ -83,6 +62,7 @@ void frmMain::BuildMessageBox() {
         SetForeColor(b, QColor(0xff, 0xf6, 0xdc));
         b->setCursor(art::HandCursor());
         b->hide();
+        b->setObjectName(QStringLiteral("answer%1").arg(i));
         connect(b, &ClickLabel::clicked, this, [this, i] { cmd_Click(i); });
         cmd[static_cast<std::size_t>(i)] = b;
     }
@@ -119,16 +99,8 @@ MessageAnswer frmMain::ShowMessage(const std::string& text, MessageButtons butto
     picMsgBox->show();
     picMsgBox->raise();
 
-    std::optional<int> enter, escape;
-    for (const Button& b : buttonsFor(buttons)) {
-        if (b.answer == MessageAnswer::OK || b.answer == MessageAnswer::Ano)
-            enter = static_cast<int>(b.answer);
-        if (b.answer == MessageAnswer::Zrusit || (b.answer == MessageAnswer::Ne && !escape))
-            escape = static_cast<int>(b.answer);
-    }
-    // A message with nothing to decide goes with Escape as well.
-    if (!escape)
-        escape = enter;
+    const int enter = static_cast<int>(EnterAnswer(buttons));
+    const int escape = static_cast<int>(EscapeAnswer(buttons));
     const QPointer<frmMain> alive(this);
     const std::optional<int> answer = ModalWait(*picMsgBox, enter, escape).Exec();
     if (!alive)
@@ -152,14 +124,12 @@ void frmMain::FillMessageBox(const Question& q) {
     FitMessageBox();
     for (ClickLabel* b : cmd)
         b->hide();
-    const std::vector<Button> shown = buttonsFor(q.buttons);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
+    const std::vector<AnswerButton> shown = AnswersFor(q.buttons);
+    for (std::size_t i = 0; i < shown.size() && i < cmd.size(); ++i) {
         cmd[i]->setText(QString::fromUtf8(shown[i].caption));
-        // The label keeps its answer code, as the dialog's contract numbers it.
-        cmd[i]->Tag = QString::number(static_cast<int>(shown[i].answer));
-        // Enter gives OK or "Ano": that label stands out.
-        const bool byEnter =
-            shown[i].answer == MessageAnswer::OK || shown[i].answer == MessageAnswer::Ano;
+        cmdAnswer_[i] = shown[i].answer;
+        // What Enter gives stands out.
+        const bool byEnter = shown[i].answer == EnterAnswer(q.buttons);
         SetBaseStyle(cmd[i],
                      QStringLiteral("background-color: #6b4a24; border: 2px solid %1; "
                                     "border-radius: 6px;")
@@ -176,8 +146,7 @@ bool frmMain::Waiting() const {
 void frmMain::cmd_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(cmd.size()))
         return;
-    ModalWait::Answer(picMsgBox,
-                      ToU8(ParseDot(cmd[static_cast<std::size_t>(Index)]->Tag.toStdString())));
+    ModalWait::Answer(picMsgBox, static_cast<int>(cmdAnswer_[static_cast<std::size_t>(Index)]));
 }
 
 } // namespace vlnobrod

@@ -4,8 +4,8 @@
 
 namespace vlnobrod {
 
-// Pictures of the port window. Each comes from the game's artwork when it is there and is
-// drawn here otherwise, so the window never shows an empty frame.
+// Pictures of the port window, from the artwork compiled into the program (an empty pixmap
+// when one is missing: the window still opens).
 
 // The ship of a type: 0 small merchant, 1 large merchant, 2 galleon.
 QPixmap ShipPicture(int typ);

@@ -1,8 +1,9 @@
-#include "PortKeys.h"
+// The port screen's shortcuts, each shown in the tooltip of what it clicks: Alt+M, Alt+O,
+// Alt+D and Alt+B the four tabs, Alt+U "Úkol", Ctrl+S "Uložit", Alt+S the statistics and
+// Alt+Z "< Zpět do menu". The panels add their own (Alt+V "Prodat vše", Escape on the city
+// information). Escape on a bare port screen does nothing: the game is left only on purpose.
 
-#include "PortLabels.h"
 #include "frmMain.h"
-#include "widgets/PanelKeys.h"
 #include "widgets/WindowKeys.h"
 
 namespace vlnobrod {
@@ -14,10 +15,10 @@ struct TabKey {
     QKeyCombination keys;
 };
 constexpr TabKey tabKeys[] = {
-    {0, Qt::ALT | Qt::Key_M}, // "Mapa"
-    {1, Qt::ALT | Qt::Key_O}, // "Obchod"
-    {2, Qt::ALT | Qt::Key_D}, // "Dok"
-    {3, Qt::ALT | Qt::Key_B}, // "Banka"
+    {zalozka::Map, Qt::ALT | Qt::Key_M},
+    {zalozka::Trade, Qt::ALT | Qt::Key_O},
+    {zalozka::Dock, Qt::ALT | Qt::Key_D},
+    {zalozka::Bank, Qt::ALT | Qt::Key_B},
 };
 
 struct ActionKey {
@@ -25,25 +26,21 @@ struct ActionKey {
     QKeyCombination keys;
 };
 constexpr ActionKey actionKeys[] = {
-    {akce::Goal, Qt::ALT | Qt::Key_U},       {akce::OpenSave, Qt::CTRL | Qt::Key_S},
-    {akce::Statistics, Qt::ALT | Qt::Key_S}, {akce::BackToMenu, Qt::ALT | Qt::Key_Z},
-    {akce::SellAll, Qt::ALT | Qt::Key_V},
+    {akce::Goal, Qt::ALT | Qt::Key_U},
+    {akce::OpenSave, Qt::CTRL | Qt::Key_S},
+    {akce::Statistics, Qt::ALT | Qt::Key_S},
+    {akce::BackToMenu, Qt::ALT | Qt::Key_Z},
 };
 
 } // namespace
 
-void InstallPortKeys(frmMain& port) {
+void frmMain::BuildKeys() {
     for (const TabKey& t : tabKeys)
-        AddShortcut(port, t.keys, *port.lblZal[static_cast<std::size_t>(t.tab)],
-                    [&port, tab = t.tab] { port.lblZal_Click(tab); });
+        AddShortcut(*this, t.keys, *lblZal[static_cast<std::size_t>(t.tab)],
+                    [this, tab = t.tab] { ShowTab(tab); });
     for (const ActionKey& a : actionKeys)
-        AddShortcut(port, a.keys, *port.lblAkce[static_cast<std::size_t>(a.action)],
-                    [&port, action = a.action] { port.lblAkce_Click(action); });
-    // The city information has its own "X" in place of the panel's cross.
-    SetBoxKeys(*port.picInf, {.escape = [&port] {
-        if (port.lblAkce[akce::CloseCityInfo]->isVisible())
-            port.lblAkce_Click(akce::CloseCityInfo);
-    }});
+        AddShortcut(*this, a.keys, *lblAkce[static_cast<std::size_t>(a.action)],
+                    [this, action = a.action] { lblAkce_Click(action); });
 }
 
 } // namespace vlnobrod

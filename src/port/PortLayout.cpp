@@ -3,7 +3,6 @@
 
 #include "PanelDrop.h"
 #include "PortArt.h"
-#include "PortLabels.h"
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
@@ -21,16 +20,17 @@ namespace {
 struct ActionPlace {
     int index;
     const char* caption;
+    const char* name;
     int x, y, w, h;
 };
 constexpr ActionPlace mainActions[] = {
-    {akce::Goal, "Úkol", 866, 222, 150, 26},
-    {akce::OpenSave, "Uložit", 866, 256, 150, 26},
-    {akce::Statistics, "Statistika & Nejlepší hráči", 866, 290, 150, 44},
-    {akce::BackToMenu, "< Zpět do menu", 866, 650, 150, 26},
+    {akce::Goal, "Úkol", "goal", 866, 222, 150, 26},
+    {akce::OpenSave, "Uložit", "openSave", 866, 256, 150, 26},
+    {akce::Statistics, "Statistika & Nejlepší hráči", "statistics", 866, 290, 150, 44},
+    {akce::BackToMenu, "< Zpět do menu", "backToMenu", 866, 650, 150, 26},
 };
 
-constexpr const char* tabCaptions[] = {"Mapa", "Obchod", "Dok", "Banka"};
+constexpr const char* tabCaptions[zalozka::TabCount] = {"Mapa", "Obchod", "Dok", "Banka"};
 
 const QString parchmentCard =
     QStringLiteral("QFrame#card { background-color: #efe2c0; border: 2px solid #5a3b1a; "
@@ -49,6 +49,7 @@ void frmMain::BuildMainScreen() {
 
     // The chart shows at its own size from the top left corner; what does not fit is cut.
     Hra = new QLabel(this);
+    Hra->setObjectName(QStringLiteral("seaChart"));
     Hra->setGeometry(0, 0, MapWidth, MapHeight);
     Hra->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Hra->setStyleSheet(QStringLiteral("background-color: #2f6a8a;"));
@@ -63,9 +64,12 @@ void frmMain::BuildMainScreen() {
         SetForeColor(l, Black);
         l->setCursor(art::HandCursor());
         l->hide();
-        // Any button but the left one sails there.
+        l->setObjectName(QStringLiteral("city%1").arg(i));
+        // The left button tells about the city; any other sails there.
         connect(l, &ClickLabel::released, this, [this, i](Qt::MouseButton button) {
-            if (button != Qt::LeftButton)
+            if (button == Qt::LeftButton)
+                emit cityClicked(i);
+            else
                 StartVoyage(i);
         });
         lblMěsto[static_cast<std::size_t>(i)] = l;
@@ -89,10 +93,17 @@ void frmMain::BuildMainScreen() {
     };
     caption(QStringLiteral("Hotovost (zlatých):"), 8);
     lblHotovost = figure(26);
+    lblHotovost->setObjectName(QStringLiteral("cash"));
     caption(QStringLiteral("Na kontě (zlatých):"), 66);
     lblKonto = figure(84);
+    lblKonto->setObjectName(QStringLiteral("account"));
     caption(QStringLiteral("Den:"), 124);
     lblDny = figure(142);
+    lblDny->setObjectName(QStringLiteral("days"));
+    // A screen reader reads each figure with its caption.
+    lblHotovost->setAccessibleDescription(QStringLiteral("Hotovost (zlatých)"));
+    lblKonto->setAccessibleDescription(QStringLiteral("Na kontě (zlatých)"));
+    lblDny->setAccessibleDescription(QStringLiteral("Den"));
 
     auto* actionsCard = new QFrame(this);
     actionsCard->setObjectName(QStringLiteral("card"));
@@ -102,6 +113,7 @@ void frmMain::BuildMainScreen() {
     for (const ActionPlace& a : mainActions) {
         ClickLabel* l = MakeActionLabel(this, QString::fromUtf8(a.caption), a.x, a.y, a.w, a.h, 11);
         l->setWordWrap(true);
+        l->setObjectName(QString::fromLatin1(a.name));
         lblAkce[static_cast<std::size_t>(a.index)] = l;
     }
     SetForeColor(lblAkce[akce::BackToMenu], QColor(0xef, 0xe2, 0xc0));
@@ -121,12 +133,14 @@ void frmMain::BuildMainScreen() {
 
     // The tab strip below the chart.
     picZáložky = new QFrame(this);
+    picZáložky->setObjectName(QStringLiteral("tabs"));
     picZáložky->setGeometry(0, MapHeight, MapWidth, 56);
     picZáložky->setMouseTracking(true);
     TrackHover(picZáložky);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < zalozka::TabCount; ++i) {
         ClickLabel* t =
             MakeClickLabel(picZáložky, QString::fromUtf8(tabCaptions[i]), 12 + i * 128, 8, 120, 40);
+        t->setObjectName(QStringLiteral("tab") + QString::fromUtf8(tabCaptions[i]));
         t->setFont(SerifFont(14));
         t->setAlignment(Qt::AlignCenter);
         SetBaseStyle(t, QStringLiteral("background-color: #efe2c0; border: 2px solid #5a3b1a; "
@@ -134,9 +148,8 @@ void frmMain::BuildMainScreen() {
                                        "border-bottom-right-radius: 8px;"));
         SetForeColor(t, Black);
         t->setCursor(art::HandCursor());
-        connect(t, &ClickLabel::clicked, this, [this, i] { lblZal_Click(i); });
-        connect(t, &ClickLabel::hovered, this,
-                [this, i] { Fokus_Move(QStringLiteral("Z%1").arg(i, 2, 10, QLatin1Char('0'))); });
+        connect(t, &ClickLabel::clicked, this, [this, i] { ShowTab(i); });
+        connect(t, &ClickLabel::hovered, this, &frmMain::hoverLeft);
         lblZal[static_cast<std::size_t>(i)] = t;
     }
 
@@ -163,30 +176,32 @@ void frmMain::BuildNewsTicker() {
         text->setFont(fonts[i]);
         SetBaseStyle(text, QStringLiteral("background: transparent;"));
         SetForeColor(text, i == 0 ? QColor(0xf6, 0xe7, 0xb8) : QColor(0xb9, 0xc4, 0xcc));
+        text->setObjectName(QStringLiteral("news%1").arg(i));
         lblInfo[static_cast<std::size_t>(i)] = text;
     }
 
     tmrAktuality = new QTimer(this);
+    tmrAktuality->setObjectName(QStringLiteral("newsTimer"));
     tmrAktuality->setInterval(1000);
     connect(tmrAktuality, &QTimer::timeout, this, [this] { tmrAktuality_Timer(); });
     tmrAktuality->start();
 }
 
-Panel* frmMain::MakePanel(int index, const QString& title, int x, int y, int w, int h) {
+Panel* frmMain::AddPanel(int index, const QString& title, const QRect& place) {
+    if (index <= zalozka::Map || index >= zalozka::PanelCount)
+        return nullptr;
     auto* p = new Panel(title, this);
-    p->setGeometry(x, y, w, h);
-    p->setMouseTracking(true);
+    p->setObjectName(QStringLiteral("panel%1").arg(index));
+    p->setGeometry(place);
     p->hide();
+    p->CloseCross()->setCursor(art::HandCursor());
     p->onDropped = [this](Panel& dropped) { KeepOnScreen(dropped); };
     TrackHover(p);
-    if (index >= 0)
-        picZáložka[static_cast<std::size_t>(index)] = p;
+    picZáložka[static_cast<std::size_t>(index)] = p;
+    // The message box stays above every panel.
+    if (picMsgBox)
+        picMsgBox->raise();
     return p;
-}
-
-void frmMain::TrackHover(QWidget* container) {
-    container->setMouseTracking(true);
-    container->installEventFilter(this);
 }
 
 void frmMain::KeepOnScreen(Panel& panel) {

@@ -1,10 +1,7 @@
 #include "frmMain.h"
 
 #include "port/NewsTicker.h"
-#include "port/PortKeys.h"
-#include "port/PortLabels.h"
 #include "state/GameFile.h"
-#include "state/Numbers.h"
 #include "state/Paths.h"
 #include "widgets/Art.h"
 #include "widgets/PortStyle.h"
@@ -17,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace vlnobrod {
 
@@ -24,26 +22,19 @@ using namespace portstyle;
 
 frmMain::frmMain(GameServices& game, QWidget* parent) : QWidget(parent), game_(game) {
     BuildMainScreen();
-    BuildTradePanel();
-    BuildDockPanel();
-    BuildBankPanel();
-    BuildSavePanel();
-    BuildCityInfoPanel();
     BuildMessageBox();
 
-    for (int i = 0; i < ActionCount; ++i) {
+    for (int i = 0; i < akce::Count; ++i) {
         ClickLabel* l = lblAkce[static_cast<std::size_t>(i)];
         l->setCursor(art::HandCursor());
         connect(l, &ClickLabel::clicked, this, [this, i] { lblAkce_Click(i); });
     }
-    for (Panel* p : picZáložka)
-        p->CloseCross()->setCursor(art::HandCursor());
     SetAction(akce::BackToMenu, [this] { BackToMenuAction(); });
     SetAction(akce::Goal, [this] { ShowGoalAction(); });
-    InstallPortKeys(*this);
+    BuildKeys();
+    MarkOpenTab();
 
     setWindowTitle(QStringLiteral("Vlnobrod"));
-    game_.state.FocusKey = "F00";
 }
 
 frmMain::~frmMain() = default;
@@ -67,7 +58,6 @@ QString frmMain::GameProblem(GameServices& game, const std::string& file) {
 
 void frmMain::Form_Load() {
     GameState& st = game_.state;
-    st.FocusKey = "F00";
     if (st.HandOff.empty())
         return; // the window without a game, as the program starts
 
@@ -87,19 +77,15 @@ void frmMain::Form_Load() {
         l->setText(QString::fromStdString(c.Nazev));
         l->adjustSize();
         l->move(c.X, c.Y);
-        SetForeColor(l, c.Pristup != 0 ? Grey : Black);
+        MarkCity(i, c.Pristup != 0 ? CityMark::Closed : CityMark::Open);
         l->show();
     }
     setWindowTitle(QStringLiteral("Vlnobrod - %1 - %2")
                        .arg(QString::fromStdString(st.Name), QString::fromStdString(st.Company)));
 
     StartLoadedGame(st, game_.random, *this);
-    SetForeColor(lblMěsto[st.AktualniMesto], Red);
+    ShowCurrentCity();
     WelcomeToGame(st);
-    lbl[popisek::TradeTitle]->setText(QStringLiteral("Obchod - ") +
-                                      QString::fromStdString(st.Cities[st.AktualniMesto].Nazev));
-    // The bank tab is there only where the port has a bank.
-    lblZal[3]->setVisible(st.Cities[st.AktualniMesto].Banka);
     emit gameLoaded();
 }
 
@@ -129,13 +115,13 @@ void frmMain::changeEvent(QEvent* e) {
 }
 
 void frmMain::SetAction(int index, std::function<void()> action) {
-    if (index < 0 || index >= ActionCount)
+    if (index < 0 || index >= akce::Count)
         return;
     actions_[static_cast<std::size_t>(index)] = std::move(action);
 }
 
 void frmMain::lblAkce_Click(int Index) {
-    if (Index < 0 || Index >= ActionCount)
+    if (Index < 0 || Index >= akce::Count)
         return;
     // A copy: an action may give its label a new action while it runs.
     const std::function<void()> action = actions_[static_cast<std::size_t>(Index)];
@@ -166,24 +152,67 @@ void frmMain::PlaySoundName(const std::string& name) {
     game_.PlaySoundName(QString::fromStdString(name));
 }
 
-void frmMain::lblZal_Click(int Index) {
-    if (Index < 0 || Index > 3)
-        return;
-    PlaySoundName("Nabídka");
-    for (Panel* p : picZáložka)
-        p->hide();
-    if (Index == 0)
-        return; // the chart, free of panels
-    if (Index == 1) {
-        picZáložka[0]->show();
-        picZáložka[0]->raise();
-        ShowMarket(game_.state.AktualniMesto, false);
-    } else {
-        Panel* p = picZáložka[static_cast<std::size_t>(Index - 1)];
+Panel* frmMain::PanelAt(int index) const {
+    if (index < 0 || index >= zalozka::PanelCount)
+        return nullptr;
+    return picZáložka[static_cast<std::size_t>(index)];
+}
+
+void frmMain::OpenPanel(int index) {
+    if (Panel* p = PanelAt(index)) {
         p->show();
         p->raise();
     }
+}
+
+void frmMain::ClosePanels() {
+    for (int i : {zalozka::Trade, zalozka::Dock, zalozka::Bank, zalozka::Save})
+        if (Panel* p = PanelAt(i))
+            p->hide();
+}
+
+void frmMain::ShowTab(int tab) {
+    if (tab < 0 || tab >= zalozka::TabCount)
+        return;
+    PlaySoundName("Nabídka");
+    ClosePanels();
+    if (tab == zalozka::Map)
+        return; // the chart, free of panels
+    OpenPanel(tab);
+    emit panelOpened(tab);
     ShowFleet();
+}
+
+int frmMain::OpenTab() const {
+    for (int i : {zalozka::Trade, zalozka::Dock, zalozka::Bank})
+        if (const Panel* p = PanelAt(i); p && !p->isHidden())
+            return i;
+    return zalozka::Map;
+}
+
+void frmMain::MarkOpenTab() {
+    const int open = OpenTab();
+    for (int i = 0; i < zalozka::TabCount; ++i)
+        SetForeColor(lblZal[static_cast<std::size_t>(i)], i == open ? Red : Black);
+}
+
+void frmMain::ShowTabStrip(bool shown) {
+    picZáložky->setVisible(shown);
+}
+
+void frmMain::MarkCity(int city, CityMark mark) {
+    if (city < 0 || city >= static_cast<int>(lblMěsto.size()))
+        return;
+    SetForeColor(lblMěsto[static_cast<std::size_t>(city)], mark == CityMark::Here     ? Red
+                                                           : mark == CityMark::Closed ? Grey
+                                                                                      : Black);
+}
+
+void frmMain::ShowCurrentCity() {
+    const GameState& st = game_.state;
+    MarkCity(st.AktualniMesto, CityMark::Here);
+    // The bank tab is there only where the port has a bank.
+    lblZal[zalozka::Bank]->setVisible(st.Cities[st.AktualniMesto].Banka);
 }
 
 void frmMain::StartVoyage(int city) {
@@ -191,43 +220,31 @@ void frmMain::StartVoyage(int city) {
         SailTo(city);
 }
 
-void frmMain::SetGoodsColour(int index, bool highlighted) {
-    if (index < 0 || index >= static_cast<int>(lblSurovina.size()))
-        return;
-    SetForeColor(lblSurovina[static_cast<std::size_t>(index)], highlighted ? Red : Black);
+void frmMain::ShowFleet() {
+    emit fleetChanged();
 }
 
-void frmMain::SetCargoColour(int index, bool highlighted) {
-    if (index < 0 || index >= static_cast<int>(lblNáklad.size()))
-        return;
-    SetForeColor(lblNáklad[static_cast<std::size_t>(index)], highlighted ? Red : Black);
+void frmMain::MoneyChanged(bool) {
+    // Both counters, and every panel's figures: whatever moved the money.
+    lblHotovost->setText(QString::fromStdString(FormatMoney(game_.state.Hotovost)));
+    lblKonto->setText(QString::fromStdString(FormatMoney(game_.state.Konto)));
+    emit moneyChanged();
 }
 
-void frmMain::Fokus_Move(const QString& Objekt) {
-    GameState& st = game_.state;
-    const QString current = QString::fromStdString(st.FocusKey);
-    if (Objekt == current)
-        return;
-    const int oldIndex = current.right(2).toInt();
-    const int newIndex = Objekt.right(2).toInt();
-    if (current.startsWith(QLatin1Char('Z'))) {
-        if (oldIndex >= 0 && oldIndex < 4)
-            SetForeColor(lblZal[static_cast<std::size_t>(oldIndex)], Black);
-    } else if (current.startsWith(QLatin1Char('S'))) {
-        SetGoodsColour(oldIndex, false);
-    } else if (current.startsWith(QLatin1Char('N'))) {
-        SetCargoColour(oldIndex, false);
-    }
-    if (Objekt.startsWith(QLatin1Char('Z'))) {
-        if (newIndex >= 0 && newIndex < 4)
-            SetForeColor(lblZal[static_cast<std::size_t>(newIndex)], Red);
-    } else if (Objekt.startsWith(QLatin1Char('S')) && newIndex >= 28 && newIndex <= 55) {
-        // Only the trade panel's goods light up; the research chart's stay black.
-        SetGoodsColour(newIndex, true);
-    } else if (Objekt.startsWith(QLatin1Char('N'))) {
-        SetCargoColour(newIndex, true);
-    }
-    st.FocusKey = Objekt.toStdString();
+void frmMain::DaysAdvanced() {
+    lblDny->setText(QString::number(game_.state.Den));
+    // The day's interest went into cash without a money change of its own.
+    MoneyChanged(false);
+    emit daysAdvanced();
+}
+
+void frmMain::PricesMoved() {
+    emit pricesMoved();
+}
+
+void frmMain::TrackHover(QWidget* container) {
+    container->setMouseTracking(true);
+    container->installEventFilter(this);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
@@ -237,14 +254,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         auto* w = static_cast<QWidget*>(watched);
         const auto* me = static_cast<QMouseEvent*>(e);
         if (!w->childAt(me->position().toPoint()))
-            Fokus_Move(QStringLiteral("F00"));
+            emit hoverLeft();
+    } else if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) &&
+               std::find(picZáložka.begin(), picZáložka.end(), watched) != picZáložka.end()) {
+        // However a panel opened or closed (tab, key, cross, voyage), its tab is the one marked.
+        MarkOpenTab();
     }
     return QWidget::eventFilter(watched, e);
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* e) {
     if (!childAt(e->position().toPoint()))
-        Fokus_Move(QStringLiteral("F00"));
+        emit hoverLeft();
     QWidget::mouseMoveEvent(e);
 }
 
@@ -265,6 +286,10 @@ void frmMain::closeEvent(QCloseEvent* e) {
 
 void frmMain::tmrAktuality_Timer() {
     TickNews(game_.state, lblInfo, imgIkona);
+}
+
+void frmMain::StopNews() {
+    tmrAktuality->stop();
 }
 
 } // namespace vlnobrod

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "port/PortLabels.h"
 #include "state/Battle.h"
 #include "state/GameView.h"
 #include "widgets/ClickLabel.h"
@@ -9,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -21,20 +23,23 @@ class QTimer;
 
 namespace vlnobrod {
 
-class LogbookArea;
-
-// The port screen, the window in which the game is played: the sea chart with the cities,
-// the trade, dock, bank and save panels, the city information panel, the message box, the
-// news ticker and the money and day counters.
+// The port screen, the window in which the game is played: the sea chart with the cities, the
+// tab strip, the money and day counters, the message box and the news ticker, and the room
+// for the panels (trade, dock, bank, save, city information) and the voyage strip.
 //
-// Form_Load fills the window from the game file named by HandOff; an empty HandOff gives a
-// window without a game. The panels' actions are registered from outside with SetAction
-// (the shell attaches them, shell/PortScreen.h), so each panel's code lives with its own
-// subsystem and this window includes none of them.
+// The screen keeps its widgets to itself. Each panel is made by its own subsystem (the shell
+// attaches them, shell/PortScreen.h): it asks the screen for its movable frame (AddPanel),
+// builds its controls inside, and listens to the screen's signals to show what changed. The
+// screen includes none of them.
+//
+// Controls tests and tools look for carry object names: the chart "seaChart", the tabs "tabMapa",
+// "tabObchod", "tabDok" and "tabBanka", the panels "panel1".."panel5" (by zalozka), the cities
+// "city0".., the counters "cash", "account" and "days", the actions "goal", "openSave",
+// "statistics" and "backToMenu", the message box "msgbox" with "msgTitle", "msgText" and the
+// answers "answer0".."answer2", the news lines "news0" and "news1" and their timer "newsTimer".
 class frmMain : public QWidget, public GameView {
     Q_OBJECT
 public:
-    static constexpr int ActionCount = 22;
     static constexpr int MapWidth = 849;
     static constexpr int MapHeight = 471;
 
@@ -43,7 +48,7 @@ public:
 
     // Fills the window from the game file named by HandOff (nothing when HandOff is empty):
     // the chart, the cities, one day change for the stored days, the counters, the news.
-    // Called once, after the hooks below are set, since a goal already met is announced
+    // Called once, after the panels are attached, since a goal already met is announced
     // (and the results window opened) while the game loads.
     void Form_Load();
 
@@ -57,36 +62,53 @@ public:
 
     GameServices& Game() { return game_; }
 
-    // Moves the hover highlight: "Z" + two digits is a tab, "S" + two digits a goods label,
-    // "N" + two digits a cargo row (chosen with the keys), "F00" nothing.
-    void Fokus_Move(const QString& Objekt);
+    // The panels. A panel's owner asks for its movable frame once, with its number, title and
+    // place, and builds inside it; the screen shows, hides, keeps on the chart and tracks the
+    // mouse over it.
+    Panel* AddPanel(int index, const QString& title, const QRect& place);
+    Panel* PanelAt(int index) const;
+    // A tab's click (zalozka 0..3), with its sound: every tab's panel and the save panel
+    // hidden and `tab`'s shown, filled (panelOpened) and with the fleet's figures; "Mapa"
+    // leaves the chart free. The tab of the open panel is the one marked, however it opened.
+    void ShowTab(int tab);
+    int OpenTab() const;
+    // Shown and brought to the front, the others as they are.
+    void OpenPanel(int index);
+    // The tabs' panels and the save panel hidden (the city information stays).
+    void ClosePanels();
+    // The tab strip, or (at sea) the voyage strip in its place.
+    void ShowTabStrip(bool shown);
 
-    // The one dispatcher of the action labels; other code runs an action through it too.
+    // The cities on the chart: black open, grey closed, red where the fleet is or goes.
+    enum class CityMark { Open, Closed, Here };
+    void MarkCity(int city, CityMark mark);
+    // The fleet is in a new port: its name red, the bank tab only where it has a bank.
+    void ShowCurrentCity();
+
+    // The screen's own action labels (akce); other code runs them through lblAkce_Click too.
     void lblAkce_Click(int Index);
-    // Gives action label `index` its action (replacing one given before).
     void SetAction(int index, std::function<void()> action);
 
-    void lblZal_Click(int Index);
-    // The city information panel's open/close toggle (its Tag "1" while open).
-    void cmdInfEnd_Click();
     // A right or middle click on a city, and "> plout sem": a voyage to `city`, run by
     // whoever set SailTo (the voyage strip, shell/PortScreen.h).
     void StartVoyage(int city);
     std::function<void(int)> SailTo;
+
     // An answer label of the message box: answers the question on show.
     void cmd_Click(int Index);
     // Whether a question waits in the message box: the window then takes no other input
     // and cannot be put aside.
     bool Waiting() const;
+    // One second of the news ticker; StopNews stops it for good (the window is going).
     void tmrAktuality_Timer();
+    void StopNews();
 
-    // Fill the price list of the city information panel (infoPanel) or of the trade panel,
-    // and the fleet, cargo and bank figures.
-    void ShowMarket(std::uint8_t city, bool infoPanel);
-    // The logbook of `city` in the city information panel, where the research chart would
-    // be: shown for a city without research while the chart is hidden, hidden otherwise.
-    void ShowLogbook(std::uint8_t city);
+    // The fleet's figures changed (cargo, ships, damage, cash): every panel shows them again.
     void ShowFleet();
+
+    // Mouse moves over `container` itself (not over what lies on it) put the panels' hover
+    // highlight out (hoverLeft).
+    void TrackHover(QWidget* container);
 
     // The rules' view of the window.
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
@@ -106,72 +128,24 @@ public:
     // The battle a voyage fights when pirates appear.
     Battle* PirateBattle = nullptr;
 
-    // The sea chart and its cities.
-    QLabel* Hra = nullptr;
-    std::array<ClickLabel*, 9> lblMěsto{};
-
-    // Tabs and the four movable panels: 0 trade, 1 dock, 2 bank, 3 save.
-    QFrame* picZáložky = nullptr;
-    std::array<ClickLabel*, 4> lblZal{};
-    std::array<Panel*, 4> picZáložka{};
-
-    // Price lists: goods labels 0..27 (names, prices) and bars 0..13 with the trend marks
-    // in the research chart of the city information panel; labels 28..55 and bars 14..27
-    // in the trade panel.
-    std::array<ClickLabel*, 56> lblSurovina{};
-    std::array<QFrame*, 28> shpSurovina{};
-    std::array<QLabel*, 14> lblKurs{};
-
-    // Cargo list of the trade panel, and the load bar (0 frame, 1 filling, 2 damage bar).
-    std::array<ClickLabel*, 14> lblNáklad{};
-    std::array<ClickLabel*, 14> lblNákladB{};
-    std::array<QFrame*, 3> shpNaložení{};
-
-    // Numbered labels of the window, named in PortLabels.h (nullptr where no label has that
-    // number).
-    std::array<ClickLabel*, 44> lbl{};
-
-    // Ship pictures: 1..3 in the dock for the three types; 0 and 4..6 belong to the voyage.
-    std::array<QLabel*, 7> imgLoď{};
-    // The voyage strip in the tab strip's place, its distance figure and its timer (made by
-    // the voyage strip).
-    QFrame* picPlavba = nullptr;
-    QLabel* lblVzdálenost = nullptr;
-    QTimer* tmrPlavba = nullptr;
-    QLabel* imgUpgrade = nullptr;
-
-    // The action labels; PortLabels.h says what each number does.
-    std::array<ClickLabel*, ActionCount> lblAkce{};
-
-    // The message box.
-    QFrame* picMsgBox = nullptr;
-    QLabel* lblTitulek = nullptr;
-    QLabel* lblText = nullptr;
-    std::array<ClickLabel*, 3> cmd{};
-    std::array<QLabel*, 2> img{}; // 0 the message box picture, 1 the information panel's bar
-
-    // Counters.
-    QLabel* lblHotovost = nullptr;
-    QLabel* lblKonto = nullptr;
-    QLabel* lblDny = nullptr;
-
-    // News ticker: line 0 the newest item, line 1 the one before.
-    std::array<QLabel*, 2> lblInfo{};
-    std::array<QLabel*, 2> imgIkona{};
-    QTimer* tmrAktuality = nullptr;
-
-    // City information panel and its research chart.
-    Panel* picInf = nullptr;
-    QString picInfTag = QStringLiteral("0"); // "1" while open
-    QFrame* picGraf = nullptr;
-    LogbookArea* picDeník = nullptr;
-
 signals:
+    // The left button on a city of the chart.
+    void cityClicked(int city);
     // "> plout sem" of the city information panel: the player wants to sail to `city`
     // (the sea map decides whether the fleet may go).
     void sailRequested(int city);
     // A game has been opened from its file (it may have been saved at sea).
     void gameLoaded();
+    // A tab's panel has been opened by its tab: it shows the port it is in.
+    void panelOpened(int index);
+    // The figures to show again: the fleet (ShowFleet), the money (cash or account), the
+    // day's prices, the day itself.
+    void fleetChanged();
+    void moneyChanged();
+    void pricesMoved();
+    void daysAdvanced();
+    // The mouse is over the bare chart, tab strip or a panel: the hover highlight goes out.
+    void hoverLeft();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -182,18 +156,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    // Building the window (PortLayout.cpp, PortPanels.cpp, CityInfoPanel.cpp).
+    // Building the window (PortLayout.cpp, MessageBox.cpp).
     void BuildMainScreen();
-    void BuildTradePanel();
-    void BuildDockPanel();
-    void BuildBankPanel();
-    void BuildSavePanel();
-    void BuildCityInfoPanel();
     void BuildMessageBox();
     void FitMessageBox();
     void BuildNewsTicker();
-    Panel* MakePanel(int index, const QString& title, int x, int y, int w, int h);
-    void TrackHover(QWidget* container);
 
     // Reads the game file and its chart, or says why not.
     static QString ReadGame(GameServices& game, const std::string& file, GameState& loaded,
@@ -202,14 +169,38 @@ private:
     void ShowGoalAction();
     void BackToMenuAction();
     void KeepOnScreen(Panel& panel);
-    void SetGoodsColour(int index, bool highlighted);
-    void SetCargoColour(int index, bool highlighted);
+    void MarkOpenTab();
+    void BuildKeys(); // PortKeys.cpp
 
     GameServices& game_;
     bool hasGame_ = false;
     QString loadError_;
-    std::array<std::function<void()>, ActionCount> actions_{};
-    // The questions of the message box, the one on show last.
+
+    // The sea chart and its cities.
+    QLabel* Hra = nullptr;
+    std::array<ClickLabel*, 9> lblMěsto{};
+    // The tab strip, its tabs and the panels, by zalozka; the marked tab.
+    QFrame* picZáložky = nullptr;
+    std::array<ClickLabel*, zalozka::TabCount> lblZal{};
+    std::array<Panel*, zalozka::PanelCount> picZáložka{};
+    // The screen's action labels, by akce, and what each does.
+    std::array<ClickLabel*, akce::Count> lblAkce{};
+    std::array<std::function<void()>, akce::Count> actions_{};
+    // Counters.
+    QLabel* lblHotovost = nullptr;
+    QLabel* lblKonto = nullptr;
+    QLabel* lblDny = nullptr;
+    // News ticker: line 0 the newest item, line 1 the one before.
+    std::array<QLabel*, 2> lblInfo{};
+    std::array<QLabel*, 2> imgIkona{};
+    QTimer* tmrAktuality = nullptr;
+
+    // The message box and the questions it holds, the one on show last.
+    QFrame* picMsgBox = nullptr;
+    QLabel* lblTitulek = nullptr;
+    QLabel* lblText = nullptr;
+    std::array<ClickLabel*, 3> cmd{};
+    std::array<MessageAnswer, 3> cmdAnswer_{};
     struct Question {
         QString title;
         QString text;

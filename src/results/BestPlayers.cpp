@@ -1,9 +1,12 @@
 #include "BestPlayers.h"
 
+#include "TableLock.h"
+
 #include "state/Numbers.h"
 #include "state/Paths.h"
 #include "state/ShipTypes.h"
 #include "world/FleetSummary.h"
+#include "world/PriceBounds.h"
 
 #include <filesystem>
 
@@ -11,7 +14,8 @@ namespace vlnobrod {
 
 namespace {
 
-constexpr const char* ValuePattern = "### ### ### ##0";
+// Wide enough for the largest company: cash and account of fifteen digits each, and more.
+constexpr const char* ValuePattern = "### ### ### ### ### ##0";
 constexpr const char* EmptyPlace = "------";
 constexpr double MissingDays = 9999999;
 
@@ -44,7 +48,8 @@ double CompanyValue(const GameState& st) {
     double cargo = 0;
     for (int g = 0; g < CargoSlots; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        cargo += st.Fleet.Naklad[i] * here.Trh[i].Cena;
+        // At what a sale here would pay: not at the price the player's own purchase lifted.
+        cargo += st.Fleet.Naklad[i] * OwnSaleBound(here.Trh[i], here.Trh[i].Cena);
     }
     return st.Hotovost + st.Konto + ships + cargo;
 }
@@ -65,10 +70,23 @@ Statistics StatisticsOf(const GameState& st) {
     return s;
 }
 
-EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
+EntryOutcome EnterResult(Profiles& profiles, const TableFiles& given, const GameState& st,
                          double value) {
-    const std::string& table = files.read;
     EntryOutcome out;
+    // Another game on the same data folder may be entering a result into this table right
+    // now: the table is read, changed and written back while it is ours alone, and read as
+    // it stands then (the other game may have just made the player's own table file).
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(given.write).parent_path(), ec);
+    const TableLock lock(given.write);
+    if (lock.Busy()) {
+        out.entry = TopEntry::Placed;
+        out.written = false;
+        return out;
+    }
+    TableFiles files = given;
+    files.read = std::filesystem::is_regular_file(files.write, ec) ? files.write : files.map;
+    const std::string& table = files.read;
     int place = -1;
     for (int i = 0; i < TopPlaces; ++i) {
         if (st.Den <= rankingDays(profiles, table, i)) {
@@ -108,8 +126,6 @@ EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const Game
     batch.Set(here, "Company", st.Company);
     batch.Set(here, "Days", std::to_string(st.Den));
     batch.Set(here, "Value", FormatDouble(value, st.locale));
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(files.write).parent_path(), ec);
     out.written = batch.Commit();
     out.entry = TopEntry::Placed;
     out.place = place;

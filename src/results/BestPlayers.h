@@ -27,8 +27,8 @@ TableFiles TableFilesOf(const GameState& st);
 // already, was too slow for the table, or the table was only looked at.
 enum class TopEntry : std::uint8_t { Placed, Duplicate, NotPlaced, ViewOnly };
 
-// Cash + account + the ships at the dock's price of their type + the cargo at the current
-// city's prices.
+// Cash + account + the ships at the dock's price of their type + the cargo at what a sale in
+// the current city would pay.
 double CompanyValue(const GameState& st);
 
 // "1 234 567 zlatých"
@@ -57,7 +57,9 @@ struct EntryOutcome {
 // move down one and the last one drops out. The same owner, company and day count already
 // standing at that place is a duplicate and changes nothing. The table file is rewritten
 // whole, so a failure leaves the old table as it was; a player's first entry starts their
-// own table file with the five places of the shipped one and nothing else.
+// own table file with the five places of the shipped one and nothing else. Reading and
+// writing happen under the table's lock (TableLock), so two games entering results at the
+// same moment both stand; a table another game keeps locked too long is not written.
 EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
                          double value);
 

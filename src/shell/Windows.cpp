@@ -6,6 +6,7 @@
 #include "results/frmTop.h"
 #include "shell/PortScreen.h"
 #include "trade/SaveGame.h"
+#include "widgets/Question.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,6 +27,29 @@ template <typename W> void retire(std::unique_ptr<W>& window) {
     window.release()->deleteLater();
 }
 
+// The rules' questions asked over the menu, in the system's dialog with the port screen's
+// answers; nothing else of a game shows there.
+class DialogView final : public GameView {
+public:
+    explicit DialogView(QWidget* owner) : owner_(owner) {}
+    MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons,
+                              std::string& title) override {
+        if (title.empty())
+            title = "Zpráva";
+        return AskInDialog(
+            owner_, QString::fromStdString(title), QString::fromStdString(text), buttons,
+            buttons == MessageButtons::OK ? QMessageBox::Warning : QMessageBox::Question);
+    }
+    void PlaySoundName(const std::string&) override {}
+    void MoneyChanged(bool) override {}
+    void PricesMoved() override {}
+    void DaysAdvanced() override {}
+    void OpenResults() override {}
+
+private:
+    QWidget* owner_;
+};
+
 } // namespace
 
 Windows::Windows(GameServices& game) : game_(game) {}
@@ -33,11 +57,10 @@ Windows::Windows(GameServices& game) : game_(game) {}
 Windows::~Windows() = default;
 
 void Windows::Start() {
-    game_.state.FocusKey = "F00";
-    ShowMenu(QString());
+    ShowMenu(false);
 }
 
-void Windows::ShowMenu(const QString& tag) {
+void Windows::ShowMenu(bool gameWaiting) {
     if (!menu_) {
         menu_ = std::make_unique<frmMenu>(game_);
         menu_->ExitGame = [this] { ExitGame(); };
@@ -53,7 +76,7 @@ void Windows::ShowMenu(const QString& tag) {
         menu_->ContinueGame = [this] { ContinueGame(); };
         menu_->StartDuel = [this](HandOffWord mode) { RunDuel(mode); };
     }
-    menu_->Tag = tag;
+    menu_->SetGameWaiting(gameWaiting);
     menu_->show();
     menu_->raise();
     menu_->activateWindow();
@@ -83,7 +106,7 @@ void Windows::StartGame() {
         return;
     }
     if (port_)
-        port_->tmrAktuality->stop();
+        port_->StopNews();
     retire(port_);
     port_ = std::move(port);
     port_->show();
@@ -97,7 +120,7 @@ void Windows::BackToMenu() {
         return;
     if (port_)
         port_->hide();
-    ShowMenu(QStringLiteral("Rozehráno"));
+    ShowMenu(true);
 }
 
 void Windows::ContinueGame() {
@@ -112,41 +135,17 @@ void Windows::ContinueGame() {
 
 void Windows::ReportLoadError(const QString& message) {
     // The message names files the player chose: shown as they are, never as markup.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vlnobrod"), message, QMessageBox::Ok,
-                    menu_.get());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    AskInDialog(menu_.get(), QStringLiteral("Vlnobrod"), message, MessageButtons::OK,
+                QMessageBox::Warning);
 }
 
 bool Windows::LeaveGame() {
     GameState& st = game_.state;
-    if (!port_ || !port_->HasGame() || st.StateSaved)
+    if (!port_ || !port_->HasGame())
         return true;
-    // The port screen's own question, and its answers.
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Opuštění hry"),
-                    QStringLiteral("Chcete hru uložit pod název: Poslední hra ?"),
-                    QMessageBox::NoButton, menu_.get());
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* ne = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    QPushButton* ano = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    QPushButton* zrusit = box.addButton(QStringLiteral("Zrušit"), QMessageBox::RejectRole);
-    box.setDefaultButton(ano);
-    box.setEscapeButton(zrusit);
-    box.exec();
-    if (box.clickedButton() == ne)
-        return true;
-    if (box.clickedButton() != ano)
-        return false;
-    const SaveOutcome outcome = SaveGame(game_.profiles, st, LastGameName);
-    if (!outcome.saved) {
-        // Not saved: the game is not thrown away.
-        QMessageBox failed(QMessageBox::Warning, QStringLiteral("Uložení hry"),
-                           QString::fromStdString(outcome.message), QMessageBox::Ok, menu_.get());
-        failed.setTextFormat(Qt::PlainText);
-        failed.exec();
-        return false;
-    }
-    return true;
+    // The port screen's own question, and its answers in their order.
+    DialogView view(menu_.get());
+    return MayLeave(st, view, [&] { return SaveAsLastGame(game_.profiles, st, view); });
 }
 
 void Windows::ShowGuide() {
@@ -166,9 +165,11 @@ void Windows::RunDuel(HandOffWord mode) {
     const BattleResult result = battle_.Fight(game_.state, mode);
     const QString title = QStringLiteral("Souboj s piráty");
     if (result.word == HandOffWord::Vyhral)
-        QMessageBox::information(menu_.get(), title, QStringLiteral("Vyhrála obchodní loď!"));
+        AskInDialog(menu_.get(), title, QStringLiteral("Vyhrála obchodní loď!"), MessageButtons::OK,
+                    QMessageBox::Information);
     else if (result.word == HandOffWord::Prohral)
-        QMessageBox::information(menu_.get(), title, QStringLiteral("Vyhrála pirátská loď!"));
+        AskInDialog(menu_.get(), title, QStringLiteral("Vyhrála pirátská loď!"), MessageButtons::OK,
+                    QMessageBox::Information);
 }
 
 void Windows::ExitGame() {
@@ -176,7 +177,7 @@ void Windows::ExitGame() {
         return;
     exiting_ = true;
     if (port_) {
-        port_->tmrAktuality->stop();
+        port_->StopNews();
         port_->hide();
     }
     if (menu_)

@@ -54,7 +54,7 @@ public:
     frmMain* Port() const { return port_.get(); }
 
 private:
-    void ShowMenu(const QString& tag);
+    void ShowMenu(bool gameWaiting);
     void ReportLoadError(const QString& message);
     // Before the game behind the menu is ended or replaced: an unsaved game asks whether to
     // save it as "Poslední hra". False: the player stays (or the save failed).

@@ -71,9 +71,19 @@ struct FleetRecord {
     std::array<double, CargoSlots> Naklad{}; // units of each goods on board
 };
 
+// News kinds: plain, good news, minor trouble, lack of money, serious trouble. Each has its
+// icon in the ticker.
+enum NewsKind : std::uint8_t {
+    NewsPlain = 0,
+    NewsInfo = 1,
+    NewsWarning = 2,
+    NewsStop = 3,
+    NewsError = 4
+};
+
 struct NewsItem {
     std::string text; // empty = free slot
-    std::uint8_t kind = 0;
+    NewsKind kind = NewsPlain;
 };
 
 // A voyage under way: where the fleet came from and how far along the voyage strip its
@@ -104,7 +114,6 @@ struct GameState {
     HandOffValue HandOff;
     Pending PendingAction = Pending::None;
     bool StateSaved = false;
-    std::string FocusKey = "F00";
 
     // The game.
     std::string Mapa = "Mapa1";

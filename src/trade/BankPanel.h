@@ -10,24 +10,32 @@ namespace vlnobrod {
 
 class frmMain;
 
-// The bank panel's controls: the amount slider sldTransakce with its three presets
-// lblStupeň, the amount line (lbl 33), the interest captions, and the deposit (lblAkce 11)
-// and withdrawal (lblAkce 12) actions.
+// The bank panel of the port screen ("Banka"): cash and account, the amount chosen on the
+// slider or with its three presets, the interest captions, and the deposit and withdrawal.
+// Its figures follow every change of the money, whatever made it.
+//
+// Named controls: "bankCash", "bankAccount", "bankAmount", "amount" (the slider), the presets
+// "preset0".."preset2" (10 000, 50 000, 100 000 from the left, as BankPresets numbers them),
+// "accountInterest", "deposit" and "withdraw".
 class BankPanel : public QObject {
     Q_OBJECT
 public:
-    explicit BankPanel(frmMain& main);
+    explicit BankPanel(frmMain& port);
 
     void lblStupeň_Click(int Index);
     void sldTransakce_Change();
-    void Uložit();     // lblAkce 11
-    void Vyzvednout(); // lblAkce 12
-
-    QSlider* sldTransakce = nullptr;
-    std::array<ClickLabel*, 3> lblStupeň{};
+    void Uložit();
+    void Vyzvednout();
+    // Cash and account as they stand.
+    void ShowMoney();
 
 private:
-    frmMain& main_;
+    frmMain& port_;
+    QSlider* sldTransakce = nullptr;
+    std::array<ClickLabel*, 3> lblStupeň{};
+    ClickLabel* cash_ = nullptr;
+    ClickLabel* account_ = nullptr;
+    ClickLabel* amount_ = nullptr;
 };
 
 } // namespace vlnobrod

@@ -3,6 +3,7 @@
 #include "state/Numbers.h"
 #include "world/Money.h"
 #include "world/News.h"
+#include "world/Research.h"
 
 namespace vlnobrod {
 
@@ -41,10 +42,10 @@ bool BuyAccess(GameState& st, GameView& view, std::uint8_t c, const std::functio
 }
 
 void BuyResearchForDay(GameState& st, GameView& view, std::uint8_t c) {
-    if (c >= MaxCities || st.Cities[c].PruzkumTrhu != 0)
+    if (c >= MaxCities || ResearchOf(st.Cities[c]) != Research::None)
         return;
     ChangeMoney(st, view, -ResearchDayPrice, false);
-    st.Cities[c].PruzkumTrhu = 1;
+    SetResearch(st.Cities[c], Research::OneDay);
 }
 
 bool BuyPermanentResearch(GameState& st, GameView& view, std::uint8_t c) {
@@ -58,7 +59,7 @@ bool BuyPermanentResearch(GameState& st, GameView& view, std::uint8_t c) {
     }
     view.PlaySoundName("Cvak");
     ChangeMoney(st, view, -ResearchPermanentPrice, false);
-    st.Cities[c].PruzkumTrhu = 2;
+    SetResearch(st.Cities[c], Research::Permanent);
     AddNews(st, "Koupen průzkum trhu ve městě: " + st.Cities[c].Nazev, NewsInfo);
     return true;
 }
@@ -66,7 +67,7 @@ bool BuyPermanentResearch(GameState& st, GameView& view, std::uint8_t c) {
 ChartToggle ToggleChart(bool chartShown, const CityRecord& city) {
     if (chartShown)
         return ChartToggle::Hide;
-    return city.PruzkumTrhu > 0 ? ChartToggle::Show : ChartToggle::BuyDay;
+    return ResearchOf(city) != Research::None ? ChartToggle::Show : ChartToggle::BuyDay;
 }
 
 } // namespace vlnobrod

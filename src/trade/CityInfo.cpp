@@ -1,5 +1,7 @@
 #include "CityInfo.h"
 
+#include "world/Research.h"
+
 #include <array>
 
 namespace vlnobrod {
@@ -18,18 +20,12 @@ CityInfo DescribeCity(const CityRecord& city) {
     info.description = city.PopisTrhu;
     info.accessOffered = city.Pristup != 0;
     info.accessPrice = city.Pristup;
-    switch (city.PruzkumTrhu) {
-    case 0:
-        info.research = CityInfo::Research::Offer;
-        break;
-    case 1:
-    case 2:
-        info.research = CityInfo::Research::Chart;
-        break;
-    default:
+    if (!KnownResearch(city))
         info.research = CityInfo::Research::Unchanged;
-        break;
-    }
+    else if (ResearchOf(city) == Research::None)
+        info.research = CityInfo::Research::Offer;
+    else
+        info.research = CityInfo::Research::Chart;
     return info;
 }
 

@@ -36,7 +36,7 @@ QuantityOffer refuse(const char* text) {
 
 std::int32_t FreeSpace(const FleetRecord& fleet, std::int16_t loaded) {
     const std::int64_t space =
-        std::int64_t{fleet.Nosnost} * std::int64_t{fleet.Pocet} - std::int64_t{loaded};
+        CapacityUnits(fleet) - std::max(std::int64_t{loaded}, CargoUnits(fleet));
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(space, I16Min, I16Max));
 }
 
@@ -47,6 +47,10 @@ QuantityOffer BuyOffer(double hotovost, std::int16_t price, std::int16_t loaded,
     double n = 0;
     if (price > 0)
         n = ParseDot(FormatDouble(hotovost / price, loc));
+    // Only whole units the cash covers: rounded to the nearest, 13.5 units' worth would offer
+    // 14 and a purchase would take the cash below nothing (Mapa4 was won that way on day 0,
+    // without a voyage).
+    n = std::floor(n);
     if (n < 1)
         return refuse("Nedostatek peněz");
     n = std::min<double>(n, MaxPurchase);
@@ -112,13 +116,13 @@ const MarketEntry& currentEntry(const GameState& st, int goods) {
 std::int16_t PurchasePrice(const GameState& st, int goods, std::int16_t shown) {
     if (!validGoods(goods) || shown == 0)
         return 0;
-    return std::max(shown, currentEntry(st, goods).RanniCena);
+    return OwnPurchaseBound(currentEntry(st, goods), shown);
 }
 
 std::int16_t SalePrice(const GameState& st, int goods, std::int16_t shown) {
     if (!validGoods(goods))
         return 0;
-    return std::max<std::int16_t>(0, std::min(shown, currentEntry(st, goods).RanniCena));
+    return std::max<std::int16_t>(0, OwnSaleBound(currentEntry(st, goods), shown));
 }
 
 namespace {
@@ -126,7 +130,9 @@ namespace {
 void reactPrice(GameState& st, RandomSource& rnd, int goods, std::int32_t quantity) {
     CityRecord& city = st.Cities[std::min<std::size_t>(st.AktualniMesto, MaxCities - 1)];
     MarketEntry& m = city.Trh[static_cast<std::size_t>(goods)];
+    const std::int16_t own = OwnPrice(m);
     m.Cena = TradePriceReaction(m.Cena, quantity, city.Velikost, rnd, st.locale);
+    RememberOwnImpact(m, own);
 }
 
 } // namespace

@@ -23,7 +23,9 @@ struct QuantityOffer {
 };
 
 // Room left in the hold: capacity of all ships less the units on board (`loaded`, the load
-// line's figure). Worked out wide so a big fleet cannot wrap, then kept to the 16-bit range.
+// line's figure, or the fleet's own cargo counted wide when that is more: the 16-bit figure
+// stops at 32 767 while 200 galleons carry more). Worked out wide, then kept to the 16-bit
+// range.
 std::int32_t FreeSpace(const FleetRecord& fleet, std::int16_t loaded);
 
 // Buying at `price`: as much as the cash pays for (the cash per unit goes through the
@@ -56,18 +58,19 @@ std::int16_t TradePriceReaction(std::int16_t cena, std::int32_t quantity, std::u
                                 RandomSource& rnd, const NumberLocale& loc);
 
 // What one unit of `goods` really costs or brings in the current city when its market row
-// shows `shown`: a purchase costs at least, a sale brings at most, the price the goods had
-// there as the day opened. Goods the city does not trade bring nothing.
+// shows `shown`: a purchase costs at least, a sale brings at most, today's price without what
+// the player's own trades there did to it (OwnPurchaseBound, OwnSaleBound). Goods the city
+// does not trade bring nothing.
 std::int16_t PurchasePrice(const GameState& st, int goods, std::int16_t shown);
 std::int16_t SalePrice(const GameState& st, int goods, std::int16_t shown);
 
-// Buys `quantity` units of goods `goods` at `price` each (at least the opening price): loads
-// them, pays, and the current city's price reacts (with fresh dice). The caller shows the
-// fleet again.
+// Buys `quantity` units of goods `goods` at `price` each (at least PurchasePrice): loads
+// them, pays, and the current city's price reacts (with fresh dice) and the city remembers the move
+// as the player's own. The caller shows the fleet again.
 void BuyGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::int32_t quantity,
               std::int16_t price);
 
-// Sells `quantity` units at `price` (at most the opening price): unloads them, takes the
+// Sells `quantity` units at `price` (at most SalePrice): unloads them, takes the
 // money for no more than is on board, and lowers the current city's price. What is left of
 // the goods after the sale, if it no longer makes a whole unit, goes with it.
 void SellGoods(GameState& st, GameView& view, RandomSource& rnd, int goods, std::int32_t quantity,
@@ -81,7 +84,7 @@ struct ShownMarketRow {
 };
 
 // "Prodat vše": every cargo row, in order, whose goods the shown market takes is sold whole
-// at the shown price (at most the opening price); the others stay on board. Rows and cargo
+// at the shown price (at most SalePrice); the others stay on board. Rows and cargo
 // meet by goods index. Returns how many kinds were sold, and
 // whether the last cargo row was one the market refused.
 struct SellAllResult {

@@ -6,6 +6,7 @@
 #include "state/Text.h"
 #include "world/News.h"
 
+#include <cstdio>
 #include <filesystem>
 
 namespace vlnobrod {
@@ -58,7 +59,7 @@ std::string SaveNameProblem(const std::string& name) {
     if (!text::IsValidUtf8(name))
         return "Název hry obsahuje neplatné znaky.";
     if (text::CharCount(name) > MaxSaveNameChars)
-        return "Název hry smí mít nejvýše 45 znaků.";
+        return SaveNameTooLong;
     return {};
 }
 
@@ -92,6 +93,62 @@ LeaveChoice AskToLeave(const GameState& st, GameView& view) {
     default:
         return LeaveChoice::Stay;
     }
+}
+
+bool MayLeave(const GameState& st, GameView& view, const std::function<bool()>& saveAsLastGame) {
+    switch (AskToLeave(st, view)) {
+    case LeaveChoice::Leave:
+        return true;
+    case LeaveChoice::SaveAndLeave:
+        return saveAsLastGame();
+    case LeaveChoice::Stay:
+        return false;
+    }
+    return false;
+}
+
+bool SaveAsLastGame(Profiles& profiles, GameState& st, GameView& view) {
+    const SaveOutcome outcome = SaveGame(profiles, st, LastGameName);
+    if (!outcome.saved) {
+        std::string title = "Uložení hry";
+        view.ShowMessage(outcome.message, MessageButtons::OK, title);
+    }
+    return outcome.saved;
+}
+
+bool EnterSavedGame(Profiles& profiles, GameState& st, const std::string& saveFile) {
+    const std::string stateFile = StateFile(st.Places);
+    if (!ReplaceWithCopy(profiles, saveFile, stateFile))
+        return false;
+    st.HandOff = stateFile;
+    return true;
+}
+
+SaveDetails ReadSaveDetails(Profiles& profiles, const std::string& saveFile) {
+    return {profiles.ReadProfile(saveFile, "Mapa", "Name", "XXX"),
+            profiles.ReadProfile(saveFile, "Mapa", "Company", "XXX")};
+}
+
+std::string SaveTimeText(const SaveTime& t) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%d. %d. %d %d:%02d:%02d", t.day, t.month, t.year, t.hour,
+                  t.minute, t.second);
+    return text;
+}
+
+int NewestSave(const std::vector<std::int64_t>& modified) {
+    if (modified.empty())
+        return -1;
+    // 1 January 1990, the start of the search.
+    std::int64_t newest = 631152000;
+    int chosen = 0;
+    for (std::size_t i = 0; i < modified.size(); ++i) {
+        if (modified[i] > newest) {
+            newest = modified[i];
+            chosen = static_cast<int>(i);
+        }
+    }
+    return chosen;
 }
 
 } // namespace vlnobrod

@@ -1,11 +1,12 @@
 #include "SavePanel.h"
 
 #include "platform/Files.h"
-#include "port/PortLabels.h"
 #include "port/frmMain.h"
 #include "state/Paths.h"
 #include "trade/SaveGame.h"
+#include "widgets/Art.h"
 #include "widgets/PanelKeys.h"
+#include "widgets/PortStyle.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,9 +17,24 @@
 namespace vlnobrod {
 
 SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
-    Panel* p = port.picZáložka[3];
+    using namespace portstyle;
+    setObjectName(QStringLiteral("SavePanel"));
+    Panel* p = port.AddPanel(zalozka::Save, QString(), QRect(150, 50, 430, 350));
+    panel_ = p;
+    ClickLabel* title =
+        MakeClickLabel(p, QStringLiteral("Uložit hru"), 6, 0, 360, Panel::TitleHeight, 10, true);
+    SetBaseStyle(title, QStringLiteral("background: transparent; color: #fff6dc;"));
+    title->setAttribute(Qt::WA_TransparentForMouseEvents);
+    MakeClickLabel(p, QStringLiteral("Uložit jako:"), 16, 278, 120, 22);
+    ClickLabel* save = MakeActionLabel(p, QStringLiteral("Uložit"), 310, 312, 100, 26, 12);
+    save->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    save->setObjectName(QStringLiteral("save"));
+    save->setCursor(art::HandCursor());
+    connect(save, &ClickLabel::clicked, this, [this] { Save(); });
+
     FileSave = new QListWidget(p);
     FileSave->setAccessibleName(QStringLiteral("Uložené hry"));
+    FileSave->setObjectName(QStringLiteral("saveList"));
     FileSave->setGeometry(16, 30, 398, 240);
     FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileSave, &QListWidget::itemClicked, this, [this] { FileSave_Click(); });
@@ -26,13 +42,20 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
 
     txtSave = new QLineEdit(p);
     txtSave->setAccessibleName(QStringLiteral("Uložit jako:"));
+    txtSave->setObjectName(QStringLiteral("saveName"));
     txtSave->setGeometry(130, 278, 284, 24);
     txtSave->setMaxLength(MaxNameChars);
     txtSave->installEventFilter(this);
+    // Typing or pasting past the box's 45 characters stops there, and the panel says why.
+    connect(txtSave, &QLineEdit::inputRejected, this, [this] {
+        lblProblem->setText(QString::fromUtf8(SaveNameTooLong));
+        lblProblem->show();
+    });
 
     SetBoxKeys(*p, {.focus = txtSave}); // the name is typed as the panel opens
 
     lblProblem = new QLabel(p);
+    lblProblem->setObjectName(QStringLiteral("saveProblem"));
     lblProblem->setTextFormat(Qt::PlainText); // it may quote the name typed
     lblProblem->setGeometry(16, 304, 290, 40);
     lblProblem->setWordWrap(true);
@@ -40,9 +63,10 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     lblProblem->hide();
 
     picPrůběh = new QFrame(&port);
-    picPrůběh->setObjectName(QStringLiteral("picPrubeh"));
-    picPrůběh->setStyleSheet(QStringLiteral("QFrame#picPrubeh { background: #efe2c0; border: 2px "
-                                            "solid #5a3b1a; } QLabel { color: #2b1d0e; }"));
+    picPrůběh->setObjectName(QStringLiteral("saveProgress"));
+    picPrůběh->setStyleSheet(
+        QStringLiteral("QFrame#saveProgress { background: #efe2c0; border: 2px "
+                       "solid #5a3b1a; } QLabel { color: #2b1d0e; }"));
     picPrůběh->setGeometry(300, 250, 340, 90);
     lbl39 = new QLabel(picPrůběh);
     lbl39->setGeometry(12, 10, 316, 24);
@@ -52,7 +76,6 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     picPrůběh->hide();
 
     port.SetAction(akce::OpenSave, [this] { Open(); });
-    port.SetAction(akce::Save, [this] { Save(); });
     port.SetAction(akce::Statistics, [this] { OpenStatistics(); });
     port.AskToSave = [this] { return AskToSave(); };
 }
@@ -65,9 +88,7 @@ void SavePanel::Refresh() {
 
 void SavePanel::Open() {
     port_.PlaySoundName("Nabídka");
-    Panel* p = port_.picZáložka[3];
-    p->show();
-    p->raise();
+    port_.OpenPanel(zalozka::Save);
     lblProblem->hide();
     Refresh();
 }
@@ -95,7 +116,7 @@ bool SavePanel::Save() {
     picPrůběh->raise();
     lbl39->setText(QStringLiteral("Ukládání hry"));
     lbl35->setText(QStringLiteral("Hra se ukládá, počkejte chvíli"));
-    port_.picZáložka[3]->hide();
+    panel_->hide();
     QApplication::processEvents(); // the progress panel is drawn before the writing
 
     GameServices& game = port_.Game();
@@ -112,17 +133,10 @@ bool SavePanel::Save() {
 }
 
 bool SavePanel::AskToSave() {
-    switch (AskToLeave(port_.Game().state, port_)) {
-    case LeaveChoice::Leave:
-        return true;
-    case LeaveChoice::SaveAndLeave:
+    return MayLeave(port_.Game().state, port_, [this] {
         txtSave->setText(QString::fromUtf8(LastGameName));
-        // A game that could not be saved is not thrown away: the window stays open.
         return Save();
-    case LeaveChoice::Stay:
-        return false;
-    }
-    return false;
+    });
 }
 
 void SavePanel::OpenStatistics() {

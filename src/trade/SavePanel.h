@@ -10,18 +10,21 @@ class QListWidget;
 
 namespace vlnobrod {
 
+class Panel;
 class frmMain;
 
 // The save panel of the port screen ("Uložit hru"): the saved games, the name box and the
 // save itself with its progress panel; also the question asked when the window closes on
 // an unsaved game, and the way to the statistics window.
+//
+// Named controls: "saveList", "saveName", "saveProblem", "save", "saveProgress".
 class SavePanel : public QObject {
     Q_OBJECT
 public:
     static constexpr int MaxNameChars = 45;
 
-    // Places its controls into the port screen's save panel and registers the actions
-    // "Uložit" (14 opens the panel, 15 saves), "Statistika" (17) and the exit question.
+    // Builds the port screen's save panel and gives the screen its actions "Uložit" (opens
+    // the panel) and "Statistika", and the exit question.
     explicit SavePanel(frmMain& port);
 
     void Open();
@@ -32,13 +35,6 @@ public:
     bool AskToSave();
     void OpenStatistics();
 
-    QListWidget* FileSave = nullptr;
-    QLineEdit* txtSave = nullptr;
-    QLabel* lblProblem = nullptr; // a refused name, in red
-    QFrame* picPrůběh = nullptr;
-    QLabel* lbl39 = nullptr; // progress title
-    QLabel* lbl35 = nullptr; // progress text
-
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -46,6 +42,13 @@ private:
     void Refresh();
 
     frmMain& port_;
+    Panel* panel_ = nullptr;
+    QListWidget* FileSave = nullptr;
+    QLineEdit* txtSave = nullptr;
+    QLabel* lblProblem = nullptr; // a refused name, in red
+    QFrame* picPrůběh = nullptr;
+    QLabel* lbl39 = nullptr; // progress title
+    QLabel* lbl35 = nullptr; // progress text
 };
 
 } // namespace vlnobrod

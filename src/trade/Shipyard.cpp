@@ -94,19 +94,42 @@ void RepairFleet(GameState& st, GameView& view) {
     AddNews(st, "Lodě jsou úplně opravené", NewsInfo);
 }
 
+double UpgradeCost(const FleetRecord& fleet) {
+    const ShipType* from = FindShipType(fleet.Typ);
+    if (!from || !from->upgrade)
+        return 0;
+    const ShipType* to = FindShipType(from->upgrade->toType);
+    const double difference = to ? double(to->price) - from->price : 0;
+    return std::max<double>(from->upgrade->price, difference * std::max<int>(0, fleet.Pocet));
+}
+
+namespace {
+
+// "na galeonu za 500 000" with the price this fleet pays in place of the dock's own.
+std::string upgradeOffer(const ShipUpgrade& up, double cost) {
+    std::string offer = up.offer;
+    const std::size_t za = offer.rfind(" za ");
+    if (za != std::string::npos)
+        offer.resize(za);
+    return offer + " za " + FormatGrouped(cost, "### ### ### ##0");
+}
+
+} // namespace
+
 void UpgradeFleet(GameState& st, GameView& view) {
     const ShipType* from = FindShipType(st.Fleet.Typ);
     if (!from || !from->upgrade)
         return; // galleons have nothing above them
     const ShipUpgrade& up = *from->upgrade;
     const ShipType& to = *FindShipType(up.toType);
-    if (!askYes(view, std::string("Zlepšit ") + up.offer, "Vylepšení"))
+    const double cost = UpgradeCost(st.Fleet);
+    if (!askYes(view, "Zlepšit " + upgradeOffer(up, cost), "Vylepšení"))
         return;
-    if (st.Hotovost - up.price < 0) {
+    if (st.Hotovost - cost < 0) {
         AddNews(st, "Nedostatek peněz na zlepšení lodi!", NewsStop);
         return;
     }
-    ChangeMoney(st, view, -up.price, false);
+    ChangeMoney(st, view, -cost, false);
     st.Fleet.Typ = up.toType;
     st.Fleet.Nosnost = addSaturated(st.Fleet.Nosnost, to.capacity - from->capacity);
     st.Fleet.Rychlost = addSaturated(st.Fleet.Rychlost, to.speed - from->speed);

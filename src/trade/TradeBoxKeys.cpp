@@ -4,8 +4,8 @@
 
 #include "TradeBox.h"
 
-#include "port/PortLabels.h"
 #include "port/frmMain.h"
+#include "widgets/PortStyle.h"
 
 #include <QKeyEvent>
 #include <algorithm>
@@ -13,43 +13,47 @@
 
 namespace vlnobrod {
 
-namespace {
-
-constexpr int MarketNames = 28; // lblSurovina 28..41: the trade panel's goods names
-constexpr int Rows = 14;
-
-} // namespace
-
 void TradeBox::takeKeys() {
     // The slider takes the keys while there is something to choose; otherwise the window.
     if (sldMnožství->isVisible())
         sldMnožství->setFocus(Qt::OtherFocusReason);
     else
-        main_.setFocus(Qt::OtherFocusReason);
+        port_.setFocus(Qt::OtherFocusReason);
 }
 
-// The highlighted row: a market row (0..13, "S" keys) or a cargo row ("N" keys); -1 none.
-TradeBox::Cursor TradeBox::cursor() const {
-    const QString key = QString::fromStdString(main_.Game().state.FocusKey);
-    const int index = key.right(2).toInt();
-    if (key.startsWith(QLatin1Char('N')) && index >= 0 && index < Rows)
-        return {true, index};
-    if (key.startsWith(QLatin1Char('S')) && index >= MarketNames && index < MarketNames + 2 * Rows)
-        return {false, (index - MarketNames) % Rows};
-    return {false, -1};
+ClickLabel* TradeBox::cursorLabel(Cursor c) const {
+    if (c.row < 0 || c.row >= Rows)
+        return nullptr;
+    const auto r = static_cast<std::size_t>(c.row);
+    switch (c.kind) {
+    case Cursor::MarketName:
+        return names_[r];
+    case Cursor::MarketPrice:
+        return prices_[r];
+    case Cursor::Cargo:
+        return cargoNames_[r];
+    case Cursor::None:
+        break;
+    }
+    return nullptr;
 }
 
+// Moves the highlight: the row it leaves turns black, the one it comes to red.
 void TradeBox::moveCursor(Cursor c) {
-    main_.Fokus_Move(c.cargo
-                         ? QStringLiteral("N%1").arg(c.row, 2, 10, QLatin1Char('0'))
-                         : QStringLiteral("S%1").arg(MarketNames + c.row, 2, 10, QLatin1Char('0')));
+    if (c.kind == cursor_.kind && c.row == cursor_.row)
+        return;
+    if (ClickLabel* old = cursorLabel(cursor_))
+        portstyle::SetForeColor(old, portstyle::Black);
+    if (ClickLabel* now = cursorLabel(c))
+        portstyle::SetForeColor(now, portstyle::Red);
+    cursor_ = c;
 }
 
 std::vector<int> TradeBox::shownRows(bool cargo) const {
     std::vector<int> rows;
     for (int k = 0; k < Rows; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (!(cargo ? main_.lblNáklad[i] : main_.lblSurovina[MarketNames + i])->isHidden())
+        if (!(cargo ? cargoNames_[i] : names_[i])->isHidden())
             rows.push_back(k);
     }
     return rows;
@@ -58,46 +62,51 @@ std::vector<int> TradeBox::shownRows(bool cargo) const {
 bool TradeBox::RowKey(const QKeyEvent& e) {
     if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
-    const Cursor c = cursor();
+    const bool cargo = cursor_.kind == Cursor::Cargo;
+    const int row = cursor_.kind == Cursor::None ? -1 : cursor_.row;
+    const auto to = [](bool toCargo, int next) {
+        return Cursor{toCargo ? Cursor::Cargo : Cursor::MarketName, next};
+    };
     switch (e.key()) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        const std::vector<int> rows = shownRows(c.cargo);
+        const std::vector<int> rows = shownRows(cargo);
         if (rows.empty())
             return true;
-        const auto at = std::find(rows.begin(), rows.end(), c.row);
+        const auto at = std::find(rows.begin(), rows.end(), row);
         int next = e.key() == Qt::Key_Down ? rows.front() : rows.back();
         if (at != rows.end()) {
             const auto i = at - rows.begin();
             next = e.key() == Qt::Key_Down ? rows[std::min<std::size_t>(i + 1, rows.size() - 1)]
                                            : rows[i == 0 ? 0 : i - 1];
         }
-        moveCursor({c.cargo, next});
+        moveCursor(to(cargo, next));
         return true;
     }
     case Qt::Key_Left:
     case Qt::Key_Right: {
         // Across to the other list, onto the same goods where it has them.
         const bool toCargo = e.key() == Qt::Key_Right;
-        if (toCargo == c.cargo && c.row >= 0)
+        if (toCargo == cargo && row >= 0)
             return true;
         const std::vector<int> rows = shownRows(toCargo);
         if (rows.empty())
             return true;
         int next = rows.front();
-        if (c.row >= 0) {
-            const QString goods =
-                c.cargo ? main_.lblNáklad[static_cast<std::size_t>(c.row)]->Tag
-                        : main_.lblSurovina[static_cast<std::size_t>(MarketNames + c.row)]->Tag;
-            for (int k : rows) {
-                const ClickLabel* l =
-                    toCargo ? main_.lblNáklad[static_cast<std::size_t>(k)]
-                            : main_.lblSurovina[static_cast<std::size_t>(MarketNames + k)];
-                if (l->Tag == goods)
+        if (row >= 0) {
+            // A market row is its goods; a cargo row holds the goods it shows.
+            const auto goodsOf = [this](bool ofCargo, int k) {
+                return ofCargo ? (k < static_cast<int>(cargo_.size())
+                                      ? cargo_[static_cast<std::size_t>(k)].goods
+                                      : -1)
+                               : k;
+            };
+            const int goods = goodsOf(cargo, row);
+            for (int k : rows)
+                if (goodsOf(toCargo, k) == goods)
                     next = k;
-            }
         }
-        moveCursor({toCargo, next});
+        moveCursor(to(toCargo, next));
         return true;
     }
     default:
@@ -106,22 +115,22 @@ bool TradeBox::RowKey(const QKeyEvent& e) {
 }
 
 void TradeBox::EnterOnRow() {
-    const Cursor c = cursor();
-    const std::vector<int> rows = shownRows(c.cargo);
-    if (std::find(rows.begin(), rows.end(), c.row) == rows.end())
+    const bool cargo = cursor_.kind == Cursor::Cargo;
+    const std::vector<int> rows = shownRows(cargo);
+    if (cursor_.kind == Cursor::None ||
+        std::find(rows.begin(), rows.end(), cursor_.row) == rows.end())
         return;
-    if (c.cargo)
-        lblNáklad_Click(c.row);
+    if (cargo)
+        lblNáklad_Click(cursor_.row);
     else
-        lblSurovina_Click(MarketNames + c.row);
+        lblSurovina_Click(cursor_.row);
 }
 
 void TradeBox::EnterInBox() {
-    for (int action : {akce::Buy, akce::Sell})
-        if (offered(action)) {
-            main_.lblAkce_Click(action);
-            return;
-        }
+    if (offered(Side::Buy))
+        Koupit();
+    else if (offered(Side::Sell))
+        Prodat();
 }
 
 bool TradeBox::SliderKey(const QKeyEvent& e) {

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "port/MarketBoard.h"
+#include "state/GameState.h"
+
+#include <QString>
+
 namespace vlnobrod {
 
-class frmMain;
+// The trade panel's rows for a screen reader, as the panel fills them.
 
-// The port screen's lists and figures for a screen reader: a market row tells its goods,
-// price, how the price moved and how much of it is aboard; a cargo row its goods and units;
-// the counters and the dock's and bank's figures their captions. Read as the row takes the
-// focus, so they are always the day's.
-void InstallTradeSpeech(frmMain& port);
+// A market row: its goods, price, how the price moved and how much of it is aboard:
+// "Sůl, cena 42, cena stoupla, na palubě 10".
+QString MarketRowSpeech(const GameState& st, const MarketRow& row);
+
+// A cargo row: "na palubě " and its units as the row writes them.
+QString CargoRowSpeech(const QString& units);
 
 } // namespace vlnobrod

@@ -6,7 +6,6 @@
 #include "widgets/Panel.h"
 
 #include <QKeyEvent>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -18,17 +17,22 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The chart's controls are found by their names ("seaChart", "city0".."city8"), as the port
+// screen gives them.
 class ChartKeys : public QObject {
 public:
     explicit ChartKeys(frmMain& port) : QObject(&port), port_(port) {
         setObjectName(QStringLiteral("ChartKeys"));
-        for (ClickLabel* city : port.lblMěsto)
+        chart_ = port.findChild<QWidget*>(QStringLiteral("seaChart"));
+        for (int i = 0;; ++i) {
+            auto* city = port.findChild<ClickLabel*>(QStringLiteral("city%1").arg(i));
+            if (!city)
+                break;
+            cities_.push_back(city);
             city->installEventFilter(this);
+        }
         port.installEventFilter(this);
         connect(&port, &frmMain::gameLoaded, this, [this] { Describe(); });
-        // The strip's words follow the ship as it moves.
-        if (port.imgLoď[0])
-            port.imgLoď[0]->installEventFilter(this);
     }
 
 protected:
@@ -39,8 +43,8 @@ private:
     std::vector<int> Order() const {
         const GameState& st = port_.Game().state;
         std::vector<int> order;
-        for (int i = 0; i < st.PocetMest; ++i)
-            if (port_.lblMěsto[static_cast<std::size_t>(i)]->isVisible())
+        for (int i = 0; i < st.PocetMest && i < static_cast<int>(cities_.size()); ++i)
+            if (cities_[static_cast<std::size_t>(i)]->isVisible())
                 order.push_back(i);
         std::stable_sort(order.begin(), order.end(), [&st](int a, int b) {
             const CityRecord& ca = st.Cities[static_cast<std::size_t>(a)];
@@ -50,14 +54,14 @@ private:
         return order;
     }
     int IndexOf(const QObject* label) const {
-        for (std::size_t i = 0; i < port_.lblMěsto.size(); ++i)
-            if (port_.lblMěsto[i] == label)
+        for (std::size_t i = 0; i < cities_.size(); ++i)
+            if (cities_[i] == label)
                 return static_cast<int>(i);
         return -1;
     }
     void Select(int city) {
-        if (city >= 0 && city < static_cast<int>(port_.lblMěsto.size()))
-            port_.lblMěsto[static_cast<std::size_t>(city)]->setFocus(Qt::TabFocusReason);
+        if (city >= 0 && city < static_cast<int>(cities_.size()))
+            cities_[static_cast<std::size_t>(city)]->setFocus(Qt::TabFocusReason);
     }
     void Step(int from, int by) {
         const std::vector<int> order = Order();
@@ -68,24 +72,40 @@ private:
         const int i = at == order.end() ? 0 : static_cast<int>(at - order.begin());
         Select(order[static_cast<std::size_t>((i + by + n) % n)]);
     }
+    // Nothing on the chart: no question waiting, no panel open (the city information included).
     bool FreeChart() const {
-        if (port_.Waiting() || port_.picInf->isVisible())
+        if (port_.Waiting())
             return false;
-        return std::none_of(port_.picZáložka.begin(), port_.picZáložka.end(),
-                            [](const Panel* p) { return p && p->isVisible(); });
+        for (int i = 0; i < zalozka::PanelCount; ++i)
+            if (const Panel* p = port_.PanelAt(i); p && p->isVisible())
+                return false;
+        return true;
     }
     void Describe() {
         const GameState& st = port_.Game().state;
-        for (int i = 0; i < st.PocetMest; ++i)
-            port_.lblMěsto[static_cast<std::size_t>(i)]->setAccessibleDescription(
-                qs(CityText(st, i)));
-        port_.Hra->setAccessibleName(QStringLiteral("Mapa moře"));
-        port_.Hra->setAccessibleDescription(qs(ChartText(st)));
-        if (port_.picPlavba)
-            port_.picPlavba->setAccessibleDescription(qs(VoyageText(st)));
+        for (int i = 0; i < st.PocetMest && i < static_cast<int>(cities_.size()); ++i)
+            cities_[static_cast<std::size_t>(i)]->setAccessibleDescription(qs(CityText(st, i)));
+        if (chart_) {
+            chart_->setAccessibleName(QStringLiteral("Mapa moře"));
+            chart_->setAccessibleDescription(qs(ChartText(st)));
+        }
+    }
+    // The keys go on in the information panel, at its first action.
+    void FocusCityInfo() {
+        const Panel* info = port_.PanelAt(zalozka::CityInfo);
+        if (!info)
+            return;
+        for (QWidget* w : info->findChildren<QWidget*>())
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) &&
+                w->objectName() != QLatin1String("closeCityInfo")) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
     }
 
     frmMain& port_;
+    QWidget* chart_ = nullptr;
+    std::vector<ClickLabel*> cities_;
 };
 
 bool isArrow(int key) {
@@ -93,11 +113,6 @@ bool isArrow(int key) {
 }
 
 bool ChartKeys::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == port_.imgLoď[0]) {
-        if (e->type() == QEvent::Move || e->type() == QEvent::Show)
-            port_.picPlavba->setAccessibleDescription(qs(VoyageText(port_.Game().state)));
-        return false;
-    }
     if (e->type() == QEvent::FocusIn && watched != &port_) {
         Describe(); // fresh: the access bought, the fleet moved
         return false;
@@ -128,21 +143,14 @@ bool ChartKeys::eventFilter(QObject* watched, QEvent* e) {
         Step(city, -1);
         return true;
     case Qt::Key_P:
-        port_.lblMěsto[static_cast<std::size_t>(city)]->Activate(Qt::RightButton);
+        cities_[static_cast<std::size_t>(city)]->Activate(Qt::RightButton);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: {
-        port_.lblMěsto[static_cast<std::size_t>(city)]->Activate();
-        // The keys go on in the information panel, at its first action.
-        for (QWidget* w : port_.picInf->findChildren<QWidget*>())
-            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) &&
-                w != port_.lblAkce[akce::CloseCityInfo]) {
-                w->setFocus(Qt::TabFocusReason);
-                break;
-            }
+    case Qt::Key_Space:
+        cities_[static_cast<std::size_t>(city)]->Activate();
+        FocusCityInfo();
         return true;
-    }
     default:
         return false;
     }

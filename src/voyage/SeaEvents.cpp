@@ -5,6 +5,7 @@
 #include "world/Money.h"
 #include "world/News.h"
 
+#include <limits>
 #include <string>
 
 namespace vlnobrod {
@@ -27,16 +28,134 @@ void loseShip(FleetRecord& fleet) {
         --fleet.Pocet;
 }
 
-void cutCargo(FleetRecord& fleet, double keep) {
+void loseCargo(FleetRecord& fleet, int part) {
     for (double& q : fleet.Naklad)
-        q *= keep;
+        q -= q / part;
 }
 
-void storm(GameState& st, RandomSource& rnd, GameView& view, const char* text, float spread,
-           float least) {
-    view.PlaySoundName("Vítr");
-    AddNews(st, text, NewsError);
-    addDamage(st.Fleet, draw(rnd, spread, least));
+// A number an event draws: spread * r + least, held in single precision; with no spread
+// it is just `least`.
+struct Amount {
+    float spread = 0, least = 0;
+};
+
+// The number an event's news names, after the text and before the tail.
+enum class Named : std::uint8_t { Nothing, Damage, Days };
+
+// One ordinary sea event. It does, in this order: its sound; draws its damage (a whole
+// percent where the news names it) and its days lost; tells its news; adds the damage;
+// takes `cost` gold from cash; loses the days; and drowns the cargo's 1 / `lostPart`, before
+// the days where `cargoFirst`.
+struct SeaEventRow {
+    int first, last; // the event numbers of the row
+    const char* sound;
+    Amount damage = {};
+    Amount days = {};
+    int cost = 0;
+    int lostPart = 0; // 0: the cargo stays
+    bool cargoFirst = false;
+    Named named = Named::Nothing;
+    const char* news;
+    const char* tail = "";
+    NewsKind kind;
+};
+
+// Events 7 to 12 (pirates) and 18 and more (a bank crash) are told apart below; 0, 5 and
+// 17 are quiet seas.
+const SeaEventRow seaEvents[] = {
+    {.first = 1,
+     .last = 1,
+     .sound = "Push",
+     .damage = {15, 5},
+     .named = Named::Damage,
+     .news = "Loď trochu zahranila o dno a poškodila se o ",
+     .tail = " %",
+     .kind = NewsWarning},
+    {.first = 2,
+     .last = 2,
+     .sound = "Whoosh",
+     .damage = {5, 5},
+     .cost = 100,
+     .named = Named::Damage,
+     .news = "Jedné lodi se utrhla kotva! Je poškozená o ",
+     .tail = " %",
+     .kind = NewsWarning},
+    {.first = 3,
+     .last = 3,
+     .sound = "Vítr",
+     .days = {8, 2},
+     .named = Named::Days,
+     .news = "Bezvětří! Plavba se protáhne o ",
+     .tail = " dnů",
+     .kind = NewsWarning},
+    {.first = 4,
+     .last = 4,
+     .sound = "ážbluňk",
+     .days = {0, 1},
+     .news = "Muž přes palubu! Plavba se protáhne o 1 den.",
+     .kind = NewsWarning},
+    {.first = 6,
+     .last = 6,
+     .sound = "Push",
+     .damage = {25, 5},
+     .days = {0, 1},
+     .named = Named::Damage,
+     .news = "Loď narazila na korálové útesy! Je poškozená o ",
+     .tail = " %",
+     .kind = NewsWarning},
+    {.first = 13,
+     .last = 13,
+     .sound = "Vítr",
+     .damage = {34, 1},
+     .days = {0, 1},
+     .lostPart = 4,
+     .news = "Mírná bouře. Utopila se čtvrtina nákladu",
+     .kind = NewsError},
+    {.first = 14,
+     .last = 14,
+     .sound = "Vítr",
+     .damage = {35, 5},
+     .days = {0, 3},
+     .lostPart = 3,
+     .cargoFirst = true,
+     .news = "Tornádo!. Utopila se třetina nákladu. Zdržení o 3 dny",
+     .kind = NewsError},
+    {.first = 15,
+     .last = 16,
+     .sound = "Vítr",
+     .damage = {60, 10},
+     .days = {0, 1},
+     .lostPart = 2,
+     .news = "Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.",
+     .kind = NewsError},
+};
+
+double drawAmount(RandomSource& rnd, const Amount& a) {
+    return a.spread > 0 ? draw(rnd, a.spread, a.least) : a.least;
+}
+
+void ordinaryEvent(GameState& st, RandomSource& rnd, GameView& view, const SeaEventRow& e) {
+    view.PlaySoundName(e.sound);
+    double damage = drawAmount(rnd, e.damage);
+    if (e.named == Named::Damage)
+        damage = ToU8(damage);
+    const std::int16_t days = ToI16(drawAmount(rnd, e.days));
+    std::string news = e.news;
+    if (e.named == Named::Damage)
+        news += std::to_string(static_cast<int>(damage)) + e.tail;
+    else if (e.named == Named::Days)
+        news += std::to_string(days) + e.tail;
+    AddNews(st, news, e.kind);
+    if (damage > 0)
+        addDamage(st.Fleet, damage);
+    if (e.cost != 0)
+        ChangeMoney(st, view, -e.cost, false);
+    if (e.lostPart != 0 && e.cargoFirst)
+        loseCargo(st.Fleet, e.lostPart);
+    if (days > 0)
+        PassSeaDays(st, rnd, view, days);
+    if (e.lostPart != 0 && !e.cargoFirst)
+        loseCargo(st.Fleet, e.lostPart);
 }
 
 } // namespace
@@ -107,81 +226,18 @@ void PassSeaDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t 
 }
 
 void SeaEvent(GameState& st, RandomSource& rnd, GameView& view, Battle& battle, int n) {
-    FleetRecord& f = st.Fleet;
-    switch (n) {
-    case 1: {
-        view.PlaySoundName("Push");
-        const std::uint8_t d = ToU8(draw(rnd, 15, 5));
-        AddNews(st, "Loď trochu zahranila o dno a poškodila se o " + std::to_string(d) + " %",
-                NewsWarning);
-        addDamage(f, d);
-        break;
-    }
-    case 2: {
-        view.PlaySoundName("Whoosh");
-        const std::uint8_t d = ToU8(draw(rnd, 5, 5));
-        AddNews(st, "Jedné lodi se utrhla kotva! Je poškozená o " + std::to_string(d) + " %",
-                NewsWarning);
-        addDamage(f, d);
-        ChangeMoney(st, view, -100, false);
-        break;
-    }
-    case 3: {
-        view.PlaySoundName("Vítr");
-        const std::int16_t days = ToI16(draw(rnd, 8, 2));
-        AddNews(st, "Bezvětří! Plavba se protáhne o " + std::to_string(days) + " dnů", NewsWarning);
-        PassSeaDays(st, rnd, view, days);
-        break;
-    }
-    case 4:
-        view.PlaySoundName("ážbluňk");
-        AddNews(st, "Muž přes palubu! Plavba se protáhne o 1 den.", NewsWarning);
-        PassSeaDays(st, rnd, view, 1);
-        break;
-    case 6: {
-        view.PlaySoundName("Push");
-        const std::uint8_t d = ToU8(draw(rnd, 25, 5));
-        AddNews(st, "Loď narazila na korálové útesy! Je poškozená o " + std::to_string(d) + " %",
-                NewsWarning);
-        addDamage(f, d);
-        PassSeaDays(st, rnd, view, 1);
-        break;
-    }
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-        PirateAttack(st, rnd, view, battle);
-        break;
-    case 13:
-        storm(st, rnd, view, "Mírná bouře. Utopila se čtvrtina nákladu", 34, 1);
-        PassSeaDays(st, rnd, view, 1);
-        cutCargo(f, 0.75);
-        break;
-    case 14:
-        storm(st, rnd, view, "Tornádo!. Utopila se třetina nákladu. Zdržení o 3 dny", 35, 5);
-        for (double& q : f.Naklad)
-            q -= q / 3;
-        PassSeaDays(st, rnd, view, 3);
-        break;
-    case 15:
-    case 16:
-        storm(st, rnd, view, "Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.", 60,
-              10);
-        PassSeaDays(st, rnd, view, 1);
-        cutCargo(f, 0.5);
-        break;
-    default:
-        if (n >= 18) {
-            view.PlaySoundName("Kasa");
-            AddNews(st, "Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...",
-                    NewsError);
-            st.Konto /= 4;
-            ChangeMoney(st, view, 0, true);
+    for (const SeaEventRow& e : seaEvents)
+        if (e.first <= n && n <= e.last) {
+            ordinaryEvent(st, rnd, view, e);
+            return;
         }
-        break; // 0, 5 and 17: a quiet sea
+    if (7 <= n && n <= 12) {
+        PirateAttack(st, rnd, view, battle);
+    } else if (n >= 18) {
+        view.PlaySoundName("Kasa");
+        AddNews(st, "Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...", NewsError);
+        st.Konto /= 4;
+        ChangeMoney(st, view, 0, true);
     }
 }
 
@@ -205,7 +261,9 @@ void SettlePirateBattle(GameState& st, RandomSource& rnd, GameView& view,
     }
     if (result.word == HandOffWord::Vyhral) {
         if (result.pirateDamage < 99) {
-            ++f.Pocet;
+            // A fleet at the count's limit takes the prize ship's crew, not one ship more.
+            if (f.Pocet < std::numeric_limits<std::int16_t>::max())
+                ++f.Pocet;
             AddNews(st, "Získal jste pirátskou loď!", NewsInfo);
             addDamage(f, 12);
         }
@@ -227,7 +285,7 @@ void SettlePirateBattle(GameState& st, RandomSource& rnd, GameView& view,
         loseShip(f);
         AddNews(st, "Piráti ukradli loď!", NewsError);
     }
-    cutCargo(f, 0.5);
+    loseCargo(f, 2);
     rnd.reseed();
     const std::int16_t gold = ToI16(draw(rnd, 31900, 100));
     ChangeMoney(st, view, -gold, false);

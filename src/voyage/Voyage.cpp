@@ -2,20 +2,15 @@
 
 #include "SeaEvents.h"
 #include "VoyagePlan.h"
+#include "world/AtSea.h"
 #include "world/Logbook.h"
 #include "world/News.h"
 
 namespace vlnobrod {
 
-namespace {
-bool atSea(const GameState& st) {
-    return st.PendingAction == Pending::Voyage && st.Plavba.NaMori;
-}
-} // namespace
-
 VoyageTick SailTick(GameState& st, RandomSource& rnd, GameView& view, Battle& battle) {
     VoyageTick t;
-    if (!atSea(st))
+    if (!AtSea(st))
         return t;
     VoyageRecord& v = st.Plavba;
     const VoyagePlan plan = CurrentPlan(st);
@@ -57,7 +52,7 @@ void Arrive(GameState& st, RandomSource& rnd, GameView& view, Battle& battle) {
 
 int SailToPort(GameState& st, RandomSource& rnd, GameView& view, Battle& battle) {
     int ticks = 0;
-    while (atSea(st)) {
+    while (AtSea(st)) {
         ++ticks;
         if (SailTick(st, rnd, view, battle).arrived)
             break;

@@ -1,6 +1,8 @@
 #include "VoyagePlan.h"
 
 #include "state/Numbers.h"
+#include "state/ShipTypes.h"
+#include "world/AtSea.h"
 #include "world/News.h"
 
 #include <cmath>
@@ -8,14 +10,9 @@
 namespace vlnobrod {
 
 int ShipPictureWidth(std::uint8_t typ) {
-    switch (typ) {
-    case 1:
-        return 82;
-    case 2:
-        return 106;
-    default:
-        return 76;
-    }
+    // A type the game does not know (a damaged file) sails as wide as the smallest.
+    const ShipType* type = FindShipType(typ);
+    return (type ? type : FindShipType(0))->stripWidth;
 }
 
 std::int16_t SeaDistance(const CityRecord& from, const CityRecord& to) {
@@ -65,7 +62,7 @@ SailAnswer SetSail(GameState& st, int city) {
         return SailAnswer::NoShips;
     }
     VoyageRecord& v = st.Plavba;
-    const bool turning = v.NaMori && st.PendingAction == Pending::Voyage;
+    const bool turning = AtSea(st);
     const std::uint8_t from = turning ? v.Odkud : st.AktualniMesto;
     const std::int16_t daysSailed = turning ? v.Dny : std::int16_t{0};
     v = VoyageRecord{};

@@ -14,8 +14,8 @@ inline constexpr int Height = 77;
 inline constexpr int IntervalMs = 100;
 } // namespace voyagestrip
 
-// How wide the strip's ship picture is for a ship type: 76, 82 and 106 pixels from the
-// smallest; a type the game does not know sails as the smallest.
+// How wide the strip's ship picture is for a ship type, as the ship-type table says; a type
+// the game does not know sails as the smallest.
 int ShipPictureWidth(std::uint8_t typ);
 
 // How a voyage is sailed.

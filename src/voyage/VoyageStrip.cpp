@@ -1,11 +1,14 @@
 #include "VoyageStrip.h"
 
 #include "port/PortArt.h"
-#include "port/PortLabels.h"
 #include "port/frmMain.h"
+#include "state/ShipTypes.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
+#include "voyage/VoyageReport.h"
 #include "widgets/PortStyle.h"
+#include "world/AtSea.h"
+#include "world/DeadEnd.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -31,10 +34,6 @@ public:
     }
 };
 
-bool atSea(const GameState& st) {
-    return st.PendingAction == Pending::Voyage && st.Plavba.NaMori;
-}
-
 } // namespace
 
 VoyageStrip::VoyageStrip(frmMain& port) : QObject(&port), port_(port) {
@@ -46,47 +45,53 @@ VoyageStrip::VoyageStrip(frmMain& port) : QObject(&port), port_(port) {
 
 void VoyageStrip::Build() {
     frmMain& w = port_;
-    w.picPlavba = new QFrame(&w);
-    w.picPlavba->setObjectName(QStringLiteral("voyage"));
-    w.picPlavba->setStyleSheet(
+    picPlavba = new QFrame(&w);
+    picPlavba->setObjectName(QStringLiteral("voyage"));
+    picPlavba->setStyleSheet(
         QStringLiteral("QFrame#voyage { border: 2px solid #5a3b1a; border-radius: 4px; "
                        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #bcd9e8, "
                        "stop:0.55 #8fbfd6, stop:0.56 #2f6a8a, stop:1 #1d4a66); }"));
-    w.picPlavba->setGeometry(StripLeft, StripTop, voyagestrip::Width, voyagestrip::Height);
-    w.picPlavba->hide();
+    picPlavba->setGeometry(StripLeft, StripTop, voyagestrip::Width, voyagestrip::Height);
+    picPlavba->hide();
     // The three ships by type, hidden, and the one that sails.
-    for (int typ = 0; typ < 3; ++typ) {
-        auto* ship = new QLabel(w.picPlavba);
+    for (int typ = 0; typ < ShipTypeCount; ++typ) {
+        auto* ship = new QLabel(picPlavba);
         const int width = ShipPictureWidth(static_cast<std::uint8_t>(typ));
         ship->setPixmap(ShipPicture(typ).scaled(width, voyagestrip::Height - 6, Qt::KeepAspectRatio,
                                                 Qt::SmoothTransformation));
         ship->setFixedSize(width, voyagestrip::Height - 6);
         ship->setAlignment(Qt::AlignCenter);
         ship->hide();
-        w.imgLoď[static_cast<std::size_t>(4 + typ)] = ship;
+        models_[static_cast<std::size_t>(typ)] = ship;
     }
-    w.imgLoď[0] = new QLabel(w.picPlavba);
-    w.imgLoď[0]->setAlignment(Qt::AlignCenter);
-    w.imgLoď[0]->setStyleSheet(QStringLiteral("background: transparent;"));
+    ship_ = new QLabel(picPlavba);
+    ship_->setObjectName(QStringLiteral("voyageShip"));
+    ship_->setAlignment(Qt::AlignCenter);
+    ship_->setStyleSheet(QStringLiteral("background: transparent;"));
 
     // Two lines for the longest names ("Plavba do města: Santo Domingo").
-    w.lbl[31] = MakeClickLabel(&w, QStringLiteral("Cesta do:"), LabelsLeft, StripTop,
-                               frmMain::MapWidth - LabelsLeft, 48);
-    w.lbl[31]->setFont(SerifFont(12));
-    w.lbl[31]->setWordWrap(true);
-    w.lbl[31]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    w.lbl[30] =
+    title_ = MakeClickLabel(&w, QStringLiteral("Cesta do:"), LabelsLeft, StripTop,
+                            frmMain::MapWidth - LabelsLeft, 48);
+    title_->setObjectName(QStringLiteral("voyageTitle"));
+    title_->setFont(SerifFont(12));
+    title_->setWordWrap(true);
+    title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    distanceCaption_ =
         MakeClickLabel(&w, QStringLiteral("Vzdálenost:"), LabelsLeft, StripTop + 52, 90, 22, 11);
-    w.lblVzdálenost = MakeLabel(&w, QString(), LabelsLeft + 90, StripTop + 52, 80, 22, 11, true);
-    for (QLabel* l :
-         {static_cast<QLabel*>(w.lbl[31]), static_cast<QLabel*>(w.lbl[30]), w.lblVzdálenost}) {
+    lblVzdálenost = MakeLabel(&w, QString(), LabelsLeft + 90, StripTop + 52, 80, 22, 11, true);
+    lblVzdálenost->setObjectName(QStringLiteral("voyageDistance"));
+    for (QLabel* l : {title_, distanceCaption_, lblVzdálenost}) {
         SetForeColor(l, QColor(0xf6, 0xe7, 0xb8));
         l->hide();
     }
 
-    w.tmrPlavba = new QTimer(this);
-    w.tmrPlavba->setInterval(voyagestrip::IntervalMs);
-    connect(w.tmrPlavba, &QTimer::timeout, this, [this] { tmrPlavba_Timer(); });
+    tmrPlavba = new QTimer(this);
+    tmrPlavba->setInterval(voyagestrip::IntervalMs);
+    connect(tmrPlavba, &QTimer::timeout, this, [this] { tmrPlavba_Timer(); });
+}
+
+bool VoyageStrip::Sailing() const {
+    return tmrPlavba->isActive();
 }
 
 Battle& VoyageStrip::PirateBattle() {
@@ -103,39 +108,42 @@ void VoyageStrip::StartVoyage(int city) {
     if (SetSail(st, city) != SailAnswer::Sailing)
         return;
     // The dock and the bank are not used at sea.
-    for (Panel* p : port_.picZáložka)
-        p->hide();
-    SetForeColor(port_.lblMěsto[from], Black);
+    port_.ClosePanels();
+    port_.MarkCity(from, frmMain::CityMark::Open);
     ShowVoyage();
 }
 
 void VoyageStrip::ShowVoyage() {
     frmMain& w = port_;
     const GameState& st = w.Game().state;
-    const bool sailing = atSea(st);
-    w.picZáložky->setVisible(!sailing);
-    for (QWidget* x : {static_cast<QWidget*>(w.picPlavba), static_cast<QWidget*>(w.lbl[30]),
-                       static_cast<QWidget*>(w.lbl[31]), static_cast<QWidget*>(w.lblVzdálenost)})
+    const bool sailing = AtSea(st);
+    w.ShowTabStrip(!sailing);
+    for (QWidget* x : {static_cast<QWidget*>(picPlavba), static_cast<QWidget*>(distanceCaption_),
+                       static_cast<QWidget*>(title_), static_cast<QWidget*>(lblVzdálenost)})
         x->setVisible(sailing);
     if (sailing) {
         const VoyageRecord& v = st.Plavba;
-        const QLabel* model = w.imgLoď[std::size_t{4} + std::min<std::uint8_t>(st.Fleet.Typ, 2)];
-        w.imgLoď[0]->setPixmap(model->pixmap());
-        w.imgLoď[0]->resize(ShipPictureWidth(st.Fleet.Typ), model->height());
-        w.imgLoď[0]->move(v.Pozice, 3);
-        w.imgLoď[0]->show();
+        const QLabel* model = models_[std::min<std::size_t>(st.Fleet.Typ, models_.size() - 1)];
+        ship_->setPixmap(model->pixmap());
+        ship_->resize(ShipPictureWidth(st.Fleet.Typ), model->height());
+        ship_->move(v.Pozice, 3);
+        ship_->show();
         const QString name = QString::fromStdString(st.Cities[v.Kam].Nazev);
-        w.lbl[31]->setText(QStringLiteral("Plavba do města: ") + name);
-        w.lbl[31]->Tag = QString::number(v.Kam);
-        w.lblVzdálenost->setText(QString::number(v.Vzdalenost));
-        SetForeColor(w.lblMěsto[v.Kam], Red);
+        title_->setText(QStringLiteral("Plavba do města: ") + name);
+        lblVzdálenost->setText(QString::number(v.Vzdalenost));
+        w.MarkCity(v.Kam, frmMain::CityMark::Here);
+        Describe();
     }
     Sync();
 }
 
+void VoyageStrip::Describe() {
+    picPlavba->setAccessibleDescription(QString::fromStdString(VoyageText(port_.Game().state)));
+}
+
 void VoyageStrip::Sync() {
-    QTimer* t = port_.tmrPlavba;
-    const bool run = atSea(port_.Game().state) && port_.isVisible() && !ticking_;
+    QTimer* t = tmrPlavba;
+    const bool run = AtSea(port_.Game().state) && port_.isVisible() && !ticking_;
     if (run && !t->isActive())
         t->start();
     else if (!run)
@@ -147,20 +155,21 @@ void VoyageStrip::tmrPlavba_Timer() {
     // A question, the battle or the results window has the player: the ship waits.
     if (ticking_ || port_.Waiting() || QApplication::activeModalWidget())
         return;
-    if (!atSea(st) || !port_.isVisible()) {
+    if (!AtSea(st) || !port_.isVisible()) {
         Sync();
         return;
     }
     ticking_ = true;
     // Stopped while the tick runs: the battle and the goal's message wait inside it.
-    port_.tmrPlavba->stop();
+    tmrPlavba->stop();
     const VoyageTick t = SailTick(st, port_.Game().random, port_, PirateBattle());
     ticking_ = false;
     if (t.arrived) {
         Arrived();
         return;
     }
-    port_.imgLoď[0]->move(st.Plavba.Pozice, port_.imgLoď[0]->y());
+    ship_->move(st.Plavba.Pozice, ship_->y());
+    Describe();
     if (t.dayPassed)
         port_.ShowFleet();
     Sync();
@@ -168,17 +177,11 @@ void VoyageStrip::tmrPlavba_Timer() {
 
 void VoyageStrip::Arrived() {
     frmMain& w = port_;
-    const GameState& st = w.Game().state;
-    const std::uint8_t t = st.AktualniMesto;
-    w.tmrPlavba->stop();
+    tmrPlavba->stop();
     ShowVoyage();
-    w.lblZal[3]->setVisible(st.Cities[t].Banka);
-    w.lblZal_Click(1); // the trade tab, on the new market
-    const QString name = QString::fromStdString(st.Cities[t].Nazev);
-    w.lbl[popisek::TradeTitle]->setText(QStringLiteral("Obchod - ") + name);
-    SetForeColor(w.lblMěsto[t], Red);
-    w.ShowMarket(t, false);
-    w.ShowFleet();
+    w.ShowCurrentCity();
+    w.ShowTab(zalozka::Trade); // the trade tab, on the new market
+    TellDeadEnd(w.Game().state, w);
 }
 
 bool VoyageStrip::eventFilter(QObject* watched, QEvent* e) {

@@ -11,10 +11,6 @@ namespace vlnobrod::art {
 // so a window without its artwork still opens.
 QPixmap Picture(const QString& name);
 
-// Starts decoding a picture on another thread while the caller goes on building; the next
-// Picture(name) takes the decoded picture (waiting for it if need be).
-void DecodeAhead(const QString& name);
-
 // The heavy display face of the game's titles and menu entries ("Arial Black", or the
 // heaviest sans the system has in its place).
 QFont HeavyFont(double points);

@@ -41,9 +41,6 @@ void Panel::Close() {
     emit closed();
 }
 
-void Panel::SetTitle(const QString& title) {
-    titleText_->setText(title);
-}
 QString Panel::Title() const {
     return titleText_->text();
 }

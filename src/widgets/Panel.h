@@ -17,7 +17,6 @@ public:
 
     Panel(const QString& title, QWidget* parent);
 
-    void SetTitle(const QString& title);
     QString Title() const;
 
     // Hides the panel as its cross does.

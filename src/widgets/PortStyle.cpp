@@ -46,11 +46,6 @@ void SetBackColor(QWidget* w, const QColor& c) {
     restyle(w);
 }
 
-QColor BackColor(const QWidget* w) {
-    const QVariant v = w ? w->property(BackProperty) : QVariant();
-    return v.isValid() ? v.value<QColor>() : QColor();
-}
-
 void SetBaseStyle(QWidget* w, const QString& css) {
     w->setProperty(BaseProperty, css);
     restyle(w);

@@ -26,7 +26,6 @@ QColor ForeColor(const QWidget* w);
 
 // Fill of a bar.
 void SetBackColor(QWidget* w, const QColor& c);
-QColor BackColor(const QWidget* w);
 
 // The label's own look; the ink is added on top of it.
 void SetBaseStyle(QWidget* w, const QString& css);

@@ -1,8 +1,10 @@
 #include "DayChange.h"
 
+#include "AtSea.h"
 #include "Logbook.h"
 #include "Money.h"
 #include "PriceBounds.h"
+#include "Research.h"
 #include "state/Numbers.h"
 #include "state/ShipTypes.h"
 
@@ -39,39 +41,55 @@ double DailyInterest(double konto, const NumberLocale& loc) {
     return ParseDot(FormatDouble(interest, loc));
 }
 
-void OpenTheDay(GameState& st) {
-    for (CityRecord& c : st.Cities)
-        for (MarketEntry& m : c.Trh)
-            m.RanniCena = m.Cena;
-}
-
-void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days) {
-    st.StateSaved = false;
-    const int cities = std::min<int>(st.PocetMest, MaxCities);
-    for (int i = 0; i < cities; ++i) {
-        CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
-        // Research bought for a day ends with it; permanent research stays.
-        if (c.PruzkumTrhu != 2)
-            c.PruzkumTrhu = 0;
-    }
+void MovePrices(GameState& st, RandomSource& rnd) {
     // Prices move one step per call, however many days the call covers.
+    const int cities = std::min<int>(st.PocetMest, MaxCities);
     for (int i = 0; i < cities; ++i) {
         CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
         for (MarketEntry& m : c.Trh) {
             if (m.Cena == 0)
                 continue; // not traded here
             m.MinCena = m.Cena;
-            m.Cena = DayPriceStep(m.Cena, m.Produkce, c.Velikost, rnd, st.locale);
+            StepPriceWithOwnImpact(m, m.Produkce, c.Velikost, rnd, st.locale);
         }
     }
+}
+
+void EndDayResearch(GameState& st) {
+    const int cities = std::min<int>(st.PocetMest, MaxCities);
+    for (int i = 0; i < cities; ++i) {
+        CityRecord& c = st.Cities[static_cast<std::size_t>(i)];
+        if (ResearchOf(c) == Research::OneDay)
+            SetResearch(c, Research::None);
+    }
+}
+
+void OpenTheDay(GameState& st) {
+    for (CityRecord& c : st.Cities)
+        for (MarketEntry& m : c.Trh)
+            m.RanniCena = m.Cena;
+}
+
+void PayUpkeep(GameState& st, GameView& view, std::int16_t days) {
+    if (AtSea(st))
+        ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
+}
+
+void PayInterest(GameState& st) {
+    // Interest lands in cash directly; the goal is tested at the next money change.
+    st.Hotovost = AddMoney(st.Hotovost, DailyInterest(st.Konto, st.locale));
+}
+
+void AdvanceDays(GameState& st, RandomSource& rnd, GameView& view, std::int16_t days) {
+    st.StateSaved = false;
+    EndDayResearch(st);
+    MovePrices(st, rnd);
     OpenTheDay(st);
     view.PricesMoved();
-    if (st.PendingAction == Pending::Voyage)
-        ChangeMoney(st, view, VoyageUpkeep(st.Fleet, days, st.Obtiznost), false);
-    // Interest lands in cash directly; the goal is tested at the next money change.
-    st.Hotovost += DailyInterest(st.Konto, st.locale);
+    PayUpkeep(st, view, days);
+    PayInterest(st);
     st.Den = ToI16(static_cast<double>(st.Den) + days);
-    // A day in port is a day the captain sees the market (the game opened is one too).
+    // A day in port is a day the captain sees the market.
     RecordMarket(st);
     view.DaysAdvanced();
 }

@@ -4,6 +4,9 @@
 #include "state/Scenarios.h"
 #include "state/ShipTypes.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vlnobrod {
 
 std::string FleetText(std::int16_t pocet, std::uint8_t typ) {
@@ -30,24 +33,37 @@ std::vector<CargoRow> CargoRows(const GameState& st) {
     return rows;
 }
 
-std::int16_t CargoTotal(const FleetRecord& fleet) {
-    std::int16_t total = 0;
+std::int64_t CargoUnits(const FleetRecord& fleet) {
+    // Halves to even at each step, as the 16-bit count always rounded.
+    double total = 0;
     for (double units : fleet.Naklad)
-        total = ToI16(total + units);
-    return total;
+        total = std::nearbyint(total + units);
+    // A damaged file's 1e308 units count as the most a 64-bit number holds, not as nothing.
+    constexpr double Most = 9.0e18;
+    if (!(total > -Most))
+        return total != total ? 0 : -static_cast<std::int64_t>(Most);
+    return static_cast<std::int64_t>(std::min(total, Most));
+}
+
+std::int64_t CapacityUnits(const FleetRecord& fleet) {
+    return std::int64_t{fleet.Nosnost} * fleet.Pocet;
+}
+
+std::int16_t CargoTotal(const FleetRecord& fleet) {
+    return ToI16(static_cast<double>(CargoUnits(fleet)));
 }
 
 std::int16_t FleetCapacity(const FleetRecord& fleet) {
-    return ToI16(static_cast<double>(fleet.Nosnost) * fleet.Pocet);
+    return ToI16(static_cast<double>(CapacityUnits(fleet)));
 }
 
 double LoadFraction(const FleetRecord& fleet) {
-    const std::int16_t capacity = FleetCapacity(fleet);
-    return capacity > 0 ? static_cast<double>(CargoTotal(fleet)) / capacity : 0.0;
+    const std::int64_t capacity = CapacityUnits(fleet);
+    return capacity > 0 ? static_cast<double>(CargoUnits(fleet)) / capacity : 0.0;
 }
 
 std::string LoadText(const FleetRecord& fleet) {
-    return std::to_string(CargoTotal(fleet)) + " z " + std::to_string(FleetCapacity(fleet));
+    return std::to_string(CargoUnits(fleet)) + " z " + std::to_string(CapacityUnits(fleet));
 }
 
 } // namespace vlnobrod

@@ -1,43 +1,28 @@
 #include "GameStart.h"
 
 #include "DayChange.h"
+#include "Logbook.h"
 #include "Money.h"
 #include "News.h"
 #include "state/Paths.h"
 
-#include <array>
-
 namespace vlnobrod {
 
-void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view) {
-    // No voyage is under way in a game just opened, whatever the last game left behind: the
-    // day change must not charge upkeep.
+void StartLoadedGame(GameState& st, RandomSource& /*rnd*/, GameView& view) {
+    // A game saved at sea sails on, and upkeep is charged from its next day at sea; a game
+    // saved in port has no voyage under way, whatever the last game left behind.
     if (st.PendingAction == Pending::Voyage)
         st.PendingAction = Pending::None;
-    const double hotovost = st.Hotovost;
-    const double konto = st.Konto;
-    const std::int16_t days = st.Den;
-    // The day the game was saved on goes on: its opening prices stay, or a save and a load
-    // would open a fresh day for the same port, and so does the research bought for it.
-    std::array<std::array<std::int16_t, MarketSize>, MaxCities> opening{};
-    std::array<std::uint8_t, MaxCities> research{};
-    for (std::size_t c = 0; c < MaxCities; ++c) {
-        for (std::size_t g = 0; g < MarketSize; ++g)
-            opening[c][g] = st.Cities[c].Trh[g].RanniCena;
-        research[c] = st.Cities[c].PruzkumTrhu;
-    }
-    st.Den = 0;
-    AdvanceDays(st, rnd, view, days);
-    for (std::size_t c = 0; c < MaxCities; ++c) {
-        for (std::size_t g = 0; g < MarketSize; ++g)
-            st.Cities[c].Trh[g].RanniCena = opening[c][g];
-        st.Cities[c].PruzkumTrhu = research[c];
-    }
-    st.Hotovost = hotovost;
-    st.Konto = konto;
-    // A game saved at sea sails on; upkeep is charged from its next day at sea.
     if (st.Plavba.NaMori)
         st.PendingAction = Pending::Voyage;
+    // The day the game was saved on goes on: its day count, markets (prices, opening prices
+    // and the player's own impact on them), research, cash and account stay as saved. A load
+    // that moved the prices a step, or faded the impact, would pay for loading again and
+    // again without a day passing.
+    view.PricesMoved();
+    // The game opened in port is a look at the market; at sea nothing is written.
+    RecordMarket(st);
+    view.DaysAdvanced();
     // Both figures are on show before the goal is tested, so a game that opens inside its
     // goal is congratulated over the right cash and account.
     view.MoneyChanged(false);

@@ -7,10 +7,11 @@
 
 namespace vlnobrod {
 
-// A game just read from its file comes to life: the stored day count runs as one day change
-// (prices move a step) while the stored cash and account stand, and both figures are shown
-// through ChangeMoney, which congratulates a goal already met. The day the game was saved
-// on goes on: its opening prices and the research bought for it stay.
+// A game just read from its file comes to life: its prices move a step, a game saved in port
+// writes the market into the logbook (one saved at sea writes nothing and sails on), and
+// both figures are shown through ChangeMoney, which congratulates a goal already met. The
+// day the game was saved on goes on: its day count, opening prices, research, cash and
+// account stay as saved.
 void StartLoadedGame(GameState& st, RandomSource& rnd, GameView& view);
 
 // The goal display, the greeting of a new game and the "Úkol" action: reads the four goal

@@ -1,5 +1,7 @@
 #include "Logbook.h"
 
+#include "AtSea.h"
+#include "Research.h"
 #include "state/Scenarios.h"
 
 namespace vlnobrod {
@@ -37,7 +39,7 @@ void RecordVisit(GameState& st) {
 
 void RecordMarket(GameState& st) {
     // At sea the current city is where the fleet is going, not what it sees.
-    if (st.PendingAction == Pending::Voyage || !knownCity(st))
+    if (AtSea(st) || !knownCity(st))
         return;
     if (st.Denik.Mesto != st.AktualniMesto) {
         beginVisit(st);
@@ -71,7 +73,7 @@ LogbookView LogbookOf(const GameState& st, std::uint8_t city) {
 }
 
 bool ShowsLogbook(const GameState& st, std::uint8_t city) {
-    return city < MaxCities && city < st.PocetMest && st.Cities[city].PruzkumTrhu == 0;
+    return city < MaxCities && city < st.PocetMest && ResearchOf(st.Cities[city]) == Research::None;
 }
 
 } // namespace vlnobrod

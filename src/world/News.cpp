@@ -2,7 +2,7 @@
 
 namespace vlnobrod {
 
-void AddNews(GameState& st, const std::string& text, std::uint8_t kind) {
+void AddNews(GameState& st, const std::string& text, NewsKind kind) {
     for (NewsItem& slot : st.NewsQueue) {
         if (slot.text.empty()) {
             slot = {text, kind};

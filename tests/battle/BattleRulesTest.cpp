@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace vlnobrod;
 
 namespace {
@@ -76,9 +78,10 @@ TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
 }
 
 TEST(BattleRules, EachHitAdds40AndAShipAbove100Sinks) {
-    // 61 goes down at the first hit (101); 230 stays at 255 rather than wrapping round.
+    // 61 goes down at the first hit (101); 20 floats at exactly 100 and goes down at the
+    // third; 230 stays at 255 rather than wrapping round.
     const std::tuple<std::uint8_t, int, const char*> rows[] = {
-        {0, 3, "120 %"}, {21, 2, "101 %"}, {61, 1, "101 %"}, {230, 1, "255 %"}};
+        {0, 3, "120 %"}, {20, 3, "140 %"}, {21, 2, "101 %"}, {61, 1, "101 %"}, {230, 1, "255 %"}};
     for (const auto& [start, hitsToSink, last] : rows) {
         Fight f(HandOffWord::Pirati, start);
         int hits = 0;
@@ -105,6 +108,27 @@ TEST(BattleRules, ComputerPiratesAimByWhereTheirLastBallFell) {
     EXPECT_EQ(f.battle.PowerText(Pirates), "80");
     EXPECT_EQ(f.dice.reseeds(), 3);
 
+    // Their computed charge is fired as it is, above the slider's 120 and below nothing.
+    Fight strong(HandOffWord::PiratiB, 0, {0, 0, 0, 0, 0});
+    strong.battle.SetAim(Pirates, "45", "110");
+    strong.memory.lastPirateImpact = 500; // short of the merchant
+    strong.battle.Fire(Merchant);
+    strong.battle.LandAt(100);
+    strong.battle.PiratesTurn(); // (110 + 30) - 27 * 0
+    EXPECT_EQ(strong.battle.PowerText(Pirates), "140");
+    EXPECT_EQ(strong.battle.Flight().speed, 47);
+    Fight weak(HandOffWord::PiratiB, 0, {0, 0, 0, 0, 0});
+    weak.battle.SetAim(Pirates, "45", "3");
+    weak.memory.lastPirateImpact = -100; // beyond it
+    weak.battle.Fire(Merchant);
+    weak.battle.LandAt(100);
+    weak.battle.PiratesTurn(); // 17 * 0 + (3 - 20)
+    EXPECT_EQ(weak.battle.PowerText(Pirates), "-17");
+    int ticks = 0;
+    while (weak.battle.Tick())
+        ++ticks;
+    EXPECT_LT(ticks, 10); // it falls at their feet
+
     // The next battle remembers where the last ball fell: no random first shot.
     Fight next;
     next.memory = f.memory;
@@ -118,11 +142,19 @@ TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
     f.battle.SetAim(Merchant, "čtyřicet", "40");
     EXPECT_EQ(f.battle.Fire(Merchant), FireResult::NotANumber);
     EXPECT_EQ(f.battle.Status(), "Zadejte číslo");
-    // Either decimal point; a setting beyond its slider goes at the slider's end.
+    // Either decimal point; a typed charge beyond 200 goes at 200, one up to it as typed.
     f.battle.SetAim(Merchant, "45,5", "10000");
     EXPECT_EQ(f.battle.Fire(Merchant), FireResult::Fired);
     EXPECT_EQ(f.battle.Flight().angle, AngleRadians(45.5f));
-    EXPECT_EQ(f.battle.PowerText(Merchant), "120");
+    EXPECT_EQ(f.battle.PowerText(Merchant), "200");
+    for (const auto& [typed, fired, speed] :
+         {std::tuple{"200", "200", 67}, {"200.5", "200", 67}, {"150", "150", 50}}) {
+        Fight g;
+        g.battle.SetAim(Merchant, "45", typed);
+        g.battle.Fire(Merchant);
+        EXPECT_EQ(g.battle.PowerText(Merchant), fired);
+        EXPECT_EQ(g.battle.Flight().speed, speed) << typed;
+    }
     // Nobody fires while a ball flies; against the computer the pirates' cannon is never the
     // player's, and the computer's turn comes only once the ball is down.
     EXPECT_EQ(f.battle.Fire(Merchant), FireResult::NotYourTurn);
@@ -164,4 +196,81 @@ TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet
         CarryDamageOver(fleet, res);
         EXPECT_EQ(fleet.Poskozeni, r.fleetAfter) << int(r.damage);
     }
+}
+
+TEST(BattleRules, ChargeSpeedFlightAndWindCaptions) {
+    EXPECT_EQ(MuzzleSpeed(40), 13);
+    EXPECT_EQ(MuzzleSpeed(120), 40);
+    // At 45 degrees, speed 13 and no wind the ball is back at muzzle height after 169 pixels.
+    Launch l;
+    l.speed = 13;
+    l.angle = AngleRadians(45);
+    const double t = 2 * 13 * std::sin(l.angle);
+    EXPECT_NEAR(FlightPosition(l, t).y, l.startY, 1e-9);
+    EXPECT_NEAR(FlightPosition(l, t).x, 169, 0.5);
+    // The strongest charge a player may type, straight up, is down in under six seconds.
+    Fight up;
+    up.battle.SetAim(Merchant, "90", "1000");
+    up.battle.Fire(Merchant);
+    int ticks = 0;
+    while (up.battle.Tick())
+        ++ticks;
+    EXPECT_LT(ticks * 20, 6000);
+    EXPECT_EQ(WindCaption("-3.5"), ">> Severní vítr o rychlosti 4m/s");
+    EXPECT_EQ(WindCaption("3.5"), "<< Jižní vítr o rychlosti 3.5m/s");
+}
+
+TEST(BattleRules, ThreeBattlesInFourBlowFromTheNorth) {
+    int north = 0, all = 0;
+    for (float r1 = 0; r1 < 1; r1 += 0.01f)
+        for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
+            north += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
+    EXPECT_NEAR(double(north) / all, 0.75, 0.01);
+}
+
+namespace {
+
+// Whether the side at `ship` hits the other ship with this setting, in the battle the dice
+// make; the merchant's first shot, for the pirates' side, falls at his own feet.
+bool Hits(const std::vector<float>& dice, int ship, int angle, int power) {
+    Fight f(HandOffWord::PiratiB2, 0, dice);
+    if (ship == Pirates) {
+        f.battle.SetAim(Merchant, "0", "0");
+        f.battle.Fire(Merchant);
+        while (f.battle.Tick()) {
+        }
+    }
+    f.battle.SetAim(ship, std::to_string(angle), std::to_string(power));
+    f.battle.Fire(ship);
+    int ticks = 0;
+    while (f.battle.Tick())
+        ++ticks;
+    EXPECT_LT(ticks, 300) << "a flight of six seconds at most";
+    const int target = ship == Merchant ? Pirates : Merchant;
+    return f.battle.Over() || f.battle.Damage(target) > 0;
+}
+
+} // namespace
+
+// Every wind from both sides and every place of the pirates: both cannons can hit the other
+// ship with a charge a player may type.
+TEST(BattleRules, EveryBattleCanBeWonByEitherSide) {
+    int hardest = 0;
+    for (const bool north : {false, true})
+        for (int wind = 0; wind <= 10; ++wind)
+            for (int place = 0; place <= 20; ++place)
+                for (const int ship : {Merchant, Pirates}) {
+                    const float w = std::min(wind / 10.0f, 0.9999f);
+                    const float p = std::min(place / 20.0f, 0.9999f);
+                    const std::vector<float> dice = {north ? 0.25f : 0, north ? 0.25f : 0, w, p};
+                    int found = -1;
+                    for (int angle = 45; angle >= 15 && found < 0; angle -= 15)
+                        for (int power = 0; power <= PowerRange.typedMaximum && found < 0; ++power)
+                            if (Hits(dice, ship, angle, power))
+                                found = power;
+                    EXPECT_GE(found, 0) << (north ? "north " : "south ") << w << " at " << p
+                                        << (ship == Merchant ? " merchant" : " pirates");
+                    hardest = std::max(hardest, found);
+                }
+    EXPECT_GT(hardest, PowerRange.maximum); // the slider alone would not do
 }

@@ -116,6 +116,20 @@ private slots:
         QVERIFY(!b.w.isVisible() && !b.w.tmrPiráti->isActive());
         QVERIFY(b.w.Result().word == HandOffWord::Prohral);
     }
+
+    // A typed charge moves the slider and stays as typed; beyond the slider's 120 the slider
+    // stands at its end, and beyond 200 the shot says what it fired.
+    void aTypedChargeBeyondTheSliderShowsTheSliderAtItsEnd() {
+        Window b(HandOffWord::PiratiB);
+        for (const auto& [typed, slider] : {std::pair{"60", 60}, {"150", 120}, {"1000", 120}}) {
+            b.w.txtSíla[Merchant]->setText(QString::fromLatin1(typed));
+            QCOMPARE(b.w.sldSíla[Merchant]->value(), slider);
+            QCOMPARE(b.w.txtSíla[Merchant]->text(), QString::fromLatin1(typed));
+        }
+        QTest::mouseClick(b.w.cmdPal, Qt::LeftButton);
+        QCOMPARE(b.w.txtSíla[Merchant]->text(), QStringLiteral("200"));
+        QCOMPARE(b.w.sldSíla[Merchant]->value(), 120);
+    }
 };
 
 QTEST_MAIN(frmSoubojTest)

@@ -47,10 +47,12 @@ private slots:
             int index;
             const char* name;
         };
-        for (const Entry& e : {Entry{1, "new game"}, Entry{2, "load"}, Entry{3, "settings"},
-                               Entry{5, "about"}, Entry{6, "duel"}}) {
-            menu.lblAkce[static_cast<std::size_t>(e.index)]->Activate();
-            if (e.index == 1)
+        for (const Entry& e :
+             {Entry{menuentry::NewGame, "new game"}, Entry{menuentry::Load, "load"},
+              Entry{menuentry::Settings, "settings"}, Entry{menuentry::About, "about"},
+              Entry{menuentry::Duel, "duel"}}) {
+            Named<ClickLabel>(menu, "entry", e.index)->Activate();
+            if (e.index == menuentry::NewGame)
                 menu.album->imgMap[0]->Activate(); // the start form
             walk(menu, e.name);
         }
@@ -60,23 +62,23 @@ private slots:
         PortScreen p;
         frmMain& w = *p.w;
         walk(w, "port");
-        for (int tab = 1; tab <= 3; ++tab) {
-            w.lblZal_Click(tab);
+        for (int tab : {zalozka::Trade, zalozka::Dock, zalozka::Bank}) {
+            w.ShowTab(tab);
             walk(w, QStringLiteral("tab %1").arg(tab));
         }
-        w.lblZal_Click(0);
+        w.ShowTab(zalozka::Map);
         w.lblAkce_Click(akce::OpenSave);
         walk(w, "save");
-        w.lblZal_Click(0);
-        w.lblMěsto[2]->Activate(); // the city information
+        w.ShowTab(zalozka::Map);
+        Named<ClickLabel>(w, "city", 2)->Activate(); // the city information
         walk(w, "city information");
         // A question: Tab goes round its answers only, and Enter gives the one it is on.
         bool asked = false;
         QTimer::singleShot(0, &w, [&] {
-            walk(*w.picMsgBox, "question");
+            walk(*Named(w, "msgbox"), "question");
             asked = true;
-            QVERIFY(tabTo(*w.picMsgBox, QStringLiteral("Ne")));
-            QTest::keyClick(w.picMsgBox->focusWidget(), Qt::Key_Return);
+            QVERIFY(tabTo(*Named(w, "msgbox"), QStringLiteral("Ne")));
+            QTest::keyClick(Named(w, "msgbox")->focusWidget(), Qt::Key_Return);
         });
         std::string title = "Otázka";
         QCOMPARE(w.ShowMessage("Opravdu?", MessageButtons::NeAnoZrusit, title), MessageAnswer::Ne);

@@ -5,11 +5,9 @@
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
 #include "menu/frmMenu.h"
-#include "port/PortLabels.h"
 #include "results/frmTop.h"
 #include "shell/Windows.h"
 #include "support/PortFixture.h"
-#include "trade/SavePanel.h"
 #include "world/Money.h"
 
 #include <QAbstractButton>
@@ -26,14 +24,25 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
+#include <algorithm>
 
 using namespace vlnobrod;
 using vlnobrod::testing::Answerer;
+using vlnobrod::testing::Named;
 
 namespace {
 
 void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton);
+}
+void click(const QObject& in, const char* name) {
+    QTest::mouseClick(Named(in, name), Qt::LeftButton);
+}
+void entry(frmMenu* menu, int index) {
+    QTest::mouseClick(Named(*menu, "entry", index), Qt::LeftButton);
+}
+void button(frmMenu* menu, int index) {
+    QTest::mouseClick(Named(*menu, "button", index), Qt::LeftButton);
 }
 
 // The port's game with a title, as the map the album offers.
@@ -61,8 +70,17 @@ template <typename T> struct WhenModal {
 struct Boxes {
     QString reply = QStringLiteral("OK");
     QStringList said;
+    QStringList answers; // each box's buttons from the left: "Ne/Ano/Zrušit"
     WhenModal<QMessageBox> watch{[this](QMessageBox* box) {
         said << box->text();
+        QList<QAbstractButton*> shown = box->buttons();
+        std::sort(shown.begin(), shown.end(), [](QAbstractButton* a, QAbstractButton* b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        QStringList captions;
+        for (QAbstractButton* b : shown)
+            captions << b->text();
+        answers << captions.join(QLatin1Char('/'));
         QVERIFY(box->textFormat() == Qt::PlainText || box->icon() == QMessageBox::Information);
         for (QAbstractButton* b : box->buttons())
             if (b->text() == reply || box->buttons().size() == 1)
@@ -104,7 +122,7 @@ private slots:
         Windows windows(fx.game());
         windows.Start();
         frmMenu* menu = windows.Menu();
-        click(menu->lblAkce[1]);
+        entry(menu, menuentry::NewGame);
         click(menu->album->imgMap[0]);
         StartForm* form = menu->picName;
         form->txtName->setText(QStringLiteral("Ota Kormidelník"));
@@ -138,50 +156,50 @@ private slots:
                         .join('|');
             w->accept();
         });
-        click(port->lblAkce[akce::Statistics]);
+        click(*port, "statistics");
         // Worth 25 000 - 3 000 and two small ships at 100 000 (no price for the cargo here).
         QCOMPARE(tops,
                  QStringList{QStringLiteral("12|pro mapu Zkušební|V hotovosti: 25 000 zlatých|"
                                             "Na kontě: -3 000 zlatých|222 000 zlatých|Anna|"
                                             "------|")});
 
-        // Skalná sells goods 1 at 301 (a day's move from 300): all the cash buys 83.
-        click(port->lblZal[1]);
-        click(port->lblSurovina[28 + 1]);
-        click(port->lblAkce[akce::Buy]);
+        // Skalná sells goods 1 at 300 (a load moves no price): all the cash buys 83.
+        click(*port, "tabObchod");
+        click(*port, "market1");
+        click(*port, "buy");
         QCOMPARE(st.Fleet.Naklad[1], 83.0);
-        QCOMPARE(port->lblHotovost->text(), QStringLiteral("17"));
+        QCOMPARE(Named<QLabel>(*port, "cash")->text(), QStringLiteral("100"));
 
-        click(port->lblAkce[akce::OpenSave]);
-        port->findChild<SavePanel*>()->txtSave->setText(QStringLiteral("Benátky"));
-        QTest::keyClick(port->findChild<SavePanel*>()->txtSave, Qt::Key_Return);
+        click(*port, "openSave");
+        Named<QLineEdit>(*port, "saveName")->setText(QStringLiteral("Benátky"));
+        QTest::keyClick(Named(*port, "saveName"), Qt::Key_Return);
         QVERIFY(st.StateSaved);
         QCOMPARE(st.HandOff.File(), fx.userPath(QStringLiteral("Save/Benátky.mlo")).toStdString());
 
         // Back to the menu, the game waiting behind it, and on again.
-        click(port->lblAkce[akce::BackToMenu]);
+        click(*port, "backToMenu");
         menu = windows.Menu();
         QVERIFY(!port->isVisible() && menu->isVisible());
         QVERIFY(st.HandOff.empty()); // the menu took the port's "Zpět"
-        click(menu->lblAkce[7]);
+        entry(menu, menuentry::Continue);
         QCOMPARE(windows.Port(), port);
         QVERIFY(port->isVisible() && !menu->isVisible());
 
         // Played on and lost, then the save loaded from the menu, its time the Czech way.
-        click(port->lblAkce[akce::BackToMenu]);
+        click(*port, "backToMenu");
         st.Hotovost = 1;
         st.Fleet = FleetRecord{};
         menu = windows.Menu();
-        click(menu->lblAkce[2]);
+        entry(menu, menuentry::Load);
         QCOMPARE(menu->loadPanel->FileLoad->count(), 1);
         menu->loadPanel->Select(0);
         static const QRegularExpression czech(
             QStringLiteral("^\\d{1,2}\\. \\d{1,2}\\. \\d{4} \\d{1,2}:\\d\\d:\\d\\d$"));
         QVERIFY(czech.match(menu->loadPanel->lbl35->text()).hasMatch());
-        click(menu->lblAkceB[1]);
+        button(menu, menubutton::LoadGame);
         port = windows.Port();
         QVERIFY(port && port->HasGame());
-        QCOMPARE(st.Hotovost, 17.0);
+        QCOMPARE(st.Hotovost, 100.0);
         QCOMPARE(st.Fleet.Naklad[1], 83.0);
         QCOMPARE(st.Company, std::string("Jantar a syn"));
 
@@ -215,37 +233,40 @@ private slots:
         windows.StartGame();
         frmMain* port = windows.Port();
         QVERIFY(QTest::qWaitForWindowExposed(port));
-        click(port->lblZal[2]);
+        click(*port, "tabDok");
         bool stayed = false;
         QTimer::singleShot(0, port, [&] {
-            click(port->lblAkce[akce::BackToMenu]);
+            click(*port, "backToMenu");
             windows.BackToMenu();
             windows.StartGame();
             stayed = port->isVisible() && !windows.Menu() && windows.Port() == port;
             QTest::keyClick(port, Qt::Key_Escape); // "Zrušit"
         });
-        click(port->lblAkce[akce::BuyShip]);
+        click(*port, "buyShip");
         QVERIFY(stayed);
         QCOMPARE(st.Fleet.Pocet, std::int16_t{2});
 
         st.StateSaved = false; // played on
-        click(port->lblAkce[akce::BackToMenu]);
+        click(*port, "backToMenu");
         frmMenu* menu = windows.Menu();
         Boxes boxes;
         boxes.reply = QStringLiteral("Zrušit");
-        click(menu->lblAkce[0]); // "Konec >"
+        entry(menu, menuentry::Exit); // "Konec >"
         QVERIFY(!menu->close() && menu->isVisible());
-        click(menu->lblAkce[1]);
+        entry(menu, menuentry::NewGame);
         click(menu->album->imgMap[0]);
-        click(menu->lblAkceB[0]); // "Začít hru"
+        button(menu, menubutton::StartGame); // "Začít hru"
         QCOMPARE(windows.Port(), port);
         QCOMPARE(boxes.said.size(), 3);
         QCOMPARE(boxes.said[0], QStringLiteral("Chcete hru uložit pod název: Poslední hra ?"));
+        // The question the game window asks with "Ne | Ano | Zrušit" has the same answers in
+        // the same order here.
+        QCOMPARE(boxes.answers[0], QStringLiteral("Ne/Ano/Zrušit"));
 
         // "Ano": saved as "Poslední hra" from the game behind the menu, then the new game,
         // greeted once and waiting for nothing.
         boxes.reply = QStringLiteral("Ano");
-        click(menu->lblAkceB[0]);
+        button(menu, menubutton::StartGame);
         QCOMPARE(boxes.said.size(), 4);
         QVERIFY(QFile::exists(fx.dataPath(QStringLiteral("Save/Poslední hra.mlo"))));
         QVERIFY(windows.Port() != port && windows.Port()->HasGame());
@@ -257,12 +278,12 @@ private slots:
 
         // Played on, and the save loaded over it after a "Ne".
         st.StateSaved = false;
-        click(windows.Port()->lblAkce[akce::BackToMenu]);
+        click(*windows.Port(), "backToMenu");
         menu = windows.Menu();
-        click(menu->lblAkce[2]);
+        entry(menu, menuentry::Load);
         menu->loadPanel->Select(0);
         boxes.reply = QStringLiteral("Ne");
-        click(menu->lblAkceB[1]);
+        button(menu, menubutton::LoadGame);
         QCOMPARE(boxes.said.size(), 5);
         QCOMPARE(st.Name, std::string("Jan Novák"));
         QCOMPARE(menu->loadPanel->FileLoad->count(), 1); // nothing saved on "Ne"
@@ -272,15 +293,15 @@ private slots:
         fx.writeData(QStringLiteral("Save/Duch.mlo"), QStringLiteral("\x01nic;\n<b>x</b>"));
         fx.writeData(QStringLiteral("Mapa2.mlo"), titledMap().replace("Mapa=Mapa1", "Mapa=Mapa2"));
         port = windows.Port();
-        click(port->lblAkce[akce::BackToMenu]);
+        click(*port, "backToMenu");
         menu = windows.Menu();
         boxes.said.clear();
-        click(menu->lblAkce[2]);
+        entry(menu, menuentry::Load);
         menu->loadPanel->Select(0);
-        click(menu->lblAkceB[1]);
-        click(menu->lblAkce[1]);
+        button(menu, menubutton::LoadGame);
+        entry(menu, menuentry::NewGame);
         menu->imgMap_Click(1); // Mapa2, whose chart is missing
-        click(menu->lblAkceB[0]);
+        button(menu, menubutton::StartGame);
         // A game that fails to open all the same clears the new game it was to greet.
         st.PendingAction = Pending::NewGame;
         st.HandOff = fx.dataPath(QStringLiteral("Save/zmizela.mlo")).toStdString();
@@ -319,13 +340,13 @@ private slots:
             b->sldSíla[1]->setValue(56);
             click(piratesTurn ? b->Command1 : b->cmdPal);
         });
-        click(menu->lblAkce[6]);
-        click(menu->lblAkceB[4]);
+        entry(menu, menuentry::Duel);
+        button(menu, menubutton::RunDuel);
         QCOMPARE(boxes.said.size(), 4);
         QCOMPARE(boxes.said[3], QStringLiteral("Vyhrála obchodní loď!"));
         QVERIFY(st.HandOff == HandOffWord::Vyhral);
         click(menu->opt1);
-        click(menu->lblAkceB[4]);
+        button(menu, menubutton::RunDuel);
         QCOMPARE(boxes.said.size(), 4);
         QVERIFY(hitBeforeClosing > 0);
 

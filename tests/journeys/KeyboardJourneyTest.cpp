@@ -149,19 +149,19 @@ private slots:
         QVERIFY(tabTo(*port, QStringLiteral("> plout sem")));
         press(*port, QKeyCombination(Qt::Key_Return));
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
-        QVERIFY2(Spoken(port->picPlavba)
+        QVERIFY2(Spoken(Named(*port, "voyage"))
                      .contains(QStringLiteral("Plavba do města Skalná: na moři 0 dnů")),
-                 qPrintable(Spoken(port->picPlavba)));
+                 qPrintable(Spoken(Named(*port, "voyage"))));
 
         // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
         // overboard on the first, pirates on the second.
         QStringList ticker;
         const auto readTicker = [&] {
-            const QString line = Spoken(port->lblInfo[0]);
+            const QString line = Spoken(Named(*port, "news0"));
             if (ticker.isEmpty() || ticker.back() != line)
                 ticker << line;
         };
-        QObject::connect(port->tmrAktuality, &QTimer::timeout, port, readTicker);
+        QObject::connect(Named<QTimer>(*port, "newsTimer"), &QTimer::timeout, port, readTicker);
         // The battle fought by keys: the powder box found by its name, 50 (long), then 42 on
         // the pirates' cannon; what each landing told is written down.
         QStringList landings;
@@ -238,22 +238,22 @@ private slots:
         }
 
         // In Skalná: everything sold (Alt+V), the cash read with its caption.
-        const QString cashBefore = Spoken(port->lblHotovost);
+        const QString cashBefore = Spoken(Named(*port, "cash"));
         // A desktop's window manager gives the keys back to the port as the battle goes; the
         // offscreen platform has none.
         port->activateWindow();
         QTRY_VERIFY(port->isActiveWindow());
         press(*port, Qt::ALT | Qt::Key_V);
-        QVERIFY(Spoken(port->lblHotovost).endsWith(QStringLiteral(", Hotovost (zlatých)")));
-        QVERIFY(Spoken(port->lblHotovost) != cashBefore);
+        QVERIFY(Spoken(Named(*port, "cash")).endsWith(QStringLiteral(", Hotovost (zlatých)")));
+        QVERIFY(Spoken(Named(*port, "cash")) != cashBefore);
 
         // The dock: Tab to "Opravit", Enter, the question heard and answered with Enter.
         press(*port, Qt::ALT | Qt::Key_D);
-        QVERIFY(Spoken(port->lbl[popisek::Damage]) != QStringLiteral("0 %, Poškození"));
+        QVERIFY(Spoken(Named(*port, "damage")) != QStringLiteral("0 %, Poškození"));
         QVERIFY(tabTo(*port, QStringLiteral("Opravit")));
         picture(*port, "dock");
         press(*port, QKeyCombination(Qt::Key_Return));
-        QTRY_COMPARE(Spoken(port->lbl[popisek::Damage]), QStringLiteral("0 %, Poškození"));
+        QTRY_COMPARE(Spoken(Named(*port, "damage")), QStringLiteral("0 %, Poškození"));
 
         // The bank: the amount with the arrows, then deposited and withdrawn by Tab and Enter.
         press(*port, Qt::ALT | Qt::Key_B);
@@ -264,12 +264,13 @@ private slots:
         picture(*port, "bank");
         press(*port, QKeyCombination(Qt::Key_Return));
         QTRY_VERIFY(!port->Waiting());
-        const QString account = Spoken(port->lblKonto);
+        const QString account = Spoken(Named(*port, "account"));
         QVERIFY2(!account.startsWith(QStringLiteral("0,")), qPrintable(account));
         QVERIFY(tabTo(*port, QStringLiteral("<<Vyzvednout si")));
         press(*port, QKeyCombination(Qt::Key_Return));
         QTRY_VERIFY(!port->Waiting());
-        QVERIFY2(Spoken(port->lblKonto) != account, qPrintable(Spoken(port->lblKonto)));
+        QVERIFY2(Spoken(Named(*port, "account")) != account,
+                 qPrintable(Spoken(Named(*port, "account"))));
 
         // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
         press(*port, Qt::CTRL | Qt::Key_S);
@@ -280,7 +281,7 @@ private slots:
         QVERIFY(st.StateSaved);
 
         // Back to the menu (Alt+Z) and the save loaded again: Ctrl+O, Down, Enter.
-        const QString cash = Spoken(port->lblHotovost);
+        const QString cash = Spoken(Named(*port, "cash"));
         press(*port, Qt::ALT | Qt::Key_Z);
         menu = windows.Menu();
         QVERIFY(menu && menu->isVisible());
@@ -292,7 +293,7 @@ private slots:
                  QStringLiteral("Vyberte kterou hru načíst:"));
         press(*menu, QKeyCombination(Qt::Key_Return));
         QTRY_VERIFY(windows.Port() && windows.Port() != port && windows.Port()->isVisible());
-        QCOMPARE(Spoken(windows.Port()->lblHotovost), cash);
+        QCOMPARE(Spoken(Named(*windows.Port(), "cash")), cash);
     }
 };
 

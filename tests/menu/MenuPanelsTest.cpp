@@ -4,13 +4,16 @@
 #include "menu/frmMenu.h"
 #include "support/ScreenFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace vlnobrod;
 
@@ -31,8 +34,12 @@ struct Menu {
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
     }
-    void click(int entry) { QTest::mouseClick(menu.lblAkce[entry], Qt::LeftButton); }
-    void button(int index) { QTest::mouseClick(menu.lblAkceB[index], Qt::LeftButton); }
+    void click(int entry) {
+        QTest::mouseClick(testing::Named(menu, "entry", entry), Qt::LeftButton);
+    }
+    void button(int index) {
+        QTest::mouseClick(testing::Named(menu, "button", index), Qt::LeftButton);
+    }
 };
 
 } // namespace
@@ -69,7 +76,7 @@ private slots:
             QCOMPARE(a->Count(), 9);
             QCOMPARE(a->imgMap.size(), std::size_t{9});
             for (int i = 0; i < 3; ++i)
-                QCOMPARE(a->imgMap[i]->Tag, QStringLiteral("%1mapa").arg(QChar('A' + i)));
+                QCOMPARE(a->MapAt(i), QStringLiteral("%1mapa").arg(QChar('A' + i)));
         }
         QCOMPARE(a->lblMapMesta[2]->text(), QStringLiteral("Počet měst: 10"));
         QCOMPARE(a->lblMapPopis[0]->text(), QStringLiteral("Mapa Amapa pro zkoušku"));
@@ -95,7 +102,7 @@ private slots:
     void theEntryUnderTheMouseGrowsAndShrinksOverAPanel() {
         Menu m;
         m.click(1);
-        QLabel* entry = m.menu.lblAkce[2];
+        auto* entry = testing::Named<QLabel>(m.menu, "entry", menuentry::Load);
         const qreal size = entry->font().pointSizeF();
         QTest::mouseMove(entry);
         QTRY_COMPARE(entry->font().pointSizeF(), size + 5);
@@ -168,6 +175,51 @@ private slots:
         QCOMPARE(p->FileLoad->count(), 0);
         m.button(8);
         QCOMPARE(m.portOpened, 2);
+    }
+
+    // Switching sounds on while a folder stands where the settings file goes: the player is
+    // told the choice lasts only until the game ends, and the sounds are on until then.
+    void aSettingTheFileCannotKeepIsToldAndHoldsForTheGame() {
+        Menu m;
+        QVERIFY(QDir().mkpath(m.fx.settings().FileName() + QStringLiteral("/obsazeno")));
+        m.click(3);
+        QVERIFY(!m.menu.chk0->isChecked());
+        m.menu.chk0->setChecked(true);
+        QString told;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        m.button(3);
+        QVERIFY(told.startsWith(QStringLiteral("Nastavení se nepodařilo uložit: soubor ") +
+                                m.fx.settings().FileName()));
+        QVERIFY(m.fx.settings().SoundsOn());
+        m.click(3);
+        QVERIFY(m.menu.chk0->isChecked());
+    }
+
+    // A double click on a listed save loads it, as Enter and "Načíst hru" do.
+    void aDoubleClickOnASaveLoadsIt() {
+        Menu m;
+        m.fx.writeData(QStringLiteral("Save/Alfa.mlo"),
+                       QStringLiteral("[Mapa]\nName=Ota\nDen=7\n"));
+        m.click(2);
+        QListWidget* list = m.menu.loadPanel->FileLoad;
+        QCOMPARE(list->count(), 1);
+        const QPoint row = list->visualItemRect(list->item(0)).center();
+        // A double click comes as a click and then the second press of the pair.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(m.portOpened, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(m.portOpened, 1);
+        Profiles fresh;
+        QCOMPARE(fresh.ReadProfile(m.fx.dataPath(QStringLiteral("aktual.map")).toStdString(),
+                                   "Mapa", "Den", ""),
+                 std::string("7"));
     }
 };
 

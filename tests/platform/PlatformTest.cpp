@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/GameLock.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "support/Unprivileged.h"
@@ -8,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vlnobrod;
 
@@ -17,6 +20,39 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A copy of the game that takes the lock of `places` in a process of its own, says so on
+// `out` and holds it until `in` closes; then it dies without letting go, as a killed game.
+pid_t holdInAnotherProcess(const DataPlaces& places, int& toChild) {
+    int ready[2], hold[2];
+    if (::pipe(ready) != 0 || ::pipe(hold) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        ::close(hold[1]);
+        auto* lock = new GameLock(places); // never destroyed: the game dies holding it
+        const char held = lock->HeldElsewhere() ? 'n' : 'y';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(2);
+        char c;
+        while (::read(hold[0], &c, 1) > 0) {
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(hold[0]);
+    char held = 'n';
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    toChild = hold[1];
+    return told && held == 'y' ? child : -1;
 }
 } // namespace
 
@@ -85,6 +121,105 @@ private slots:
         QVERIFY(!a.PerUser());
         QCOMPARE(QString::fromStdString(b.AppFolder), installed);
         QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
+    }
+
+    // A second copy of the game on the same data folder finds it held and says so, whether
+    // the first one runs in this process or another; a copy that died holding it, or has
+    // ended, keeps nobody out. The lock lies beside the state file, in the player's folder
+    // for an installed game.
+    void oneRunningGameHoldsADataFolder() {
+        QTemporaryDir dir;
+        const DataPlaces own{dir.path().toStdString(), {}};
+        const DataPlaces installed{dir.path().toStdString(), (dir.path() + "/home").toStdString()};
+        {
+            const GameLock first(own);
+            QVERIFY(!first.HeldElsewhere());
+            QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock"));
+            const GameLock second(own);
+            QVERIFY(second.HeldElsewhere());
+            QVERIFY(second.Message().startsWith(
+                QStringLiteral("Vlnobrod už běží a hraje se ve složce\n") + dir.path() +
+                "/Data\n"));
+            const GameLock player(installed);
+            QVERIFY(!player.HeldElsewhere());
+            QVERIFY(QFile::exists(dir.path() + "/home/aktual.lock"));
+        }
+        QVERIFY(!QFile::exists(dir.path() + "/Data/aktual.lock"));
+
+        int toChild = -1;
+        const pid_t other = holdInAnotherProcess(own, toChild);
+        QVERIFY(other > 0);
+        QVERIFY(GameLock(own).HeldElsewhere());
+        ::close(toChild);
+        int status = 0;
+        QCOMPARE(::waitpid(other, &status, 0), other);
+        QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock")); // left behind by the dead
+        QVERIFY(!GameLock(own).HeldElsewhere());
+    }
+
+    // The settings file is the player's: a change rewrites its own line only, comments and
+    // keys the game does not know stay. A file that cannot take the change (read-only, a
+    // folder in its place) is left alone, the change holds until the program ends and the
+    // player is told why it will not last.
+    void aSettingKeepsTheFilesOtherLinesOrSaysWhyItCannotLast() {
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/s.ini";
+        const QByteArray mine = "; moje poznamka\n[Options]\nHlasitost=7\n\n[Jine]\nKlic=1\n";
+        writeFile(file, mine);
+        SettingsStore settings(file);
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(
+            contents(file),
+            QByteArray("; moje poznamka\n[Options]\nHlasitost=7\nZvuky=1\n\n[Jine]\nKlic=1\n"));
+        QVERIFY(settings.SoundsOn());
+        QVERIFY(settings.DeleteSetting("Options", "Zvuky"));
+        QCOMPARE(contents(file), mine);
+        QVERIFY(settings.Problem().isEmpty());
+        // A new section goes at the end, in the file's own line ends.
+        writeFile(file, "; jen poznamka\r\n");
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
+
+        // Read-only, as the player marked it: the file stays, the sounds go off until the end.
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        QVERIFY(!settings.DeleteSetting("Options", "Zvuky"));
+        QVERIFY(!settings.SoundsOn());
+        QVERIFY(settings.Problem().contains(file));
+        QVERIFY(
+            settings.Problem().endsWith(QStringLiteral("Vaše volba platí jen do ukončení hry.")));
+        QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
+        QVERIFY(SettingsStore(file).SoundsOn()); // the next start reads the file
+        // Asking for what the file says already needs no writing.
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(settings.SoundsOn() && settings.Problem().isEmpty());
+
+        const QString folder = dir.path() + "/slozka.ini";
+        QVERIFY(QDir().mkpath(folder + "/x"));
+        SettingsStore lost(folder);
+        QVERIFY(!lost.SoundsOn());
+        QVERIFY(!lost.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(lost.SoundsOn());
+        QVERIFY(!lost.Problem().isEmpty());
+        QVERIFY(QFileInfo(folder + "/x").isDir());
+        // Nor is a file bigger than 64 KiB read whole or replaced, a huge one least of all.
+        const QString edge = dir.path() + "/okraj.ini";
+        QByteArray full = "[Options]\nZvuky=1\n;";
+        full += QByteArray(64 * 1024 - full.size() - 1, 'x') + '\n';
+        writeFile(edge, full);
+        QVERIFY(SettingsStore(edge).SoundsOn());
+        writeFile(edge, full + 'x');
+        QVERIFY(!SettingsStore(edge).SoundsOn());
+        const QString huge = dir.path() + "/obri.ini";
+        writeFile(huge, "[Options]\nZvuky=1\n");
+        QVERIFY(QFile::resize(huge, qint64(1) << 40)); // sparse: it takes no room
+        SettingsStore big(huge);
+        QVERIFY(!big.SoundsOn());
+        QVERIFY(!big.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(QFileInfo(huge).size(), qint64(1) << 40);
+        // A file yet to be made is made, folder and all.
+        SettingsStore fresh(dir.path() + "/nova/s.ini");
+        QVERIFY(fresh.SaveSetting("Options", "Zvuky", "1"));
+        QCOMPARE(contents(dir.path() + "/nova/s.ini"), QByteArray("[Options]\nZvuky=1\n"));
     }
 
 private:

@@ -2,20 +2,26 @@
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
 #include "menu/frmMenu.h"
-#include "port/PortLabels.h"
 #include "support/PortFixture.h"
-#include "trade/SavePanel.h"
-#include "trade/TradeBox.h"
+#include "widgets/PortStyle.h"
+#include "widgets/Question.h"
 #include "widgets/WindowKeys.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QSlider>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 using namespace vlnobrod;
 using vlnobrod::testing::Answerer;
+using vlnobrod::testing::Named;
 using vlnobrod::testing::PortScreen;
+using vlnobrod::testing::Text;
 
 namespace {
 
@@ -29,7 +35,7 @@ bool actAnswers(frmMain& w, const std::function<void()>& ask, const std::functio
         act();
         QTimer::singleShot(1000, &scope, [&] {
             rescued = true;
-            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+            QTest::mouseClick(Named(w, "answer", 0), Qt::LeftButton);
         });
     });
     ask();
@@ -76,6 +82,28 @@ private slots:
                 QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
             }
             QVERIFY2(static_cast<int>(answer) == c.answer, qPrintable(at));
+            // The system's dialog (the menu, the battle) asks with the same answers in the
+            // same order, and gives the same answer for the same caption.
+            QString dialogShown;
+            QTimer::singleShot(20, s.w.get(), [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QList<QAbstractButton*> buttons = box->buttons();
+                std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
+                    return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+                });
+                QStringList captions;
+                for (QAbstractButton* b : buttons)
+                    captions << b->text();
+                dialogShown = captions.join(QLatin1Char('/'));
+                for (QAbstractButton* b : buttons)
+                    if (b->text() == QString::fromUtf8(c.click))
+                        b->click();
+            });
+            const MessageAnswer inDialog = AskInDialog(s.w.get(), QStringLiteral("Zpráva"),
+                                                       QStringLiteral("Opravdu?"), buttons);
+            QVERIFY2(dialogShown == QString::fromUtf8(c.shown), qPrintable(at));
+            QVERIFY2(static_cast<int>(inDialog) == c.answer, qPrintable(at));
             for (const auto& [key, expected] :
                  {std::pair{Qt::Key_Return, c.onEnter}, std::pair{Qt::Key_Escape, c.onEscape}}) {
                 auto ask = [&] { answer = s.w->ShowMessage("Opravdu?", buttons, title); };
@@ -85,7 +113,7 @@ private slots:
                          qPrintable(at + (key == Qt::Key_Return ? ", Enter" : ", Escape")));
             }
         }
-        QVERIFY(s.w->picMsgBox->isHidden());
+        QVERIFY(Named(*s.w, "msgbox")->isHidden());
     }
 
     // A question asked while another waits is answered on its own; then the first comes back
@@ -96,12 +124,13 @@ private slots:
         MessageAnswer inner = MessageAnswer::OK;
         QString backAgain;
         QTimer::singleShot(20, &w, [&] {
-            QTimer::singleShot(20, &w, [&] { QTest::mouseClick(w.cmd[1], Qt::LeftButton); });
+            QTimer::singleShot(20, &w,
+                               [&] { QTest::mouseClick(Named(w, "answer", 1), Qt::LeftButton); });
             std::string t = "Druhá";
             inner = w.ShowMessage("Druhá otázka", MessageButtons::NeAno, t);
             QTimer::singleShot(20, &w, [&] {
-                backAgain = w.lblTitulek->text() + QLatin1Char('|') + w.lblText->text();
-                QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+                backAgain = Text(w, "msgTitle") + QLatin1Char('|') + Text(w, "msgText");
+                QTest::mouseClick(Named(w, "answer", 0), Qt::LeftButton);
             });
         });
         std::string t = "První";
@@ -119,31 +148,33 @@ private slots:
         frmMain& w = *s.w;
         bool backToMenu = false;
         w.BackToMenu = [&] { backToMenu = true; };
-        w.tmrAktuality->start(); // the next tick comes a second from now, inside the wait
-        const QString news = w.lblInfo[0]->text();
+        const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QStringList seen;
         QTimer::singleShot(20, &w, [&] {
-            QTest::mouseClick(w.lblZal[2], Qt::LeftButton);  // the dock tab
-            QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier); // the trade tab's shortcut
-            QTest::mouseClick(w.lblAkce[akce::BackToMenu], Qt::LeftButton);
-            QTest::mouseDClick(w.lblAkce[akce::Goal], Qt::LeftButton);
+            QTest::mouseClick(Named(w, "tabDok"), Qt::LeftButton); // the dock tab
+            QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);       // the trade tab's shortcut
+            QTest::mouseClick(Named(w, "backToMenu"), Qt::LeftButton);
+            QTest::mouseDClick(Named(w, "goal"), Qt::LeftButton);
             QTest::keyClick(&w, Qt::Key_F4);
             w.close();
-            seen << (w.picZáložka[1]->isVisible() || w.picZáložka[0]->isVisible() ? "panel" : "")
+            seen << (w.PanelAt(zalozka::Dock)->isVisible() || w.PanelAt(zalozka::Trade)->isVisible()
+                         ? "panel"
+                         : "")
                  << (w.isVisible() ? "shown" : "") << (w.isMinimized() ? "minimised" : "");
-            w.lblZal_Click(3); // the bank panel, opened by the program
-            QWidget* top = w.childAt(w.picMsgBox->geometry().center());
-            seen << (top && w.picMsgBox->isAncestorOf(top) ? "box on top" : "box hidden");
+            w.ShowTab(zalozka::Bank); // the bank panel, opened by the program
+            QWidget* box = Named(w, "msgbox");
+            QWidget* top = w.childAt(box->geometry().center());
+            seen << (top && box->isAncestorOf(top) ? "box on top" : "box hidden");
         });
         QTimer::singleShot(1600, &w, [&] {
-            seen << (w.lblInfo[0]->text() == news ? "news stood" : "news moved");
-            QTest::mouseClick(w.cmd[0], Qt::LeftButton);
+            seen << (Text(w, "news0") == news ? "news stood" : "news moved");
+            QTest::mouseClick(Named(w, "answer", 0), Qt::LeftButton);
         });
         std::string title = "Otázka";
         w.ShowMessage("Čekám", MessageButtons::OK, title);
         QCOMPARE(seen, (QStringList{"", "shown", "", "box on top", "news moved"}));
         QVERIFY(!backToMenu);
-        QCOMPARE(w.lblTitulek->text(), QStringLiteral("Otázka")); // the goal never asked
+        QCOMPARE(Text(w, "msgTitle"), QStringLiteral("Otázka")); // the goal never asked
     }
 
     void thePortScreenIsPlayedWithTheKeys() {
@@ -151,23 +182,24 @@ private slots:
         frmMain& w = *s.w;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        TradeBox* box = w.findChild<TradeBox*>();
-        // The panels open on their keys, named in the tooltips; Escape closes the topmost,
-        // and on the bare port screen does nothing.
-        QVERIFY(w.lblZal[1]->toolTip().contains(ShortcutHint(Qt::ALT | Qt::Key_O)));
-        const std::pair<QKeyCombination, Panel*> shortcuts[] = {
-            {Qt::ALT | Qt::Key_O, w.picZáložka[0]},
-            {Qt::ALT | Qt::Key_D, w.picZáložka[1]},
-            {Qt::ALT | Qt::Key_B, w.picZáložka[2]},
-            {Qt::CTRL | Qt::Key_S, w.picZáložka[3]},
+        // The panels open on their keys, named in the tooltips, their tab marked; Escape
+        // closes the topmost, and on the bare port screen does nothing.
+        QVERIFY(Named(w, "tabObchod")->toolTip().contains(ShortcutHint(Qt::ALT | Qt::Key_O)));
+        const std::tuple<QKeyCombination, int, const char*> shortcuts[] = {
+            {Qt::ALT | Qt::Key_O, zalozka::Trade, "tabObchod"},
+            {Qt::ALT | Qt::Key_D, zalozka::Dock, "tabDok"},
+            {Qt::ALT | Qt::Key_B, zalozka::Bank, "tabBanka"},
+            {Qt::CTRL | Qt::Key_S, zalozka::Save, "tabMapa"},
         };
-        for (const auto& [keys, panel] : shortcuts) {
+        for (const auto& [keys, panel, tab] : shortcuts) {
             press(w, keys);
-            QVERIFY(panel->isVisible());
-            if (panel == w.picZáložka[3]) // the save panel takes the name as it opens
-                QVERIFY(QApplication::focusWidget() == w.findChild<SavePanel*>()->txtSave);
+            QVERIFY(w.PanelAt(panel)->isVisible());
+            QCOMPARE(portstyle::ForeColor(Named(w, tab)), portstyle::Red);
+            if (panel == zalozka::Save) // the save panel takes the name as it opens
+                QVERIFY(QApplication::focusWidget() == Named(w, "saveName"));
             press(w, Qt::Key_Escape);
-            QVERIFY(!panel->isVisible());
+            QVERIFY(!w.PanelAt(panel)->isVisible());
+            QCOMPARE(portstyle::ForeColor(Named(w, "tabMapa")), portstyle::Red);
         }
         press(w, Qt::Key_Escape);
         QVERIFY(w.isVisible());
@@ -177,8 +209,8 @@ private slots:
         press(w, Qt::ALT | Qt::Key_O);
         press(w, Qt::Key_Down);
         press(w, Qt::Key_Return);
-        QCOMPARE(w.lbl[popisek::BoxTitle]->text(), QStringLiteral("Nákup"));
-        QSlider* slider = box->sldMnožství;
+        QCOMPARE(Text(w, "boxTitle"), QStringLiteral("Nákup"));
+        auto* slider = Named<QSlider>(w, "quantity");
         QVERIFY(QApplication::focusWidget() == slider);
         const int most = slider->maximum(), page = (most + 9) / 10;
         QVERIFY(most > 20);
@@ -192,12 +224,12 @@ private slots:
         }
         // Enter buys what the slider says, at the price shown.
         const double cash = s.st().Hotovost;
-        const int price = box->lblCenaZaKus->Tag.toInt();
+        const int price = Text(w, "unitPrice").section(QLatin1Char(' '), 0, 0).toInt(); // "87 / ks"
         press(w, Qt::KeypadModifier | Qt::Key_Enter);
         QCOMPARE(s.st().Hotovost, cash - (most - 1) * price);
-        QVERIFY(!box->picTransakce->isVisible());
+        QVERIFY(!Named(w, "tradeBox")->isVisible());
         press(w, Qt::Key_Escape);
-        QVERIFY(!w.picZáložka[0]->isVisible());
+        QVERIFY(!w.PanelAt(zalozka::Trade)->isVisible());
         press(w, Qt::Key_F4);
         QTRY_VERIFY(w.windowState() & Qt::WindowMinimized);
         int menus = 0;
@@ -222,9 +254,9 @@ private slots:
         // A shortcut makes its panel as a click does; Escape closes the open panel, and with
         // none open leaves the menu as it is.
         press(menu, Qt::ALT | Qt::Key_O);
-        QVERIFY(menu.picZáložka[4] && menu.picZáložka[4]->isVisible());
+        QVERIFY(menu.PanelAt(menupanel::About) && menu.PanelAt(menupanel::About)->isVisible());
         press(menu, Qt::Key_Escape);
-        QVERIFY(!menu.picZáložka[4]->isVisible());
+        QVERIFY(!menu.PanelAt(menupanel::About)->isVisible());
         press(menu, Qt::Key_Escape);
         QVERIFY(menu.isVisible());
 
@@ -233,7 +265,7 @@ private slots:
         press(menu, Qt::CTRL | Qt::Key_N);
         press(menu, Qt::Key_Down);
         press(menu, Qt::Key_Return);
-        QCOMPARE(menu.picName->Tag, QStringLiteral("Bmapa"));
+        QCOMPARE(menu.picName->Map, QStringLiteral("Bmapa"));
         QVERIFY(QApplication::focusWidget() == menu.picName->txtCompany);
         press(menu, Qt::Key_Escape);
         QVERIFY(!menu.picName->isVisible() && QApplication::focusWidget() == menu.album);

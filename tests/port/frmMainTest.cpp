@@ -1,6 +1,6 @@
 #include "port/LogbookArea.h"
-#include "port/PortLabels.h"
 #include "support/PortFixture.h"
+#include "trade/CityInfoPanel.h"
 #include "widgets/PortStyle.h"
 #include "world/DayChange.h"
 #include "world/Logbook.h"
@@ -9,7 +9,10 @@
 
 using namespace vlnobrod;
 using vlnobrod::portstyle::ForeColor;
+using vlnobrod::testing::Click;
+using vlnobrod::testing::Named;
 using vlnobrod::testing::PortScreen;
+using vlnobrod::testing::Text;
 
 class frmMainTest : public QObject {
     Q_OBJECT
@@ -27,24 +30,24 @@ private slots:
         QVERIFY(w.HasGame());
         QCOMPARE(w.windowTitle(), QStringLiteral("Vlnobrod - Jan Novák - Plachty <i>a</i> syn"));
         w.tmrAktuality_Timer();
-        for (const QLabel* l : {static_cast<QLabel*>(w.lblMěsto[2]), w.lblInfo[0], w.lblText})
-            QCOMPARE(l->textFormat(), Qt::PlainText);
-        QCOMPARE(w.lblInfo[0]->text(), QStringLiteral("Společnost: Plachty <i>a</i> syn"));
+        for (const char* name : {"city2", "news0", "msgText"})
+            QCOMPARE(Named<QLabel>(w, name)->textFormat(), Qt::PlainText);
+        QCOMPARE(Text(w, "news0"), QStringLiteral("Společnost: Plachty <i>a</i> syn"));
         // Three cities on the chart where the file puts them, the rest not.
         for (int i = 0; i < 9; ++i)
-            QCOMPARE(w.lblMěsto[i]->isHidden(), i >= 3);
-        QCOMPARE(w.lblMěsto[2]->pos(), QPoint(520, 330));
+            QCOMPARE(Named(w, "city", i)->isHidden(), i >= 3);
+        QCOMPARE(Named(w, "city", 2)->pos(), QPoint(520, 330));
         // Open black, closed grey, the current city red whatever its access.
-        QCOMPARE(ForeColor(w.lblMěsto[0]), portstyle::Black);
-        QCOMPARE(ForeColor(w.lblMěsto[1]), portstyle::Red);
-        QCOMPARE(ForeColor(w.lblMěsto[2]), QColor(128, 128, 128));
+        QCOMPARE(ForeColor(Named(w, "city", 0)), portstyle::Black);
+        QCOMPARE(ForeColor(Named(w, "city", 1)), portstyle::Red);
+        QCOMPARE(ForeColor(Named(w, "city", 2)), QColor(128, 128, 128));
 
-        // The game opened through its rules: one day's price step, the stored money and day
-        // count on the counters.
-        QCOMPARE(fx.game().state.Cities[0].Trh[0].Cena, std::int16_t(197));
-        QCOMPARE(w.lblDny->text(), QStringLiteral("12"));
-        QCOMPARE(w.lblHotovost->text(), QStringLiteral("25 000"));
-        QCOMPARE(w.lblKonto->text(), QStringLiteral("-3 000"));
+        // The game opened through its rules: the saved day goes on with its prices as saved,
+        // the stored money and day count on the counters.
+        QCOMPARE(fx.game().state.Cities[0].Trh[0].Cena, std::int16_t(200));
+        QCOMPARE(Text(w, "days"), QStringLiteral("12"));
+        QCOMPARE(Text(w, "cash"), QStringLiteral("25 000"));
+        QCOMPARE(Text(w, "account"), QStringLiteral("-3 000"));
     }
 
     void aGoalAlreadyMetIsAnnouncedWhileTheGameLoadsBeforeTheGoal() {
@@ -71,7 +74,7 @@ private slots:
         QCOMPARE(resultsOpened, 1);
         QTRY_COMPARE(ok.titles, (QStringList{QStringLiteral("Dokončení mapy"),
                                              QStringLiteral("Úkolem této mapy je ...")}));
-        QVERIFY(w.picMsgBox->isHidden());
+        QVERIFY(Named(w, "msgbox")->isHidden());
     }
 
     void theShippedMapsPutEveryCityOnTheChart() {
@@ -87,11 +90,11 @@ private slots:
             // Readable: each whole name inside the visible part of the chart, none over another.
             QVERIFY(fx.game().state.PocetMest > 0);
             for (int i = 0; i < fx.game().state.PocetMest; ++i) {
-                const QRect r = w.lblMěsto[i]->geometry();
-                const QString name = mapa + QStringLiteral(": ") + w.lblMěsto[i]->text();
-                QVERIFY2(w.Hra->rect().contains(r), qPrintable(name));
+                const QRect r = Named(w, "city", i)->geometry();
+                const QString name = mapa + QStringLiteral(": ") + Text(w, "city", i);
+                QVERIFY2(Named(w, "seaChart")->rect().contains(r), qPrintable(name));
                 for (int j = 0; j < i; ++j)
-                    QVERIFY2(!r.intersects(w.lblMěsto[j]->geometry()), qPrintable(name));
+                    QVERIFY2(!r.intersects(Named(w, "city", j)->geometry()), qPrintable(name));
             }
         }
     }
@@ -103,72 +106,98 @@ private slots:
         GameState& st = s.st();
         auto shown = [&] {
             QList<bool> v;
-            for (Panel* p : w.picZáložka)
-                v << p->isVisible();
+            for (int i : {zalozka::Trade, zalozka::Dock, zalozka::Bank, zalozka::Save})
+                v << w.PanelAt(i)->isVisible();
             return v;
         };
         st.Cities[1].Trh[5].Cena = 444; // a purchase moved the price
-        QTest::mouseClick(w.lblZal[1], Qt::LeftButton);
+        Click(w, "tabObchod");
         QCOMPARE(shown(), (QList<bool>{true, false, false, false}));
         // The trade panel shows the current city's market, each row at its goods' place, the
         // cargo without gaps, and writes the market into the logbook.
-        QCOMPARE(w.lblSurovina[42 + 1]->text(), QStringLiteral("301"));
-        QVERIFY(w.lblSurovina[28 + 2]->isHidden());
-        QCOMPARE(w.lblNákladB[1]->text(), QStringLiteral("5"));
+        QCOMPARE(Text(w, "marketPrice", 1), QStringLiteral("300"));
+        QVERIFY(Named(w, "market", 2)->isHidden());
+        QCOMPARE(Text(w, "cargoUnits", 1), QStringLiteral("5"));
         QCOMPARE(st.Denik.Mesta[1].Posledni.Cena[5], 444);
-        QTest::mouseClick(w.lblZal[3], Qt::LeftButton);
+        Click(w, "tabBanka");
         QCOMPARE(shown(), (QList<bool>{false, false, true, false}));
         // "Mapa" clears the chart, and a close cross hides its panel.
-        w.picZáložka[3]->show();
-        QTest::mouseClick(w.lblZal[0], Qt::LeftButton);
+        w.PanelAt(zalozka::Save)->show();
+        Click(w, "tabMapa");
         QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
-        QTest::mouseClick(w.lblZal[2], Qt::LeftButton);
-        QTest::mouseClick(w.picZáložka[1]->CloseCross(), Qt::LeftButton);
-        QVERIFY(!w.picZáložka[1]->isVisible());
+        Click(w, "tabDok");
+        QTest::mouseClick(w.PanelAt(zalozka::Dock)->CloseCross(), Qt::LeftButton);
+        QVERIFY(!w.PanelAt(zalozka::Dock)->isVisible());
 
         // The fleet comes to Vlnobrod and stays five days. Skalná's panel shows the logbook,
         // whose old prices do not trade.
-        LogbookArea& area = *w.picDeník;
-        auto open = [&](std::uint8_t city) {
-            w.lbl[popisek::InfoCity]->Tag = QString::number(city);
-            w.picInf->show();
-            w.ShowLogbook(city);
-        };
+        CityInfoPanel& info = *w.findChild<CityInfoPanel*>();
+        auto& area = *static_cast<LogbookArea*>(Named<QFrame>(w, "logbook"));
         st.AktualniMesto = 0;
         RecordVisit(st);
         AdvanceDays(st, s.fx.random(), w, 5);
-        open(1);
+        info.ShowCity(1);
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 12)"));
-        QCOMPARE(area.lblCena[1]->text(), QStringLiteral("301")); // 302 today
+        QCOMPARE(area.lblCena[1]->text(), QStringLiteral("300")); // 301 today
         QVERIFY(area.lblCena[0]->isHidden());                     // Skalná trades no gold
         QTest::mouseClick(area.lblCena[1], Qt::LeftButton);
-        QVERIFY(w.lblAkce[akce::Buy]->isHidden());
+        QVERIFY(Named(w, "buy")->isHidden());
         // The city the fleet lies in, which an open panel follows from day to day.
-        open(0);
+        info.ShowCity(0);
         AdvanceDays(st, s.fx.random(), w, 1);
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 18)"));
         QCOMPARE(area.lblCena[0]->text(), QString::number(st.Cities[0].Trh[0].Cena));
         // Research shows today's prices in the logbook's place, and follows the days too.
         st.Cities[1].PruzkumTrhu = 2;
-        open(1);
-        w.ShowMarket(1, true);
+        info.ShowCity(1);
         QVERIFY(area.isHidden());
-        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("303"));
+        QCOMPARE(Text(w, "researchPrice", 1), QStringLiteral("302"));
         // The day's interest lands in cash, and the cash shown follows.
         st.Konto = 50000;
         AdvanceDays(st, s.fx.random(), w, 1);
-        QCOMPARE(w.lblHotovost->text(), QString::fromStdString(FormatMoney(st.Hotovost)));
-        QCOMPARE(w.lblSurovina[14 + 1]->text(), QStringLiteral("304"));
-        QCOMPARE(w.lblKurs[1]->text(), QStringLiteral(">"));
-        QCOMPARE(w.lblDny->text(), QStringLiteral("19"));
+        QCOMPARE(Text(w, "cash"), QString::fromStdString(FormatMoney(st.Hotovost)));
+        QCOMPARE(Text(w, "researchPrice", 1), QStringLiteral("303"));
+        QCOMPARE(Text(w, "researchTrend", 1), QStringLiteral(">"));
+        QCOMPARE(Text(w, "days"), QStringLiteral("19"));
 
         // Galleons have nothing to upgrade to; a fleet without ships keeps the last load line.
         st.Fleet.Typ = 2;
         st.Fleet.Pocet = 0;
         w.ShowFleet();
-        QVERIFY(w.lblAkce[8]->isHidden());
-        QVERIFY(w.imgLoď[1]->isHidden());
-        QCOMPARE(w.lbl[popisek::LoadLine]->text(), QStringLiteral("15 z 100"));
+        QVERIFY(Named(w, "upgrade")->isHidden());
+        QVERIFY(Named(w, "ship", 0)->isHidden() && !Named(w, "ship", 2)->isHidden());
+        QCOMPARE(Text(w, "loadLine"), QStringLiteral("15 z 100"));
+    }
+
+    // The marked tab is the open one, however the panel opened or closed: a click, a key, a
+    // close cross, the program (an arrival opens the market).
+    void theMarkedTabIsTheOpenOne() {
+        PortScreen s;
+        frmMain& w = *s.w;
+        auto marked = [&] {
+            QStringList red;
+            for (const char* tab : {"tabMapa", "tabObchod", "tabDok", "tabBanka"})
+                if (ForeColor(Named(w, tab)) == portstyle::Red)
+                    red << QString::fromLatin1(tab);
+            return red.join(QLatin1Char(','));
+        };
+        QCOMPARE(marked(), QStringLiteral("tabMapa"));
+        Click(w, "tabDok");
+        QCOMPARE(marked(), QStringLiteral("tabDok"));
+        w.ShowTab(zalozka::Trade);
+        QCOMPARE(marked(), QStringLiteral("tabObchod"));
+        QTest::mouseClick(w.PanelAt(zalozka::Trade)->CloseCross(), Qt::LeftButton);
+        QCOMPARE(marked(), QStringLiteral("tabMapa"));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(marked(), QStringLiteral("tabObchod"));
+        // Hidden behind the menu and shown again, the window keeps its mark.
+        w.hide();
+        w.show();
+        QCOMPARE(marked(), QStringLiteral("tabObchod"));
+        w.ClosePanels();
+        QCOMPARE(marked(), QStringLiteral("tabMapa"));
     }
 };
 

@@ -1,9 +1,14 @@
 #include "results/BestPlayers.h"
+#include "results/TableLock.h"
+#include "state/Numbers.h"
 #include "support/FakeGameView.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <future>
 
 using namespace vlnobrod;
 using vlnobrod::testing::TempDir;
@@ -49,6 +54,28 @@ TEST(CompanyValue, AddsMoneyShipsAndCargo) {
     st.Cities[0].Trh[0].Cena = 999;
     st.Fleet.Naklad[0] = 10;
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 250);
+    // 300 wood bought at 169 lifted the price to 269: the cargo is worth what a sale pays.
+    st.Fleet.Naklad[0] = 300;
+    st.Cities[1].Trh[0] = MarketEntry{269, 169, 0, 169, 100};
+    EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300 * 169);
+}
+
+// Values are grouped by three however many digits they have: the richest company holds
+// fifteen digits in cash and as many in the account.
+TEST(CompanyValue, IsGroupedByThreeToTheLastDigit) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {999'999'999'999.0, "999 999 999 999 zlatých"},
+        {1'000'000'000'000.0, "1 000 000 000 000 zlatých"},
+        {MaxMoney, "999 999 999 999 999 zlatých"},
+        {2 * MaxMoney + 209'999, "2 000 000 000 209 997 zlatých"},
+        {-MaxMoney, "-999 999 999 999 999 zlatých"},
+        {0.4, "0 zlatých"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ValueText(r.value), r.text) << r.value;
 }
 
 // A finished game takes the first place not faster than it and the rest move down; the same
@@ -117,4 +144,62 @@ TEST(BestPlayers, AResultTakesItsPlaceOnceOrThePlayerIsTold) {
             EXPECT_EQ(t.rows[2].value, "400 001 zlatých"); // a Czech comma
         }
     }
+}
+
+// Two games on one data folder finish at the same moment. The first holds the table while
+// it reads, changes and writes it; the second waits for it and then enters its result into
+// the table as the first left it: both entries stand.
+TEST(BestPlayers, TwoGamesEnteringAtOnceBothStand) {
+    using namespace std::chrono_literals;
+    TempDir dir;
+    const std::string f = dir.write("Data/Mapa1.mlo", table);
+    std::future<EntryOutcome> second;
+    {
+        const TableLock first(f);
+        ASSERT_TRUE(first.Held());
+        const std::string readByFirst = TempDir::read(f);
+        second = std::async(std::launch::async, [&] {
+            Profiles p;
+            GameState st;
+            st.Name = "Ludvik";
+            st.Den = 15;
+            st.Mapa = "Mapa1";
+            st.Places.AppFolder = dir.path();
+            return EnterResult(p, TableFilesOf(st), st, 1000);
+        });
+        // Unheld, the second game would have written by now, and the first one over it.
+        EXPECT_EQ(second.wait_for(300ms), std::future_status::timeout);
+        std::string written = readByFirst;
+        written.replace(written.find("Name=Cyril"), 10, "Name=Prvni");
+        ASSERT_TRUE(Profiles::WriteFileAtomically(f, written));
+    }
+    const EntryOutcome e = second.get();
+    EXPECT_EQ(e.entry, TopEntry::Placed);
+    EXPECT_TRUE(e.written);
+    Profiles p;
+    EXPECT_EQ(names(p, f), "Anna,Ludvik,Bedrich,Prvni,------");
+    EXPECT_FALSE(std::filesystem::exists(f + ".lock")); // nothing left beside the table
+}
+
+// The table's lock: one holder at a time, the next one waits only so long; a lock file left
+// by a game that died holding it is taken at once; a folder nobody may write has no lock.
+TEST(BestPlayers, OneGameAtATimeHoldsATable) {
+    using namespace std::chrono_literals;
+    TempDir dir;
+    const std::string f = dir.write("Mapa1.mlo", table);
+    {
+        const TableLock first(f, 0ms);
+        EXPECT_TRUE(first.Held());
+        const auto asked = std::chrono::steady_clock::now();
+        const TableLock second(f, 50ms);
+        EXPECT_FALSE(second.Held());
+        EXPECT_TRUE(second.Busy());
+        EXPECT_GE(std::chrono::steady_clock::now() - asked, 50ms);
+    }
+    dir.write("Mapa1.mlo.lock", "");
+    const TableLock afterDeath(f, 0ms);
+    EXPECT_TRUE(afterDeath.Held());
+    const TableLock nowhere(dir.file("chybi/Mapa1.mlo"), 0ms);
+    EXPECT_FALSE(nowhere.Held());
+    EXPECT_FALSE(nowhere.Busy());
 }

@@ -26,6 +26,21 @@ inline const char* const PortGame =
     "Pristup=2500\nX=520\nY=330\nTrh02Cena=150\n[Lode]\nPocet=2\nTyp=0\nNosnost=50\nRychlost=15\n"
     "Poskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
+// A left click on the control of that name, as a player gives it.
+inline void Click(const QObject& in, const char* name) {
+    QTest::mouseClick(Named(in, name), Qt::LeftButton);
+}
+inline void Click(const QObject& in, const char* name, int index) {
+    QTest::mouseClick(Named(in, name, index), Qt::LeftButton);
+}
+// The caption of the label of that name.
+inline QString Text(const QObject& in, const char* name) {
+    return Named<QLabel>(in, name)->text();
+}
+inline QString Text(const QObject& in, const char* name, int index) {
+    return Named<QLabel>(in, name, index)->text();
+}
+
 // A plain chart of the right size, so a test needs none of the shipped maps.
 inline void WriteChart(const ScreenFixture& fx, const QString& mapa) {
     QImage chart(943, 590, QImage::Format_RGB32);
@@ -92,14 +107,14 @@ public:
 
 private:
     void Poll() {
-        if (!w_ || !w_->picMsgBox->isVisible())
+        if (!w_ || !Named(*w_, "msgbox")->isVisible())
             return; // gone, or nothing asked
-        titles << w_->lblTitulek->text();
-        texts << w_->lblText->text();
+        titles << Named<QLabel>(*w_, "msgTitle")->text();
+        texts << Named<QLabel>(*w_, "msgText")->text();
         QStringList shown;
-        ClickLabel* pick = w_->cmd[0];
-        for (ClickLabel* b : w_->cmd)
-            if (b->isVisible()) {
+        ClickLabel* pick = Named<ClickLabel>(*w_, "answer", 0);
+        for (int i = 0; i < 3; ++i)
+            if (ClickLabel* b = Named<ClickLabel>(*w_, "answer", i); b->isVisible()) {
                 shown << b->text();
                 if (b->text() == caption_)
                     pick = b;

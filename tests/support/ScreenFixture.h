@@ -11,9 +11,25 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtGlobal>
 #include <memory>
 
 namespace vlnobrod::testing {
+
+// A control of a screen found by its object name, the way a test reaches what it clicks and
+// reads; the test run stops when the screen has no such control.
+template <typename T = QWidget> T* Named(const QObject& in, const QString& name) {
+    T* found = in.findChild<T*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+template <typename T = QWidget> T* Named(const QObject& in, const char* name) {
+    return Named<T>(in, QString::fromLatin1(name));
+}
+template <typename T = QWidget> T* Named(const QObject& in, const char* name, int index) {
+    return Named<T>(in, QString::fromLatin1(name) + QString::number(index));
+}
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and
 // Data/Save/, settings that are not the player's, and scripted dice. An installed game has

@@ -1,7 +1,7 @@
 #include "trade/CityAccess.h"
 #include "state/GameFile.h"
-#include "trade/CityInfo.h"
 #include "world/GameStart.h"
+#include "world/Research.h"
 
 #include "support/FakeGameView.h"
 
@@ -52,7 +52,7 @@ TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
         SCOPED_TRACE(std::to_string(r.cash) + " " + r.news);
         GameState st = twoCities(r.cash);
         st.Cities[1].Pristup = r.access;
-        st.Cities[1].PruzkumTrhu = 1;
+        SetResearch(st.Cities[1], Research::OneDay);
         FakeGameView view;
         view.answers = {r.answer};
         // The city shows open before the news tells of it.
@@ -66,7 +66,8 @@ TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
         EXPECT_EQ(view.messages.size(), r.access > 0 || r.research ? 1u : 0u);
         EXPECT_DOUBLE_EQ(st.Hotovost, r.bought ? 0 : r.cash);
         EXPECT_DOUBLE_EQ(st.Cities[1].Pristup, r.bought ? 0 : r.access);
-        EXPECT_EQ(st.Cities[1].PruzkumTrhu, r.bought && r.research ? 2 : 1);
+        EXPECT_EQ(ResearchOf(st.Cities[1]),
+                  r.bought && r.research ? Research::Permanent : Research::OneDay);
         EXPECT_EQ(st.NewsQueue[0].text, r.news);
         EXPECT_EQ(st.NewsQueue[0].kind, r.kind);
         EXPECT_EQ(view.sounds.size(), r.bought ? 1u : 0u);
@@ -94,15 +95,15 @@ TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
     BuyResearchForDay(st, view, 1);
     BuyResearchForDay(st, view, 1);
     EXPECT_DOUBLE_EQ(st.Hotovost, -5);
-    EXPECT_EQ(st.Cities[1].PruzkumTrhu, 1);
+    EXPECT_EQ(ResearchOf(st.Cities[1]), Research::OneDay);
     EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
 }
 
 // Loading goes on with the day it was saved on, its research and all.
 TEST(CityAccess, ResearchIsSavedAndTheSavedDayKeepsItsResearch) {
     GameState st = twoCities(100);
-    st.Cities[0].PruzkumTrhu = 2;
-    st.Cities[1].PruzkumTrhu = 1;
+    SetResearch(st.Cities[0], Research::Permanent);
+    SetResearch(st.Cities[1], Research::OneDay);
     IniDocument doc;
     WriteGame(doc, st);
     GameState loaded;
@@ -110,15 +111,6 @@ TEST(CityAccess, ResearchIsSavedAndTheSavedDayKeepsItsResearch) {
     ScriptedRandom rnd({0.5f});
     FakeGameView view;
     StartLoadedGame(loaded, rnd, view);
-    EXPECT_EQ(loaded.Cities[0].PruzkumTrhu, 2);
-    EXPECT_EQ(loaded.Cities[1].PruzkumTrhu, 1);
-}
-
-// Values the game does not know leave the panel's size word and research as they were.
-TEST(CityInfo, UnknownSizeOrResearchLeavesThePanelAsItWas) {
-    CityRecord c;
-    c.Velikost = 5;
-    c.PruzkumTrhu = 3;
-    EXPECT_FALSE(DescribeCity(c).sizeWord);
-    EXPECT_EQ(DescribeCity(c).research, CityInfo::Research::Unchanged);
+    EXPECT_EQ(ResearchOf(loaded.Cities[0]), Research::Permanent);
+    EXPECT_EQ(ResearchOf(loaded.Cities[1]), Research::OneDay);
 }

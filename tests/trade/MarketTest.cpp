@@ -5,6 +5,8 @@
 #include "world/FleetSummary.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <random>
 
 using namespace vlnobrod;
@@ -45,10 +47,14 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
         const char* refusal;
     };
     const Case cases[] = {
-        // Cash for 12.5 and 13.5 units: halves to even; a decimal comma loses the fraction.
+        // Cash for 12.5, 13.5 and 13.99 units buys 12, 13 and 13: never more than the cash
+        // covers; exactly all the cash buys 13 for all of it, and 9.99 units' worth is 9.
         {125, 10, 0, 250, 10, '.', 12, 0, ""},
-        {135, 10, 0, 250, 10, '.', 14, 0, ""},
+        {135, 10, 0, 250, 10, '.', 13, 0, ""},
         {135, 10, 0, 250, 10, ',', 13, 0, ""},
+        {139.9, 10, 0, 250, 10, '.', 13, 0, ""},
+        {130, 10, 0, 250, 10, '.', 13, 0, ""},
+        {99.9, 10, 0, 250, 10, '.', 9, 0, ""},
         // Cash for 300, room for 250, less what is aboard; a tick every fiftieth.
         {12000, 40, 0, 50, 5, '.', 250, 5, ""},
         {12000, 40, 100, 50, 5, '.', 150, 3, ""},
@@ -68,6 +74,25 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
         EXPECT_EQ(o.refusal, c.refusal) << at;
         EXPECT_EQ(o.maximum, c.maximum) << at;
         EXPECT_EQ(o.tickSpacing, c.ticks) << at;
+    }
+}
+
+// Past 182 galleons the load line stops at 32 767: the room is worked out from the real cargo
+// against the real capacity, so a purchase never loads past the hold.
+TEST(MarketOffer, AFleetOfMoreThan182GalleonsIsNotOverfilled) {
+    const struct {
+        std::int16_t ships;
+        double aboard;
+        std::int32_t room;
+    } rows[] = {
+        {190, 33000, 1200}, {190, 34199, 1}, {190, 34200, 0}, {200, 42466, 0}, {200, 32767, 3233}};
+    for (const auto& r : rows) {
+        FleetRecord f{r.ships, 0, 180, 2};
+        f.Naklad[4] = r.aboard;
+        EXPECT_EQ(std::max(0, FreeSpace(f, CargoTotal(f))), r.room) << r.aboard;
+        const QuantityOffer o = BuyOffer(1e9, 5, CargoTotal(f), f, NumberLocale{});
+        EXPECT_EQ(o.maximum, r.room) << r.aboard;
+        EXPECT_EQ(o.refusal, r.room ? "" : "Nedostatek prostoru");
     }
 }
 

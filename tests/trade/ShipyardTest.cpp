@@ -67,6 +67,11 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         {Upgrade, {250000, 0, 4, 12}, Ano, {0, 1, 4, 12, 100, 23}, big, I, ""},
         {Upgrade, {500000, 1, 4, 0, 100, 23}, Ano, {0, 2, 4, 0, 180, 31}, galleons, I, ""},
         {Upgrade, {1e6, 1, 1, 0, 200, 250}, Ano, {5e5, 2, 1, 0, 255, 255}, galleons, I, ""},
+        // From the sixth ship on, each ship pays the difference in price (50 000, 100 000).
+        {Upgrade, {250000, 0, 5, 0}, Ano, {0, 1, 5, 0, 100, 23}, big, I, ""},
+        {Upgrade, {300000, 0, 6, 0}, Ano, {0, 1, 6, 0, 100, 23}, big, I, ""},
+        {Upgrade, {299999, 0, 6, 0}, Ano, {299999, 0, 6, 0}, poorUpgrade, S, ""},
+        {Upgrade, {1e6, 1, 6, 0, 100, 23}, Ano, {4e5, 2, 6, 0, 180, 31}, galleons, I, ""},
         {Upgrade, {499999, 1, 1, 0, 100, 23}, Ano, {499999, 1, 1, 0, 100, 23}, poorUpgrade, S, ""},
         {Upgrade, {1e6, 1, 1, 0, 100, 23}, Ne, {1e6, 1, 1, 0, 100, 23}, "", 0, ""},
         {Upgrade, {1e6, 2, 1, 0, 180, 31}, Ano, {1e6, 2, 1, 0, 180, 31}, "", 0, "", false},
@@ -96,4 +101,37 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         EXPECT_EQ(view.sounds.empty() ? "" : view.sounds.back(), r.sound);
         EXPECT_LE(view.sounds.size(), 1u);
     }
+}
+
+// Filling the yard with ships, exchanging them and selling them again never pays, however
+// many ships; the question names the price this fleet pays.
+TEST(Shipyard, AnUpgradeBetweenBuyingAndSellingShipsNeverPays) {
+    for (const double cash : {1e6, 1e7, 3e7}) {
+        for (std::uint8_t typ : {0, 1}) {
+            GameState st;
+            st.Hotovost = cash;
+            st.Fleet = FleetRecord{1, 0, typ == 0 ? std::uint8_t{50} : std::uint8_t{100}, typ};
+            FakeGameView view;
+            view.answers.assign(100000, Ano);
+            while (st.Hotovost >= 250000 * 2 && st.Fleet.Pocet < 20000)
+                BuyShip(st, view);
+            UpgradeFleet(st, view);
+            while (st.Fleet.Pocet > 1)
+                SellShip(st, view);
+            SCOPED_TRACE(std::to_string(cash) + " type " + std::to_string(typ));
+            EXPECT_LE(st.Hotovost, cash + 1e-6);
+        }
+    }
+    GameState st;
+    st.Hotovost = 0;
+    st.Fleet = FleetRecord{12, 0, 100, 1};
+    FakeGameView view;
+    view.answers = {Ne};
+    UpgradeFleet(st, view);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Zlepšit na galeonu za 1 200 000");
+    st.Fleet.Pocet = 5;
+    view.answers = {Ne};
+    UpgradeFleet(st, view);
+    EXPECT_EQ(view.messages[1].text, "Zlepšit na galeonu za 500 000");
 }

@@ -1,8 +1,5 @@
 // The port screen's trade, dock, bank, save and city panels, clicked as a player does.
-#include "port/PortLabels.h"
 #include "support/PortFixture.h"
-#include "trade/BankPanel.h"
-#include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
 #include "widgets/PortStyle.h"
 #include "world/DayChange.h"
@@ -15,12 +12,11 @@
 
 using namespace vlnobrod;
 using vlnobrod::testing::Answerer;
+using vlnobrod::testing::Click;
+using vlnobrod::testing::Named;
+using vlnobrod::testing::Text;
 
 namespace {
-
-void click(QWidget* l) {
-    QTest::mouseClick(l, Qt::LeftButton);
-}
 
 // The trading port on its trade panel. Skalná's market was looked at from the same panel, so
 // the hidden rows still carry that city's names and prices.
@@ -28,10 +24,14 @@ struct TradeScreen : testing::TradingPort {
     TradeBox* box = nullptr;
     TradeScreen() {
         box = w->findChild<TradeBox*>();
-        w->ShowMarket(1, false);
-        w->lblZal_Click(1);
+        box->ShowMarket(1);
+        w->ShowTab(zalozka::Trade);
     }
-    QString line() const { return w->lbl[popisek::QuantityLine]->text(); }
+    QString line() const { return Text(*w, "quantityLine"); }
+    QSlider* slider() const { return Named<QSlider>(*w, "quantity"); }
+    void click(const char* name, int row = -1) const {
+        row < 0 ? Click(*w, name) : Click(*w, name, row);
+    }
 };
 
 QString qs(const char* utf8) {
@@ -51,51 +51,73 @@ private slots:
     void buyingFromAMarketRowKeepsTheOldPriceShown() {
         TradeScreen s;
         // Another city's research chart shows its prices, but goods are bought here.
-        s.w->ShowMarket(1, true);
-        click(s.w->lblSurovina[14 + 3]);
+        s.st().Cities[1].PruzkumTrhu = 2;
+        Click(*s.w, "city1");
+        s.click("researchPrice", 3);
         QCOMPARE(s.st().NewsQueue[0].text, std::string("Zboží se nakupuje na kartě Obchod."));
         // Too little cash: nothing to click, and run all the same the box buys nothing.
         s.st().Hotovost = 30;
-        click(s.w->lblSurovina[28 + 5]);
+        s.click("market", 5);
         QCOMPARE(s.line(), qs("Nedostatek peněz"));
-        QVERIFY(!s.box->sldMnožství->isVisible() && !s.w->lblAkce[akce::Buy]->isVisible());
-        s.w->lblAkce_Click(akce::Buy);
+        QVERIFY(!s.slider()->isVisible() && !Named(*s.w, "buy")->isVisible());
+        s.box->Koupit();
         QCOMPARE(s.st().Hotovost, 30.0);
         QCOMPARE(s.st().Cities[0].Trh[5].Cena, std::int16_t(40));
 
         // Cash pays for 250, the hold has room for 70.
         s.st().Hotovost = 10000;
-        click(s.w->lblSurovina[28 + 5]);
-        QCOMPARE(s.box->sldMnožství->value(), 70);
-        s.box->sldMnožství->setValue(25);
+        s.click("market", 5);
+        QCOMPARE(s.slider()->value(), 70);
+        s.slider()->setValue(25);
         QCOMPARE(s.line(), qs("25 jednotek za 1 000"));
-        click(s.w->lblAkce[akce::Buy]);
-        QCOMPARE(s.w->lblHotovost->text(), qs("9 000"));
-        QCOMPARE(s.w->lbl[popisek::LoadLine]->text(), qs("55 z 100"));
+        s.click("buy");
+        QCOMPARE(Text(*s.w, "cash"), qs("9 000"));
+        QCOMPARE(Text(*s.w, "loadLine"), qs("55 z 100"));
         // The market has moved (12 for 25 units, then the lift under 100), the row has not;
         // its price label opens the same row at the old price, with less room.
-        QCOMPARE(s.w->lblSurovina[42 + 5]->text(), qs("40"));
-        click(s.w->lblSurovina[42 + 5]);
+        QCOMPARE(Text(*s.w, "marketPrice", 5), qs("40"));
+        s.click("marketPrice", 5);
         QCOMPARE(s.line(), qs("45 jednotek za 1 800"));
-        s.w->ShowMarket(0, false);
-        click(s.w->lblSurovina[28 + 5]);
-        QCOMPARE(s.box->lblCenaZaKus->text(), qs("87 / ks"));
+        s.box->ShowMarket(0);
+        s.click("market", 5);
+        QCOMPARE(Text(*s.w, "unitPrice"), qs("87 / ks"));
+    }
+
+    // Bought, a day away and back, sold: the market row shows the price the purchase lifted
+    // (a tenth of the lift gone), and the sale names and pays the price without that lift.
+    void aPurchasesLiftIsShownButNotPaidBackADayLater() {
+        TradeScreen s;
+        s.box->ShowMarket(0);
+        s.click("market", 0); // gold at 200
+        s.slider()->setValue(40);
+        s.click("buy");
+        QCOMPARE(s.st().Hotovost, 2000.0);
+        QCOMPARE(s.st().Cities[0].Trh[0].Cena, std::int16_t(220));
+        ScriptedRandom rnd({0.5f});
+        AdvanceDays(s.st(), rnd, *s.w, 1);
+        s.box->ShowMarket(0);
+        s.w->ShowFleet();
+        QCOMPARE(Text(*s.w, "marketPrice", 0), qs("218"));
+        s.click("cargo", 0);
+        QCOMPARE(s.line(), qs("40 jednotek za 8 000"));
+        s.click("sell");
+        QCOMPARE(Text(*s.w, "cash"), qs("10 002")); // and the day's interest
     }
 
     void sellingFromTheCargoTurningRoundPaysNothing() {
         TradeScreen s;
-        click(s.w->lblNáklad[1]);
+        s.click("cargo", 1);
         QCOMPARE(s.line(), qs("10 jednotek za 400"));
-        click(s.w->lblAkce[akce::Sell]);
-        QCOMPARE(s.w->lbl[popisek::LoadLine]->text(), qs("20 z 100"));
+        s.click("sell");
+        QCOMPARE(Text(*s.w, "loadLine"), qs("20 z 100"));
 
         // Artefacts: Skalná's row is still in the panel, hidden; Vlnobrod does not buy them.
         // Run directly, the refused box does not sell the wood of the last trade again.
-        click(s.w->lblNáklad[0]);
+        s.click("cargo", 0);
         QCOMPARE(s.line(), qs("Zboží není přijímáno"));
-        QVERIFY(!s.box->sldMnožství->isVisible() && !s.w->lblAkce[akce::Sell]->isVisible());
+        QVERIFY(!s.slider()->isVisible() && !Named(*s.w, "sell")->isVisible());
         s.st().Fleet.Naklad[5] = 10;
-        s.w->lblAkce_Click(akce::Sell);
+        s.box->Prodat();
         QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
         QCOMPARE(s.st().Hotovost, 10400.0);
 
@@ -103,28 +125,28 @@ private slots:
         // sells at 40.
         s.st().Fleet.Naklad[0] = 10;
         s.w->ShowFleet();
-        click(s.w->lblNáklad[0]);
-        click(s.w->lblAkce[akce::Sell]);
-        s.w->ShowMarket(0, false);
-        QCOMPARE(s.w->lblSurovina[42 + 0]->text(), qs("195"));
-        click(s.w->lblSurovina[28 + 0]);
+        s.click("cargo", 0);
+        s.click("sell");
+        s.box->ShowMarket(0);
+        QCOMPARE(Text(*s.w, "marketPrice", 0), qs("195"));
+        s.click("market", 0);
         QCOMPARE(s.line(), qs("62 jednotek za 12 400"));
-        QCOMPARE(s.w->lblSurovina[42 + 5]->text(), qs("70"));
-        click(s.w->lblNáklad[1]);
+        QCOMPARE(Text(*s.w, "marketPrice", 5), qs("70"));
+        s.click("cargo", 1);
         QCOMPARE(s.line(), qs("10 jednotek za 400"));
 
         // "Prodat vše" sells the wood at 40 as well, then ends on the refused artefacts.
-        click(s.w->lblAkce[akce::SellAll]);
-        QCOMPARE(s.w->lblHotovost->text(), qs("12 800"));
-        click(s.w->lblAkce[akce::SellAll]);
-        QVERIFY(s.box->picTransakce->isVisible());
+        s.click("sellAll");
+        QCOMPARE(Text(*s.w, "cash"), qs("12 800"));
+        s.click("sellAll");
+        QVERIFY(Named(*s.w, "tradeBox")->isVisible());
         QCOMPARE(s.line(), qs("Zboží není přijímáno"));
         // With an empty hold there is nothing to sell, and an open box stays open.
         s.st().Fleet.Naklad = {};
         s.w->ShowFleet();
-        click(s.w->lblSurovina[28 + 5]);
-        click(s.w->lblAkce[akce::SellAll]);
-        QCOMPARE(s.w->lbl[popisek::BoxTitle]->text(), qs("Nákup"));
+        s.click("market", 5);
+        s.click("sellAll");
+        QCOMPARE(Text(*s.w, "boxTitle"), qs("Nákup"));
     }
 
     // The bank's preset sets the amount and its moves show; deposits stop at no cash and
@@ -135,42 +157,43 @@ private slots:
         TradeScreen s;
         s.st().Hotovost = 99999;
         s.st().Konto = -400000;
-        s.w->lblZal_Click(3);
+        s.w->ShowTab(zalozka::Bank);
         // The caption gives the rates the day change applies.
         const auto rate = [](double konto) {
             return QString::number(DailyInterest(konto, NumberLocale{}) / konto * 100) + "%";
         };
-        QCOMPARE(s.w->lbl[42]->text(), "Úrok = " + rate(1e6) + " částky za den\nDluh stojí " +
-                                           rate(-1e6) + " částky za den");
-        click(s.w->findChild<BankPanel*>()->lblStupeň[2]); // 100 000
-        click(s.w->lblAkce[akce::Deposit]);
+        QCOMPARE(Text(*s.w, "accountInterest"), "Úrok = " + rate(1e6) +
+                                                    " částky za den\nDluh stojí " + rate(-1e6) +
+                                                    " částky za den");
+        s.click("preset", 2); // 100 000
+        s.click("deposit");
         QCOMPARE(s.st().NewsQueue[0].text, std::string("Málo peněz pro uložení"));
-        click(s.w->lblAkce[akce::Withdraw]);
-        QCOMPARE(s.w->lbl[32]->text(), qs("-500 000"));
-        QCOMPARE(s.w->lblHotovost->text(), qs("199 999"));
-        click(s.w->lblAkce[akce::Withdraw]);
+        s.click("withdraw");
+        QCOMPARE(Text(*s.w, "bankAccount"), qs("-500 000"));
+        QCOMPARE(Text(*s.w, "cash"), qs("199 999"));
+        s.click("withdraw");
         QCOMPARE(s.st().NewsQueue[1].text, std::string("Už nelze vybírat peníze!"));
 
         s.st().Hotovost = 100300;
         s.st().Fleet.Poskozeni = 40;
-        s.w->lblZal_Click(2);
+        s.w->ShowTab(zalozka::Dock);
         Answerer yes(*s.w, qs("Ano"));
         QTimer::singleShot(0, s.w.get(), [&] {
-            QTest::mouseDClick(s.w->lblAkce[akce::BuyShip], Qt::LeftButton);
-            click(s.w->lblAkce[akce::BuyShip]);
+            QTest::mouseDClick(Named(*s.w, "buyShip"), Qt::LeftButton);
+            s.click("buyShip");
         });
-        click(s.w->lblAkce[akce::BuyShip]);
+        s.click("buyShip");
         QCOMPARE(yes.texts, QStringList{qs("Chcete koupit 1 loď za 100 000 zlatých")});
-        QCOMPARE(s.w->lbl[popisek::Fleet]->text(), qs("3 lodě typu: Malá obchodní loď"));
-        QCOMPARE(s.w->lblHotovost->text(), qs("300"));
-        click(s.w->lblAkce[akce::Repair]);
-        QCOMPARE(s.w->lbl[popisek::Damage]->text(), qs("25 %"));
+        QCOMPARE(Text(*s.w, "fleet"), qs("3 lodě typu: Malá obchodní loď"));
+        QCOMPARE(Text(*s.w, "cash"), qs("300"));
+        s.click("repair");
+        QCOMPARE(Text(*s.w, "damage"), qs("25 %"));
         s.st().Hotovost = 250000;
-        click(s.w->lblAkce[akce::Upgrade]);
-        QCOMPARE(s.w->lbl[popisek::Capacity]->text(), qs("100 jednotek"));
-        click(s.w->lblAkce[akce::SellShip]);
-        QCOMPARE(s.w->lbl[popisek::Fleet]->text(), qs("2 lodě typu: Velká obchodní loď"));
-        QCOMPARE(s.w->lblHotovost->text(), qs("150 000"));
+        s.click("upgrade");
+        QCOMPARE(Text(*s.w, "capacity"), qs("100 jednotek"));
+        s.click("sellShip");
+        QCOMPARE(Text(*s.w, "fleet"), qs("2 lodě typu: Velká obchodní loď"));
+        QCOMPARE(Text(*s.w, "cash"), qs("150 000"));
     }
 
     // On the small test game, played on: a failed save is reported and loses nothing, a
@@ -180,29 +203,30 @@ private slots:
         p.st().StateSaved = false;
         const std::string stateFile = p.st().HandOff.File();
         const QByteArray state = contents(QString::fromStdString(stateFile));
-        SavePanel* s = p.w->findChild<SavePanel*>();
+        auto* name = Named<QLineEdit>(*p.w, "saveName");
+        auto* problem = Named<QLabel>(*p.w, "saveProblem");
         // The older save under that name is marked read-only.
         const QString older = p.fx.writeData(qs("Save/Benátky.mlo"), qs("[Mapa]\nDen=3\n"));
         QVERIFY(QFile::setPermissions(older, QFile::ReadOwner));
         Answerer ok(*p.w, qs("OK"));
-        click(p.w->lblAkce[akce::OpenSave]);
-        s->txtSave->setText(qs("Benátky"));
-        click(p.w->lblAkce[akce::Save]);
+        Click(*p.w, "openSave");
+        name->setText(qs("Benátky"));
+        Click(*p.w, "save");
         QCOMPARE(ok.texts.size(), 1);
         QVERIFY(ok.texts[0].startsWith(qs("Hru se nepodařilo uložit")));
         QCOMPARE(contents(older), QByteArray("[Mapa]\nDen=3\n"));
         QVERIFY(!p.st().StateSaved);
         QCOMPARE(p.st().HandOff.File(), stateFile);
 
-        s->txtSave->setText(qs("../aktual"));
-        click(p.w->lblAkce[akce::Save]);
-        QCOMPARE(s->lblProblem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
-        QVERIFY(s->lblProblem->isVisible() && p.w->picZáložka[3]->isVisible());
+        name->setText(qs("../aktual"));
+        Click(*p.w, "save");
+        QCOMPARE(problem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
+        QVERIFY(problem->isVisible() && p.w->PanelAt(zalozka::Save)->isVisible());
         QVERIFY(!p.st().StateSaved);
         // Blanks only save as QuickSave, and the box says so.
-        s->txtSave->setText(qs("   "));
-        click(p.w->lblAkce[akce::Save]);
-        QCOMPARE(s->txtSave->text(), qs("QuickSave"));
+        name->setText(qs("   "));
+        Click(*p.w, "save");
+        QCOMPARE(name->text(), qs("QuickSave"));
         const QString quick = p.fx.dataPath(qs("Save/QuickSave.mlo"));
         QCOMPARE(QString::fromStdString(p.st().HandOff.File()), quick);
         QVERIFY(p.st().StateSaved);
@@ -235,42 +259,46 @@ private slots:
         }
     }
 
-    // Zlatý Mys: a big city, closed for 2500, without research; cash 25 000.
+    // Zlatý Mys: a big city, closed for 2500, without research; cash 25 000. The bank panel
+    // lies open beside the city panel, and its figures follow whatever moved the money.
     void theCityPanelOpensFilledAndItsActionsWork() {
         testing::PortScreen s;
         frmMain& w = *s.w;
-        click(w.lblMěsto[2]);
-        QCOMPARE(w.lbl[popisek::CitySize]->text(), qs("velkoměsto"));
+        w.ShowTab(zalozka::Bank);
+        Click(w, "city2");
+        QCOMPARE(Text(w, "citySize"), qs("velkoměsto"));
 
         // Access: asked, paid, the marker turns black, the offer goes.
         Answerer yes(w, qs("Ano"));
-        click(w.lblAkce[akce::BuyAccess]);
+        Click(w, "buyAccess");
         QCOMPARE(yes.texts, QStringList{qs("Chcete koupit přístup za 2 500 zlatých?")});
-        QCOMPARE(w.lblHotovost->text(), qs("22 500"));
-        QCOMPARE(portstyle::ForeColor(w.lblMěsto[2]), portstyle::Black);
-        QVERIFY(w.lblAkce[akce::BuyAccess]->isHidden());
+        QCOMPARE(Text(w, "cash"), qs("22 500"));
+        QCOMPARE(Text(w, "bankCash"), qs("22 500"));
+        QCOMPARE(portstyle::ForeColor(Named(w, "city2")), portstyle::Black);
+        QVERIFY(Named(w, "buyAccess")->isHidden());
 
         // A day's research: the chart with the city's price, the offers gone.
-        click(w.lblAkce[akce::BuyResearchDay]);
+        Click(w, "buyResearchDay");
         QCOMPARE(s.st().Hotovost, 22490.0);
-        QCOMPARE(w.lblSurovina[14 + 2]->text(), qs("150"));
-        QVERIFY(w.picGraf->isVisible());
+        QCOMPARE(Text(w, "bankCash"), qs("22 490"));
+        QCOMPARE(Text(w, "researchPrice", 2), qs("150"));
+        QVERIFY(Named(w, "researchChart")->isVisible());
         // The day's end takes the chart and offers the research again.
         s.st().Cities[2].PruzkumTrhu = 0;
         w.PricesMoved();
-        QVERIFY(w.picGraf->isHidden());
-        QVERIFY(w.lblAkce[akce::BuyResearchDay]->isVisible());
+        QVERIFY(Named(w, "researchChart")->isHidden());
+        QVERIFY(Named(w, "buyResearchDay")->isVisible());
 
         // "> plout sem" asks to sail to the shown city; the cross closes the panel, and the
         // next city opens it again, filled for that city.
         QSignalSpy sail(&w, &frmMain::sailRequested);
-        click(w.lblAkce[akce::SailHere]);
+        Click(w, "sailHere");
         QCOMPARE(sail.value(0).value(0).toInt(), 2);
-        click(w.lblAkce[akce::CloseCityInfo]);
-        QVERIFY(w.picInf->isHidden());
-        click(w.lblMěsto[0]);
-        QCOMPARE(w.lbl[popisek::CitySize]->text(), qs("malé"));
-        QVERIFY(w.lblAkce[akce::BuyAccess]->isHidden());
+        Click(w, "closeCityInfo");
+        QVERIFY(w.PanelAt(zalozka::CityInfo)->isHidden());
+        Click(w, "city0");
+        QCOMPARE(Text(w, "citySize"), qs("malé"));
+        QVERIFY(Named(w, "buyAccess")->isHidden());
     }
 };
 

@@ -92,10 +92,13 @@ TEST(SeaEvents, EachRowHasItsSoundNewsAndEffect) {
 }
 
 TEST(SeaEvents, TheDaysRollFollowsTheScore) {
-    // A quiet day (79 * 0.2 + 1 = 16.8) draws nothing more; a draw of 9 brings an event,
-    // and a score of 0 (one ship, one goods) gives event 0 or 1.
-    const std::pair<std::vector<float>, int> rows[] = {
-        {{0.2f}, -1}, {{0.1f, 0.4f}, 1}, {{0.1f, 0.6f}, 0}};
+    // A quiet day (79 * 0.2 + 1 = 16.8) draws nothing more; a roll of 9 brings an event, one
+    // of exactly 10 does not; a score of 0 (one ship, one goods) gives event 0 or 1.
+    const std::pair<std::vector<float>, int> rows[] = {{{0.2f}, -1},
+                                                       {{0.1f, 0.4f}, 1},
+                                                       {{0.1f, 0.6f}, 0},
+                                                       {{9.0f / 79}, -1},
+                                                       {{8.0f / 79, 0.4f}, 1}};
     for (const auto& [dice, event] : rows) {
         Sea calm(dice);
         ASSERT_EQ(SetSail(calm.st, 1), SailAnswer::Sailing);
@@ -119,6 +122,9 @@ TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
         {HandOffWord::Vyhral, 30, 98, 15, 50'000, 0.5f, 4, 57, 120, 65'250,
          "1:Získal jste pirátskou loď!|0:Ukořistil jste 15 250 zlatých"},
         {HandOffWord::Vyhral, 30, 99, 15, 50'000, 0.0f, 3, 45, 120, 50'500,
+         "0:Ukořistil jste 500 zlatých"},
+        // A ship at 99 % comes out of the battle afloat; at exactly 100 % it is lost.
+        {HandOffWord::Vyhral, 99, 99, 0, 50'000, 0.0f, 3, 99, 120, 50'500,
          "0:Ukořistil jste 500 zlatých"},
         {HandOffWord::Vyhral, 100, 100, 0, 50'000, 0.5f, 2, 0, 120, 65'250,
          "4:Přišel jste o loď!|0:Ukořistil jste 15 250 zlatých"},
@@ -147,6 +153,12 @@ TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
         EXPECT_NEAR(s.st.Hotovost, r.cashAfter, 1e-6);
         EXPECT_EQ(DrainNews(s.st), std::string("4:Piráti na obzoru!|") + r.news);
     }
+
+    // A fleet at the count's limit that takes a pirate ship stays at the limit.
+    Sea huge({0.0f}, {HandOffWord::Vyhral, 30, 98, 0});
+    huge.st.Fleet.Pocet = 32'767;
+    SeaEvent(huge.st, huge.rnd, huge.view, huge.battle, 7);
+    EXPECT_EQ(huge.st.Fleet.Pocet, 32'767);
 
     // The last ship lost leaves none, never fewer.
     Sea poor({0.5f}, {HandOffWord::Prohral, 100, 0, 0});

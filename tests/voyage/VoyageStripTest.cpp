@@ -1,14 +1,16 @@
 #include "voyage/VoyageStrip.h"
-#include "port/PortLabels.h"
 #include "support/PortFixture.h"
 #include "voyage/VoyageFixture.h"
 #include "widgets/PortStyle.h"
+#include "world/Logbook.h"
 
 #include <QTest>
 
 using namespace vlnobrod;
 using vlnobrod::portstyle::ForeColor;
+using vlnobrod::testing::Named;
 using vlnobrod::testing::PortScreen;
+using vlnobrod::testing::Text;
 
 namespace {
 
@@ -37,31 +39,36 @@ private slots:
         frmMain& w = *s.w;
         testing::DrainNews(s.st());
         // A left click never sails; Skalná, current and closed, refuses with the news and no strip.
-        QTest::mouseClick(w.lblMěsto[0], Qt::LeftButton);
-        QTest::mouseClick(w.lblMěsto[1], Qt::RightButton);
+        VoyageStrip& strip = *w.findChild<VoyageStrip*>();
+        QWidget* ship = Named(w, "voyageShip");
+        QTest::mouseClick(Named(w, "city", 0), Qt::LeftButton);
+        QTest::mouseClick(Named(w, "city", 1), Qt::RightButton);
         QCOMPARE(testing::DrainNews(s.st()), std::string("4:Do města není povolen přístup"));
-        QVERIFY(w.picPlavba->isHidden());
-        QVERIFY(w.lblZal[3]->isHidden()); // Skalná has no bank
-        w.lblZal_Click(1);
-        QTest::mouseClick(w.lblMěsto[2], Qt::MiddleButton);
+        QVERIFY(Named(w, "voyage")->isHidden());
+        QVERIFY(Named(w, "tabBanka")->isHidden()); // Skalná has no bank
+        w.ShowTab(zalozka::Trade);
+        QTest::mouseClick(Named(w, "city", 2), Qt::MiddleButton);
         // Every panel closes, the strip takes the tabs' place; the timer moves the ship.
-        for (Panel* p : w.picZáložka)
-            QVERIFY(p->isHidden());
-        QVERIFY(w.picZáložky->isHidden() && w.picPlavba->isVisible());
-        QCOMPARE(ForeColor(w.lblMěsto[2]), portstyle::Red);
-        QTRY_VERIFY(w.imgLoď[0]->x() > -76);
+        for (int i : {zalozka::Trade, zalozka::Dock, zalozka::Bank, zalozka::Save})
+            QVERIFY(w.PanelAt(i)->isHidden());
+        QVERIFY(Named(w, "tabs")->isHidden() && Named(w, "voyage")->isVisible());
+        QCOMPARE(ForeColor(Named(w, "city", 2)), portstyle::Red);
+        QTRY_VERIFY(ship->x() > -76);
 
         // Turning for Vlnobrod: 250 pixels from Skalná, not 504 from Zlatý Mys, 4 a tick.
-        QTest::mouseClick(w.lblMěsto[0], Qt::RightButton);
-        QCOMPARE(w.lbl[31]->text(), QStringLiteral("Plavba do města: Vlnobrod"));
-        QCOMPARE(w.lblVzdálenost->text(), QStringLiteral("250"));
-        QCOMPARE(w.imgLoď[0]->x(), -76);
-        QCOMPARE(ForeColor(w.lblMěsto[0]), portstyle::Red);
+        QTest::mouseClick(Named(w, "city", 0), Qt::RightButton);
+        QCOMPARE(Text(w, "voyageTitle"), QStringLiteral("Plavba do města: Vlnobrod"));
+        QCOMPARE(Text(w, "voyageDistance"), QStringLiteral("250"));
+        QCOMPARE(ship->x(), -76);
+        QCOMPARE(ForeColor(Named(w, "city", 0)), portstyle::Red);
         QCOMPARE(sailOn(w), 163);
-        QVERIFY(!w.tmrPlavba->isActive() && w.picPlavba->isHidden());
-        QVERIFY(w.picZáložky->isVisible() && w.picZáložka[0]->isVisible());
-        QVERIFY(w.lblZal[3]->isVisible());
-        QCOMPARE(w.lbl[popisek::TradeTitle]->text(), QStringLiteral("Obchod - Vlnobrod"));
+        QVERIFY(!strip.Sailing() && Named(w, "voyage")->isHidden());
+        // In port the market opens, its tab marked, and the bank tab comes back.
+        QVERIFY(Named(w, "tabs")->isVisible() && w.PanelAt(zalozka::Trade)->isVisible());
+        QCOMPARE(ForeColor(Named(w, "tabObchod")), portstyle::Red);
+        QCOMPARE(ForeColor(Named(w, "tabMapa")), portstyle::Black);
+        QVERIFY(!Named(w, "tabBanka")->isHidden());
+        QCOMPARE(Text(w, "tradeTitle"), QStringLiteral("Obchod - Vlnobrod"));
     }
 
     void aGameSavedAtSeaOpensAtSeaAndWaitsBehindTheMenuAndInAQuestion() {
@@ -69,16 +76,19 @@ private slots:
             SailingGame + "[Plavba]\nOdkud=1\nKam=0\nVzdalenost=250\nPozice=300\nTiky=3\nDny=9\n";
         PortScreen s(game.replace("AktualniMesto=1", "AktualniMesto=0").constData());
         frmMain& w = *s.w;
-        QVERIFY(w.picPlavba->isVisible() && w.picZáložky->isHidden());
-        QCOMPARE(w.imgLoď[0]->x(), 300);
-        QTRY_VERIFY(w.imgLoď[0]->x() > 300);
+        VoyageStrip& strip = *w.findChild<VoyageStrip*>();
+        QVERIFY(Named(w, "voyage")->isVisible() && Named(w, "tabs")->isHidden());
+        QCOMPARE(Named(w, "voyageShip")->x(), 300);
+        // Opening it wrote nothing into the logbook, not even the destination's prices.
+        QCOMPARE(LogbookOf(s.st(), 0).heading, std::string("Zatím nenavštíveno"));
+        QTRY_VERIFY(Named(w, "voyageShip")->x() > 300);
 
         w.lblAkce_Click(akce::BackToMenu);
         QVERIFY(w.isHidden());
-        QTRY_VERIFY(!w.tmrPlavba->isActive());
+        QTRY_VERIFY(!strip.Sailing());
         const std::int16_t at = s.st().Plavba.Pozice;
         QTest::qWait(350);
-        w.findChild<VoyageStrip*>()->tmrPlavba_Timer(); // a tick that comes anyway does nothing
+        strip.tmrPlavba_Timer(); // a tick that comes anyway does nothing
         QCOMPARE(s.st().Plavba.Pozice, at);
         // "Pokračovat ve hře >" shows the port screen again: the voyage sails on.
         w.show();
@@ -88,7 +98,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             const std::int16_t before = s.st().Plavba.Pozice;
             QTest::qWait(350);
-            w.findChild<VoyageStrip*>()->tmrPlavba_Timer();
+            strip.tmrPlavba_Timer();
             QCOMPARE(s.st().Plavba.Pozice, before);
             w.cmd_Click(0);
         });

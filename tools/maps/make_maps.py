@@ -142,7 +142,7 @@ MAPA1 = Map(
         City("Zlatý Mys", 3,
              "Bohaté město kupců na konci mysu. Prodává zlato a starožitnosti, za hedvábí, "
              "čaj, cenosti a víno zaplatí víc než kdokoli jiný.",
-             (712, 330), "r", bank=True, casino=True, access=150000,
+             (712, 330), "r", bank=True, access=150000,
              market=market(A, Zlato=(340, 40), Artefakty=(380, 40), Hedvabi=(780, -60),
                            Vino=(640, -40), Caj=(710, -40), Cenosti=(830, -40),
                            Drevo=(390, -30), Jidlo=(360, -30))),
@@ -167,11 +167,11 @@ MAPA1 = Map(
                            Caj=(230, 30), Jidlo=(370, -30), Drevo=(330, -30),
                            Kameni=(340, -20), Whisky=(420, -20))),
     ],
-    cash=40000, account=10000, difficulty=1, fleet=small_fleet(2),
+    cash=90000, account=10000, difficulty=1, fleet=small_fleet(5),
     goal=["Vydělejte 1 000 000 zlatých v hotovosti.",
           "Město Zlatý Mys musí být otevřené: kupte si do něj přístup.",
           "Bankovní konto přitom nesmí být v záporu.",
-          "Začínáte se dvěma malými loďmi ve Vlnobrodu."],
+          "Začínáte s pěti malými loďmi ve Vlnobrodu."],
     base=coasts.MAPA1_BASE, shapes=coasts.MAPA1_SHAPES,
     compass=(222, 384, 50), cartouche=(24, 18, 250, 78),
     subtitle="úvodní mapa",
@@ -209,14 +209,14 @@ MAPA2 = Map(
         City("Janov", 3,
              "Bankéři a zbrojíři. Levné zbraně a střelný prach, draze se platí stříbro, "
              "hedvábí, čaj a jídlo pro město.",
-             coasts.MED(8.93, 44.41), "a", bank=True, casino=True,
+             coasts.MED(8.93, 44.41), "a", bank=True,
              market=market(A, Zbrane=(210, 40), Strelny_prach=(190, 40), Cenosti=(450, 0),
                            Hedvabi=(720, -40), Stribro=(640, -40), Jidlo=(390, -40),
                            Uhli=(420, -20), Caj=(650, -20))),
         City("Benátky", 4,
              "Královna moří. Sklo a cenosti z Murana, dubové dřevo z Dalmácie. Hedvábí, "
              "čaj a zlato vykoupí za nejvyšší ceny.",
-             coasts.MED(12.33, 45.44), "r", bank=True, casino=True,
+             coasts.MED(12.33, 45.44), "r", bank=True,
              market=market(A, Cenosti=(280, 50), Drevo=(150, 40), Strelny_prach=(260, 20),
                            Hedvabi=(760, -50), Caj=(730, -50), Zlato=(800, -40),
                            Jidlo=(420, -40), Kameni=(350, -20))),
@@ -242,7 +242,7 @@ MAPA2 = Map(
         City("Cařihrad", 4,
              "Město na Bosporu, konec Hedvábné stezky. Hedvábí a čaj z východu, sultán "
              "kupuje zbraně, zlato, stříbro a dřevo.",
-             coasts.MED(28.98, 41.01), "r", bank=True, casino=True, access=400000,
+             coasts.MED(28.98, 41.01), "r", bank=True, access=400000,
              market=market(A, Hedvabi=(250, 50), Caj=(270, 50), Cenosti=(380, 20),
                            Zbrane=(720, -40), Zlato=(760, -40), Stribro=(730, -40),
                            Drevo=(520, -40), Strelny_prach=(650, -20))),
@@ -254,7 +254,7 @@ MAPA2 = Map(
                            Hedvabi=(360, 20), Drevo=(640, -50), Uhli=(580, -40),
                            Zbrane=(610, -40), Vino=(560, -20))),
     ],
-    cash=60000, account=20000, difficulty=2, fleet=small_fleet(2),
+    cash=60000, account=20000, difficulty=2, fleet=small_fleet(7),
     goal=["Mějte na bankovním kontě alespoň 5 000 000 zlatých",
           "a otevřený přístup do všech devíti přístavů.",
           "Tunis, Athény, Cařihrad a Alexandrie jsou zavřené;",
@@ -284,7 +284,7 @@ MAPA3 = Map(
         City("Batávie", 4,
              "Sídlo Východoindické společnosti. Tiskárna knih, zbrojnice, stříbro a "
              "čínské hedvábí; dováží rýži, dřevo a kaučuk.",
-             coasts.INDO(106.8, -6.1), "l", bank=True, casino=True,
+             coasts.INDO(106.8, -6.1), "l", bank=True,
              market=market(I3, Knihy=(170, 40), Zbrane=(230, 40), Stribro=(290, 30),
                            Hedvabi=(300, 30), Cukr=(260, 0), Ryze=(420, -40),
                            Drevo=(400, -40), Kaucuk=(560, -40), Artefakty=(620, -30))),
@@ -319,7 +319,7 @@ MAPA3 = Map(
              "Říční město jižního Bornea, plné diamantů a dřeva. Rýži, cukr, knihy a "
              "zbraně musí dovážet po moři.",
              coasts.INDO(114.55, -3.42), "r", access=100000,
-             market=market(I3, Cennosti=(230, 40), Drevo=(110, 40), Kaucuk=(140, 20),
+             market=market(I3, Cennosti=(230, 40), Drevo=(100, 40), Kaucuk=(140, 20),
                            Ryze=(470, -30), Cukr=(450, -30), Knihy=(560, -20),
                            Zbrane=(600, -20))),
         City("Makassar", 2,
@@ -344,7 +344,7 @@ MAPA3 = Map(
                            Hedvabi=(780, -30), Knihy=(720, -20), Zbrane=(700, -20),
                            Cukr=(600, -10))),
     ],
-    cash=120000, account=30000, difficulty=2, fleet=small_fleet(3),
+    cash=20000, account=10000, difficulty=3, fleet=small_fleet(1),
     goal=["Mějte nejméně 17 lodí typu Galeona",
           "a na jejich palubě nejméně 3000 jednotek Knih,",
           "na bankovním kontě alespoň 2 000 000 zlatých",
@@ -375,7 +375,7 @@ MAPA4 = Map(
         City("Havana", 4,
              "Perla Antil. Nejlepší doutníky světa za pár zlatých, draze se platí zbraně, "
              "diamanty a whisky.",
-             coasts.CARIB(-82.38, 23.13), "a", bank=True, casino=True,
+             coasts.CARIB(-82.38, 23.13), "a", bank=True,
              market=market(I4, Doutniky=(140, 40), Cennosti=(500, 0), Zlato=(600, 0),
                            Zbrane=(780, -40), Diamanty=(900, -30), Whisky=(650, -30),
                            Kokos=(380, -20), Banany=(400, -20))),
@@ -400,14 +400,14 @@ MAPA4 = Map(
         City("Port Royal", 2,
              "Nejhříšnější město světa. Levná whisky a kokos, za zlato, cennosti a "
              "diamanty se tu platí horentní sumy.",
-             coasts.CARIB(-76.84, 17.94), "b", bank=True, casino=True,
+             coasts.CARIB(-76.84, 17.94), "b", bank=True,
              market=market(I4, Whisky=(130, 40), Kokos=(160, 20), Zlato=(820, -40),
                            Cennosti=(880, -40), Diamanty=(900, -40), Zbrane=(610, -20),
                            Banany=(360, -20))),
         City("Tortuga", 0,
              "Pirátské hnízdo. Zbraně z kořisti levně, za whisky, zlato, diamanty a "
              "doutníky dají bukanýři cokoli.",
-             coasts.CARIB(-72.78, 20.12), "a", casino=True, access=500000,
+             coasts.CARIB(-72.78, 20.12), "a", access=500000,
              market=market(I4, Zbrane=(160, 30), Whisky=(890, -30), Zlato=(890, -30),
                            Diamanty=(900, -30), Doutniky=(800, -20), Banany=(450, -20))),
         City("Santo Domingo", 2,
@@ -425,7 +425,7 @@ MAPA4 = Map(
         City("Nassau", 1,
              "Bahamské útočiště bohatých. Kromě kokosu se tu nic nevyrábí, vše ostatní "
              "stojí majlant.",
-             coasts.CARIB(-77.35, 25.08), "r", casino=True, access=2000000,
+             coasts.CARIB(-77.35, 25.08), "r", access=2000000,
              market=market(I4, Kokos=(110, 30), Cennosti=(880, -30), Diamanty=(900, -30),
                            Zlato=(880, -20), Whisky=(720, -20))),
     ],
@@ -440,6 +440,24 @@ MAPA4 = Map(
     names=[(690, 330, 18, 0, "Karibské moře"), (165, 128, 15, 0, "Mexický záliv"),
            (760, 110, 15, 0, "Atlantský oceán"), (420, 190, 11, 0, "Kubánské moře")],
     ships=[(400, 292, 44, "right"), (770, 300, 38, "left")])
+
+
+def spread(m, middle, share):
+    """Moves every price of map `m` towards `middle` (share < 1) or away from it (share > 1),
+    keeping `share` of its distance, within 30…960: the margins between ports shrink or
+    widen, so the map's trade grows the company more slowly or faster."""
+    for c in m.cities:
+        c.market = {g: (min(960, max(30, int(round(middle + (price - middle) * share, -1)))),
+                        prod)
+                    for g, (price, prod) in c.market.items()}
+
+
+# The maps in order of difficulty: the tables above keep the story of each port, these set
+# how far apart its prices lie. The introduction pays widest, Indonesia narrowest, so its
+# long goal takes the longest.
+spread(MAPA1, 400, 1.2)
+spread(MAPA2, 400, 1.1)
+spread(MAPA3, 400, 0.5)
 
 MAPS = [MAPA1, MAPA2, MAPA3, MAPA4]
 

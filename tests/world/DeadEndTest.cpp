@@ -1,0 +1,60 @@
+#include "world/DeadEnd.h"
+
+#include "support/FakeGameView.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlnobrod;
+using vlnobrod::testing::FakeGameView;
+
+// A company without ships is told once that it can trade no more when all it can reach (cash,
+// savings, the cargo sold here) does not buy a ship of its type; on the map of losing
+// everything it is ruined, and the map ends as the goal ends it.
+TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
+    struct Row {
+        const char* mapa;
+        std::int16_t ships;
+        std::uint8_t typ;
+        double cash, konto, cargo; // cargo: units of goods 0, sold here at 100
+        bool told, finished;
+    };
+    const Row rows[] = {
+        {"Mapa1", 0, 0, 99999.5, 0, 0, true, false},
+        {"Mapa1", 0, 0, 100000, 0, 0, false, false},    // exactly a small ship
+        {"Mapa1", 0, 0, 60000, 40000, 0, false, false}, // the bank makes up the rest
+        {"Mapa1", 0, 0, 60000, -40000, 0, true, false}, // a debt takes nothing from the cash
+        {"Mapa1", 0, 0, 60000, 0, 400, false, false},   // the cargo makes up the rest
+        {"Mapa1", 0, 0, 60000, 0, 399, true, false},
+        {"Mapa1", 0, 2, 200000, 0, 0, true, false}, // a galleon's fleet buys only a galleon
+        {"Mapa1", 1, 0, 0, 0, 0, false, false},     // a ship left: it sails on
+        {"Mapa2", 0, 1, 149999, 0, 0, true, false},
+        {"Mapa4", 0, 2, 142000, 0, 0, true, true},
+        {"Mapa4", 0, 2, 250000, 0, 0, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.mapa) + " " + std::to_string(r.cash));
+        GameState st;
+        st.Mapa = r.mapa;
+        st.Fleet.Pocet = r.ships;
+        st.Fleet.Typ = r.typ;
+        st.Hotovost = r.cash;
+        st.Konto = r.konto;
+        st.Cities[0].Trh[0] = MarketEntry{100, 100, 0, 100, 0};
+        st.Fleet.Naklad[0] = r.cargo;
+        FakeGameView view;
+        EXPECT_EQ(TellDeadEnd(st, view), r.told);
+        EXPECT_EQ(st.Hotovo, r.finished);
+        EXPECT_EQ(view.resultsOpened, r.finished ? 1 : 0);
+        ASSERT_EQ(view.messages.size(), (r.told ? 1u : 0u) + (r.finished ? 1u : 0u));
+        if (r.told) {
+            EXPECT_EQ(view.messages[0].title, "Konec obchodování");
+        }
+        if (r.finished) {
+            EXPECT_EQ(view.messages[1].text,
+                      "Rozfofroval jste 10 milionů!\nTotálně jste zbankrotoval!");
+            // Once: the finished map says nothing more.
+            EXPECT_FALSE(TellDeadEnd(st, view));
+            EXPECT_EQ(view.messages.size(), 2u);
+        }
+    }
+}
