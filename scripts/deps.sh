@@ -15,11 +15,13 @@ validators=(desktop-file-utils appstream)
 fresh=(debootstrap git)
 # The test build makes the benchmarks too; running them needs an X server.
 benchBuild=(libbenchmark-dev libx11-dev)
+# The accessibility bus test: a virtual display, a session bus, the bus and its Python client.
+a11y=(xvfb dbus-daemon at-spi2-core python3-pyatspi)
 case "$kind" in
     play) packages=("${play[@]}") ;;
-    test) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}") ;;
+    test) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}" "${a11y[@]}") ;;
     bench) packages=("${play[@]}" "${benchBuild[@]}" xvfb) ;;
-    ci) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}" xvfb clang libclang-rt-14-dev
+    ci) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}" "${a11y[@]}" clang libclang-rt-14-dev
                   "${validators[@]}" "${fresh[@]}") ;;
     package) packages=("${play[@]}" dpkg-dev file "${validators[@]}") ;;
     validate) packages=("${validators[@]}") ;;

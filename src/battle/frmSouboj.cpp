@@ -187,6 +187,7 @@ void frmSouboj::BuildLayout() {
     tmrPiráti->setInterval(1000);
     tmrPiráti->setSingleShot(true);
     connect(tmrPiráti, &QTimer::timeout, this, &frmSouboj::Piráti);
+    DescribeControls();
 }
 
 void frmSouboj::BuildControls(int ship, int x) {
@@ -269,10 +270,11 @@ void frmSouboj::tmrPal_Timer() {
     tmrPal->stop();
     PlaySounds();
     Refresh();
+    ReportLanding();
     if (rules_.Over()) {
         // Nothing moves after the end: the figures stay as the caller will read them.
         StopTimers();
-        hide();
+        ShowOutcome();
     } else if (rules_.PiratesDue()) {
         tmrPiráti->start(1000);
     }
@@ -295,6 +297,7 @@ void frmSouboj::Refresh() {
     }
     cmdPal->setEnabled(rules_.PlayerMayFire(Merchant));
     Command1->setEnabled(rules_.PlayerMayFire(Pirates));
+    UpdateDescriptions();
 }
 
 void frmSouboj::PlaySounds() {
@@ -313,6 +316,10 @@ void frmSouboj::reject() {
 
 void frmSouboj::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && rules_.Over()) {
+        hide(); // the outcome has been read
+        return;
+    }
     if (!enter || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QDialog::keyPressEvent(e);
         return;

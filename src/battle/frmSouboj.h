@@ -52,6 +52,10 @@ public:
     std::array<QLabel*, 5> lbl{};
     QTimer* tmrPal = nullptr;    // 20 ms: the ball in flight
     QTimer* tmrPiráti = nullptr; // 1000 ms, once: the computer pirates' turn
+    // Who won, over the sea once the battle is decided, and its "OK": the window stays until
+    // the player has read it (Enter).
+    QLabel* lblVýsledek = nullptr;
+    QPushButton* cmdOK = nullptr;
 
 public slots:
     // Escape and every other way of dismissing the dialog come here as a close request.
@@ -78,11 +82,18 @@ private:
     void PlaySounds();
     void StopTimers();
     bool AskSurrender();
+    // What a screen reader is told (frmSoubojSpeech.cpp): the controls' names, the battle's
+    // state in the "pal" buttons' descriptions, each landing, and the outcome.
+    void DescribeControls();
+    void UpdateDescriptions();
+    void ReportLanding();
+    void ShowOutcome();
 
     GameServices& game_;
     BattleRules rules_;
     QPixmap background_;
     bool asking_ = false;
+    QString lastLanding_; // where the last ball fell, in words
 };
 
 } // namespace vlnobrod

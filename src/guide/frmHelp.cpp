@@ -3,6 +3,7 @@
 #include "widgets/Art.h"
 #include "widgets/WindowKeys.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,7 @@ frmHelp::frmHelp(GameServices&, QWidget* parent) : QWidget(parent) {
     rtf->setStyleSheet(QStringLiteral("QTextBrowser { background: #fbf5e4; color: #2b1d0e; "
                                       "border: 1px solid #5a3b1a; }"));
     rtf->setHtml(Handbook());
+    rtf->setAccessibleName(QStringLiteral("Stručná příručka"));
     connect(back, &ClickLabel::clicked, this, [this] { rtf->verticalScrollBar()->setValue(0); });
     Form_Resize();
 }
@@ -44,6 +46,23 @@ QString frmHelp::Handbook() {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+void frmHelp::ShowInFront() {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != this)
+        returnTo_ = active;
+    show();
+    raise();
+    activateWindow();
+    rtf->setFocus(Qt::OtherFocusReason);
+}
+
+void frmHelp::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (returnTo_ && returnTo_->isVisible())
+        returnTo_->activateWindow();
+    returnTo_ = nullptr;
 }
 
 void frmHelp::resizeEvent(QResizeEvent* e) {

@@ -3,6 +3,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/GameServices.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -23,6 +24,10 @@ public:
     // The handbook, as rich text: a resource compiled into the program.
     static QString Handbook();
 
+    // Shows the guide in front of the game and gives it the keys (F1 anywhere); Escape
+    // closes it and gives them back to the window that had them.
+    void ShowInFront();
+
     QWidget* Picture1 = nullptr;
     QLabel* lbl0 = nullptr;
     QTextBrowser* rtf = nullptr;
@@ -33,8 +38,12 @@ protected:
     // Escape closes the guide; F4 sends it to the task bar.
     void keyPressEvent(QKeyEvent* e) override;
 
+    void hideEvent(QHideEvent* e) override;
+
 private:
     void Form_Resize();
+
+    QPointer<QWidget> returnTo_;
 };
 
 } // namespace vlnobrod

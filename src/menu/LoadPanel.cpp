@@ -17,6 +17,7 @@ LoadPanel::LoadPanel(GameServices& game, QWidget* parent)
     auto* lbl3 = new QLabel(QStringLiteral("Vyberte kterou hru načíst:"), this);
     lbl3->setGeometry(12, 28, 260, 18);
     FileLoad = new QListWidget(this);
+    FileLoad->setAccessibleName(lbl3->text());
     FileLoad->setGeometry(12, 50, 200, 266);
     FileLoad->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
     connect(FileLoad, &QListWidget::currentRowChanged, this, [this] { FileLoad_Click(); });

@@ -43,6 +43,8 @@ MapAlbum::MapAlbum(QWidget* parent) : QFrame(parent) {
     connect(vsAlba, &QScrollBar::valueChanged, this, [this](int v) { pic1->move(0, -v); });
     // Reached by the keys only; a click on a thumbnail leaves the focus where it is.
     setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Mapy"));
+    setAccessibleDescription(QStringLiteral("Šipky vybírají mapu, Enter ji otevře"));
 }
 
 void MapAlbum::AddRow() {
@@ -122,6 +124,9 @@ void MapAlbum::Build(Profiles& profiles, const QString& dataFolder) {
         title->setText(QString::fromStdString(info.title));
         cities->setText(QString::fromStdString(info.cities));
         description->setText(QString::fromStdString(info.description));
+        // A screen reader names the picture by the map's title and tells what the row says.
+        thumb->setAccessibleName(title->text().isEmpty() ? base : title->text());
+        thumb->setAccessibleDescription(cities->text() + QLatin1Char(' ') + description->text());
 
         const int top = i == 0 ? 2 : imgMap[k - 1]->y() + imgMap[k - 1]->height() + RowGap;
         thumb->move(2, top);

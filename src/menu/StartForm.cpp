@@ -34,6 +34,9 @@ StartForm::StartForm(GameServices& game, QWidget* parent) : QFrame(parent), game
     nameCaption->setGeometry(14, 82, 200, 18);
     txtName = new QLineEdit(QStringLiteral("Ludvík Prachatý"), this);
     txtName->setGeometry(14, 102, 352, 24);
+    // A screen reader names each field by its caption.
+    companyCaption->setBuddy(txtCompany);
+    nameCaption->setBuddy(txtName);
     for (QLineEdit* box : {txtCompany, txtName}) {
         box->setMaxLength(MaxNameChars);
         box->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "frmMain.h"
 #include "widgets/PortStyle.h"
 
+#include "port/PortSpeech.h"
 #include "widgets/Art.h"
 #include "widgets/ModalWait.h"
 #include "widgets/Question.h"
@@ -135,6 +136,7 @@ void frmMain::FillMessageBox(const Question& q) {
                          .arg(byEnter ? QStringLiteral("#e8c46a") : QStringLiteral("#3a2410")));
         cmd[i]->show();
     }
+    TellQuestion(*picMsgBox, q.title, q.text, cmd);
 }
 
 bool frmMain::Waiting() const {

@@ -1,5 +1,6 @@
 #include "NewsTicker.h"
 
+#include "widgets/Announcer.h"
 #include "widgets/Art.h"
 #include "world/News.h"
 
@@ -22,6 +23,8 @@ bool TickNews(GameState& st, const std::array<QLabel*, 2>& lblInfo,
     imgIkona[1]->setPixmap(imgIkona[0]->pixmap());
     lblInfo[0]->setText(QString::fromStdString(item->text));
     imgIkona[0]->setPixmap(NewsIcon(item->kind));
+    // Told once, as it comes in; moving down a line it is not told again.
+    Announce(*lblInfo[0], lblInfo[0]->text());
     return true;
 }
 

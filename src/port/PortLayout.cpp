@@ -100,6 +100,10 @@ void frmMain::BuildMainScreen() {
     caption(QStringLiteral("Den:"), 124);
     lblDny = figure(142);
     lblDny->setObjectName(QStringLiteral("days"));
+    // A screen reader reads each figure with its caption.
+    lblHotovost->setAccessibleDescription(QStringLiteral("Hotovost (zlatých)"));
+    lblKonto->setAccessibleDescription(QStringLiteral("Na kontě (zlatých)"));
+    lblDny->setAccessibleDescription(QStringLiteral("Den"));
 
     auto* actionsCard = new QFrame(this);
     actionsCard->setObjectName(QStringLiteral("card"));
@@ -177,6 +181,7 @@ void frmMain::BuildNewsTicker() {
     }
 
     tmrAktuality = new QTimer(this);
+    tmrAktuality->setObjectName(QStringLiteral("newsTimer"));
     tmrAktuality->setInterval(1000);
     connect(tmrAktuality, &QTimer::timeout, this, [this] { tmrAktuality_Timer(); });
     tmrAktuality->start();

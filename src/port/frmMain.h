@@ -36,7 +36,7 @@ namespace vlnobrod {
 // "tabObchod", "tabDok" and "tabBanka", the panels "panel1".."panel5" (by zalozka), the cities
 // "city0".., the counters "cash", "account" and "days", the actions "goal", "openSave",
 // "statistics" and "backToMenu", the message box "msgbox" with "msgTitle", "msgText" and the
-// answers "answer0".."answer2", the news lines "news0" and "news1".
+// answers "answer0".."answer2", the news lines "news0" and "news1" and their timer "newsTimer".
 class frmMain : public QWidget, public GameView {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "trade/DockPanel.h"
 #include "trade/SavePanel.h"
 #include "trade/TradeBox.h"
+#include "voyage/ChartKeys.h"
 #include "voyage/VoyageStrip.h"
 
 namespace vlnobrod {
@@ -19,6 +20,7 @@ std::unique_ptr<frmMain> MakePortScreen(GameServices& game) {
     new SavePanel(*port);
     new CityInfoPanel(*port);
     new VoyageStrip(*port);
+    InstallChartKeys(*port);
     // "> plout sem" in the city panel sails as a right click on the city does.
     QObject::connect(port.get(), &frmMain::sailRequested, port.get(), &frmMain::StartVoyage);
     return port;

@@ -9,6 +9,9 @@
 #include "widgets/Question.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace vlnobrod {
@@ -89,6 +92,9 @@ void Windows::StartGame() {
     port->ExitGame = [this] { ExitGame(); };
     port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
     port->PirateBattle = &battle_;
+    // F1 opens the guide from the game as it does from the menu.
+    auto* guideKey = new QShortcut(QKeySequence(Qt::Key_F1), port.get());
+    QObject::connect(guideKey, &QShortcut::activated, port.get(), [this] { ShowGuide(); });
     port->Form_Load();
     if (!port->HasGame()) {
         // The game in memory, if any, is untouched: the old port screen stays behind, and
@@ -146,10 +152,8 @@ void Windows::ShowGuide() {
     if (!guide_) {
         guide_ = std::make_unique<frmHelp>(game_);
         guide_->setWindowFlag(Qt::WindowStaysOnTopHint);
-        guide_->setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    guide_->show();
-    guide_->raise();
+    guide_->ShowInFront();
 }
 
 void Windows::ShowStatistics(QWidget* owner, GameView& view) {

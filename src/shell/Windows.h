@@ -35,8 +35,8 @@ public:
     // From the menu back to the game waiting behind it.
     void ContinueGame();
 
-    // The guide, made on first use and kept; shown above the other windows without taking
-    // the focus.
+    // The guide, made on first use and kept; shown above the other windows with the keys,
+    // which Escape gives back.
     void ShowGuide();
     frmHelp* Guide() const { return guide_.get(); }
 

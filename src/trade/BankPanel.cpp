@@ -38,12 +38,16 @@ BankPanel::BankPanel(frmMain& port) : QObject(&port), port_(port) {
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
     cash_->setObjectName(QStringLiteral("bankCash"));
     account_->setObjectName(QStringLiteral("bankAccount"));
+    cash_->setAccessibleDescription(QStringLiteral("V hotovosti"));
+    account_->setAccessibleDescription(QStringLiteral("Na kontě"));
     // The amount and its chooser sit in the middle.
     amount_ = MakeClickLabel(panel, QStringLiteral("50 000"), 16, 96, 428, 26, 13, true);
     amount_->setObjectName(QStringLiteral("bankAmount"));
+    amount_->setAccessibleDescription(QStringLiteral("Částka"));
     amount_->setAlignment(Qt::AlignCenter);
 
     sldTransakce = new QSlider(Qt::Horizontal, panel);
+    sldTransakce->setAccessibleName(QStringLiteral("Částka"));
     sldTransakce->setObjectName(QStringLiteral("amount"));
     sldTransakce->setGeometry(24, 128, 412, 30);
     sldTransakce->setMinimum(BankSlider.minimum);

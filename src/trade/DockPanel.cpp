@@ -57,10 +57,15 @@ DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
         *line.value = MakeClickLabel(p, QString(), 300, line.y, 160, 22, 10, true);
         (*line.value)->setObjectName(QString::fromLatin1(line.name));
     }
+    // A screen reader reads each figure with its caption.
+    capacity_->setAccessibleDescription(QStringLiteral("Nosnost"));
+    speed_->setAccessibleDescription(QStringLiteral("Rychlost"));
+    damage_->setAccessibleDescription(QStringLiteral("Poškození"));
     damage_->resize(56, 22);
     // The fleet in words heads the column.
     fleet_ = MakeClickLabel(p, QString(), 196, 30, 266, 34, 11, true);
     fleet_->setObjectName(QStringLiteral("fleet"));
+    fleet_->setAccessibleDescription(QStringLiteral("Počet lodí"));
     fleet_->setWordWrap(true);
     // The damage bar: 1 pixel a percent, over a light track of 100.
     makeBar(p, 360, 124, 100, 10, QColor(0xd8, 0xc8, 0x9c));

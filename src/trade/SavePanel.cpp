@@ -33,6 +33,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     connect(save, &ClickLabel::clicked, this, [this] { Save(); });
 
     FileSave = new QListWidget(p);
+    FileSave->setAccessibleName(QStringLiteral("Uložené hry"));
     FileSave->setObjectName(QStringLiteral("saveList"));
     FileSave->setGeometry(16, 30, 398, 240);
     FileSave->setStyleSheet(QStringLiteral("background: #fbf5e4; color: #2b1d0e;"));
@@ -40,6 +41,7 @@ SavePanel::SavePanel(frmMain& port) : QObject(&port), port_(port) {
     FileSave->installEventFilter(this); // Enter on a save takes its name into the box
 
     txtSave = new QLineEdit(p);
+    txtSave->setAccessibleName(QStringLiteral("Uložit jako:"));
     txtSave->setObjectName(QStringLiteral("saveName"));
     txtSave->setGeometry(130, 278, 284, 24);
     txtSave->setMaxLength(MaxNameChars);

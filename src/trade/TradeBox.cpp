@@ -1,4 +1,5 @@
 #include "TradeBox.h"
+#include "TradeSpeech.h"
 
 #include "port/MarketBoard.h"
 #include "port/PortArt.h"
@@ -140,6 +141,7 @@ void TradeBox::build() {
     loadFill_ = makeBar(p, 292, 384, 0, 12, QColor(0x3c, 0x7a, 0x3a));
     loadLine_ = MakeClickLabel(p, QStringLiteral("0 z 0"), 292, 400, 160, 22, 10, true);
     loadLine_->setObjectName(QStringLiteral("loadLine"));
+    loadLine_->setAccessibleDescription(QStringLiteral("Naloženo"));
     loadLine_->setAlignment(Qt::AlignCenter);
 
     sellAll_ = MakeActionLabel(p, QStringLiteral("Prodat vše"), 480, 400, 140, 24, 11);
@@ -166,6 +168,7 @@ void TradeBox::buildBox() {
     lblCenaZaKus->setObjectName(QStringLiteral("unitPrice"));
 
     sldMnožství = new QSlider(Qt::Horizontal, picTransakce);
+    sldMnožství->setAccessibleName(QStringLiteral("Množství"));
     sldMnožství->setObjectName(QStringLiteral("quantity"));
     sldMnožství->setGeometry(8, 96, BoxWidth - 16, 30);
     sldMnožství->setMinimum(0);
@@ -223,6 +226,23 @@ void TradeBox::ShowMarket(std::uint8_t city) {
         setWidth(bars_[i], row.barWidth);
         bars_[i]->show();
     }
+    marketCity_ = city;
+    describeMarket();
+}
+
+void TradeBox::describeMarket() {
+    // A screen reader hears the whole row on either of its labels, with what is aboard now.
+    const GameState& st = port_.Game().state;
+    if (marketCity_ >= st.PocetMest)
+        return; // no market shown yet
+    for (const MarketRow& row : MarketRows(st, marketCity_)) {
+        if (row.goods < 0 || row.goods >= Rows)
+            continue;
+        const auto i = static_cast<std::size_t>(row.goods);
+        const QString said = MarketRowSpeech(st, row);
+        names_[i]->setAccessibleDescription(said);
+        prices_[i]->setAccessibleDescription(said);
+    }
 }
 
 void TradeBox::ShowCargo() {
@@ -241,10 +261,12 @@ void TradeBox::ShowCargo() {
         cargoUnits_[k]->setText(QString::fromStdString(row.unitsText));
         cargoNames_[k]->show();
         cargoUnits_[k]->show();
+        cargoNames_[k]->setAccessibleDescription(CargoRowSpeech(cargoUnits_[k]->text()));
         // A sale offers what the row says, as the player's numbers write it.
         cargo_.push_back({row.goods, ParseNumber(row.unitsText).value_or(0.0)});
     }
 
+    describeMarket();
     loaded_ = CargoTotal(fleet);
     if (fleet.Pocet != 0) {
         // The filling never runs out of its frame, even in an overloaded hold.

@@ -59,6 +59,8 @@ protected:
 private:
     void build();
     void buildBox();
+    // The market rows' words for a screen reader (TradeSpeech.h), the cargo aboard counted.
+    void describeMarket();
 
     // The hover highlight and keyboard cursor: a market name, a market price or a cargo row.
     struct Cursor {
@@ -116,6 +118,7 @@ private:
     std::array<std::optional<std::int16_t>, Rows> shownPrice_{};
     std::vector<CargoShown> cargo_;
     std::int16_t loaded_ = 0;
+    std::uint8_t marketCity_ = 0;
     Cursor cursor_;
     // The trade the box offers: its goods and the price it charges.
     int goods_ = 0;

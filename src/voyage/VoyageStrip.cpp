@@ -5,6 +5,7 @@
 #include "state/ShipTypes.h"
 #include "voyage/Voyage.h"
 #include "voyage/VoyagePlan.h"
+#include "voyage/VoyageReport.h"
 #include "widgets/PortStyle.h"
 #include "world/AtSea.h"
 #include "world/DeadEnd.h"
@@ -131,8 +132,13 @@ void VoyageStrip::ShowVoyage() {
         title_->setText(QStringLiteral("Plavba do města: ") + name);
         lblVzdálenost->setText(QString::number(v.Vzdalenost));
         w.MarkCity(v.Kam, frmMain::CityMark::Here);
+        Describe();
     }
     Sync();
+}
+
+void VoyageStrip::Describe() {
+    picPlavba->setAccessibleDescription(QString::fromStdString(VoyageText(port_.Game().state)));
 }
 
 void VoyageStrip::Sync() {
@@ -163,6 +169,7 @@ void VoyageStrip::tmrPlavba_Timer() {
         return;
     }
     ship_->move(st.Plavba.Pozice, ship_->y());
+    Describe();
     if (t.dayPassed)
         port_.ShowFleet();
     Sync();

@@ -18,7 +18,8 @@ class frmMain;
 // letting the rules pass the days, roll the sea and land the fleet. The timer runs only at
 // sea, while the port screen is on show and nothing waits for the player. The strip builds
 // its own widgets on the port screen: "voyage" (the strip) with "voyageShip", and beside it
-// "voyageTitle" and "voyageDistance".
+// "voyageTitle" and "voyageDistance". The strip tells a screen reader where the fleet sails and
+// how long it has left.
 class VoyageStrip : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +40,8 @@ private:
     // The strip or the tab strip, as the game stands (a game just opened may be at sea).
     void ShowVoyage();
     void Arrived();
+    // The strip's words for a screen reader, as the ship stands: where to, days sailed and left.
+    void Describe();
     // The timer runs exactly while a voyage is under way and the port screen is on show.
     void Sync();
     Battle& PirateBattle();

@@ -48,6 +48,26 @@ bool inside(const QWidget* outer, const QWidget* w) {
     return outer && (outer == w || outer->isAncestorOf(w));
 }
 
+// The box's controls that Tab reaches, in their order.
+QList<QWidget*> controlsOf(QWidget& box) {
+    QList<QWidget*> controls;
+    for (QWidget* w : box.findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+            controls << w;
+    return controls;
+}
+
+// Tab and Shift+Tab go round the box's answers only: the rest of the window waits.
+void moveFocusWithin(QWidget& box, bool forward) {
+    const QList<QWidget*> controls = controlsOf(box);
+    if (controls.isEmpty())
+        return;
+    const qsizetype at = controls.indexOf(QApplication::focusWidget());
+    const qsizetype n = controls.size();
+    const qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    controls[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 } // namespace
 
 ModalWait::ModalWait(QWidget& box, std::optional<int> enter, std::optional<int> escape)
@@ -133,8 +153,19 @@ bool ModalWait::eventFilter(QObject* watched, QEvent* e) {
                        t == QEvent::ShortcutOverride || t == QEvent::Shortcut;
     if (isKey ? (Takes(w) && !inside(box_, w)) : Takes(w))
         return false;
+    // An answer the player has moved the focus to takes its own keys (Enter, Space).
+    if (isKey && t != QEvent::Shortcut && w != box_ && inside(box_, w) && w->hasFocus() &&
+        (w->focusPolicy() & Qt::TabFocus)) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            return false;
+    }
     if (t == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            moveFocusWithin(*box_, key == Qt::Key_Tab);
+            return true;
+        }
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && enter_)
             Finish(enter_);
         else if (key == Qt::Key_Escape && escape_)

@@ -1,5 +1,6 @@
 #include "battle/frmSouboj.h"
 #include "support/ScreenFixture.h"
+#include "widgets/Announcer.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -55,6 +56,13 @@ private slots:
         b.waitForLanding();
         QCOMPARE(b.w.Koule->x(), 262);
         QCOMPARE(b.w.lblPoškození[Pirates]->text(), QStringLiteral("40 %"));
+        // A screen reader is told where the ball fell and how the ships stand; the status line
+        // says what it always said.
+        const QString hit = QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď.");
+        QCOMPARE(b.w.lblStatus->accessibleDescription(), hit);
+        QVERIFY(Announcer::Of(b.w).Said().startsWith(hit + QStringLiteral(" Obchodní loď, ")));
+        QVERIFY(b.w.cmdPal->accessibleDescription().contains(
+            QStringLiteral("Pirátská loď, poškození 40 %.")));
         QElapsedTimer clock;
         clock.start();
         QTRY_COMPARE_WITH_TIMEOUT(b.w.lblStatus->text(), QStringLiteral("Piráti útočí!"), 3000);
@@ -67,7 +75,14 @@ private slots:
         b.w.txtSíla[Merchant]->setText(QStringLiteral("42"));
         QTest::keyClick(b.w.txtSíla[Merchant], Qt::Key_Return);
         QVERIFY(b.w.Koule->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!b.w.isVisible(), 5000);
+        // The outcome stays until the player has read it: Enter closes the window.
+        QTRY_VERIFY_WITH_TIMEOUT(b.w.lblVýsledek->isVisible(), 5000);
+        QCOMPARE(b.w.lblVýsledek->text(), QStringLiteral("Vyhrála obchodní loď!"));
+        QVERIFY(Announcer::Of(b.w).Said().startsWith(QStringLiteral("Vyhrála obchodní loď!")));
+        QTest::qWait(200);
+        QVERIFY(b.w.isVisible() && b.w.cmdOK->isVisible());
+        QTest::keyClick(&b.w, Qt::Key_Return);
+        QVERIFY(!b.w.isVisible());
         QVERIFY(!b.w.tmrPal->isActive() && !b.w.tmrPiráti->isActive());
         QVERIFY(b.w.Result().word == HandOffWord::Vyhral);
     }

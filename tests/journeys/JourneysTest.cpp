@@ -321,6 +321,10 @@ private slots:
         WhenModal<frmSouboj> battle([&](frmSouboj* b) {
             if (b->Rules().Flying())
                 return;
+            if (b->Rules().Over()) {
+                QTest::keyClick(b, Qt::Key_Return); // the outcome read
+                return;
+            }
             const bool duel = b->Rules().Mode() == HandOffWord::PiratiB2;
             // The second player's turn starts no computer, and the right "pal" is theirs.
             const bool piratesTurn = b->Rules().Side() == Pirates;

@@ -144,6 +144,11 @@ private slots:
                                    "Mapa", "Den", ""),
                  std::string("33"));
         QVERIFY(m.fx.game().state.PendingAction == Pending::None);
+        // A double click on a save loads it, as Enter does.
+        const QPoint at = p->FileLoad->visualItemRect(p->FileLoad->item(1)).center();
+        QTest::mouseClick(p->FileLoad->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(p->FileLoad->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(m.portOpened, 2);
 
         p->Select(0);
         QCOMPARE(p->lbl2->text(), QStringLiteral("Jantar"));
@@ -164,12 +169,12 @@ private slots:
         QVERIFY(QFile::remove(m.fx.dataPath(QStringLiteral("aktual.map"))));
         QVERIFY(QDir().mkpath(m.fx.dataPath(QStringLiteral("aktual.map/obsazeno"))));
         m.button(8);
-        QCOMPARE(m.portOpened, 1);
+        QCOMPARE(m.portOpened, 2);
         QVERIFY(QDir(m.fx.dataPath(QStringLiteral("Save"))).removeRecursively());
         m.click(2);
         QCOMPARE(p->FileLoad->count(), 0);
         m.button(8);
-        QCOMPARE(m.portOpened, 1);
+        QCOMPARE(m.portOpened, 2);
     }
 
     // Switching sounds on while a folder stands where the settings file goes: the player is

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace vlnobrod {
+
+// What a screen reader is told as it happens: the news, a question, a shot's landing, who won.
+// Each window has one announcer, an empty status line the player never sees; every new text
+// it is given changes its accessible name, which the accessibility bus reports and a screen
+// reader speaks. It never takes the focus, so an announcement leaves the keys where they are.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    // The announcer of the window `w` lies in, made the first time it is asked for.
+    static Announcer& Of(QWidget& w);
+
+    // Tells `text`. The same text twice in a row is told twice: a second storm is news too.
+    void Say(const QString& text);
+    // The last text told (what a screen reader reads when it looks at the status line).
+    const QString& Said() const { return said_; }
+    // How many texts have been told.
+    int Count() const { return count_; }
+
+signals:
+    void told(const QString& text);
+
+private:
+    explicit Announcer(QWidget& window);
+
+    QString said_;
+    int count_ = 0;
+};
+
+// Tells `text` through the announcer of `w`'s window.
+void Announce(QWidget& w, const QString& text);
+
+} // namespace vlnobrod

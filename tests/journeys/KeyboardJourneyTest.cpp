@@ -1,0 +1,301 @@
+// The whole game by keys only, read as a screen reader reads it: every step presses keys and
+// reads accessible names and descriptions, never a click nor a place on the screen. A new game
+// on Mapa1, its goal, a purchase, a city chosen on the chart and opened, a voyage with an event
+// and a pirate battle fought by keys, the arrival, a sale, a repair, the bank, a save, the menu
+// and the save loaded again.
+//
+// With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
+// scripts/atspi-listen.py to compare with what the accessibility bus carried.
+#include "battle/frmSouboj.h"
+#include "menu/LoadPanel.h"
+#include "menu/frmMenu.h"
+#include "port/PortLabels.h"
+#include "shell/Windows.h"
+#include "state/Scenarios.h"
+#include "support/Accessibility.h"
+#include "support/PortFixture.h"
+#include "voyage/SeaEvents.h"
+#include "voyage/VoyagePlan.h"
+#include "voyage/VoyageStrip.h"
+#include "widgets/Announcer.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vlnobrod;
+using namespace vlnobrod::testing;
+
+namespace {
+
+// Mapa1 for this journey: Vlnobrod (open, with a bank) in the west, Zlatý Mys in the middle and
+// Skalná (closed, with a bank) far east. Sixteen small ships with two kinds of cargo: a fleet
+// big enough to draw pirates. Prices stay inside their bounds, so a day draws no dice.
+const char* const JourneyMap =
+    "[Mapa]\nMapa=Mapa1\nNazev=Zkušební\nPocetMest=3\nName=Jan Novák\nCompany=Plachty a syn\n"
+    "AktualniMesto=0\nObtiznost=1\nDen=1\nHotovost=400000\nKonto=0\nUkol=Vydělejte milion.\n"
+    "[Mesto00]\nNazev=Vlnobrod\nVelikost=2\nPristup=0\nBanka=1\nX=100\nY=50\nTrh01Cena=300\n"
+    "Trh01MinCena=300\n[Mesto01]\nNazev=Skalná\nVelikost=2\nPristup=1500\nBanka=1\nX=700\n"
+    "Y=200\nTrh01Cena=500\nTrh01MinCena=500\n[Mesto02]\nNazev=Zlatý Mys\nVelikost=2\n"
+    "Pristup=0\nX=400\nY=400\nTrh01Cena=400\nTrh01MinCena=400\n[Lode]\nPocet=16\nTyp=0\n"
+    "Nosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
+
+// A key as a player presses it: to the control with the focus, or to the window.
+void press(QWidget& window, QKeyCombination keys) {
+    QWidget* f = window.focusWidget();
+    QTest::keyClick(f ? f : &window, keys.key(), keys.keyboardModifiers());
+    Settle();
+}
+
+// With VLNOBROD_SCREENSHOTS set to a folder, the window as it stands is saved there.
+void picture(QWidget& window, const char* name) {
+    if (const QByteArray folder = qgetenv("VLNOBROD_SCREENSHOTS"); !folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
+}
+
+// Answers every question of the port screen with Enter, as a player who has heard it does,
+// and writes down what each window's status line told.
+struct Ears {
+    Windows& windows;
+    QStringList told;   // the port screen's status line: news and questions
+    QStringList battle; // the battle window's
+    QTimer poll;
+    QPointer<frmMain> heard;
+    explicit Ears(Windows& w) : windows(w) {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            frmMain* port = windows.Port();
+            if (port && port != heard) {
+                heard = port;
+                // What the new window told before it was first heard.
+                if (Announcer::Of(*port).Count() > 0)
+                    told << Announcer::Of(*port).Said();
+                QObject::connect(&Announcer::Of(*port), &Announcer::told,
+                                 [this](const QString& t) { told << t; });
+            }
+            if (port && port->Waiting())
+                QTest::keyClick(port, Qt::Key_Return);
+        });
+        poll.start(5);
+    }
+};
+
+} // namespace
+
+class KeyboardJourneyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newGameVoyageBattleTradeBankSaveAndLoadByKeys() {
+        ScreenFixture fx;
+        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(JourneyMap));
+        WriteChart(fx, QStringLiteral("Mapa1"));
+        GameState& st = fx.game().state;
+        fx.random() = ScriptedRandom({0.99f});
+        Windows windows(fx.game());
+        windows.Start();
+        frmMenu* menu = windows.Menu();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        Ears ears(windows);
+
+        // A new game: Ctrl+N, the map chosen with the arrows, the company typed, Enter.
+        press(*menu, Qt::CTRL | Qt::Key_N);
+        press(*menu, QKeyCombination(Qt::Key_Down));
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        // The company's field, named by its caption, its offered name selected: typing replaces it.
+        QCOMPARE(Spoken(menu->focusWidget()), QStringLiteral("Název společnosti:"));
+        press(*menu, Qt::CTRL | Qt::Key_A);
+        QTest::keyClicks(menu->focusWidget(), QStringLiteral("Jantar"));
+        Settle();
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        frmMain* port = windows.Port();
+        QVERIFY(port && port->HasGame());
+        // The goal greets the game: told with its answer, and answered with Enter.
+        const QString goal = QStringLiteral("Úkolem této mapy je .... Vydělejte milion. "
+                                            "Odpovědi: OK. Enter: OK.");
+        QTRY_VERIFY2(ears.told.contains(goal), qPrintable(ears.told.join("|")));
+        QTRY_VERIFY(!port->Waiting());
+
+        // Goods bought: the trade tab, the row found by its name, Enter, End for all, Enter.
+        const QString gold = QString::fromStdString(GoodsName("Mapa1", 1));
+        press(*port, Qt::ALT | Qt::Key_O);
+        QVERIFY(tabTo(*port, gold));
+        QVERIFY2(Spoken(port->focusWidget()).contains(QStringLiteral("cena 300")),
+                 qPrintable(Spoken(port->focusWidget())));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, QKeyCombination(Qt::Key_End));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, Qt::ALT | Qt::Key_O);
+        QVERIFY(tabTo(*port, gold));
+        QVERIFY2(!Spoken(port->focusWidget()).endsWith(QStringLiteral("na palubě 0")),
+                 qPrintable(Spoken(port->focusWidget())));
+
+        // Skalná chosen on the chart with the arrows, west to east, and opened with Enter.
+        press(*port, Qt::ALT | Qt::Key_M);
+        press(*port, QKeyCombination(Qt::Key_Right));
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Vlnobrod, zde kotví vaše loďstvo"));
+        press(*port, QKeyCombination(Qt::Key_Right));
+        press(*port, QKeyCombination(Qt::Key_Right));
+        QCOMPARE(Spoken(port->focusWidget()),
+                 QStringLiteral("Skalná, uzavřené město, přístup za 1 500 zlatých, "
+                                "vzdálenost 618"));
+        picture(*port, "chart");
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Koupit přístup do města"));
+        const int before = static_cast<int>(ears.told.size());
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
+        QVERIFY(tabTo(*port, QStringLiteral("> plout sem")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+        QVERIFY2(Spoken(Named(*port, "voyage"))
+                     .contains(QStringLiteral("Plavba do města Skalná: na moři 0 dnů")),
+                 qPrintable(Spoken(Named(*port, "voyage"))));
+
+        // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
+        // overboard on the first, pirates on the second.
+        QStringList ticker;
+        const auto readTicker = [&] {
+            const QString line = Spoken(Named(*port, "news0"));
+            if (ticker.isEmpty() || ticker.back() != line)
+                ticker << line;
+        };
+        QObject::connect(Named<QTimer>(*port, "newsTimer"), &QTimer::timeout, port, readTicker);
+        // The battle fought by keys: the powder box found by its name, 50 (long), then 42 on
+        // the pirates' cannon; what each landing told is written down.
+        QStringList landings;
+        QString outcome;
+        int shots = 0;
+        QTimer battleKeys;
+        QObject::connect(&battleKeys, &QTimer::timeout, [&] {
+            auto* b = qobject_cast<frmSouboj*>(QApplication::activeModalWidget());
+            if (!b || b->Rules().Flying())
+                return;
+            const QString landing = b->lblStatus->accessibleDescription();
+            if (!landing.isEmpty() && (landings.isEmpty() || landings.back() != landing))
+                landings << landing;
+            if (b->Rules().Over()) {
+                outcome = Announcer::Of(*b).Said();
+                fx.random() = ScriptedRandom({0.99f});
+                press(*b, QKeyCombination(Qt::Key_Return));
+                return;
+            }
+            if (!b->cmdPal->isEnabled() || shots >= 2)
+                return;
+            if (!tabTo(*b, QStringLiteral("Množství střelného prachu, obchodní loď")))
+                return;
+            press(*b, Qt::CTRL | Qt::Key_A);
+            QTest::keyClicks(b->focusWidget(),
+                             shots == 0 ? QStringLiteral("50") : QStringLiteral("42"));
+            ++shots;
+            press(*b, QKeyCombination(Qt::Key_Return));
+        });
+        battleKeys.start(10);
+        auto* strip = port->findChild<VoyageStrip*>();
+        int day = 0;
+        for (int tick = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
+            if (st.Plavba.Tiky + 1 == CurrentPlan(st).ticksPerDay) {
+                ++day;
+                // A day's roll: an event when the first die is under 9/79, which one by the
+                // second against the fleet's danger.
+                const float danger = DangerScore(st, st.Plavba.Vzdalenost) - 1.0f;
+                if (day == 1)
+                    fx.random() = ScriptedRandom({0, 3.3f / danger, 0.99f});
+                else if (day == 2)
+                    fx.random() = ScriptedRandom({0, 6.3f / danger, 0, 0, 0, 0, 0, 0, 0, 0.99f});
+                else
+                    fx.random() = ScriptedRandom({0.99f});
+            }
+            strip->tmrPlavba_Timer();
+        }
+        QVERIFY(st.PendingAction != Pending::Voyage);
+        QCOMPARE(shots, 2);
+        QVERIFY2(landings.size() >= 2, qPrintable(landings.join("|")));
+        QVERIFY2(landings[0].startsWith(QStringLiteral("Koule obchodní lodi dopadla ")) &&
+                     landings[0].endsWith(QStringLiteral(" za pirátskou loď, dlouhá.")),
+                 qPrintable(landings.join("|")));
+        QCOMPARE(landings.back(), QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď."));
+        QCOMPARE(outcome, QStringLiteral("Vyhrála obchodní loď! Enter zavře okno souboje."));
+
+        // The news of the voyage, each told once as the ticker shows it.
+        for (int i = 0; i < 20; ++i) {
+            port->tmrAktuality_Timer();
+            readTicker();
+            Settle(); // a screen reader reads each line before the next comes
+        }
+        for (const char* news : {"Muž přes palubu! Plavba se protáhne o 1 den.",
+                                 "Piráti na obzoru!", "Vítejte v městě: Skalná"})
+            QVERIFY2(ticker.contains(QString::fromUtf8(news)), qPrintable(ticker.join("|")));
+        for (const QString& line : ticker)
+            QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
+
+        // What the ticker showed of the voyage, for the accessibility bus to be compared with.
+        if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
+            QFile out(QString::fromLocal8Bit(file));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Text));
+            out.write((ticker.join('\n') + '\n').toUtf8());
+        }
+
+        // In Skalná: everything sold (Alt+V), the cash read with its caption.
+        const QString cashBefore = Spoken(Named(*port, "cash"));
+        // A desktop's window manager gives the keys back to the port as the battle goes; the
+        // offscreen platform has none.
+        port->activateWindow();
+        QTRY_VERIFY(port->isActiveWindow());
+        press(*port, Qt::ALT | Qt::Key_V);
+        QVERIFY(Spoken(Named(*port, "cash")).endsWith(QStringLiteral(", Hotovost (zlatých)")));
+        QVERIFY(Spoken(Named(*port, "cash")) != cashBefore);
+
+        // The dock: Tab to "Opravit", Enter, the question heard and answered with Enter.
+        press(*port, Qt::ALT | Qt::Key_D);
+        QVERIFY(Spoken(Named(*port, "damage")) != QStringLiteral("0 %, Poškození"));
+        QVERIFY(tabTo(*port, QStringLiteral("Opravit")));
+        picture(*port, "dock");
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_COMPARE(Spoken(Named(*port, "damage")), QStringLiteral("0 %, Poškození"));
+
+        // The bank: the amount with the arrows, then deposited and withdrawn by Tab and Enter.
+        press(*port, Qt::ALT | Qt::Key_B);
+        QCOMPARE(Spoken(port->focusWidget()).section(',', 0, 0), QStringLiteral("Částka"));
+        for (int i = 0; i < 3; ++i)
+            press(*port, QKeyCombination(Qt::Key_PageUp));
+        QVERIFY(tabTo(*port, QStringLiteral("Uložit na konto >>")));
+        picture(*port, "bank");
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(!port->Waiting());
+        const QString account = Spoken(Named(*port, "account"));
+        QVERIFY2(!account.startsWith(QStringLiteral("0,")), qPrintable(account));
+        QVERIFY(tabTo(*port, QStringLiteral("<<Vyzvednout si")));
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(!port->Waiting());
+        QVERIFY2(Spoken(Named(*port, "account")) != account,
+                 qPrintable(Spoken(Named(*port, "account"))));
+
+        // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
+        press(*port, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Uložit jako:"));
+        QTest::keyClicks(port->focusWidget(), QStringLiteral("Cesta"));
+        Settle();
+        press(*port, QKeyCombination(Qt::Key_Return));
+        QVERIFY(st.StateSaved);
+
+        // Back to the menu (Alt+Z) and the save loaded again: Ctrl+O, Down, Enter.
+        const QString cash = Spoken(Named(*port, "cash"));
+        press(*port, Qt::ALT | Qt::Key_Z);
+        menu = windows.Menu();
+        QVERIFY(menu && menu->isVisible());
+        menu->activateWindow();
+        QTRY_VERIFY(menu->isActiveWindow());
+        press(*menu, Qt::CTRL | Qt::Key_O);
+        press(*menu, QKeyCombination(Qt::Key_Down));
+        QCOMPARE(Spoken(menu->loadPanel->FileLoad).section(", ", 0, 0),
+                 QStringLiteral("Vyberte kterou hru načíst:"));
+        press(*menu, QKeyCombination(Qt::Key_Return));
+        QTRY_VERIFY(windows.Port() && windows.Port() != port && windows.Port()->isVisible());
+        QCOMPARE(Spoken(Named(*windows.Port(), "cash")), cash);
+    }
+};
+
+QTEST_MAIN(KeyboardJourneyTest)
+#include "KeyboardJourneyTest.moc"

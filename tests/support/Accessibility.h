@@ -1,0 +1,124 @@
+#pragma once
+
+#include "widgets/ClickLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSet>
+#include <QStringList>
+#include <QTest>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace vlnobrod::testing {
+
+// What a screen reader is told of a widget: its name and, after a comma, its description.
+inline QString Spoken(QWidget* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a)
+        return {};
+    const QString description = a->text(QAccessible::Description);
+    return a->text(QAccessible::Name) + (description.isEmpty() ? QString() : ", " + description);
+}
+
+inline QAccessible::Role RoleOf(QWidget* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->role() : QAccessible::NoRole;
+}
+
+// The controls the player can act on in `window`, as it stands: shown, enabled, and reached
+// by Tab or clicked.
+inline QList<QWidget*> Controls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || !w->isEnabled() || w->isWindow())
+            continue;
+        const auto* click = qobject_cast<ClickLabel*>(w);
+        if ((w->focusPolicy() & Qt::TabFocus) || (click && click->IsControl()))
+            controls << w;
+    }
+    return controls;
+}
+
+inline QString Describe(QWidget* w) {
+    return QStringLiteral("%1 \"%2\" (%3)")
+        .arg(QString::fromLatin1(w->metaObject()->className()), Spoken(w), w->objectName());
+}
+
+// Every control of `window` that a screen reader could not tell apart: one with the role of a
+// plain text or of nothing, or without a name; one a click acts on that Tab never reaches.
+inline QStringList UnnamedControls(QWidget& window) {
+    QStringList problems;
+    for (QWidget* w : Controls(window)) {
+        const QAccessible::Role role = RoleOf(w);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        const QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
+        // A read-only document (the guide) is text to read, and says so.
+        const auto* document = qobject_cast<QTextEdit*>(w);
+        const bool text = role == QAccessible::StaticText && document && document->isReadOnly();
+        if ((role == QAccessible::StaticText && !text) || role == QAccessible::NoRole ||
+            role == QAccessible::Client || role == QAccessible::Graphic)
+            problems << QStringLiteral("no role: ") + Describe(w);
+        if (name.isEmpty())
+            problems << QStringLiteral("no name: ") + Describe(w);
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            problems << QStringLiteral("not reached by Tab: ") + Describe(w);
+    }
+    return problems;
+}
+
+// Presses Tab in `window` from its first control until every control has had the focus: a
+// control that keeps it through a hundred Tabs is a trap (the guide's text moves from link to
+// link first, then lets go), and a control never reached is out of the keys' way. Returns what
+// went wrong.
+inline QStringList TabProblems(QWidget& window) {
+    const QList<QWidget*> controls = Controls(window);
+    QStringList problems;
+    if (controls.size() < 2)
+        return problems;
+    QSet<QWidget*> reached;
+    window.activateWindow();
+    controls.front()->setFocus(Qt::TabFocusReason);
+    for (qsizetype i = 0; i <= controls.size(); ++i) {
+        QWidget* before = window.focusWidget();
+        if (before)
+            reached << before;
+        int presses = 0;
+        do
+            QTest::keyClick(before ? before : &window, Qt::Key_Tab);
+        while (window.focusWidget() == before && ++presses < 100);
+        if (window.focusWidget() == before) {
+            problems << QStringLiteral("Tab stays in ") +
+                            (before ? Describe(before) : "the window");
+            break;
+        }
+    }
+    for (QWidget* w : controls)
+        if (!reached.contains(w) && problems.isEmpty())
+            problems << QStringLiteral("Tab never reaches ") + Describe(w);
+    return problems;
+}
+
+// With a screen reader listening, Qt hands each key to the accessibility bus first and gets it
+// back a moment later: a test that reads what a key did waits that moment.
+inline void Settle() {
+    if (QAccessible::isActive())
+        QTest::qWait(60);
+}
+
+// Tab in `window` until the control a screen reader names `name` has the focus.
+inline bool tabTo(QWidget& window, const QString& name) {
+    for (int i = 0; i < 300; ++i) {
+        QWidget* f = window.focusWidget();
+        if (f && f->isVisible() && f->hasFocus() &&
+            QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) == name)
+            return true;
+        QTest::keyClick(f ? f : &window, Qt::Key_Tab);
+        Settle();
+    }
+    return false;
+}
+
+} // namespace vlnobrod::testing
