@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
@@ -24,14 +23,6 @@ GameState portWith(std::uint8_t velikost, std::int16_t price) {
     st.Fleet = FleetRecord{10, 0, 100};
     st.Hotovost = 50000;
     return st;
-}
-
-// Cash plus cargo, the cargo valued at the opening prices of the port.
-double worth(const GameState& st) {
-    double w = st.Hotovost;
-    for (std::size_t g = 0; g < CargoSlots; ++g)
-        w += st.Fleet.Naklad[g] * st.Cities[st.AktualniMesto].Trh[g].RanniCena;
-    return w;
 }
 
 } // namespace
@@ -198,62 +189,4 @@ TEST(MarketSellAll, SellsEveryAcceptedRowAndReportsTheRefusedOne) {
     EXPECT_DOUBLE_EQ(st.Fleet.Naklad[5] + st.Fleet.Naklad[12], 0);
     EXPECT_DOUBLE_EQ(st.Fleet.Naklad[13], 20);
     EXPECT_DOUBLE_EQ(st.Hotovost, 50000 + 4 * 280 + 175);
-}
-
-// Whatever a player does in one port on one day (buy, sell, "Prodat vše", in any order and
-// amount, at shown prices fresh or stale), cash plus cargo at the opening prices never rises:
-// money comes only from sailing.
-TEST(MarketTrade, TurningRoundInOnePortOnOneDayNeverPays) {
-    std::mt19937 dice(20240611);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(dice); };
-    FakeGameView view;
-    ClockRandom rnd(7);
-    int trades = 0;
-    for (int seq = 0; seq < 2000; ++seq) {
-        GameState st;
-        st.locale.decimalSeparator = pick(0, 1) ? ',' : '.';
-        CityRecord& city = st.Cities[0];
-        city.Velikost = static_cast<std::uint8_t>(pick(0, 4));
-        // Near the bounds of 100 and 900, where the dice lift and cut, and between.
-        for (MarketEntry& m : city.Trh)
-            m.Cena = static_cast<std::int16_t>(
-                std::array{0, pick(90, 110), pick(890, 910), pick(5, 999)}[pick(0, 3)]);
-        OpenTheDay(st);
-        st.Hotovost = pick(0, 3) == 0 ? pick(0, 500) : pick(0, 2000000);
-        st.Fleet.Pocet = static_cast<std::int16_t>(pick(1, 40));
-        st.Fleet.Nosnost = static_cast<std::uint8_t>(pick(50, 255));
-        for (double& n : st.Fleet.Naklad)
-            n = pick(0, 2) == 0 ? pick(0, 400) + pick(0, 3) * 0.25 : 0;
-        const double start = worth(st);
-        // What each market row shows: the price when the panel was last filled.
-        std::array<std::int16_t, CargoSlots> shown{};
-        for (int step = 0, steps = pick(2, 26); step < steps; ++step) {
-            const int g = pick(0, CargoSlots - 1);
-            const auto gi = static_cast<std::size_t>(g);
-            const int move = step == 0 ? 0 : pick(0, 19);
-            if (move == 0) {
-                for (std::size_t k = 0; k < CargoSlots; ++k)
-                    shown[k] = city.Trh[k].Cena;
-            } else if (move == 1) {
-                std::vector<ShownMarketRow> rows;
-                for (int k = 0; k < CargoSlots; ++k)
-                    rows.push_back({k, shown[static_cast<std::size_t>(k)]});
-                SellAll(st, view, rnd, rows);
-            } else if (move < 11) {
-                const std::int16_t price = PurchasePrice(st, g, shown[gi]);
-                const QuantityOffer o =
-                    BuyOffer(st.Hotovost, price, CargoTotal(st.Fleet), st.Fleet, st.locale);
-                if (o.ok)
-                    BuyGoods(st, view, rnd, g, pick(1, o.maximum), price);
-                trades += o.ok;
-            } else {
-                const QuantityOffer o = SellOffer(st.Fleet.Naklad[gi], SalePrice(st, g, shown[gi]));
-                if (o.ok)
-                    SellGoods(st, view, rnd, g, pick(1, o.maximum), shown[gi]);
-                trades += o.ok;
-            }
-            ASSERT_LE(worth(st), start + 1e-6) << "sequence " << seq;
-        }
-    }
-    EXPECT_GT(trades, 8000); // the walk does trade
 }
