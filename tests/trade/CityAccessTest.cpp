@@ -1,6 +1,4 @@
 #include "trade/CityAccess.h"
-#include "state/GameFile.h"
-#include "world/GameStart.h"
 #include "world/Research.h"
 
 #include "support/FakeGameView.h"
@@ -97,20 +95,4 @@ TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
     EXPECT_DOUBLE_EQ(st.Hotovost, -5);
     EXPECT_EQ(ResearchOf(st.Cities[1]), Research::OneDay);
     EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
-}
-
-// Loading goes on with the day it was saved on, its research and all.
-TEST(CityAccess, ResearchIsSavedAndTheSavedDayKeepsItsResearch) {
-    GameState st = twoCities(100);
-    SetResearch(st.Cities[0], Research::Permanent);
-    SetResearch(st.Cities[1], Research::OneDay);
-    IniDocument doc;
-    WriteGame(doc, st);
-    GameState loaded;
-    ASSERT_TRUE(ReadGame(doc, loaded));
-    ScriptedRandom rnd({0.5f});
-    FakeGameView view;
-    StartLoadedGame(loaded, rnd, view);
-    EXPECT_EQ(ResearchOf(loaded.Cities[0]), Research::Permanent);
-    EXPECT_EQ(ResearchOf(loaded.Cities[1]), Research::OneDay);
 }

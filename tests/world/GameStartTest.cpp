@@ -1,6 +1,7 @@
 #include "world/GameStart.h"
 #include "support/FakeGameView.h"
 #include "world/Logbook.h"
+#include "world/Research.h"
 #include "world/WorldFixture.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,14 @@ struct Watching : FakeGameView {
 
 // A saved game comes back: the saved day goes on with its markets as saved (a load moves no
 // price and fades none of the player's impact, or loading again and again would pay), and
-// the stored money stands (no interest, no upkeep of a voyage an earlier game left behind).
+// the stored money stands (no interest, no upkeep of a voyage an earlier game left behind),
+// and so does a day's research bought that day.
 TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     GameState st = OneCity(200, 30, 0);
     st.Mapa = "Karibik";
     st.Cities[0].Trh[0].RanniCena = 180; // saved after a purchase that day
     st.Cities[0].Trh[0].Dopad = 20;
+    SetResearch(st.Cities[0], Research::OneDay); // bought on the saved day: it still holds
     st.Den = 25;
     st.Hotovost = 1234.5;
     st.Konto = 50000;
@@ -40,6 +43,7 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     EXPECT_EQ(st.Cities[0].Trh[0].Dopad, 20);
     EXPECT_EQ(st.Cities[0].Trh[0].RanniCena, 180);
     EXPECT_EQ(st.Denik.Mesta[0].Posledni.Cena[0], 200); // the logbook sees it so too
+    EXPECT_EQ(ResearchOf(st.Cities[0]), Research::OneDay);
     EXPECT_DOUBLE_EQ(st.Hotovost, 1234.5);
     EXPECT_EQ(st.PendingAction, Pending::None);
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
