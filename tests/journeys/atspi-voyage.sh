@@ -14,9 +14,14 @@ if ! command -v xvfb-run >/dev/null || ! command -v dbus-run-session >/dev/null 
     echo "Xvfb, dbus-run-session or python3-pyatspi missing: skipped"
     exit 77
 fi
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
+# One run of the journey with the listener. The bus is a real one: on a machine busy with other
+# tests two announcements a few milliseconds apart can reach the listener as the later one
+# (Qt 6.4 sends the object, and the listener reads its name when the event arrives), so a run
+# that misses one is tried once more before the test fails.
+attempt() {
+    local work rc
+    work=$(mktemp -d)
+    xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
     listener=$1 work=$2 journey=$3
     /usr/bin/python3 "$listener" "$work/record.txt" 170 &
     listening=$!
@@ -29,11 +34,18 @@ xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
     wait "$listening"
     exit $rc
 ' _ "$listener" "$work" "$journey" 2>/dev/null
-rc=$?
-if [ $rc -ne 0 ]; then
-    grep -v QWARN "$work/journey.txt" | tail -20
-    exit $rc
-fi
-/usr/bin/python3 "$listener" --compare "$work/record.txt" "$work/ticker.txt" \
-    "Koule obchodní lodi dopadla" "Koule pirátské lodi" "Vyhrála obchodní loď!" \
-    "Přístup do města. Chcete koupit přístup za 1 500 zlatých?"
+    rc=$?
+    if [ $rc -ne 0 ]; then
+        grep -v QWARN "$work/journey.txt" | tail -20
+    else
+        /usr/bin/python3 "$listener" --compare "$work/record.txt" "$work/ticker.txt" \
+            "Koule obchodní lodi dopadla" "Koule pirátské lodi" "Vyhrála obchodní loď!" \
+            "Přístup do města. Chcete koupit přístup za 1 500 zlatých?"
+        rc=$?
+    fi
+    rm -rf "$work"
+    return $rc
+}
+attempt && exit 0
+echo "== the listener missed something; once more"
+attempt
