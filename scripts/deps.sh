@@ -15,8 +15,9 @@ validators=(desktop-file-utils appstream)
 fresh=(debootstrap git)
 # The test build makes the benchmarks too; running them needs an X server.
 benchBuild=(libbenchmark-dev libx11-dev)
-# The accessibility bus test: a virtual display, a session bus, the bus and its Python client.
-a11y=(xvfb dbus-daemon at-spi2-core python3-pyatspi)
+# The accessibility bus test: a virtual display (xvfb-run needs xauth, only recommended), a
+# session bus, the accessibility bus and its Python client.
+a11y=(xvfb xauth dbus-daemon at-spi2-core python3-pyatspi)
 case "$kind" in
     play) packages=("${play[@]}") ;;
     test) packages=("${play[@]}" libgtest-dev "${benchBuild[@]}" "${a11y[@]}") ;;
