@@ -16,18 +16,6 @@ namespace vlnobrod {
 
 using namespace portstyle;
 
-namespace {
-
-QFrame* makeBar(QWidget* parent, int x, int y, int w, int h, const QColor& fill) {
-    auto* bar = new QFrame(parent);
-    bar->setGeometry(x, y, w, h);
-    SetBaseStyle(bar, QStringLiteral("border: none;"));
-    SetBackColor(bar, fill);
-    return bar;
-}
-
-} // namespace
-
 DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
     setObjectName(QStringLiteral("DockPanel"));
     Panel* p = port_.AddPanel(zalozka::Dock, QStringLiteral("Dok"), QRect(60, 40, 470, 330));
@@ -68,8 +56,8 @@ DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
     fleet_->setAccessibleDescription(QStringLiteral("Počet lodí"));
     fleet_->setWordWrap(true);
     // The damage bar: 1 pixel a percent, over a light track of 100.
-    makeBar(p, 360, 124, 100, 10, QColor(0xd8, 0xc8, 0x9c));
-    damageBar_ = makeBar(p, 360, 124, 0, 10, QColor(0xb0, 0x2a, 0x18));
+    MakeBar(p, 360, 124, 100, 10, QColor(0xd8, 0xc8, 0x9c));
+    damageBar_ = MakeBar(p, 360, 124, 0, 10, QColor(0xb0, 0x2a, 0x18));
 
     QLabel* heading = MakeLabel(p, QStringLiteral("Vylepšení"), 14, 156, 442, 20, 10, true);
     QLabel* rule = MakeLabel(p, QString(), 14, 270, 442, 20, 10, true);

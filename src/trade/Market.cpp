@@ -94,10 +94,6 @@ namespace {
 constexpr float TradeSpread = 50.0f; // a trade lifts or drops a price by 10 to 60
 }
 
-double TradeRandomAmount(RandomSource& rnd, const NumberLocale& loc) {
-    return RandomPriceAmount(TradeSpread, rnd, loc);
-}
-
 std::int16_t TradePriceReaction(std::int16_t cena, std::int32_t quantity, std::uint8_t velikost,
                                 RandomSource& rnd, const NumberLocale& loc) {
     const double step = quantity * (1.0 / (velikost + 1.0));

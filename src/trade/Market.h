@@ -46,10 +46,6 @@ std::string QuantityLine(std::int32_t quantity, std::int16_t price);
 // both read as 12); text that is not a number reads as 0.
 std::int16_t TextAsI16(const std::string& text);
 
-// The random 10 to 60 that lifts a cheap price or cuts a dear one after a trade, after its
-// trip through text in the player's number format.
-double TradeRandomAmount(RandomSource& rnd, const NumberLocale& loc);
-
 // A trade of `quantity` units moves the price (up for a purchase, down for a sale with a
 // negative quantity), less in a bigger city. Then the price is kept between 5 and 999, and
 // prices under 100 get a random lift and over 900 a random cut, so cheap goods never stay

@@ -30,14 +30,6 @@ constexpr int RowHeight = 23;
 constexpr int BoxWidth = 220;
 constexpr int BoxHeight = 236;
 
-QFrame* makeBar(QWidget* parent, int x, int y, int w, int h, const QColor& fill) {
-    auto* bar = new QFrame(parent);
-    bar->setGeometry(x, y, w, h);
-    SetBaseStyle(bar, QStringLiteral("border: none;"));
-    SetBackColor(bar, fill);
-    return bar;
-}
-
 void setWidth(QWidget* w, double width) {
     w->resize(std::max(0, static_cast<int>(std::lround(width))), w->height());
 }
@@ -120,7 +112,7 @@ void TradeBox::build() {
         price->setObjectName(named("marketPrice", i));
         names_[r] = name;
         prices_[r] = price;
-        bars_[r] = makeBar(p, 172, y + 6, 0, 10, QColor(0x9c, 0x6b, 0x30));
+        bars_[r] = MakeBar(p, 172, y + 6, 0, 10, QColor(0x9c, 0x6b, 0x30));
         bars_[r]->hide();
 
         ClickLabel* cargo = MakeClickLabel(p, QString(), 292, y, 110, RowHeight - 2);
@@ -136,9 +128,9 @@ void TradeBox::build() {
     }
 
     // The load line under the cargo: a frame with its filling, and "120 z 250".
-    loadFrame_ = makeBar(p, 292, 384, 160, 12, QColor(0xd8, 0xc8, 0x9c));
+    loadFrame_ = MakeBar(p, 292, 384, 160, 12, QColor(0xd8, 0xc8, 0x9c));
     SetBaseStyle(loadFrame_, QStringLiteral("border: 1px solid #5a3b1a;"));
-    loadFill_ = makeBar(p, 292, 384, 0, 12, QColor(0x3c, 0x7a, 0x3a));
+    loadFill_ = MakeBar(p, 292, 384, 0, 12, QColor(0x3c, 0x7a, 0x3a));
     loadLine_ = MakeClickLabel(p, QStringLiteral("0 z 0"), 292, 400, 160, 22, 10, true);
     loadLine_->setObjectName(QStringLiteral("loadLine"));
     loadLine_->setAccessibleDescription(QStringLiteral("Naloženo"));

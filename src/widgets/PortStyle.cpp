@@ -3,6 +3,7 @@
 #include "Art.h"
 #include "ClickLabel.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QVariant>
 
@@ -92,6 +93,14 @@ ClickLabel* MakeActionLabel(QWidget* parent, const QString& text, int x, int y, 
     l->setCursor(art::HandCursor());
     SetForeColor(l, QColor(0x1d, 0x3f, 0x8a));
     return l;
+}
+
+QFrame* MakeBar(QWidget* parent, int x, int y, int w, int h, const QColor& fill) {
+    auto* bar = new QFrame(parent);
+    bar->setGeometry(x, y, w, h);
+    SetBaseStyle(bar, QStringLiteral("border: none;"));
+    SetBackColor(bar, fill);
+    return bar;
 }
 
 } // namespace vlnobrod::portstyle

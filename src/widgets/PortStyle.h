@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+class QFrame;
 class QWidget;
 class QLabel;
 
@@ -36,6 +37,8 @@ QFont SerifFont(double points, bool bold = true);
 // A label placed in its parent, with its caption and look.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h,
                   double points = 10, bool bold = false);
+// A plain bar of one colour, placed in its parent (market bars, the load and damage gauges).
+QFrame* MakeBar(QWidget* parent, int x, int y, int w, int h, const QColor& fill);
 ClickLabel* MakeClickLabel(QWidget* parent, const QString& text, int x, int y, int w, int h,
                            double points = 10, bool bold = false);
 

@@ -17,10 +17,6 @@ namespace {
 constexpr float DaySpread = 30.0f; // a day lifts or drops a price by 10 to 40
 }
 
-double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc) {
-    return RandomPriceAmount(DaySpread, rnd, loc);
-}
-
 std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
                           RandomSource& rnd, const NumberLocale& loc) {
     // Big cities absorb production better: the step shrinks with the size class.

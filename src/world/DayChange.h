@@ -37,10 +37,6 @@ void PayInterest(GameState& st);
 std::int16_t DayPriceStep(std::int16_t cena, std::int16_t produkce, std::uint8_t velikost,
                           RandomSource& rnd, const NumberLocale& loc);
 
-// The random 10 to 40 of a day's lift or drop, after its trip through text in the player's
-// number format: with a decimal comma the fraction is lost on the way.
-double DayRandomAmount(RandomSource& rnd, const NumberLocale& loc);
-
 // Upkeep of the fleet for `days` days at sea (a negative amount).
 double VoyageUpkeep(const FleetRecord& fleet, std::int16_t days, std::uint8_t obtiznost);
 
