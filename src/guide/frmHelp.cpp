@@ -1,6 +1,7 @@
 #include "frmHelp.h"
 
 #include "widgets/Art.h"
+#include "widgets/ModalWait.h"
 #include "widgets/WindowKeys.h"
 
 #include <QApplication>
@@ -49,7 +50,16 @@ QString frmHelp::Handbook() {
 }
 
 void frmHelp::ShowInFront() {
+    // Over a dialog, or a question waiting in the game, the guide is modal itself: otherwise
+    // the window below would keep the keys and Escape could not reach the guide.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        (modal && modal != this) || ModalWait::Waiting() ? Qt::ApplicationModal : Qt::NonModal;
     QWidget* active = QApplication::activeWindow();
+    if (modality != windowModality()) {
+        hide();
+        setWindowModality(modality);
+    }
     if (active && active != this)
         returnTo_ = active;
     show();

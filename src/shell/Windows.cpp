@@ -9,9 +9,9 @@
 #include "widgets/Question.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 namespace vlnobrod {
@@ -52,11 +52,41 @@ private:
 
 } // namespace
 
+// F1 is the guide's key in every window of the game: the menu, the port (a question waiting
+// there too), the battle, statistics and the system's message boxes. A window's own shortcut
+// could not serve the modal ones, so the key is caught before any window sees it.
+class Windows::GuideKey final : public QObject {
+public:
+    explicit GuideKey(Windows& windows) : windows_(windows) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        const auto t = e->type();
+        if (t != QEvent::KeyPress && t != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        // Taken as a key press, not as some window's shortcut; opened once per press.
+        e->accept();
+        if (t == QEvent::KeyPress && !key->isAutoRepeat())
+            windows_.ShowGuide();
+        return true;
+    }
+
+private:
+    Windows& windows_;
+};
+
 Windows::Windows(GameServices& game) : game_(game) {}
 
 Windows::~Windows() = default;
 
 void Windows::Start() {
+    if (!guideKey_) {
+        guideKey_ = std::make_unique<GuideKey>(*this);
+        qApp->installEventFilter(guideKey_.get());
+    }
     ShowMenu(false);
 }
 
@@ -92,9 +122,6 @@ void Windows::StartGame() {
     port->ExitGame = [this] { ExitGame(); };
     port->OpenResultsWindow = [this, screen] { ShowStatistics(screen, *screen); };
     port->PirateBattle = &battle_;
-    // F1 opens the guide from the game as it does from the menu.
-    auto* guideKey = new QShortcut(QKeySequence(Qt::Key_F1), port.get());
-    QObject::connect(guideKey, &QShortcut::activated, port.get(), [this] { ShowGuide(); });
     port->Form_Load();
     if (!port->HasGame()) {
         // The game in memory, if any, is untouched: the old port screen stays behind, and

@@ -36,7 +36,7 @@ public:
     void ContinueGame();
 
     // The guide, made on first use and kept; shown above the other windows with the keys,
-    // which Escape gives back.
+    // which Escape gives back. From Start() on, F1 opens it from any window.
     void ShowGuide();
     frmHelp* Guide() const { return guide_.get(); }
 
@@ -66,6 +66,8 @@ private:
     std::unique_ptr<frmMenu> menu_;
     std::unique_ptr<frmMain> port_;
     std::unique_ptr<frmHelp> guide_;
+    class GuideKey;
+    std::unique_ptr<GuideKey> guideKey_;
     bool exiting_ = false;
 };
 

@@ -148,6 +148,10 @@ bool ModalWait::eventFilter(QObject* watched, QEvent* e) {
     }
     if (!isInput(t))
         return false;
+    // The guide's key is never part of the question: the guide opens over it.
+    if ((t == QEvent::KeyPress || t == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1)
+        return false;
     // The keys answer the box wherever they are typed; a click counts only on the box.
     const bool isKey = t == QEvent::KeyPress || t == QEvent::KeyRelease ||
                        t == QEvent::ShortcutOverride || t == QEvent::Shortcut;

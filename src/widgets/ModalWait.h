@@ -14,7 +14,8 @@ namespace vlnobrod {
 // keys. Enter gives the box's default answer, Escape its way out where it has one; every
 // other click or key anywhere in the game is swallowed, the box stays on top of the panels
 // beside it, and no window of the game can be closed. A window that has become modal since
-// (a results window opened from the question's answer) works as usual.
+// (a results window opened from the question's answer, the guide opened by F1, which is never
+// swallowed) works as usual.
 //
 // Waits nest: a question asked while another waits takes the input until it is answered,
 // then the one before it has it again. An answer answers exactly the innermost question.

@@ -1,0 +1,93 @@
+#include "guide/frmHelp.h"
+#include "menu/frmMenu.h"
+#include "shell/Windows.h"
+#include "support/PortFixture.h"
+#include "widgets/ModalWait.h"
+#include "widgets/Question.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace vlnobrod;
+using namespace vlnobrod::testing;
+
+namespace {
+
+// F1 pressed where the player's keys are: the focused control, or the active window.
+void pressF1() {
+    QWidget* at = QApplication::focusWidget();
+    if (!at)
+        at = QApplication::activeWindow();
+    QVERIFY(at);
+    QTest::keyClick(at, Qt::Key_F1);
+}
+
+// The guide is in front with the keys, and Escape closes it.
+void guideOpensAndEscapeClosesIt(Windows& windows) {
+    pressF1();
+    frmHelp* guide = windows.Guide();
+    QVERIFY(guide && guide->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == guide);
+    QTest::keyClick(guide->rtf, Qt::Key_Escape);
+    QVERIFY(!guide->isVisible());
+}
+
+} // namespace
+
+// F1 reaches the guide from windows that hold the keys: a question waiting in the port and
+// the system's message boxes. Closing the guide leaves the question as it was.
+class GuideKeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theGuideOpensOverAQuestionAndTheQuestionStillWaits() {
+        ScreenFixture fx;
+        PrepareGame(fx);
+        Windows windows(fx.game());
+        windows.Start();
+        windows.StartGame();
+        frmMain* port = windows.Port();
+        QVERIFY(port && QTest::qWaitForWindowExposed(port));
+        port->activateWindow();
+        QTRY_VERIFY(port->isActiveWindow());
+
+        bool stillWaited = false;
+        QTimer::singleShot(20, port, [&] {
+            guideOpensAndEscapeClosesIt(windows);
+            stillWaited = ModalWait::Waiting(port);
+            QTest::keyClick(port, Qt::Key_Return);
+        });
+        std::string title;
+        const MessageAnswer answer = port->ShowMessage("Opravdu?", MessageButtons::NeAno, title);
+        QVERIFY(stillWaited);
+        QCOMPARE(answer, MessageAnswer::Ano);
+
+        // Without a question the guide is an ordinary window beside the game.
+        QTest::keyClick(port, Qt::Key_F1);
+        QVERIFY(windows.Guide()->isVisible());
+        QCOMPARE(windows.Guide()->windowModality(), Qt::NonModal);
+    }
+
+    void theGuideOpensOverAMessageBox() {
+        ScreenFixture fx;
+        Windows windows(fx.game());
+        windows.Start();
+        bool boxStayed = false;
+        QTimer::singleShot(50, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            box->activateWindow();
+            QTRY_VERIFY(box->isActiveWindow());
+            guideOpensAndEscapeClosesIt(windows);
+            boxStayed = box->isVisible();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        AskInDialog(windows.Menu(), QStringLiteral("Vlnobrod"), QStringLiteral("Zpráva"),
+                    MessageButtons::OK, QMessageBox::Warning);
+        QVERIFY(boxStayed);
+    }
+};
+
+QTEST_MAIN(GuideKeyTest)
+#include "GuideKeyTest.moc"
