@@ -3,7 +3,7 @@
 
 Usage: atspi-listen.py RECORD [SECONDS]
 Writes one line a event into RECORD until stopped (SIGTERM) or SECONDS have passed:
-  told<TAB>text             a status line's new name: an announcement
+  told<TAB>text             a notification that appeared: an announcement
   focus<TAB>role<TAB>name<TAB>description   the keys' focus moved to a control
   window<TAB>title          a window came to the front
 
@@ -28,18 +28,13 @@ def listen(record, seconds):
 
     def on_event(e):
         try:
-            if e.type.startswith("object:property-change:accessible-name"):
-                role = e.source.getRoleName()
-                if role == "status bar":
-                    # The new name, as the event carries it or as the line reads now (Qt 6.4
-                    # sends the object rather than the name: read at once, as Orca does).
-                    text = e.any_data if isinstance(e.any_data, str) and e.any_data else ""
-                    write("told", text or e.source.name or "")
-                return
             source = e.source
             role = source.getRoleName()
-            if False:
-                pass
+            if e.type.startswith("object:state-changed:showing"):
+                # A notification appearing is what Orca speaks unasked: its name, read at once
+                # as Orca does.
+                if role == "notification" and e.detail1 == 1:
+                    write("told", source.name or "")
             elif e.type.startswith("object:state-changed:focused"):
                 if e.detail1 == 1:
                     write("focus", role, source.name or "", source.description or "")
@@ -50,7 +45,7 @@ def listen(record, seconds):
 
     pyatspi.Registry.registerEventListener(
         on_event,
-        "object:property-change:accessible-name",
+        "object:state-changed:showing",
         "object:state-changed:focused",
         "window:activate",
     )

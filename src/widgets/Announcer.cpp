@@ -8,8 +8,10 @@ namespace vlnobrod {
 namespace {
 
 const QString announcerName = QStringLiteral("announcer");
+// So many of the latest announcements are kept for a screen reader to read; older ones go.
+constexpr int kept = 8;
 
-// A status line to a screen reader: its name is the last text told.
+// The window's status line to a screen reader: its name is the last text told.
 class AnnouncerAccessible : public QAccessibleWidget {
 public:
     explicit AnnouncerAccessible(Announcer* a) : QAccessibleWidget(a, QAccessible::StatusBar) {}
@@ -25,11 +27,24 @@ public:
     }
 };
 
+// One announcement: a notification that appears once, named by its text for good.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = false;
+        return s;
+    }
+};
+
 QAccessibleInterface* announcerFactory(const QString& key, QObject* object) {
-    if (key != QLatin1String("vlnobrod::Announcer"))
-        return nullptr;
-    auto* a = qobject_cast<Announcer*>(object);
-    return a ? new AnnouncerAccessible(a) : nullptr;
+    if (key == QLatin1String("vlnobrod::Announcer"))
+        if (auto* a = qobject_cast<Announcer*>(object))
+            return new AnnouncerAccessible(a);
+    if (key == QLatin1String("vlnobrod::Notice"))
+        return new NoticeAccessible(static_cast<QWidget*>(object));
+    return nullptr;
 }
 
 } // namespace
@@ -56,11 +71,23 @@ Announcer& Announcer::Of(QWidget& w) {
     return *new Announcer(window);
 }
 
+Notice::Notice(const QString& text, QWidget& announcer) : QWidget(&announcer) {
+    setAccessibleName(text);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+}
+
 void Announcer::Say(const QString& text) {
     said_ = text.simplified();
     ++count_;
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A screen reader speaks a notification as it appears. Each text gets one of its own,
+    // whose name never changes: two texts told in one moment are read as two, even by a
+    // screen reader that comes to read them a little later.
+    auto* notice = new Notice(said_, *this);
+    notice->show();
+    const QList<Notice*> notices = findChildren<Notice*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i + kept < notices.size(); ++i)
+        notices[i]->deleteLater();
     emit told(said_);
 }
 

@@ -1,0 +1,60 @@
+#include "widgets/Announcer.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vlnobrod;
+
+namespace {
+
+// The announcements a screen reader can still find, oldest first: role and name of each.
+QStringList notices(Announcer& a) {
+    QStringList found;
+    for (Notice* n : a.findChildren<Notice*>(Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(n);
+        if (iface && iface->role() == QAccessible::Notification && !iface->state().focusable &&
+            n->isVisible())
+            found << iface->text(QAccessible::Name);
+    }
+    return found;
+}
+
+} // namespace
+
+class AnnouncerTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Orca speaks a notification as it appears (a name change it reads only at the focus):
+    // each text appears as a notification of its own whose name never changes, so two texts in
+    // one moment are two; the keys stay where they were. The voyage's bus test hears the same
+    // on the real bus.
+    void eachTextAppearsAsANotificationOfItsOwnAndTheFocusStays() {
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        box->setFocus();
+        Announcer& a = Announcer::Of(*box);
+        QCOMPARE(&Announcer::Of(window), &a);
+
+        a.Say(QStringLiteral("Muž přes palubu!"));
+        a.Say(QStringLiteral("Muž  přes\npalubu!"));
+        // The same news twice is told twice, in one line.
+        QCOMPARE(notices(a), QStringList({QStringLiteral("Muž přes palubu!"),
+                                          QStringLiteral("Muž přes palubu!")}));
+        QCOMPARE(a.Said(), QStringLiteral("Muž přes palubu!"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&a)->text(QAccessible::Name), a.Said());
+        QVERIFY(box->hasFocus());
+
+        // The latest eight stay to be read; older ones go.
+        for (int i = 1; i <= 9; ++i)
+            a.Say(QString::number(i));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(notices(a), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(a.Count(), 11);
+    }
+};
+
+QTEST_MAIN(AnnouncerTest)
+#include "AnnouncerTest.moc"
