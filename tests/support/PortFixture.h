@@ -27,17 +27,11 @@ inline const char* const PortGame =
     "Poskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
 // A left click on the control of that name, as a player gives it.
-inline void Click(const QObject& in, const char* name) {
-    QTest::mouseClick(Named(in, name), Qt::LeftButton);
-}
-inline void Click(const QObject& in, const char* name, int index) {
+inline void Click(const QObject& in, const char* name, int index = -1) {
     QTest::mouseClick(Named(in, name, index), Qt::LeftButton);
 }
 // The caption of the label of that name.
-inline QString Text(const QObject& in, const char* name) {
-    return Named<QLabel>(in, name)->text();
-}
-inline QString Text(const QObject& in, const char* name, int index) {
+inline QString Text(const QObject& in, const char* name, int index = -1) {
     return Named<QLabel>(in, name, index)->text();
 }
 
