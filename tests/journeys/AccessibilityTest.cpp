@@ -11,7 +11,6 @@
 #include "shell/Windows.h"
 #include "support/FakeGameView.h"
 #include "support/PortFixture.h"
-#include "widgets/Announcer.h"
 
 #include <QTest>
 #include <QTextBrowser>

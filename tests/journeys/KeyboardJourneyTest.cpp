@@ -6,7 +6,6 @@
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"
-#include "port/PortLabels.h"
 #include "shell/Windows.h"
 #include "state/Scenarios.h"
 #include "support/Accessibility.h"
@@ -17,8 +16,6 @@
 #include "widgets/Announcer.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
