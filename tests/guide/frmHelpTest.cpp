@@ -6,7 +6,6 @@
 #include <QTextBrowser>
 
 using namespace vlnobrod;
-using namespace Qt::StringLiterals;
 
 class frmHelpTest : public QObject {
     Q_OBJECT
@@ -19,14 +18,14 @@ private slots:
              {"Obchodování", "Plavba", "Souboj s piráty", "Jak vyhrát", "Ukládání a načítání"})
             QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
         // Trend marks belong to the research chart; the trade panel shows none.
-        const QString market =
-            text.section(u"Trh města otevře"_s, 1).section(u"průzkum trhu"_s, 0, 0);
-        QVERIFY(!market.isEmpty() && !market.contains(u"značka"_s));
+        const QString market = text.section(QStringLiteral("Trh města otevře"), 1)
+                                   .section(QStringLiteral("průzkum trhu"), 0, 0);
+        QVERIFY(!market.isEmpty() && !market.contains(QStringLiteral("značka")));
         // A contents link takes the reader down; "<< zpět na obsah" brings the contents back.
         w.resize(500, 300);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.rtf->scrollToAnchor(u"ukladani"_s);
+        w.rtf->scrollToAnchor(QStringLiteral("ukladani"));
         QVERIFY(w.rtf->verticalScrollBar()->value() > 0);
         QTest::mouseClick(w.lblAkceB[0], Qt::LeftButton);
         QCOMPARE(w.rtf->verticalScrollBar()->value(), 0);
