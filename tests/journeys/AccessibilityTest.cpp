@@ -11,22 +11,21 @@
 #include "shell/Windows.h"
 #include "support/FakeGameView.h"
 #include "support/PortFixture.h"
-#include "widgets/Announcer.h"
 
 #include <QTest>
 #include <QTextBrowser>
+#include <initializer_list>
 
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // Checks `window` as it stands now, named by `where` in a failure.
 void walk(QWidget& window, const QString& where) {
-    const QStringList unnamed = UnnamedControls(window);
-    QVERIFY2(unnamed.isEmpty(), qPrintable(where + ": " + unnamed.join("; ")));
-    const QStringList tab = TabProblems(window);
-    QVERIFY2(tab.isEmpty(), qPrintable(where + ": " + tab.join("; ")));
+    const QStringList problems = UnnamedControls(window) + TabProblems(window);
+    QVERIFY2(problems.isEmpty(), qPrintable(where + ": " + problems.join("; ")));
 }
 
 } // namespace
@@ -36,25 +35,19 @@ class AccessibilityTest : public QObject {
 private slots:
     void theMenuAndEachOfItsPanels() {
         ScreenFixture fx;
-        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(PortGame));
-        fx.writeData(QStringLiteral("Save/Stará.mlo"), QString::fromUtf8(PortGame));
-        WriteChart(fx, QStringLiteral("Mapa1"));
+        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
+        fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
+        WriteChart(fx, u"Mapa1"_s);
         frmMenu menu(fx.game());
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         walk(menu, "menu");
-        struct Entry {
-            int index;
-            const char* name;
-        };
-        for (const Entry& e :
-             {Entry{menuentry::NewGame, "new game"}, Entry{menuentry::Load, "load"},
-              Entry{menuentry::Settings, "settings"}, Entry{menuentry::About, "about"},
-              Entry{menuentry::Duel, "duel"}}) {
-            Named<ClickLabel>(menu, "entry", e.index)->Activate();
-            if (e.index == menuentry::NewGame)
+        for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
+                          menuentry::About, menuentry::Duel}) {
+            Named<ClickLabel>(menu, "entry", entry)->Activate();
+            if (entry == menuentry::NewGame)
                 menu.album->imgMap[0]->Activate(); // the start form
-            walk(menu, e.name);
+            walk(menu, u"entry %1"_s.arg(entry));
         }
     }
 
@@ -64,7 +57,7 @@ private slots:
         walk(w, "port");
         for (int tab : {zalozka::Trade, zalozka::Dock, zalozka::Bank}) {
             w.ShowTab(tab);
-            walk(w, QStringLiteral("tab %1").arg(tab));
+            walk(w, u"tab %1"_s.arg(tab));
         }
         w.ShowTab(zalozka::Map);
         w.lblAkce_Click(akce::OpenSave);
@@ -77,7 +70,7 @@ private slots:
         QTimer::singleShot(0, &w, [&] {
             walk(*Named(w, "msgbox"), "question");
             asked = true;
-            QVERIFY(tabTo(*Named(w, "msgbox"), QStringLiteral("Ne")));
+            QVERIFY(tabTo(*Named(w, "msgbox"), u"Ne"_s));
             QTest::keyClick(Named(w, "msgbox")->focusWidget(), Qt::Key_Return);
         });
         std::string title = "Otázka";
@@ -85,24 +78,11 @@ private slots:
         QVERIFY(asked);
     }
 
-    void theBattleTheGuideAndTheStatistics() {
+    // F1 opens the guide in front of the port screen; Escape closes it and the port has the
+    // keys again.
+    void theGuideOverThePortTheStatisticsAndTheDuel() {
         ScreenFixture fx;
-        BattleMemory memory;
-        frmSouboj battle(fx.game(), memory);
-        battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
-        battle.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&battle));
-        walk(battle, "battle");
-        battle.close();
-
-        frmHelp guide(fx.game());
-        guide.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&guide));
-        walk(guide, "guide");
-
-        // F1 opens the guide in front of the port screen; Escape closes it and the port has
-        // the keys again.
-        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(PortGame));
+        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
         PrepareGame(fx);
         Windows windows(fx.game());
         windows.Start();
@@ -113,15 +93,22 @@ private slots:
         QTest::keyClick(port, Qt::Key_F1);
         QVERIFY(windows.Guide() && windows.Guide()->isVisible());
         QTRY_VERIFY(windows.Guide()->isActiveWindow());
+        walk(*windows.Guide(), "guide");
         QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
         QVERIFY(!windows.Guide()->isVisible());
         QTRY_VERIFY(port->isActiveWindow());
 
         FakeGameView view;
         frmTop top(fx.game(), view);
-        top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
-        walk(top, "statistics");
+        BattleMemory memory;
+        frmSouboj battle(fx.game(), memory);
+        battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
+        for (QWidget* w : std::initializer_list<QWidget*>{&top, &battle}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            walk(*w, QString::fromLatin1(w->metaObject()->className()));
+            w->close();
+        }
     }
 };
 

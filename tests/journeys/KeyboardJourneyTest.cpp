@@ -1,15 +1,11 @@
-// The whole game by keys only, read as a screen reader reads it: every step presses keys and
-// reads accessible names and descriptions, never a click nor a place on the screen. A new game
-// on Mapa1, its goal, a purchase, a city chosen on the chart and opened, a voyage with an event
-// and a pirate battle fought by keys, the arrival, a sale, a repair, the bank, a save, the menu
-// and the save loaded again.
-//
+// The whole game by keys only, read as a screen reader reads it, never a click nor a place on
+// the screen: a new game and its goal, a purchase, a city opened on the chart, a voyage with an
+// event and a battle, a sale, a repair, the bank, a save, the menu and the save loaded again.
 // With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
 // scripts/atspi-listen.py to compare with what the accessibility bus carried.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"
-#include "port/PortLabels.h"
 #include "shell/Windows.h"
 #include "state/Scenarios.h"
 #include "support/Accessibility.h"
@@ -20,14 +16,14 @@
 #include "widgets/Announcer.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <initializer_list>
 
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,11 +39,13 @@ const char* const JourneyMap =
     "Pristup=0\nX=400\nY=400\nTrh01Cena=400\nTrh01MinCena=400\n[Lode]\nPocet=16\nTyp=0\n"
     "Nosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
-// A key as a player presses it: to the control with the focus, or to the window.
-void press(QWidget& window, QKeyCombination keys) {
-    QWidget* f = window.focusWidget();
-    QTest::keyClick(f ? f : &window, keys.key(), keys.keyboardModifiers());
-    Settle();
+// Keys as a player presses them: each to the control with the focus, or to the window.
+void press(QWidget& window, std::initializer_list<QKeyCombination> keys) {
+    for (const QKeyCombination key : keys) {
+        QWidget* f = window.focusWidget();
+        QTest::keyClick(f ? f : &window, key.key(), key.keyboardModifiers());
+        Settle();
+    }
 }
 
 // With VLNOBROD_SCREENSHOTS set to a folder, the window as it stands is saved there.
@@ -60,8 +58,7 @@ void picture(QWidget& window, const char* name) {
 // and writes down what each window's status line told.
 struct Ears {
     Windows& windows;
-    QStringList told;   // the port screen's status line: news and questions
-    QStringList battle; // the battle window's
+    QStringList told; // the port screen's status line: news and questions
     QTimer poll;
     QPointer<frmMain> heard;
     explicit Ears(Windows& w) : windows(w) {
@@ -89,8 +86,8 @@ class KeyboardJourneyTest : public QObject {
 private slots:
     void newGameVoyageBattleTradeBankSaveAndLoadByKeys() {
         ScreenFixture fx;
-        fx.writeData(QStringLiteral("Mapa1.mlo"), QString::fromUtf8(JourneyMap));
-        WriteChart(fx, QStringLiteral("Mapa1"));
+        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(JourneyMap));
+        WriteChart(fx, u"Mapa1"_s);
         GameState& st = fx.game().state;
         fx.random() = ScriptedRandom({0.99f});
         Windows windows(fx.game());
@@ -99,59 +96,50 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         Ears ears(windows);
 
-        // A new game: Ctrl+N, the map chosen with the arrows, the company typed, Enter.
-        press(*menu, Qt::CTRL | Qt::Key_N);
-        press(*menu, QKeyCombination(Qt::Key_Down));
-        press(*menu, QKeyCombination(Qt::Key_Return));
-        // The company's field, named by its caption, its offered name selected: typing replaces it.
-        QCOMPARE(Spoken(menu->focusWidget()), QStringLiteral("Název společnosti:"));
-        press(*menu, Qt::CTRL | Qt::Key_A);
-        QTest::keyClicks(menu->focusWidget(), QStringLiteral("Jantar"));
+        // A new game: Ctrl+N, the map chosen with the arrows, the company's field named by its
+        // caption, the company typed, Enter.
+        press(*menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
+        QCOMPARE(Spoken(menu->focusWidget()), u"Název společnosti:"_s);
+        press(*menu, {Qt::CTRL | Qt::Key_A});
+        QTest::keyClicks(menu->focusWidget(), u"Jantar"_s);
         Settle();
-        press(*menu, QKeyCombination(Qt::Key_Return));
+        press(*menu, {Qt::Key_Return});
         frmMain* port = windows.Port();
         QVERIFY(port && port->HasGame());
         // The goal greets the game: told with its answer, and answered with Enter.
-        const QString goal = QStringLiteral("Úkolem této mapy je .... Vydělejte milion. "
-                                            "Odpovědi: OK. Enter: OK.");
-        QTRY_VERIFY2(ears.told.contains(goal), qPrintable(ears.told.join("|")));
+        QTRY_VERIFY2(ears.told.contains(u"Úkolem této mapy je .... Vydělejte milion. Odpovědi: "
+                                        "OK. Enter: OK."_s),
+                     qPrintable(ears.told.join("|")));
         QTRY_VERIFY(!port->Waiting());
 
         // Goods bought: the trade tab, the row found by its name, Enter, End for all, Enter.
         const QString gold = QString::fromStdString(GoodsName("Mapa1", 1));
-        press(*port, Qt::ALT | Qt::Key_O);
+        press(*port, {Qt::ALT | Qt::Key_O});
         QVERIFY(tabTo(*port, gold));
-        QVERIFY2(Spoken(port->focusWidget()).contains(QStringLiteral("cena 300")),
+        QVERIFY2(Spoken(port->focusWidget()).contains(u"cena 300"_s),
                  qPrintable(Spoken(port->focusWidget())));
-        press(*port, QKeyCombination(Qt::Key_Return));
-        press(*port, QKeyCombination(Qt::Key_End));
-        press(*port, QKeyCombination(Qt::Key_Return));
-        press(*port, Qt::ALT | Qt::Key_O);
-        QVERIFY(tabTo(*port, gold));
-        QVERIFY2(!Spoken(port->focusWidget()).endsWith(QStringLiteral("na palubě 0")),
-                 qPrintable(Spoken(port->focusWidget())));
+        const QString cashAtHome = Spoken(Named(*port, "cash"));
+        press(*port, {Qt::Key_Return, Qt::Key_End, Qt::Key_Return});
+        QVERIFY(Spoken(Named(*port, "cash")) != cashAtHome);
 
         // Skalná chosen on the chart with the arrows, west to east, and opened with Enter.
-        press(*port, Qt::ALT | Qt::Key_M);
-        press(*port, QKeyCombination(Qt::Key_Right));
-        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Vlnobrod, zde kotví vaše loďstvo"));
-        press(*port, QKeyCombination(Qt::Key_Right));
-        press(*port, QKeyCombination(Qt::Key_Right));
-        QCOMPARE(Spoken(port->focusWidget()),
-                 QStringLiteral("Skalná, uzavřené město, přístup za 1 500 zlatých, "
-                                "vzdálenost 618"));
+        press(*port, {Qt::ALT | Qt::Key_M, Qt::Key_Right});
+        QCOMPARE(Spoken(port->focusWidget()), u"Vlnobrod, zde kotví vaše loďstvo"_s);
+        press(*port, {Qt::Key_Right, Qt::Key_Right});
+        QCOMPARE(Spoken(port->focusWidget()), u"Skalná, uzavřené město, přístup za 1 500 zlatých, "
+                                              "vzdálenost 618"_s);
         picture(*port, "chart");
-        press(*port, QKeyCombination(Qt::Key_Return));
-        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Koupit přístup do města"));
+        press(*port, {Qt::Key_Return});
+        QCOMPARE(Spoken(port->focusWidget()), u"Koupit přístup do města"_s);
         const int before = static_cast<int>(ears.told.size());
-        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, {Qt::Key_Return});
         QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
-        QVERIFY(tabTo(*port, QStringLiteral("> plout sem")));
-        press(*port, QKeyCombination(Qt::Key_Return));
+        QVERIFY(tabTo(*port, u"> plout sem"_s));
+        press(*port, {Qt::Key_Return});
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
-        QVERIFY2(Spoken(Named(*port, "voyage"))
-                     .contains(QStringLiteral("Plavba do města Skalná: na moři 0 dnů")),
-                 qPrintable(Spoken(Named(*port, "voyage"))));
+        QVERIFY2(
+            Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: na moři 0 dnů"_s),
+            qPrintable(Spoken(Named(*port, "voyage"))));
 
         // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
         // overboard on the first, pirates on the second.
@@ -178,18 +166,17 @@ private slots:
             if (b->Rules().Over()) {
                 outcome = Announcer::Of(*b).Said();
                 fx.random() = ScriptedRandom({0.99f});
-                press(*b, QKeyCombination(Qt::Key_Return));
+                press(*b, {Qt::Key_Return});
                 return;
             }
             if (!b->cmdPal->isEnabled() || shots >= 2)
                 return;
-            if (!tabTo(*b, QStringLiteral("Množství střelného prachu, obchodní loď")))
+            if (!tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
                 return;
-            press(*b, Qt::CTRL | Qt::Key_A);
-            QTest::keyClicks(b->focusWidget(),
-                             shots == 0 ? QStringLiteral("50") : QStringLiteral("42"));
+            press(*b, {Qt::CTRL | Qt::Key_A});
+            QTest::keyClicks(b->focusWidget(), shots == 0 ? u"50"_s : u"42"_s);
             ++shots;
-            press(*b, QKeyCombination(Qt::Key_Return));
+            press(*b, {Qt::Key_Return});
         });
         battleKeys.start(10);
         auto* strip = port->findChild<VoyageStrip*>();
@@ -212,11 +199,11 @@ private slots:
         QVERIFY(st.PendingAction != Pending::Voyage);
         QCOMPARE(shots, 2);
         QVERIFY2(landings.size() >= 2, qPrintable(landings.join("|")));
-        QVERIFY2(landings[0].startsWith(QStringLiteral("Koule obchodní lodi dopadla ")) &&
-                     landings[0].endsWith(QStringLiteral(" za pirátskou loď, dlouhá.")),
+        QVERIFY2(landings[0].startsWith(u"Koule obchodní lodi dopadla "_s) &&
+                     landings[0].endsWith(u" za pirátskou loď, dlouhá."_s),
                  qPrintable(landings.join("|")));
-        QCOMPARE(landings.back(), QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď."));
-        QCOMPARE(outcome, QStringLiteral("Vyhrála obchodní loď! Enter zavře okno souboje."));
+        QCOMPARE(landings.back(), u"Koule obchodní lodi zasáhla pirátskou loď."_s);
+        QCOMPARE(outcome, u"Vyhrála obchodní loď! Enter zavře okno souboje."_s);
 
         // The news of the voyage, each told once as the ticker shows it.
         for (int i = 0; i < 20; ++i) {
@@ -243,55 +230,48 @@ private slots:
         // offscreen platform has none.
         port->activateWindow();
         QTRY_VERIFY(port->isActiveWindow());
-        press(*port, Qt::ALT | Qt::Key_V);
-        QVERIFY(Spoken(Named(*port, "cash")).endsWith(QStringLiteral(", Hotovost (zlatých)")));
+        press(*port, {Qt::ALT | Qt::Key_V});
+        QVERIFY(Spoken(Named(*port, "cash")).endsWith(u", Hotovost (zlatých)"_s));
         QVERIFY(Spoken(Named(*port, "cash")) != cashBefore);
 
         // The dock: Tab to "Opravit", Enter, the question heard and answered with Enter.
-        press(*port, Qt::ALT | Qt::Key_D);
-        QVERIFY(Spoken(Named(*port, "damage")) != QStringLiteral("0 %, Poškození"));
-        QVERIFY(tabTo(*port, QStringLiteral("Opravit")));
+        press(*port, {Qt::ALT | Qt::Key_D});
+        QVERIFY(Spoken(Named(*port, "damage")) != u"0 %, Poškození"_s);
+        QVERIFY(tabTo(*port, u"Opravit"_s));
         picture(*port, "dock");
-        press(*port, QKeyCombination(Qt::Key_Return));
-        QTRY_COMPARE(Spoken(Named(*port, "damage")), QStringLiteral("0 %, Poškození"));
+        press(*port, {Qt::Key_Return});
+        QTRY_COMPARE(Spoken(Named(*port, "damage")), u"0 %, Poškození"_s);
 
-        // The bank: the amount with the arrows, then deposited and withdrawn by Tab and Enter.
-        press(*port, Qt::ALT | Qt::Key_B);
-        QCOMPARE(Spoken(port->focusWidget()).section(',', 0, 0), QStringLiteral("Částka"));
-        for (int i = 0; i < 3; ++i)
-            press(*port, QKeyCombination(Qt::Key_PageUp));
-        QVERIFY(tabTo(*port, QStringLiteral("Uložit na konto >>")));
+        // The bank: the amount with the arrows, then deposited by Tab and Enter.
+        press(*port, {Qt::ALT | Qt::Key_B});
+        QCOMPARE(Spoken(port->focusWidget()).section(',', 0, 0), u"Částka"_s);
+        press(*port, {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp});
+        QVERIFY(tabTo(*port, u"Uložit na konto >>"_s));
         picture(*port, "bank");
-        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, {Qt::Key_Return});
         QTRY_VERIFY(!port->Waiting());
-        const QString account = Spoken(Named(*port, "account"));
-        QVERIFY2(!account.startsWith(QStringLiteral("0,")), qPrintable(account));
-        QVERIFY(tabTo(*port, QStringLiteral("<<Vyzvednout si")));
-        press(*port, QKeyCombination(Qt::Key_Return));
-        QTRY_VERIFY(!port->Waiting());
-        QVERIFY2(Spoken(Named(*port, "account")) != account,
+        QVERIFY2(!Spoken(Named(*port, "account")).startsWith(u"0,"_s),
                  qPrintable(Spoken(Named(*port, "account"))));
 
         // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
-        press(*port, Qt::CTRL | Qt::Key_S);
-        QCOMPARE(Spoken(port->focusWidget()), QStringLiteral("Uložit jako:"));
-        QTest::keyClicks(port->focusWidget(), QStringLiteral("Cesta"));
+        press(*port, {Qt::CTRL | Qt::Key_S});
+        QCOMPARE(Spoken(port->focusWidget()), u"Uložit jako:"_s);
+        QTest::keyClicks(port->focusWidget(), u"Cesta"_s);
         Settle();
-        press(*port, QKeyCombination(Qt::Key_Return));
+        press(*port, {Qt::Key_Return});
         QVERIFY(st.StateSaved);
 
         // Back to the menu (Alt+Z) and the save loaded again: Ctrl+O, Down, Enter.
         const QString cash = Spoken(Named(*port, "cash"));
-        press(*port, Qt::ALT | Qt::Key_Z);
+        press(*port, {Qt::ALT | Qt::Key_Z});
         menu = windows.Menu();
         QVERIFY(menu && menu->isVisible());
         menu->activateWindow();
         QTRY_VERIFY(menu->isActiveWindow());
-        press(*menu, Qt::CTRL | Qt::Key_O);
-        press(*menu, QKeyCombination(Qt::Key_Down));
+        press(*menu, {Qt::CTRL | Qt::Key_O, Qt::Key_Down});
         QCOMPARE(Spoken(menu->loadPanel->FileLoad).section(", ", 0, 0),
-                 QStringLiteral("Vyberte kterou hru načíst:"));
-        press(*menu, QKeyCombination(Qt::Key_Return));
+                 u"Vyberte kterou hru načíst:"_s);
+        press(*menu, {Qt::Key_Return});
         QTRY_VERIFY(windows.Port() && windows.Port() != port && windows.Port()->isVisible());
         QCOMPARE(Spoken(Named(*windows.Port(), "cash")), cash);
     }

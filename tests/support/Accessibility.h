@@ -4,8 +4,6 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
@@ -23,20 +21,14 @@ inline QString Spoken(QWidget* w) {
     return a->text(QAccessible::Name) + (description.isEmpty() ? QString() : ", " + description);
 }
 
-inline QAccessible::Role RoleOf(QWidget* w) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->role() : QAccessible::NoRole;
-}
-
 // The controls the player can act on in `window`, as it stands: shown, enabled, and reached
 // by Tab or clicked.
 inline QList<QWidget*> Controls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&window) || !w->isEnabled() || w->isWindow())
-            continue;
         const auto* click = qobject_cast<ClickLabel*>(w);
-        if ((w->focusPolicy() & Qt::TabFocus) || (click && click->IsControl()))
+        if (w->isVisibleTo(&window) && w->isEnabled() && !w->isWindow() &&
+            ((w->focusPolicy() & Qt::TabFocus) || (click && click->IsControl())))
             controls << w;
     }
     return controls;
@@ -52,16 +44,15 @@ inline QString Describe(QWidget* w) {
 inline QStringList UnnamedControls(QWidget& window) {
     QStringList problems;
     for (QWidget* w : Controls(window)) {
-        const QAccessible::Role role = RoleOf(w);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        const QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
+        const QAccessible::Role role = a ? a->role() : QAccessible::NoRole;
         // A read-only document (the guide) is text to read, and says so.
         const auto* document = qobject_cast<QTextEdit*>(w);
         const bool text = role == QAccessible::StaticText && document && document->isReadOnly();
         if ((role == QAccessible::StaticText && !text) || role == QAccessible::NoRole ||
             role == QAccessible::Client || role == QAccessible::Graphic)
             problems << QStringLiteral("no role: ") + Describe(w);
-        if (name.isEmpty())
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
             problems << QStringLiteral("no name: ") + Describe(w);
         if (!(w->focusPolicy() & Qt::TabFocus))
             problems << QStringLiteral("not reached by Tab: ") + Describe(w);
@@ -71,34 +62,28 @@ inline QStringList UnnamedControls(QWidget& window) {
 
 // Presses Tab in `window` from its first control until every control has had the focus: a
 // control that keeps it through a hundred Tabs is a trap (the guide's text moves from link to
-// link first, then lets go), and a control never reached is out of the keys' way. Returns what
-// went wrong.
+// link first, then lets go), and a control never reached is out of the keys' way.
 inline QStringList TabProblems(QWidget& window) {
     const QList<QWidget*> controls = Controls(window);
-    QStringList problems;
     if (controls.size() < 2)
-        return problems;
+        return {};
     QSet<QWidget*> reached;
     window.activateWindow();
     controls.front()->setFocus(Qt::TabFocusReason);
     for (qsizetype i = 0; i <= controls.size(); ++i) {
         QWidget* before = window.focusWidget();
-        if (before)
-            reached << before;
+        reached << before;
         int presses = 0;
         do
             QTest::keyClick(before ? before : &window, Qt::Key_Tab);
         while (window.focusWidget() == before && ++presses < 100);
-        if (window.focusWidget() == before) {
-            problems << QStringLiteral("Tab stays in ") +
-                            (before ? Describe(before) : "the window");
-            break;
-        }
+        if (window.focusWidget() == before)
+            return {QStringLiteral("Tab stays in ") + (before ? Describe(before) : "the window")};
     }
     for (QWidget* w : controls)
-        if (!reached.contains(w) && problems.isEmpty())
-            problems << QStringLiteral("Tab never reaches ") + Describe(w);
-    return problems;
+        if (!reached.contains(w))
+            return {QStringLiteral("Tab never reaches ") + Describe(w)};
+    return {};
 }
 
 // With a screen reader listening, Qt hands each key to the accessibility bus first and gets it

@@ -29,10 +29,7 @@ public:
         return a;
     }
     void PlaySoundName(const std::string& name) override { sounds.push_back(name); }
-    void MoneyChanged(bool toAccount) override {
-        ++(toAccount ? accountShown : cashShown);
-        shown += toAccount ? 'K' : 'H';
-    }
+    void MoneyChanged(bool toAccount) override { shown += toAccount ? 'K' : 'H'; }
     void PricesMoved() override { shown += 'P'; }
     void DaysAdvanced() override {
         ++dayChanges;
@@ -44,8 +41,6 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> sounds;
     std::string shown; // what was shown again, in order: H cash, K account, P prices, D day
-    int cashShown = 0;
-    int accountShown = 0;
     int dayChanges = 0;
     int resultsOpened = 0;
 };

@@ -27,17 +27,11 @@ inline const char* const PortGame =
     "Poskozeni=20\nNaklad02=10\nNaklad09=5\n";
 
 // A left click on the control of that name, as a player gives it.
-inline void Click(const QObject& in, const char* name) {
-    QTest::mouseClick(Named(in, name), Qt::LeftButton);
-}
-inline void Click(const QObject& in, const char* name, int index) {
+inline void Click(const QObject& in, const char* name, int index = -1) {
     QTest::mouseClick(Named(in, name, index), Qt::LeftButton);
 }
 // The caption of the label of that name.
-inline QString Text(const QObject& in, const char* name) {
-    return Named<QLabel>(in, name)->text();
-}
-inline QString Text(const QObject& in, const char* name, int index) {
+inline QString Text(const QObject& in, const char* name, int index = -1) {
     return Named<QLabel>(in, name, index)->text();
 }
 
@@ -96,35 +90,30 @@ struct TradingPort : PortScreen {
 
 // Answers every question of the port screen's message box with the answer label that reads
 // `caption` (the first label when none does), and writes down what was asked.
-class Answerer {
-public:
-    Answerer(frmMain& w, QString caption) : w_(&w), caption_(std::move(caption)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start(10);
-    }
+struct Answerer {
     QStringList titles, texts;
     QStringList captions; // the answer labels shown, from the left: "Ne/Ano/Zrušit"
+    QTimer timer;
 
-private:
-    void Poll() {
-        if (!w_ || !Named(*w_, "msgbox")->isVisible())
-            return; // gone, or nothing asked
-        titles << Named<QLabel>(*w_, "msgTitle")->text();
-        texts << Named<QLabel>(*w_, "msgText")->text();
-        QStringList shown;
-        ClickLabel* pick = Named<ClickLabel>(*w_, "answer", 0);
-        for (int i = 0; i < 3; ++i)
-            if (ClickLabel* b = Named<ClickLabel>(*w_, "answer", i); b->isVisible()) {
-                shown << b->text();
-                if (b->text() == caption_)
-                    pick = b;
-            }
-        captions << shown.join(QLatin1Char('/'));
-        QTest::mouseClick(pick, Qt::LeftButton);
+    Answerer(frmMain& window, const QString& caption) {
+        QObject::connect(&timer, &QTimer::timeout, [this, w = QPointer<frmMain>(&window), caption] {
+            if (!w || !Named(*w, "msgbox")->isVisible())
+                return; // gone, or nothing asked
+            titles << Text(*w, "msgTitle");
+            texts << Text(*w, "msgText");
+            QStringList shown;
+            ClickLabel* pick = Named<ClickLabel>(*w, "answer", 0);
+            for (int i = 0; i < 3; ++i)
+                if (ClickLabel* b = Named<ClickLabel>(*w, "answer", i); b->isVisible()) {
+                    shown << b->text();
+                    if (b->text() == caption)
+                        pick = b;
+                }
+            captions << shown.join(QLatin1Char('/'));
+            QTest::mouseClick(pick, Qt::LeftButton);
+        });
+        timer.start(10);
     }
-    QPointer<frmMain> w_;
-    QString caption_;
-    QTimer timer_;
 };
 
 } // namespace vlnobrod::testing

@@ -18,17 +18,13 @@ namespace vlnobrod::testing {
 
 // A control of a screen found by its object name, the way a test reaches what it clicks and
 // reads; the test run stops when the screen has no such control.
-template <typename T = QWidget> T* Named(const QObject& in, const QString& name) {
-    T* found = in.findChild<T*>(name);
+template <typename T = QWidget> T* Named(const QObject& in, const char* name, int index = -1) {
+    const QString full =
+        QString::fromLatin1(name) + (index < 0 ? QString() : QString::number(index));
+    T* found = in.findChild<T*>(full);
     if (!found)
-        qFatal("no control named %s", qPrintable(name));
+        qFatal("no control named %s", qPrintable(full));
     return found;
-}
-template <typename T = QWidget> T* Named(const QObject& in, const char* name) {
-    return Named<T>(in, QString::fromLatin1(name));
-}
-template <typename T = QWidget> T* Named(const QObject& in, const char* name, int index) {
-    return Named<T>(in, QString::fromLatin1(name) + QString::number(index));
 }
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and
