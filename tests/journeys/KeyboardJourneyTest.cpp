@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QTest>
 #include <initializer_list>
 
@@ -154,6 +155,7 @@ private slots:
         // the pirates' cannon; what each landing told is written down.
         QStringList landings;
         QString outcome;
+        QElapsedTimer heardOut;
         int shots = 0;
         QTimer battleKeys;
         QObject::connect(&battleKeys, &QTimer::timeout, [&] {
@@ -164,7 +166,13 @@ private slots:
             if (!landing.isEmpty() && (landings.isEmpty() || landings.back() != landing))
                 landings << landing;
             if (b->Rules().Over()) {
-                outcome = Announcer::Of(*b).Said();
+                // Enter a moment after the outcome is told, as a player hears it out first.
+                if (outcome.isEmpty()) {
+                    outcome = Announcer::Of(*b).Said();
+                    heardOut.start();
+                }
+                if (heardOut.elapsed() < 500)
+                    return;
                 fx.random() = ScriptedRandom({0.99f});
                 press(*b, {Qt::Key_Return});
                 return;
