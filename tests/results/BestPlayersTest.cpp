@@ -60,22 +60,6 @@ TEST(CompanyValue, AddsMoneyShipsAndCargo) {
     EXPECT_DOUBLE_EQ(CompanyValue(st), 800.5 + 300 * 169);
 }
 
-// Values are grouped by three however many digits they have: the richest company holds
-// fifteen digits in cash and as many in the account.
-TEST(CompanyValue, IsGroupedByThreeToTheLastDigit) {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {
-        {MaxMoney, "999 999 999 999 999 zlatých"},
-        {2 * MaxMoney + 209'999, "2 000 000 000 209 997 zlatých"},
-        {-MaxMoney, "-999 999 999 999 999 zlatých"},
-        {0.4, "0 zlatých"},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(ValueText(r.value), r.text) << r.value;
-}
-
 // A finished game takes the first place not faster than it and the rest move down; the same
 // owner, company and days at that place is a duplicate; a result that misses the table, or a
 // table that cannot be rewritten, is told. Only looking writes nothing.
