@@ -3,10 +3,11 @@
 #include "support/FakeGameView.h"
 #include "world/DayChange.h"
 #include "world/FleetSummary.h"
+#include "world/GameStart.h"
+#include "world/PriceBounds.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
+#include <random>
 
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
@@ -25,65 +26,65 @@ GameState portWith(std::uint8_t velikost, std::int16_t price) {
     return st;
 }
 
+// One purchase of 300 units in a middling city (size 2) of the price 200, then day changes.
+MarketEntry boughtThreeHundred() {
+    GameState st = portWith(2, 200);
+    FakeGameView view;
+    ScriptedRandom rnd({0.5f});
+    BuyGoods(st, view, rnd, 2, 300, 200);
+    return st.Cities[1].Trh[2];
+}
+
 } // namespace
 
+// The slider offers what the cash covers, what the hold has room for and at most one
+// purchase's 32 760, whichever is least; money is refused before space.
 TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
-    struct Case {
-        double cash;
-        std::int16_t price, loaded;
+    const char* money = "Nedostatek peněz";
+    const char* space = "Nedostatek prostoru";
+    const struct {
+        double cash, aboard;
+        std::int16_t price, ships;
         std::uint8_t nosnost;
-        std::int16_t ships;
         char separator;
         std::int32_t maximum, ticks;
         const char* refusal;
-    };
-    const Case cases[] = {
-        // Cash for 12.5, 13.5 and 13.99 units buys 12, 13 and 13: never more than the cash
-        // covers; exactly all the cash buys 13 for all of it, and 9.99 units' worth is 9.
-        {125, 10, 0, 250, 10, '.', 12, 0, ""},
-        {135, 10, 0, 250, 10, '.', 13, 0, ""},
-        {135, 10, 0, 250, 10, ',', 13, 0, ""},
-        {139.9, 10, 0, 250, 10, '.', 13, 0, ""},
-        {130, 10, 0, 250, 10, '.', 13, 0, ""},
-        {99.9, 10, 0, 250, 10, '.', 9, 0, ""},
-        // Cash for 300, room for 250, less what is aboard; a tick every fiftieth.
-        {12000, 40, 0, 50, 5, '.', 250, 5, ""},
-        {12000, 40, 100, 50, 5, '.', 150, 3, ""},
+    } cases[] = {
+        // Cash for 12.5, 13.5, 13.99 and exactly 13 units buys 12, 13, 13 and all of the 13;
+        // 9.99 units' worth buys 9.
+        {125, 0, 10, 10, 250, '.', 12, 0, ""},
+        {135, 0, 10, 10, 250, '.', 13, 0, ""},
+        {135, 0, 10, 10, 250, ',', 13, 0, ""},
+        {139.9, 0, 10, 10, 250, '.', 13, 0, ""},
+        {130, 0, 10, 10, 250, '.', 13, 0, ""},
+        {99.9, 0, 10, 10, 250, '.', 9, 0, ""},
+        // Cash for 300, room for 250 less what is aboard; a tick every fiftieth.
+        {12000, 0, 40, 5, 50, '.', 250, 5, ""},
+        {12000, 100, 40, 5, 50, '.', 150, 3, ""},
         // 255 × 200 would wrap 16 bits; one purchase stops at 32 760 (ticks 655.2).
-        {1e9, 5, 0, 255, 200, '.', 32760, 655, ""},
-        // Money is refused before space; an over-full hold has no room, not a negative one.
-        {39.5, 40, 100, 50, 2, '.', 0, 0, "Nedostatek peněz"},
-        {5000, 40, 100, 50, 2, '.', 0, 0, "Nedostatek prostoru"},
-        {5000, 40, 130, 50, 2, '.', 0, 0, "Nedostatek prostoru"},
+        {1e9, 0, 5, 200, 255, '.', 32760, 655, ""},
+        {39.5, 100, 40, 2, 50, '.', 0, 0, money},
+        {5000, 100, 40, 2, 50, '.', 0, 0, space},
+        {5000, 130, 40, 2, 50, '.', 0, 0, space}, // over-full: no room, not a negative one
+        // Past 182 galleons the load line stops at 32 767: the room is worked out from the
+        // real cargo against the real capacity.
+        {1e9, 33000, 5, 190, 180, '.', 1200, 24, ""},
+        {1e9, 34199, 5, 190, 180, '.', 1, 0, ""},
+        {1e9, 34200, 5, 190, 180, '.', 0, 0, space},
+        {1e9, 42466, 5, 200, 180, '.', 0, 0, space},
+        {1e9, 32767, 5, 200, 180, '.', 3233, 65, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cash) + " at " + std::to_string(c.price) + ", aboard " +
+                     std::to_string(c.aboard));
+        FleetRecord f{c.ships, 0, c.nosnost};
+        f.Naklad[0] = c.aboard;
         const QuantityOffer o =
-            BuyOffer(c.cash, c.price, c.loaded, FleetRecord{c.ships, 0, c.nosnost},
-                     NumberLocale{c.separator});
-        const std::string at = std::to_string(c.cash) + " at " + std::to_string(c.price);
-        EXPECT_EQ(o.ok, *c.refusal == '\0') << at;
-        EXPECT_EQ(o.refusal, c.refusal) << at;
-        EXPECT_EQ(o.maximum, c.maximum) << at;
-        EXPECT_EQ(o.tickSpacing, c.ticks) << at;
-    }
-}
-
-// Past 182 galleons the load line stops at 32 767: the room is worked out from the real cargo
-// against the real capacity, so a purchase never loads past the hold.
-TEST(MarketOffer, AFleetOfMoreThan182GalleonsIsNotOverfilled) {
-    const struct {
-        std::int16_t ships;
-        double aboard;
-        std::int32_t room;
-    } rows[] = {
-        {190, 33000, 1200}, {190, 34199, 1}, {190, 34200, 0}, {200, 42466, 0}, {200, 32767, 3233}};
-    for (const auto& r : rows) {
-        FleetRecord f{r.ships, 0, 180, 2};
-        f.Naklad[4] = r.aboard;
-        EXPECT_EQ(std::max(0, FreeSpace(f, CargoTotal(f))), r.room) << r.aboard;
-        const QuantityOffer o = BuyOffer(1e9, 5, CargoTotal(f), f, NumberLocale{});
-        EXPECT_EQ(o.maximum, r.room) << r.aboard;
-        EXPECT_EQ(o.refusal, r.room ? "" : "Nedostatek prostoru");
+            BuyOffer(c.cash, c.price, CargoTotal(f), f, NumberLocale{c.separator});
+        EXPECT_EQ(o.ok, *c.refusal == '\0');
+        EXPECT_EQ(o.refusal, c.refusal);
+        EXPECT_EQ(o.maximum, c.maximum);
+        EXPECT_EQ(o.tickSpacing, c.ticks);
     }
 }
 
@@ -98,33 +99,27 @@ TEST(MarketOffer, TheSellSliderOffersTheWholeRoundedAmountAndTheLineItsPrice) {
 }
 
 TEST(MarketPrice, ReactsByCitySizeAndStaysInBoundsWithFreshDraws) {
-    struct Case {
+    const struct {
         std::int16_t cena;
         std::int32_t quantity;
         std::uint8_t size;
-        std::vector<float> dice;
+        float r;
         char separator;
         std::int16_t expected;
         std::size_t draws;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // Between 100 and 900 the step is damped by the size class and draws nothing;
         // halves go to the even neighbour (2.5 -> 2, 3.5 -> 4).
-        {200, 10, 0, {0.5f}, '.', 210, 0},
-        {200, 5, 1, {0.5f}, '.', 202, 0},
-        {200, 7, 1, {0.5f}, '.', 204, 0},
-        {200, -5, 1, {0.5f}, '.', 198, 0},
-        // Pushed below 1: 5, then lifted by 10 + 50·r.
-        {30, -100, 0, {0.5f}, '.', 40, 1},
-        // Left over 900: cut by 10 + 50·r.
-        {940, 10, 0, {0.2f}, '.', 930, 1},
-        // A lift never lands over 900, so only one bound draws.
-        {80, 0, 0, {0.98f, 0.0f}, '.', 80 + 59, 1},
-        // The random amount goes through text: with a comma the .5 of 10.5 is dropped.
-        {51, 0, 0, {0.01f}, ',', 61, 1},
+        {200, 10, 0, 0.5f, '.', 210, 0},
+        {200, 5, 1, 0.5f, '.', 202, 0},
+        {200, 7, 1, 0.5f, '.', 204, 0},
+        // Pushed below 1: 5, then lifted by 10 + 50·r, an amount that goes through text: with
+        // a comma the .5 of 10.5 is dropped.
+        {30, -100, 0, 0.5f, '.', 40, 1},
+        {51, 0, 0, 0.01f, ',', 61, 1},
     };
-    for (const Case& c : cases) {
-        ScriptedRandom rnd(c.dice);
+    for (const auto& c : cases) {
+        ScriptedRandom rnd({c.r});
         EXPECT_EQ(TradePriceReaction(c.cena, c.quantity, c.size, rnd, NumberLocale{c.separator}),
                   c.expected)
             << c.cena << " by " << c.quantity << " in size " << int(c.size);
@@ -135,15 +130,14 @@ TEST(MarketPrice, ReactsByCitySizeAndStaysInBoundsWithFreshDraws) {
 // A purchase costs at least, a sale brings at most, the price the day opened at (200 here);
 // the trade moves the price of the current city, by half the quantity in a city of size 1.
 TEST(MarketTrade, TradesPayTheOpeningPriceAndMoveTheCitysPrice) {
-    struct Row {
+    const struct {
         bool buy;
         double onBoard;
         std::int32_t quantity;
         std::int16_t shown;
         double left, paid;
         std::int16_t price;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {true, 3, 10, 200, 13, 2000, 205},
         {true, 0, 10, 180, 10, 2000, 205}, // shown lower after a sale here today
         {true, 0, 10, 205, 10, 2050, 205}, // shown higher after a purchase: paid as shown
@@ -154,7 +148,7 @@ TEST(MarketTrade, TradesPayTheOpeningPriceAndMoveTheCitysPrice) {
         {false, 0.25, 1, 150, 0, -37, 200},    // paid in whole zlatých, rounded down
         {false, 0, 10, 150, 0, 0, 200},        // goods not on board bring nothing
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.onBoard) + " by " + std::to_string(r.quantity));
         GameState st = portWith(1, 200);
         st.Fleet.Naklad[2] = r.onBoard;
@@ -189,4 +183,138 @@ TEST(MarketSellAll, SellsEveryAcceptedRowAndReportsTheRefusedOne) {
     EXPECT_DOUBLE_EQ(st.Fleet.Naklad[5] + st.Fleet.Naklad[12], 0);
     EXPECT_DOUBLE_EQ(st.Fleet.Naklad[13], 20);
     EXPECT_DOUBLE_EQ(st.Hotovost, 50000 + 4 * 280 + 175);
+}
+
+// A purchase lifts the price by 100 (300 units over size 2 + 1); the lift is the player's own:
+// the sale pays the price without it, and a tenth of what is left fades each day.
+TEST(OwnImpact, APurchasesLiftIsNotPaidBackAndFadesOutOfThePriceInAMonth) {
+    MarketEntry m = boughtThreeHundred();
+    EXPECT_EQ(m.Dopad, 100);
+    EXPECT_EQ(OwnSaleBound(m, 300), 200);
+    EXPECT_EQ(OwnPurchaseBound(m, 150), 200); // a stale row, never below the own price
+    EXPECT_EQ(OwnPurchaseBound(m, 250), 250);
+    ScriptedRandom rnd({0.5f});
+    const std::pair<int, int> days[] = {{1, 290}, {7, 245}, {14, 219}, {27, 201}, {28, 200}};
+    int day = 0;
+    for (const auto& [until, price] : days) {
+        for (; day < until; ++day)
+            StepPriceWithOwnImpact(m, 0, 2, rnd, NumberLocale{});
+        EXPECT_EQ(m.Cena, price) << "day " << day;
+        EXPECT_EQ(OwnSaleBound(m, m.Cena), 200) << "day " << day;
+    }
+
+    // The market's own movement still pays: production moves the price without the player.
+    MarketEntry falling = boughtThreeHundred();
+    StepPriceWithOwnImpact(falling, 90, 2, rnd, NumberLocale{}); // 3 a day less
+    EXPECT_EQ(falling.Cena, 287);
+    EXPECT_EQ(OwnSaleBound(falling, falling.Cena), 197);
+
+    // A sale's drop: the purchase costs the price without it; an edge of the range keeps the
+    // price without the impact inside 5…999, whatever a file says.
+    const struct {
+        MarketEntry m;
+        std::int16_t sale, purchase;
+    } rows[] = {
+        {{150, 0, 0, 0, -50}, 150, 200},  {{150, 0, 0, 0, 0}, 150, 150},
+        {{150, 0, 0, 0, 145}, 5, 150},    {{150, 0, 0, 0, 146}, 5, 150},
+        {{150, 0, 0, 0, -849}, 150, 999}, {{150, 0, 0, 0, -850}, 150, 999},
+        {{0, 0, 0, 0, 40}, 0, 0},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(OwnSaleBound(r.m, r.m.Cena), r.sale) << r.m.Dopad;
+        EXPECT_EQ(OwnPurchaseBound(r.m, r.m.Cena), r.purchase) << r.m.Dopad;
+    }
+}
+
+// Any walk of purchases, sales, "Prodat vše", turn-rounds (a day), short hops (one to eight
+// days away), saves and loads around the home port, with rows fresh or stale, gains no more
+// than the goods held gained by the market's own movement in the same world where nobody
+// traded (same dice). 600 walks over every city size, prices near 100, near 900 or anywhere,
+// with and without production, both number formats, holds empty or already laden.
+TEST(OwnImpact, NoWalkAroundOnePortGainsMoreThanTheMarketsOwnMovement) {
+    std::mt19937 dice(20261207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(dice); };
+    FakeGameView view;
+    int trades = 0, days = 0, loads = 0;
+    for (int walk = 0; walk < 600; ++walk) {
+        GameState st;
+        st.Mapa = "Zkouška"; // no goal ends the walk
+        st.PocetMest = 2;
+        st.Konto = 0;
+        st.locale.decimalSeparator = pick(0, 1) ? ',' : '.';
+        st.Cities[0].Velikost = static_cast<std::uint8_t>(pick(0, 4));
+        for (MarketEntry& m : st.Cities[0].Trh) {
+            m.Cena = static_cast<std::int16_t>(
+                std::array{0, pick(90, 110), pick(890, 910), pick(5, 999)}[pick(0, 3)]);
+            m.Produkce = static_cast<std::int16_t>(pick(0, 1) ? pick(-60, 60) : 0);
+        }
+        OpenTheDay(st);
+        st.Hotovost = pick(0, 3) == 0 ? pick(0, 5000) : pick(0, 3000000);
+        st.Fleet.Pocet = static_cast<std::int16_t>(pick(1, 60));
+        st.Fleet.Nosnost = static_cast<std::uint8_t>(pick(50, 255));
+        for (double& n : st.Fleet.Naklad) // a hold from earlier, storms' fractions and all
+            n = pick(0, 2) == 0 ? pick(0, 400) + pick(0, 3) * 0.25 : 0;
+        GameState market = st; // the same world, where the player never trades
+        auto cargo = [&] {
+            double v = 0;
+            for (std::size_t g = 0; g < CargoSlots; ++g)
+                v += st.Fleet.Naklad[g] * market.Cities[0].Trh[g].Cena;
+            return v;
+        };
+        auto passDay = [&] {
+            const float r = static_cast<float>(pick(0, 999)) / 1000.0f;
+            ScriptedRandom a({r}), b({r});
+            const double before = cargo();
+            AdvanceDays(st, a, view, 1);
+            AdvanceDays(market, b, view, 1);
+            ++days;
+            return cargo() - before;
+        };
+        const double start = st.Hotovost + cargo();
+        double ownMovement = 0;
+        ClockRandom tradeDice(7); // the lifts and cuts at the bounds draw anything
+        std::vector<ShownMarketRow> shown(CargoSlots);
+        for (int step = 0, steps = pick(5, 60); step < steps; ++step) {
+            const int g = pick(0, CargoSlots - 1);
+            const auto gi = static_cast<std::size_t>(g);
+            const int move = step == 0 ? 0 : pick(0, 24);
+            if (move == 0) {
+                for (int k = 0; k < CargoSlots; ++k)
+                    shown[static_cast<std::size_t>(k)] = {k, st.Cities[0].Trh[k].Cena};
+            } else if (move == 1) {
+                SellAll(st, view, tradeDice, shown);
+            } else if (move < 9) {
+                const std::int16_t price = PurchasePrice(st, g, shown[gi].price);
+                const QuantityOffer o =
+                    BuyOffer(st.Hotovost, price, CargoTotal(st.Fleet), st.Fleet, st.locale);
+                if (o.ok)
+                    BuyGoods(st, view, tradeDice, g, pick(1, o.maximum), price);
+                trades += o.ok;
+            } else if (move < 16) {
+                const QuantityOffer o =
+                    SellOffer(st.Fleet.Naklad[gi], SalePrice(st, g, shown[gi].price));
+                if (o.ok)
+                    SellGoods(st, view, tradeDice, g, pick(1, o.maximum), shown[gi].price);
+                trades += o.ok;
+            } else if (move < 20) {
+                ownMovement += passDay(); // a turn-round: out and straight back, one day
+            } else if (move < 23) {
+                st.AktualniMesto = 1; // a short hop: there, nothing traded, and back
+                for (int d = pick(1, 8); d > 0; --d)
+                    ownMovement += passDay();
+                st.AktualniMesto = 0;
+            } else {
+                // Saved and loaded: the same game comes back on the same day.
+                ScriptedRandom a({0.3f}), b({0.3f});
+                StartLoadedGame(st, a, view);
+                StartLoadedGame(market, b, view);
+                ++loads;
+            }
+            ASSERT_LE(st.Hotovost + cargo(), start + ownMovement + 1e-6)
+                << "walk " << walk << " step " << step;
+        }
+    }
+    EXPECT_GT(trades, 3500); // the walks do trade, sail and load
+    EXPECT_GT(days, 5000);
+    EXPECT_GT(loads, 500);
 }

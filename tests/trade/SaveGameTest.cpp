@@ -1,7 +1,5 @@
 #include "trade/SaveGame.h"
 
-#include "support/FakeGameView.h"
-
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
@@ -44,33 +42,4 @@ TEST(SavedGames, TheNewestIsTheLastModifiedAndTheFirstOnATie) {
     EXPECT_EQ(NewestSave({1731000000, 1700000000, 1731000000}), 0);
     EXPECT_EQ(NewestSave({1700000000, 1731000000, 1731000000}), 1);
     EXPECT_EQ(NewestSave({500000000, 600000000}), 0); // nothing after 1990: the first
-}
-
-// The way out of a game asks one question, wherever it is taken, and only while the game is
-// unsaved; "Ano" leaves only once the game is saved.
-TEST(SavedGames, LeavingAnUnsavedGameAsksAndSavesOnAno) {
-    const struct {
-        bool saved;
-        MessageAnswer answer;
-        bool saves, leaves;
-    } rows[] = {
-        {false, MessageAnswer::Ano, true, true},    {false, MessageAnswer::Ano, false, false},
-        {false, MessageAnswer::Ne, false, true},    {false, MessageAnswer::Zrusit, false, false},
-        {true, MessageAnswer::Zrusit, false, true},
-    };
-    for (const auto& r : rows) {
-        GameState st;
-        st.StateSaved = r.saved;
-        vlnobrod::testing::FakeGameView view;
-        view.answers = {r.answer};
-        int saves = 0;
-        EXPECT_EQ(MayLeave(st, view, [&] { return ++saves, r.saves; }), r.leaves);
-        EXPECT_EQ(saves, r.answer == MessageAnswer::Ano && !r.saved ? 1 : 0);
-        ASSERT_EQ(view.messages.size(), r.saved ? 0u : 1u);
-        if (!r.saved) {
-            EXPECT_EQ(view.messages[0].title, "Opuštění hry");
-            EXPECT_EQ(view.messages[0].text, "Chcete hru uložit pod název: Poslední hra ?");
-            EXPECT_EQ(view.messages[0].buttons, MessageButtons::NeAnoZrusit);
-        }
-    }
 }

