@@ -64,7 +64,8 @@ private slots:
         QCOMPARE(Named<QLabel>(b.w, "damage", Pirates)->text(), QStringLiteral("40 %"));
         // A screen reader is told where the ball fell and how the ships stand.
         QVERIFY(Announcer::Of(b.w).Said().startsWith(
-            QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď. Obchodní loď, ")));
+            QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď. Obchodní loď, poškození "
+                           "0. Pirátská loď, poškození 40 %. ")));
         QVERIFY(b.pal(Merchant)->accessibleDescription().contains(
             QStringLiteral("Pirátská loď, poškození 40 %.")));
         QElapsedTimer clock;
