@@ -24,14 +24,12 @@ struct Fight {
         fleet.Typ = 2;
         battle.Load(mode, fleet);
     }
-    // The ball in the air flies until it falls into the sea; tells how many ticks it took.
     int Fly() {
         int ticks = 0;
         while (battle.Tick())
             ++ticks;
         return ticks;
     }
-    // The merchant fires at 45 degrees and his ball flies; tells where it fell.
     float Fire(const char* power) {
         battle.SetAim(Merchant, "45", power);
         EXPECT_EQ(battle.Fire(Merchant), FireResult::Fired);
@@ -48,8 +46,7 @@ struct Fight {
         battle.PiratesTurn();
         battle.LandAt(L);
     }
-    // Whether the side at `ship` hits the other ship with this setting; the merchant's first
-    // shot, for the pirates' side, falls short of them.
+    // For the pirates' side the merchant's first shot falls short of them.
     bool Hits(int ship, int angle, int power) {
         if (ship == Pirates)
             MerchantLandsAt(100);

@@ -47,7 +47,6 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
         for (int i = 0; i < st.PocetMest; ++i) {
             const CityRecord& c = st.Cities[i];
             EXPECT_FALSE(c.Nazev.empty());
-            // The game has no casino: no city advertises one in its information.
             EXPECT_FALSE(c.Casino) << c.Nazev;
             closed[id] += c.Pristup > 0;
             openWithBooks[id] += c.Pristup == 0 && c.Trh[7].Cena > 0;
@@ -74,16 +73,15 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
         for (int g = 0; g < CargoSlots; ++g)
             EXPECT_TRUE(low[g] == 0 || high[g] - low[g] >= 150) << GoodsName(mapa, g);
     }
-    // The introduction: city 1 closed behind an access price.
+    // The introduction has a closed city, the Mediterranean nine ports with several closed,
+    // Indonesia nine with books in an open one and fewer than 17 ships; the spendthrift has ten
+    // million to get rid of.
     EXPECT_GT(map[1].Cities[1].Pristup, 0);
-    // The Mediterranean: nine ports, several closed.
     EXPECT_EQ(map[2].PocetMest, 9);
     EXPECT_GE(closed[2], 2);
-    // Indonesia: nine ports, an open one selling books, fewer than 17 ships.
     EXPECT_EQ(map[3].PocetMest, 9);
     EXPECT_EQ(GoodsName("Mapa3", 7), "Knihy");
     EXPECT_GT(openWithBooks[3], 0);
     EXPECT_LT(map[3].Fleet.Pocet, 17);
-    // The spendthrift: ten million to get rid of.
     EXPECT_DOUBLE_EQ(map[4].Hotovost + map[4].Konto, 10000000);
 }

@@ -39,7 +39,7 @@ class MessageBoxTest : public QObject {
 private slots:
     // The codes are the message box's contract: buttons in, answer out. Enter gives OK or
     // "Ano", Escape "Zrušit", else "Ne", else the box's only answer.
-    void everyButtonsCodeGivesItsAnswers() {
+    void everyButtonsCodeGivesItsAnswersAndEachAnswerOneQuestion() {
         PortScreen s("");
         const struct {
             std::uint8_t buttons;
@@ -104,23 +104,19 @@ private slots:
             }
         }
         QVERIFY(Named(*s.w, "msgbox")->isHidden());
-    }
 
-    // A question asked while another waits is answered on its own; then the first comes back
-    // with its own text and waits for its own answer.
-    void eachAnswerAnswersOneQuestion() {
-        PortScreen s("");
+        // A question asked while another waits is answered on its own; then the first comes
+        // back with its own text and waits for its own answer.
         frmMain& w = *s.w;
         MessageAnswer inner = MessageAnswer::OK;
         QString backAgain;
         QTimer::singleShot(20, &w, [&] {
-            QTimer::singleShot(20, &w,
-                               [&] { QTest::mouseClick(Named(w, "answer", 1), Qt::LeftButton); });
+            QTimer::singleShot(20, &w, [&] { Click(w, "answer", 1); });
             std::string t = "Druhá";
             inner = w.ShowMessage("Druhá otázka", MessageButtons::NeAno, t);
             QTimer::singleShot(20, &w, [&] {
                 backAgain = Text(w, "msgTitle") + QLatin1Char('|') + Text(w, "msgText");
-                QTest::mouseClick(Named(w, "answer", 0), Qt::LeftButton);
+                Click(w, "answer", 0);
             });
         });
         std::string t = "První";
@@ -141,9 +137,9 @@ private slots:
         const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QStringList seen;
         QTimer::singleShot(20, &w, [&] {
-            QTest::mouseClick(Named(w, "tabDok"), Qt::LeftButton); // the dock tab
-            QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);       // the trade tab's shortcut
-            QTest::mouseClick(Named(w, "backToMenu"), Qt::LeftButton);
+            Click(w, "tabDok");                              // the dock tab
+            QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier); // the trade tab's shortcut
+            Click(w, "backToMenu");
             QTest::mouseDClick(Named(w, "goal"), Qt::LeftButton);
             QTest::keyClick(&w, Qt::Key_F4);
             w.close();
@@ -158,7 +154,7 @@ private slots:
         });
         QTimer::singleShot(1600, &w, [&] {
             seen << (Text(w, "news0") == news ? "news stood" : "news moved");
-            QTest::mouseClick(Named(w, "answer", 0), Qt::LeftButton);
+            Click(w, "answer", 0);
         });
         std::string title = "Otázka";
         w.ShowMessage("Čekám", MessageButtons::OK, title);

@@ -42,7 +42,6 @@ private slots:
         QCOMPARE(ForeColor(Named(w, "city", 1)), portstyle::Red);
         QCOMPARE(ForeColor(Named(w, "city", 2)), QColor(128, 128, 128));
 
-        // The stored money and day count on the counters.
         QCOMPARE(Text(w, "days"), QStringLiteral("12"));
         QCOMPARE(Text(w, "cash"), QStringLiteral("25 000"));
         QCOMPARE(Text(w, "account"), QStringLiteral("-3 000"));
@@ -122,7 +121,6 @@ private slots:
         QCOMPARE(st.Denik.Mesta[1].Posledni.Cena[5], 444);
         Click(w, "tabBanka");
         QCOMPARE(shown(), QStringLiteral("3,tabBanka"));
-        // "Mapa" clears the chart.
         w.PanelAt(zalozka::Save)->show();
         Click(w, "tabMapa");
         QCOMPARE(shown(), QStringLiteral("tabMapa"));
