@@ -131,13 +131,13 @@ void frmSouboj::BuildLayout() {
     setFixedSize(field::Width, field::Height);
     background_ = paintBackground();
 
-    imgLoď[Merchant] = new QLabel(this);
-    imgLoď[Merchant]->setGeometry(int(field::MerchantLeft), field::MerchantTop, field::ShipWidth,
-                                  field::MerchantHeight);
-    imgLoď[Pirates] = new QLabel(this);
-    imgLoď[Pirates]->setGeometry(0, field::PirateTop, field::ShipWidth, field::PirateHeight);
-    imgLoď[Pirates]->setPixmap(art::Picture(QStringLiteral("battle_pirate")));
-    for (QLabel* ship : imgLoď)
+    lodě[Merchant] = new QLabel(this);
+    lodě[Merchant]->setGeometry(int(field::MerchantLeft), field::MerchantTop, field::ShipWidth,
+                                field::MerchantHeight);
+    lodě[Pirates] = new QLabel(this);
+    lodě[Pirates]->setGeometry(0, field::PirateTop, field::ShipWidth, field::PirateHeight);
+    lodě[Pirates]->setPixmap(art::Picture(QStringLiteral("battle_pirate")));
+    for (QLabel* ship : lodě)
         ship->setScaledContents(true);
     for (std::size_t i = 0; i < 2; ++i)
         lnlDělo[i] = new CannonLine(this);
@@ -152,10 +152,10 @@ void frmSouboj::BuildLayout() {
     lblStatus->setStyleSheet(QStringLiteral("color: white;"));
     lblStatus->setFont(art::HeavyFont(14));
 
-    lbl[0] = label(QStringLiteral("Nastavení děla:"), this, 8, 408, 186);
-    QFont heading = lbl[0]->font();
+    popisky[popisek::Settings] = label(QStringLiteral("Nastavení děla:"), this, 8, 408, 186);
+    QFont heading = popisky[popisek::Settings]->font();
     heading.setBold(true);
-    lbl[0]->setFont(heading);
+    popisky[popisek::Settings]->setFont(heading);
     BuildControls(Merchant, 8);
     BuildControls(Pirates, 612);
 
@@ -188,13 +188,40 @@ void frmSouboj::BuildLayout() {
     tmrPiráti->setSingleShot(true);
     connect(tmrPiráti, &QTimer::timeout, this, &frmSouboj::Piráti);
     DescribeControls();
+    NameControls();
+}
+
+// The object names the tests find the controls by; a side's controls end in its number.
+void frmSouboj::NameControls() {
+    const auto name = [](QObject* o, const char* n) { o->setObjectName(QString::fromLatin1(n)); };
+    for (int i = 0; i < 2; ++i) {
+        const auto side = static_cast<std::size_t>(i);
+        const QString n = QString::number(i);
+        txtÚhel[side]->setObjectName(QStringLiteral("angle") + n);
+        sldÚhel[side]->setObjectName(QStringLiteral("angleSlider") + n);
+        txtSíla[side]->setObjectName(QStringLiteral("powder") + n);
+        sldSíla[side]->setObjectName(QStringLiteral("powderSlider") + n);
+        lblPoškození[side]->setObjectName(QStringLiteral("damage") + n);
+        lodě[side]->setObjectName(QStringLiteral("ship") + n);
+    }
+    name(cmdPal, "fire0");
+    name(Command1, "fire1");
+    name(Koule, "ball");
+    name(lblStatus, "status");
+    name(lblVítr, "wind");
+    name(lblVýsledek, "outcome");
+    name(cmdOK, "ok");
+    name(tmrPal, "flightTimer");
+    name(tmrPiráti, "piratesTimer");
 }
 
 void frmSouboj::BuildControls(int ship, int x) {
     // Each side's settings: the angle and the gunpowder, a box for the number and its slider.
     const std::size_t i = static_cast<std::size_t>(ship);
-    lbl[ship == Merchant ? 1 : 4] = label(QStringLiteral("Úhel:"), this, x, 430, 40);
-    lbl[ship == Merchant ? 2 : 3] =
+    const bool merchant = ship == Merchant;
+    popisky[merchant ? popisek::MerchantAngle : popisek::PiratesAngle] =
+        label(QStringLiteral("Úhel:"), this, x, 430, 40);
+    popisky[merchant ? popisek::MerchantPowder : popisek::PiratesPowder] =
         label(QStringLiteral("Množství střelného prachu:"), this, x, 456, 186);
     txtÚhel[i] = new QLineEdit(QStringLiteral("45"), this);
     txtÚhel[i]->setGeometry(x + 40, 428, 40, 22);
@@ -213,8 +240,8 @@ void frmSouboj::BuildControls(int ship, int x) {
 
 void frmSouboj::Form_Load(HandOffWord mode, const FleetRecord& fleet) {
     rules_.Load(mode, fleet);
-    imgLoď[Merchant]->setPixmap(art::Picture(qs(rules_.MerchantPicture())));
-    imgLoď[Pirates]->move(qRound(rules_.ShipLeft(Pirates)), field::PirateTop);
+    lodě[Merchant]->setPixmap(art::Picture(qs(rules_.MerchantPicture())));
+    lodě[Pirates]->move(qRound(rules_.ShipLeft(Pirates)), field::PirateTop);
     for (std::size_t i = 0; i < 2; ++i) {
         lnlDělo[i]->SetLine(rules_.Cannon(int(i)));
         lnlDělo[i]->raise();

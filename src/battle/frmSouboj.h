@@ -17,6 +17,18 @@ namespace vlnobrod {
 
 class CannonLine;
 
+// The captions of the cannon settings below the sea; the pirates' side mirrors the merchant's.
+namespace popisek {
+enum Index : int {
+    Settings = 0,       // "Nastavení děla:"
+    MerchantAngle = 1,  // "Úhel:"
+    MerchantPowder = 2, // "Množství střelného prachu:"
+    PiratesPowder = 3,
+    PiratesAngle = 4,
+};
+constexpr int Count = 5;
+} // namespace popisek
+
 // The battle window: the merchant ship on the left, the pirates on the right, each with its
 // cannon settings and its "pal". The battle itself is BattleRules; the window runs the flight
 // and the pirates' timers, moves the pictures and shows the texts. The caller loads it, shows
@@ -37,25 +49,17 @@ public:
     const BattleRules& Rules() const { return rules_; }
     BattleResult Result() const { return rules_.Result(); }
 
-    std::array<QLabel*, 2> imgLoď{};
-    std::array<CannonLine*, 2> lnlDělo{};
-    QLabel* Koule = nullptr;
+    // The controls the journeys and the benchmark still drive directly; tests reach every
+    // control by its object name ("powder0", "fire1", "ball", "outcome", ...).
     std::array<QLineEdit*, 2> txtÚhel{};
     std::array<QLineEdit*, 2> txtSíla{};
     std::array<QSlider*, 2> sldÚhel{};
     std::array<QSlider*, 2> sldSíla{};
     QPushButton* cmdPal = nullptr;   // the merchant's "pal"
     QPushButton* Command1 = nullptr; // the pirates' "pal", a second player's only
-    std::array<QLabel*, 2> lblPoškození{};
-    QLabel* lblVítr = nullptr;
     QLabel* lblStatus = nullptr;
-    std::array<QLabel*, 5> lbl{};
     QTimer* tmrPal = nullptr;    // 20 ms: the ball in flight
     QTimer* tmrPiráti = nullptr; // 1000 ms, once: the computer pirates' turn
-    // Who won, over the sea once the battle is decided, and its "OK": the window stays until
-    // the player has read it (Enter).
-    QLabel* lblVýsledek = nullptr;
-    QPushButton* cmdOK = nullptr;
 
 public slots:
     // Escape and every other way of dismissing the dialog come here as a close request.
@@ -73,6 +77,7 @@ public:
 private:
     void BuildLayout();
     void BuildControls(int ship, int x);
+    void NameControls();
     void Fire(int ship);
     void Launched();
     void MoveBall();
@@ -89,6 +94,16 @@ private:
     void ReportLanding();
     void ShowOutcome();
 
+    std::array<QLabel*, 2> lodě{}; // the ship pictures, by Merchant and Pirates
+    std::array<CannonLine*, 2> lnlDělo{};
+    QLabel* Koule = nullptr;
+    std::array<QLabel*, 2> lblPoškození{};
+    QLabel* lblVítr = nullptr;
+    std::array<QLabel*, popisek::Count> popisky{};
+    // Who won, over the sea once the battle is decided, and its "OK": the window stays until
+    // the player has read it (Enter).
+    QLabel* lblVýsledek = nullptr;
+    QPushButton* cmdOK = nullptr;
     GameServices& game_;
     BattleRules rules_;
     QPixmap background_;

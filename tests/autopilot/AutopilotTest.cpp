@@ -36,7 +36,6 @@ TEST(Autopilot, ReachesEveryShippedMapsGoalWithinItsBudget) {
             const RunResult r = PlayGame(map, o);
             EXPECT_TRUE(r.reached) << mapa << " seed " << seed << " day " << r.days;
             EXPECT_LE(r.goalDay, budget) << mapa;
-            EXPECT_GT(r.goalDay, 0) << mapa << ": no goal is met without sailing";
             EXPECT_TRUE(seed > 1 || PlayGame(map, o).finalWorth == r.finalWorth) << mapa;
         }
         // The shipped map and its best-players table stay as they were.

@@ -7,6 +7,7 @@
 #include <QtWidgets>
 
 using namespace vlnobrod;
+using vlnobrod::testing::Named;
 
 namespace {
 
@@ -17,13 +18,18 @@ struct Window {
     BattleMemory memory;
     frmSouboj w{fx.game(), memory};
 
-    explicit Window(HandOffWord mode) {
+    Window() {
         fx.random() = ScriptedRandom({0, 0, 0, 0});
-        w.Form_Load(mode, FleetRecord{});
+        w.Form_Load(HandOffWord::PiratiB, FleetRecord{});
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
-    void waitForLanding() { QTRY_VERIFY_WITH_TIMEOUT(!w.tmrPal->isActive(), 5000); }
+    QPushButton* pal(int side) { return Named<QPushButton>(w, "fire", side); }
+    QLineEdit* powder(int side) { return Named<QLineEdit>(w, "powder", side); }
+    QSlider* powderSlider() { return Named<QSlider>(w, "powderSlider", Merchant); }
+    QWidget* ball() { return Named(w, "ball"); }
+    bool timing(const char* timer) { return Named<QTimer>(w, timer)->isActive(); }
+    void waitForLanding() { QTRY_VERIFY_WITH_TIMEOUT(!timing("flightTimer"), 5000); }
 };
 
 // Answers the next question with `answer` after `meanwhile` has looked around.
@@ -44,91 +50,82 @@ class frmSoubojTest : public QObject {
     Q_OBJECT
 private slots:
     void oneShotAFlightLandingWhereTheFlightPutsItAndThePiratesASecondLater() {
-        Window b(HandOffWord::PiratiB);
-        QVERIFY(!b.w.Command1->isEnabled() && !b.w.txtSíla[Pirates]->isEnabled());
+        Window b;
+        QVERIFY(!b.pal(Pirates)->isEnabled() && !b.powder(Pirates)->isEnabled());
         // A double click fires once: the first click already gives the turn away.
-        b.w.sldSíla[Merchant]->setValue(38);
-        QSignalSpy fired(b.w.cmdPal, &QPushButton::clicked);
-        const QPoint at = b.w.cmdPal->mapTo(&b.w, b.w.cmdPal->rect().center());
+        b.powderSlider()->setValue(38);
+        QSignalSpy fired(b.pal(Merchant), &QPushButton::clicked);
+        const QPoint at = b.pal(Merchant)->mapTo(&b.w, b.pal(Merchant)->rect().center());
         QTest::mouseDClick(b.w.windowHandle(), Qt::LeftButton, {}, at);
         QCOMPARE(fired.size(), 1);
-        QVERIFY(b.w.Koule->isVisible() && !b.w.cmdPal->isEnabled());
+        QVERIFY(b.ball()->isVisible() && !b.pal(Merchant)->isEnabled());
         b.waitForLanding();
-        QCOMPARE(b.w.Koule->x(), 262);
-        QCOMPARE(b.w.lblPoškození[Pirates]->text(), QStringLiteral("40 %"));
-        // A screen reader is told where the ball fell and how the ships stand; the status line
-        // says what it always said.
-        const QString hit = QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď.");
-        QCOMPARE(b.w.lblStatus->accessibleDescription(), hit);
-        QVERIFY(Announcer::Of(b.w).Said().startsWith(hit + QStringLiteral(" Obchodní loď, ")));
-        QVERIFY(b.w.cmdPal->accessibleDescription().contains(
+        QCOMPARE(b.ball()->x(), 262);
+        QCOMPARE(Named<QLabel>(b.w, "damage", Pirates)->text(), QStringLiteral("40 %"));
+        // A screen reader is told where the ball fell and how the ships stand.
+        QVERIFY(Announcer::Of(b.w).Said().startsWith(
+            QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď. Obchodní loď, poškození "
+                           "0. Pirátská loď, poškození 40 %. ")));
+        QVERIFY(b.pal(Merchant)->accessibleDescription().contains(
             QStringLiteral("Pirátská loď, poškození 40 %.")));
         QElapsedTimer clock;
         clock.start();
-        QTRY_COMPARE_WITH_TIMEOUT(b.w.lblStatus->text(), QStringLiteral("Piráti útočí!"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(Named<QLabel>(b.w, "status")->text(),
+                                  QStringLiteral("Piráti útočí!"), 3000);
         QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 1500,
                  qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(b.w.txtSíla[Pirates]->text(), QStringLiteral("60"));
+        QCOMPARE(b.powder(Pirates)->text(), QStringLiteral("60"));
         b.waitForLanding();
-        QVERIFY(b.w.cmdPal->isEnabled() && !b.w.tmrPiráti->isActive());
-        // Typed into the box, Enter fires as "pal" does: 42 on the cannon ends the battle.
-        b.w.txtSíla[Merchant]->setText(QStringLiteral("42"));
-        QTest::keyClick(b.w.txtSíla[Merchant], Qt::Key_Return);
-        QVERIFY(b.w.Koule->isVisible());
-        // The outcome stays until the player has read it: Enter closes the window.
-        QTRY_VERIFY_WITH_TIMEOUT(b.w.lblVýsledek->isVisible(), 5000);
-        QCOMPARE(b.w.lblVýsledek->text(), QStringLiteral("Vyhrála obchodní loď!"));
-        QVERIFY(Announcer::Of(b.w).Said().startsWith(QStringLiteral("Vyhrála obchodní loď!")));
+        QVERIFY(b.pal(Merchant)->isEnabled() && !b.timing("piratesTimer"));
+        // Typed into the box, Enter fires as "pal" does: 42 on the cannon ends the battle, and
+        // the outcome stays until the player has read it: Enter closes the window.
+        b.powder(Merchant)->setText(QStringLiteral("42"));
+        QTest::keyClick(b.powder(Merchant), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(Named(b.w, "outcome")->isVisible(), 5000);
+        QCOMPARE(Named<QLabel>(b.w, "outcome")->text(), QStringLiteral("Vyhrála obchodní loď!"));
         QTest::qWait(200);
-        QVERIFY(b.w.isVisible() && b.w.cmdOK->isVisible());
+        QVERIFY(b.w.isVisible() && Named(b.w, "ok")->isVisible());
         QTest::keyClick(&b.w, Qt::Key_Return);
-        QVERIFY(!b.w.isVisible());
-        QVERIFY(!b.w.tmrPal->isActive() && !b.w.tmrPiráti->isActive());
+        QVERIFY(!b.w.isVisible() && !b.timing("flightTimer") && !b.timing("piratesTimer"));
         QVERIFY(b.w.Result().word == HandOffWord::Vyhral);
     }
 
-    void surrenderAnsweredNeThenAno() {
-        Window b(HandOffWord::PiratiB);
-        b.w.sldSíla[Merchant]->setValue(50);
-        QTest::mouseClick(b.w.cmdPal, Qt::LeftButton);
-        QTRY_VERIFY(b.w.Koule->x() > 130);
+    // A typed charge moves the slider and stays as typed; beyond the slider's 120 the slider
+    // stands at its end, and beyond 200 the shot says what it fired.
+    void aTypedChargeThenSurrenderAnsweredNeThenAno() {
+        Window b;
+        for (const auto& [typed, slider] : {std::pair{"60", 60}, {"150", 120}, {"1000", 120}}) {
+            b.powder(Merchant)->setText(QString::fromLatin1(typed));
+            QCOMPARE(b.powderSlider()->value(), slider);
+            QCOMPARE(b.powder(Merchant)->text(), QString::fromLatin1(typed));
+        }
+        QTest::mouseClick(b.pal(Merchant), Qt::LeftButton);
+        QCOMPARE(b.powder(Merchant)->text(), QStringLiteral("200"));
+        QCOMPARE(b.powderSlider()->value(), 120);
+        QTRY_VERIFY(b.ball()->x() > 130);
         // Escape asks; the ball hangs in the air while the question waits and flies on
         // after "Ne".
         answerQuestion(QStringLiteral("Ne"), [&](QMessageBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Utéct z bitvy"));
             QCOMPARE(box.text(),
                      QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"));
-            const QPoint ball = b.w.Koule->pos();
+            const QPoint ball = b.ball()->pos();
             QTest::qWait(100);
-            QCOMPARE(b.w.Koule->pos(), ball);
+            QCOMPARE(b.ball()->pos(), ball);
         });
         QTest::keyClick(&b.w, Qt::Key_Escape);
-        QVERIFY(b.w.isVisible() && b.w.tmrPal->isActive());
+        QVERIFY(b.w.isVisible() && b.timing("flightTimer"));
         b.waitForLanding();
         // Asked again during the pirates' wait: their timer waits too, nothing can hide the
         // window under the question, and "Ano" gives the battle up.
         answerQuestion(QStringLiteral("Ano"), [&](QMessageBox&) {
-            QVERIFY(!b.w.tmrPiráti->isActive());
+            QVERIFY(!b.timing("piratesTimer"));
             b.w.hide();
             QVERIFY(b.w.isVisible());
         });
         b.w.close();
-        QVERIFY(!b.w.isVisible() && !b.w.tmrPiráti->isActive());
+        QVERIFY(!b.w.isVisible() && !b.timing("piratesTimer"));
         QVERIFY(b.w.Result().word == HandOffWord::Prohral);
-    }
-
-    // A typed charge moves the slider and stays as typed; beyond the slider's 120 the slider
-    // stands at its end, and beyond 200 the shot says what it fired.
-    void aTypedChargeBeyondTheSliderShowsTheSliderAtItsEnd() {
-        Window b(HandOffWord::PiratiB);
-        for (const auto& [typed, slider] : {std::pair{"60", 60}, {"150", 120}, {"1000", 120}}) {
-            b.w.txtSíla[Merchant]->setText(QString::fromLatin1(typed));
-            QCOMPARE(b.w.sldSíla[Merchant]->value(), slider);
-            QCOMPARE(b.w.txtSíla[Merchant]->text(), QString::fromLatin1(typed));
-        }
-        QTest::mouseClick(b.w.cmdPal, Qt::LeftButton);
-        QCOMPARE(b.w.txtSíla[Merchant]->text(), QStringLiteral("200"));
-        QCOMPARE(b.w.sldSíla[Merchant]->value(), 120);
     }
 };
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <string>
 
 using namespace vlnobrod;
@@ -25,12 +24,10 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
         };
         GameState& st = map[id];
         ASSERT_TRUE(ReadGameFile(p, file, st));
-        // The map id is the file name and names its chart; the game starts on day 0 in an
-        // open city with a fleet, and not inside its goal (it would be congratulated as it
-        // loads); the goal is there to tell, and the table of the best is empty.
+        // The map id is the file name (the port screen test opens its chart); the game starts
+        // on day 0 in an open city with a fleet, and not inside its goal (it would be
+        // congratulated as it loads); the goal is there to tell, the table of the best empty.
         EXPECT_EQ(st.Mapa, mapa);
-        EXPECT_TRUE(
-            std::filesystem::exists(std::string(VLNOBROD_SOURCE_DIR) + "/data/" + mapa + ".jpg"));
         EXPECT_EQ(st.Cities[st.AktualniMesto].Pristup, 0);
         EXPECT_GE(st.Fleet.Pocet, 1);
         EXPECT_EQ(st.Den, 0);
@@ -44,16 +41,13 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
             for (const auto& [key, value] : emptyPlace)
                 EXPECT_EQ(read(top, key), value) << top << " " << key;
 
-        // (Where labels land on the chart, with their real size, the port screen test checks.)
         // A map is only worth playing when cheap goods can be carried to a better market.
         ASSERT_GT(st.PocetMest, 0);
         std::array<int, CargoSlots> low{}, high{};
         for (int i = 0; i < st.PocetMest; ++i) {
             const CityRecord& c = st.Cities[i];
             EXPECT_FALSE(c.Nazev.empty());
-            // The game has no casino: no city advertises one in its information.
             EXPECT_FALSE(c.Casino) << c.Nazev;
-            EXPECT_TRUE(c.X >= 0 && c.X < 849 && c.Y >= 0 && c.Y < 471) << c.Nazev;
             closed[id] += c.Pristup > 0;
             openWithBooks[id] += c.Pristup == 0 && c.Trh[7].Cena > 0;
             int traded = 0;
@@ -79,16 +73,15 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
         for (int g = 0; g < CargoSlots; ++g)
             EXPECT_TRUE(low[g] == 0 || high[g] - low[g] >= 150) << GoodsName(mapa, g);
     }
-    // The introduction: city 1 closed behind an access price.
+    // The introduction has a closed city, the Mediterranean nine ports with several closed,
+    // Indonesia nine with books in an open one and fewer than 17 ships; the spendthrift has ten
+    // million to get rid of.
     EXPECT_GT(map[1].Cities[1].Pristup, 0);
-    // The Mediterranean: nine ports, several closed.
     EXPECT_EQ(map[2].PocetMest, 9);
     EXPECT_GE(closed[2], 2);
-    // Indonesia: nine ports, an open one selling books, fewer than 17 ships.
     EXPECT_EQ(map[3].PocetMest, 9);
     EXPECT_EQ(GoodsName("Mapa3", 7), "Knihy");
     EXPECT_GT(openWithBooks[3], 0);
     EXPECT_LT(map[3].Fleet.Pocet, 17);
-    // The spendthrift: ten million to get rid of.
     EXPECT_DOUBLE_EQ(map[4].Hotovost + map[4].Konto, 10000000);
 }
