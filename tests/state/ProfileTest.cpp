@@ -87,13 +87,12 @@ TEST_F(Profile, WritesChangeOnlyTheirLinesAndKeepLineEndsAndEncoding) {
     for (const auto& [before, after] : rows) {
         std::string one = dir.write("one" + std::to_string(++n) + ".ini", before);
         const std::string all = dir.write("all" + std::to_string(n) + ".ini", before);
-        EXPECT_TRUE(p.WriteProfile(one, "s", "a", "9"));
-        EXPECT_TRUE(p.WriteProfile(one, "S", "K", "v"));
-        EXPECT_TRUE(p.WriteProfile(one, "N", "K", "Kůň"));
         auto batch = p.Edit(all);
-        batch.Set("s", "a", "9");
-        batch.Set("S", "K", "v");
-        batch.Set("N", "K", "Kůň");
+        for (const auto& [section, key, value] :
+             {std::tuple("s", "a", "9"), std::tuple("S", "K", "v"), std::tuple("N", "K", "Kůň")}) {
+            EXPECT_TRUE(p.WriteProfile(one, section, key, value));
+            batch.Set(section, key, value);
+        }
         ASSERT_TRUE(batch.Commit());
         EXPECT_EQ(TempDir::read(one), after) << "row " << n;
         EXPECT_EQ(TempDir::read(all), after) << "row " << n;
