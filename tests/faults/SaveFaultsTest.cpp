@@ -40,10 +40,6 @@ std::set<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
-fs::perms permsOf(const std::string& file) {
-    return fs::status(file).permissions();
-}
-
 // A game saving `name` in a child process, which stays open after its save as a game would.
 // Made when the child is about to save; `told` then reads 1 once the save is through.
 struct SavingChild {
@@ -223,7 +219,7 @@ TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermiss
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
     EXPECT_EQ(fs::read_symlink(file), "../../jinde/hra.mlo");
     EXPECT_NE(TempDir::read(real).find("\nDen=17"), std::string::npos);
-    EXPECT_EQ(permsOf(real), shared);
+    EXPECT_EQ(fs::status(real).permissions(), shared);
 
     // The state file is a link as well: entering the saved game writes the file it names.
     const std::string state = StateFile(st.Places);
@@ -234,11 +230,12 @@ TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermiss
     ASSERT_TRUE(EnterSavedGame(p, st, file));
     EXPECT_EQ(fs::read_symlink(state), realState);
     EXPECT_EQ(TempDir::read(realState), TempDir::read(real));
-    EXPECT_EQ(permsOf(realState), ownerOnly);
+    EXPECT_EQ(fs::status(realState).permissions(), ownerOnly);
     EXPECT_EQ(namesIn(dir.file("jinde")), (std::set<std::string>{"aktual.map", "hra.mlo"}));
 
     // A copy made for a new name is the player's to write, whatever its source allowed.
     fs::permissions(realState, ReadOnly);
     ASSERT_TRUE(SaveGame(p, st, "Nova").saved);
-    EXPECT_TRUE((permsOf(save("Nova")) & fs::perms::owner_write) != fs::perms::none);
+    EXPECT_TRUE((fs::status(save("Nova")).permissions() & fs::perms::owner_write) !=
+                fs::perms::none);
 }
