@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace vlnobrod;
+using vlnobrod::testing::Named;
 
 class HostileInputTest : public QObject {
     Q_OBJECT
@@ -14,27 +15,20 @@ private slots:
     // and a name that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
-        auto* box = p.w->findChild<QLineEdit*>(QStringLiteral("saveName"));
-        QVERIFY(box);
-        const auto problem = [&]() -> QLabel* {
-            for (QLabel* l : p.w->findChildren<QLabel*>())
-                if (!l->isHidden() &&
-                    l->text() == QStringLiteral("Název hry smí mít nejvýše 45 znaků."))
-                    return l;
-            return nullptr;
-        };
+        auto* box = Named<QLineEdit>(*p.w, "saveName");
+        auto* problem = Named<QLabel>(*p.w, "saveProblem");
+        const QString tooLong = QStringLiteral("Název hry smí mít nejvýše 45 znaků.");
         QTest::keyClicks(box, QString(45, QChar(u'k')));
-        QCOMPARE(box->text().size(), 45);
-        QVERIFY(!problem());
+        QVERIFY(problem->isHidden());
         QTest::keyClicks(box, QStringLiteral("a"));
         QCOMPARE(box->text(), QString(45, QChar(u'k')));
-        QVERIFY(problem());
+        QVERIFY(!problem->isHidden() && problem->text() == tooLong);
 
-        problem()->hide();
+        problem->hide();
         box->clear();
         box->insert(QString(200, QChar(u'ř'))); // as a paste puts it in
         QCOMPARE(box->text(), QString(45, QChar(u'ř')));
-        QVERIFY(problem());
+        QVERIFY(!problem->isHidden() && problem->text() == tooLong);
     }
 };
 

@@ -21,12 +21,7 @@ TEST(Scenarios, EveryMapGoalIsMetExactlyAtItsBoundary) {
         s.Konto = 2000000, s.Hotovost = 10000000, s.Fleet.Pocet = 17, s.Fleet.Typ = 2;
         s.Fleet.Naklad[7] = 3000;
     };
-    struct Case {
-        const char* mapa;
-        std::function<void(GameState&)> setup;
-        bool met;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::function<void(GameState&)>, bool> cases[] = {
         {"Mapa1", [](GameState& s) { s.PocetMest = 3, s.Hotovost = 1000000; }, true},
         {"Mapa1", [](GameState& s) { s.PocetMest = 3, s.Hotovost = 999999.5; }, false},
         {"Mapa1", [](GameState& s) { s.Hotovost = 1000000, s.Konto = -0.01; }, false},
@@ -48,11 +43,11 @@ TEST(Scenarios, EveryMapGoalIsMetExactlyAtItsBoundary) {
         {"Mapa5", [](GameState&) {}, false},
     };
     int n = 0;
-    for (const Case& c : cases) {
+    for (const auto& [mapa, setup, met] : cases) {
         GameState st;
-        st.Mapa = c.mapa;
+        st.Mapa = mapa;
         st.Hotovost = st.Konto = 0;
-        c.setup(st);
-        EXPECT_EQ(GoalMet(st), c.met) << "case " << n++ << " on " << c.mapa;
+        setup(st);
+        EXPECT_EQ(GoalMet(st), met) << "case " << n++ << " on " << mapa;
     }
 }
