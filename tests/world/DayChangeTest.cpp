@@ -69,6 +69,7 @@ TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
     st.Den = 10;
     st.Konto = 50000;
     st.StateSaved = true;
+    st.PendingAction = Pending::Voyage; // a voyage not yet under way: still in port
     st.Fleet.Typ = 2;
     st.Fleet.Pocet = 10;
     st.Obtiznost = 2;
@@ -87,7 +88,6 @@ TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
         std::tuple(Research::None, Research::Permanent, Research::None));
     EXPECT_DOUBLE_EQ(st.Hotovost, 10); // a day's interest; in port no upkeep
     EXPECT_FALSE(st.StateSaved);
-    st.PendingAction = Pending::Voyage;
     st.Plavba.NaMori = true;
     AdvanceDays(st, rnd, view, 3);
     EXPECT_DOUBLE_EQ(st.Hotovost, 10 - 12000 + 10);

@@ -20,10 +20,10 @@ TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
     };
     const Row rows[] = {
         {"Mapa1", 0, 0, 99999.5, 0, 0, true, false},
-        {"Mapa1", 0, 0, 100000, 0, 0, false, false},    // exactly a small ship
-        {"Mapa1", 0, 0, 60000, 40000, 0, false, false}, // the bank makes up the rest
-        {"Mapa1", 0, 0, 60000, -40000, 0, true, false}, // a debt takes nothing from the cash
-        {"Mapa1", 0, 0, 60000, 0, 400, false, false},   // the cargo makes up the rest
+        {"Mapa1", 0, 0, 100000, 0, 0, false, false},      // exactly a small ship
+        {"Mapa1", 0, 0, 60000, 40000, 0, false, false},   // the bank makes up the rest
+        {"Mapa1", 0, 0, 100000, -40000, 0, false, false}, // a debt takes nothing from the cash
+        {"Mapa1", 0, 0, 60000, 0, 400, false, false},     // the cargo makes up the rest
         {"Mapa1", 0, 0, 60000, 0, 399, true, false},
         {"Mapa1", 0, 2, 200000, 0, 0, true, false}, // a galleon's fleet buys only a galleon
         {"Mapa1", 1, 0, 0, 0, 0, false, false},     // a ship left: it sails on
