@@ -32,6 +32,9 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     EXPECT_EQ(std::tuple(ResearchOf(st.Cities[0]), st.Hotovost, st.PendingAction),
               std::tuple(Research::OneDay, 1234.5, Pending::None));
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
+    // The game opened in port is a look at the market: a new visit in the logbook.
+    EXPECT_EQ(std::tuple(LogbookOf(st, 0).heading, st.Denik.Mesto),
+              std::tuple("Ceny z deníku (den 25)", 0));
 
     // A goal already met is congratulated over both figures as loaded, not the last game's.
     st.Mapa = "Mapa4";
@@ -42,29 +45,4 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     ASSERT_EQ(second.messages.size(), 1u);
     EXPECT_EQ(std::tuple(second.messages[0].title, second.resultsOpened),
               std::tuple("Dokončení mapy", 1));
-}
-
-// A game saved at sea on day 23, bound for the second city, last in port in the first on day
-// 0: opening it writes nothing into the logbook, not even the destination, and the voyage
-// goes on. The same game saved in port writes the port's prices of the opened day.
-TEST(GameStart, AGameLoadedAtSeaWritesNothingIntoTheLogbook) {
-    for (const bool atSea : {true, false}) {
-        SCOPED_TRACE(atSea ? "at sea" : "in port");
-        GameState st = OneCity(200, 30, 0);
-        st.PocetMest = 2;
-        st.Denik.Mesta[0].Posledni.Den = 0;
-        st.Denik.Mesto = 0;
-        st.Den = 23;
-        st.AktualniMesto = 1;
-        st.Plavba.NaMori = atSea;
-        st.Plavba.Kam = 1;
-        FakeGameView view;
-        ScriptedRandom rnd({0.5f});
-        StartLoadedGame(st, rnd, view);
-        EXPECT_EQ(std::tuple(st.PendingAction, st.Denik.Mesto),
-                  std::tuple(atSea ? Pending::Voyage : Pending::None, atSea ? 0 : 1));
-        EXPECT_EQ(LogbookOf(st, 1).heading,
-                  atSea ? "Zatím nenavštíveno" : "Ceny z deníku (den 23)");
-        EXPECT_EQ(LogbookOf(st, 0).heading, "Ceny z deníku (den 0)");
-    }
 }
