@@ -73,7 +73,7 @@ TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
     EXPECT_DOUBLE_EQ(view.rows[2].barWidth, 23);
 
     // The first visit has no trend marks; a city never seen, or none at all, says so.
-    st.Denik.Mesta[0].Predchozi = {};
+    st.Denik.Mesta[0].Predchozi.Den = -1; // prices on a page never written count for nothing
     EXPECT_EQ(LogbookOf(st, 0).rows[1].trend, "");
     for (std::uint8_t city : {1, 3, 9, 255})
         EXPECT_EQ(LogbookOf(st, city).heading, "Zatím nenavštíveno") << int(city);
