@@ -8,10 +8,6 @@
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
-namespace {
-const NumberLocale dot{'.'}, comma{','};
-} // namespace
-
 TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
     struct Case {
         std::int16_t cena, produkce;
@@ -53,9 +49,9 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
 // A day's research (and the file's 3, no number the game writes) ends with the day; permanent
 // research stays.
 TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
-    EXPECT_DOUBLE_EQ(DailyInterest(-50000, dot), -5);
-    EXPECT_DOUBLE_EQ(DailyInterest(1234, dot), 0.2468);
-    EXPECT_DOUBLE_EQ(DailyInterest(1234, comma), 0);
+    EXPECT_DOUBLE_EQ(DailyInterest(-50000, NumberLocale{'.'}), -5);
+    EXPECT_DOUBLE_EQ(DailyInterest(1234, NumberLocale{'.'}), 0.2468);
+    EXPECT_DOUBLE_EQ(DailyInterest(1234, NumberLocale{','}), 0);
 
     GameState st = OneCity(200, 30, 0);
     st.PocetMest = 3;

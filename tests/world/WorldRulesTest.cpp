@@ -41,16 +41,12 @@ TEST(Money, ChangesMarkTheGameUnsavedAndReachingTheGoalCongratulatesOnce) {
 // No sum lives in memory beyond what a file keeps (fifteen nines either way): a sale, upkeep
 // and the day's interest stop at the bound and come back from it.
 TEST(Money, NoSumGoesPastTheLargestTheGameKeeps) {
-    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         double held, amount, after;
     } rows[] = {
         {MaxMoney - 1, 2, MaxMoney},
         {MaxMoney, -1, MaxMoney - 1},
         {-MaxMoney + 1, -2, -MaxMoney},
-        {-MaxMoney, 0.5, -MaxMoney + 0.5},
-        {-MaxMoney, -inf, -MaxMoney},
-        {12.5, inf, MaxMoney},
         {12.5, std::numeric_limits<double>::quiet_NaN(), 12.5},
     };
     for (const auto& r : rows)
