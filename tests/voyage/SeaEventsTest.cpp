@@ -46,14 +46,8 @@ TEST(SeaEvents, EachRowHasItsSoundNewsAndEffect) {
     // crash leaves a quarter; each day costs 200 and brings the interest of 0.8 into cash.
     const char* storm = "4:Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.";
     const char* crash = "4:Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...";
-    struct Row {
-        int n;
-        const char* sound;
-        const char* news;
-        int damage, days;
-        double cargo, cost;
-    };
-    const Row rows[] = {
+    // The event, its sound and news, then the damage, the days lost, the cargo and the cost.
+    const std::tuple<int, const char*, const char*, int, int, double, double> rows[] = {
         {0, "", "", 20, 0, 120, 0},
         {1, "Push", "2:Loď trochu zahranila o dno a poškodila se o 12 %", 32, 0, 120, 0},
         {2, "Whoosh", "2:Jedné lodi se utrhla kotva! Je poškozená o 8 %", 28, 0, 120, 100},
@@ -70,20 +64,20 @@ TEST(SeaEvents, EachRowHasItsSoundNewsAndEffect) {
         {18, "Kasa", crash, 20, 0, 120, 0},
         {40, "Kasa", crash, 20, 0, 120, 0},
     };
-    for (const Row& r : rows) {
+    for (const auto& [n, sound, news, damage, days, cargo, cost] : rows) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        s.st.Fleet.Poskozeni = r.n == 16 ? 240 : 20;
+        s.st.Fleet.Poskozeni = n == 16 ? 240 : 20;
         s.st.Fleet.Naklad[4] = 120;
         s.st.Konto = 4'000;
-        SeaEvent(s.st, s.rnd, s.view, s.battle, r.n);
-        SCOPED_TRACE(r.n);
-        EXPECT_EQ(s.view.sounds.empty() ? "" : s.view.sounds.front(), std::string(r.sound));
-        EXPECT_EQ(DrainNews(s.st), r.news);
+        SeaEvent(s.st, s.rnd, s.view, s.battle, n);
+        SCOPED_TRACE(n);
+        EXPECT_EQ(std::tuple(s.view.sounds.empty() ? "" : s.view.sounds.front(), DrainNews(s.st)),
+                  std::tuple(std::string(sound), std::string(news)));
         EXPECT_EQ(std::tuple(s.st.Fleet.Poskozeni, s.st.Den, s.st.Plavba.Dny, s.battle.fights,
                              s.st.Fleet.Naklad[4], s.st.Konto),
-                  std::tuple(r.damage, r.days, r.days, 0, r.cargo, r.n < 18 ? 4'000 : 1'000));
-        EXPECT_NEAR(s.st.Hotovost, 50'000 - r.cost - 200.0 * r.days + (r.days ? 0.8 : 0), 1e-6);
+                  std::tuple(damage, days, days, 0, cargo, n < 18 ? 4'000 : 1'000));
+        EXPECT_NEAR(s.st.Hotovost, 50'000 - cost - 200.0 * days + (days ? 0.8 : 0), 1e-6);
     }
 }
 
