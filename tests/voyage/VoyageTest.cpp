@@ -13,21 +13,19 @@ using namespace vlnobrod::testing;
 
 TEST(Voyage, AVoyageIsSailedWithoutAWindowAndLastsAtLeastADay) {
     // Skalná: 3 pixels a tick, 649 pixels to cross in 217 ticks, a day every 11 ticks: 19
-    // quiet days (79 * 0.5 + 1 = 40.5) at 200 gold, each rolled once, and the arrival's day.
+    // quiet days (79 * 0.5 + 1 = 40.5), each rolled once, and the arrival's day.
     // Mys, 10 pixels away, is crossed in 10 ticks, before its first day of 15, and costs a day
     // all the same. On the way the days left are the days the voyage still sails.
     for (const auto& [city, ticks, days, left] :
          {std::array{1, 217, 19, 20}, std::array{2, 10, 1, 1}}) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, city), SailAnswer::Sailing);
-        EXPECT_EQ(DaysLeft(s.st), left);
         int sailed = 1;
         for (; sailed < 1000 && !SailTick(s.st, s.rnd, s.view, s.battle).arrived; ++sailed)
             EXPECT_EQ(DaysLeft(s.st), left - s.st.Den) << sailed;
         EXPECT_EQ(sailed, ticks);
         EXPECT_EQ(std::tuple(s.rnd.reseeds(), s.st.Den, s.view.dayChanges, s.st.AktualniMesto),
                   std::tuple(days, days, days, city));
-        EXPECT_NEAR(s.st.Hotovost, 50'000 - days * 200, 1e-6);
         EXPECT_EQ(s.st.PendingAction, Pending::None);
         EXPECT_EQ(DrainNews(s.st), "0:Vítejte v městě: " + s.st.Cities[city].Nazev);
         SailTick(s.st, s.rnd, s.view, s.battle); // in port the timer's tick does nothing
