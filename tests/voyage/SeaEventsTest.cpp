@@ -42,63 +42,50 @@ TEST(SeaEvents, TheDangerScoreWeighsFleetCargoWayAndWealth) {
 
 TEST(SeaEvents, EachRowHasItsSoundNewsAndEffect) {
     // From damage 20 (240 for the second furious storm: damage stops at 255 rather than
-    // wrapping round), 120 units aboard, 50 000 in cash and 4 000 in the bank; each day costs
-    // 200 and brings the account's interest of 0.8 into cash.
-    struct Row {
-        int n;
-        const char* sound;
-        const char* news;
-        int damage, days;
-        double cargo, cost, konto;
-    };
-    const Row rows[] = {
-        {0, "", "", 20, 0, 120, 0, 4'000},
-        {1, "Push", "2:Loď trochu zahranila o dno a poškodila se o 12 %", 32, 0, 120, 0, 4'000},
-        {2, "Whoosh", "2:Jedné lodi se utrhla kotva! Je poškozená o 8 %", 28, 0, 120, 100, 4'000},
-        {3, "Vítr", "2:Bezvětří! Plavba se protáhne o 6 dnů", 20, 6, 120, 0, 4'000},
-        {4, "ážbluňk", "2:Muž přes palubu! Plavba se protáhne o 1 den.", 20, 1, 120, 0, 4'000},
-        {5, "", "", 20, 0, 120, 0, 4'000},
-        {6, "Push", "2:Loď narazila na korálové útesy! Je poškozená o 18 %", 38, 1, 120, 0, 4'000},
-        {13, "Vítr", "4:Mírná bouře. Utopila se čtvrtina nákladu", 38, 1, 90, 0, 4'000},
+    // wrapping round), 120 units aboard, 50 000 in cash and 4 000 in the bank, of which a bank
+    // crash leaves a quarter; each day costs 200 and brings the interest of 0.8 into cash.
+    const char* storm = "4:Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.";
+    const char* crash = "4:Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...";
+    // The event, its sound and news, then the damage, the days lost, the cargo and the cost.
+    const std::tuple<int, const char*, const char*, int, int, double, double> rows[] = {
+        {0, "", "", 20, 0, 120, 0},
+        {1, "Push", "2:Loď trochu zahranila o dno a poškodila se o 12 %", 32, 0, 120, 0},
+        {2, "Whoosh", "2:Jedné lodi se utrhla kotva! Je poškozená o 8 %", 28, 0, 120, 100},
+        {3, "Vítr", "2:Bezvětří! Plavba se protáhne o 6 dnů", 20, 6, 120, 0},
+        {4, "ážbluňk", "2:Muž přes palubu! Plavba se protáhne o 1 den.", 20, 1, 120, 0},
+        {5, "", "", 20, 0, 120, 0},
+        {6, "Push", "2:Loď narazila na korálové útesy! Je poškozená o 18 %", 38, 1, 120, 0},
+        {13, "Vítr", "4:Mírná bouře. Utopila se čtvrtina nákladu", 38, 1, 90, 0},
         // 20 + 17.5 + 5 = 42.5: the half goes to the even 42.
-        {14, "Vítr", "4:Tornádo!. Utopila se třetina nákladu. Zdržení o 3 dny", 42, 3, 80, 0,
-         4'000},
-        {15, "Vítr", "4:Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.", 60, 1,
-         60, 0, 4'000},
-        {16, "Vítr", "4:Zuřivá bouře. Pro přežití bylo potřeba vyhodit polovinu nákladu.", 255, 1,
-         60, 0, 4'000},
-        {17, "", "", 20, 0, 120, 0, 4'000},
-        {18, "Kasa", "4:Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...", 20, 0,
-         120, 0, 1'000},
-        {40, "Kasa", "4:Ty snobe! Krachla ti banka! Možná si vybereš alespoň čtvrtinu...", 20, 0,
-         120, 0, 1'000},
+        {14, "Vítr", "4:Tornádo!. Utopila se třetina nákladu. Zdržení o 3 dny", 42, 3, 80, 0},
+        {15, "Vítr", storm, 60, 1, 60, 0},
+        {16, "Vítr", storm, 255, 1, 60, 0},
+        {17, "", "", 20, 0, 120, 0},
+        {18, "Kasa", crash, 20, 0, 120, 0},
+        {40, "Kasa", crash, 20, 0, 120, 0},
     };
-    for (const Row& r : rows) {
+    for (const auto& [n, sound, news, damage, days, cargo, cost] : rows) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        s.st.Fleet.Poskozeni = r.n == 16 ? 240 : 20;
+        s.st.Fleet.Poskozeni = n == 16 ? 240 : 20;
         s.st.Fleet.Naklad[4] = 120;
         s.st.Konto = 4'000;
-        SeaEvent(s.st, s.rnd, s.view, s.battle, r.n);
-        SCOPED_TRACE(r.n);
-        EXPECT_EQ(s.view.sounds.empty() ? "" : s.view.sounds.front(), std::string(r.sound));
-        EXPECT_EQ(DrainNews(s.st), r.news);
-        EXPECT_EQ(std::tuple(s.st.Fleet.Poskozeni, s.st.Den, s.st.Plavba.Dny, s.battle.fights),
-                  std::tuple(r.damage, r.days, r.days, 0));
-        EXPECT_NEAR(s.st.Fleet.Naklad[4], r.cargo, 1e-9);
-        EXPECT_NEAR(s.st.Hotovost, 50'000 - r.cost - 200.0 * r.days + (r.days ? 0.8 : 0), 1e-6);
-        EXPECT_NEAR(s.st.Konto, r.konto, 1e-9);
+        SeaEvent(s.st, s.rnd, s.view, s.battle, n);
+        SCOPED_TRACE(n);
+        EXPECT_EQ(std::tuple(s.view.sounds.empty() ? "" : s.view.sounds.front(), DrainNews(s.st)),
+                  std::tuple(std::string(sound), std::string(news)));
+        EXPECT_EQ(std::tuple(s.st.Fleet.Poskozeni, s.st.Den, s.st.Plavba.Dny, s.battle.fights,
+                             s.st.Fleet.Naklad[4], s.st.Konto),
+                  std::tuple(damage, days, days, 0, cargo, n < 18 ? 4'000 : 1'000));
+        EXPECT_NEAR(s.st.Hotovost, 50'000 - cost - 200.0 * days + (days ? 0.8 : 0), 1e-6);
     }
 }
 
 TEST(SeaEvents, TheDaysRollFollowsTheScore) {
     // A quiet day (79 * 0.2 + 1 = 16.8) draws nothing more; a roll of 9 brings an event, one
     // of exactly 10 does not; a score of 0 (one ship, one goods) gives event 0 or 1.
-    const std::pair<std::vector<float>, int> rows[] = {{{0.2f}, -1},
-                                                       {{0.1f, 0.4f}, 1},
-                                                       {{0.1f, 0.6f}, 0},
-                                                       {{9.0f / 79}, -1},
-                                                       {{8.0f / 79, 0.4f}, 1}};
+    const std::pair<std::vector<float>, int> rows[] = {
+        {{0.2f}, -1}, {{0.1f, 0.6f}, 0}, {{9.0f / 79}, -1}, {{8.0f / 79, 0.4f}, 1}};
     for (const auto& [dice, event] : rows) {
         Sea calm(dice);
         ASSERT_EQ(SetSail(calm.st, 1), SailAnswer::Sailing);
@@ -108,61 +95,58 @@ TEST(SeaEvents, TheDaysRollFollowsTheScore) {
     }
 }
 
+// Events 7 to 12 are pirates. With 120 units aboard, after "4:Piráti na obzoru!" come the
+// news below. A fleet at the count's limit that takes a pirate ship stays at the limit; the
+// last ship lost leaves none, never fewer.
 TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
-    // Three ships with 120 units aboard; after "4:Piráti na obzoru!" come the news below.
     struct Row {
+        int n;
         HandOffWord word;
         double merchant, pirate, carried, cash;
         float r;
-        int ships, damage;
+        std::int16_t shipsBefore, ships;
+        int damage;
         double cargo, cashAfter;
         const char* news;
     };
     const Row rows[] = {
-        {HandOffWord::Vyhral, 30, 98, 15, 50'000, 0.5f, 4, 57, 120, 65'250,
+        {9, HandOffWord::Vyhral, 30, 98, 15, 50'000, 0.5f, 3, 4, 57, 120, 65'250,
          "1:Získal jste pirátskou loď!|0:Ukořistil jste 15 250 zlatých"},
-        {HandOffWord::Vyhral, 30, 99, 15, 50'000, 0.0f, 3, 45, 120, 50'500,
+        {7, HandOffWord::Vyhral, 30, 98, 0, 50'000, 0.0f, 32'767, 32'767, 42, 120, 50'500,
+         "1:Získal jste pirátskou loď!|0:Ukořistil jste 500 zlatých"},
+        {9, HandOffWord::Vyhral, 30, 99, 15, 50'000, 0.0f, 3, 3, 45, 120, 50'500,
          "0:Ukořistil jste 500 zlatých"},
         // A ship at 99 % comes out of the battle afloat; at exactly 100 % it is lost.
-        {HandOffWord::Vyhral, 99, 99, 0, 50'000, 0.0f, 3, 99, 120, 50'500,
+        {9, HandOffWord::Vyhral, 99, 99, 0, 50'000, 0.0f, 3, 3, 99, 120, 50'500,
          "0:Ukořistil jste 500 zlatých"},
-        {HandOffWord::Vyhral, 100, 100, 0, 50'000, 0.5f, 2, 0, 120, 65'250,
+        {9, HandOffWord::Vyhral, 100, 100, 0, 50'000, 0.5f, 3, 2, 0, 120, 65'250,
          "4:Přišel jste o loď!|0:Ukořistil jste 15 250 zlatých"},
-        {HandOffWord::Prohral, 60, 10, 30, 1'000'000, 0.5f, 3, 90, 0, 1'000'000,
+        {9, HandOffWord::Prohral, 60, 10, 30, 1'000'000, 0.5f, 3, 3, 90, 0, 1'000'000,
          "4:Piráti ukradli všechen náklad!"},
-        {HandOffWord::Prohral, 100, 10, 0, 1'000'000.01, 0.5f, 1, 0, 60, 1'000'000.01 - 16'050,
+        {12, HandOffWord::Prohral, 100, 0, 0, 50'000, 0.5f, 0, 0, 0, 0, 50'000,
+         "4:Přišel jste o loď!|4:Piráti ukradli všechen náklad!"},
+        {9, HandOffWord::Prohral, 100, 10, 0, 1'000'000.01, 0.5f, 3, 1, 0, 60,
+         1'000'000.01 - 16'050,
          "4:Přišel jste o loď!|4:Piráti ukradli loď!|4:Piráti ukradli polovinu nákladu a "
          "16050zlatých"},
-        {HandOffWord::Prohral, 20, 10, 10, 1.5e6, 0.1f, 3, 30, 60, 1.5e6 - 3'290,
+        {9, HandOffWord::Prohral, 20, 10, 10, 1.5e6, 0.1f, 3, 3, 30, 60, 1.5e6 - 3'290,
          "4:Piráti ukradli polovinu nákladu a 3290zlatých"},
     };
     for (const Row& r : rows) {
         Sea s({r.r}, {r.word, r.merchant, r.pirate, r.carried});
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
+        s.st.Fleet.Pocet = r.shipsBefore;
         s.st.Fleet.Naklad[4] = 120;
         s.st.Hotovost = r.cash;
         s.st.Plavba.Tiky = 5;
-        SeaEvent(s.st, s.rnd, s.view, s.battle, 9);
+        SeaEvent(s.st, s.rnd, s.view, s.battle, r.n);
         SCOPED_TRACE(r.news);
         EXPECT_EQ(std::tuple(s.battle.fights, s.battle.mode, s.st.HandOff, s.st.Plavba.Tiky),
                   std::tuple(1, HandOffWord::Pirati, r.word, 0));
         // What the battle carries over comes last, after the captured ship's 12.
-        EXPECT_EQ(std::tuple(s.st.Fleet.Pocet, s.st.Fleet.Poskozeni),
-                  std::tuple(r.ships, r.damage));
-        EXPECT_NEAR(s.st.Fleet.Naklad[4], r.cargo, 1e-9);
-        EXPECT_NEAR(s.st.Hotovost, r.cashAfter, 1e-6);
+        EXPECT_EQ(
+            std::tuple(s.st.Fleet.Pocet, s.st.Fleet.Poskozeni, s.st.Fleet.Naklad[4], s.st.Hotovost),
+            std::tuple(r.ships, r.damage, r.cargo, r.cashAfter));
         EXPECT_EQ(DrainNews(s.st), std::string("4:Piráti na obzoru!|") + r.news);
     }
-
-    // A fleet at the count's limit that takes a pirate ship stays at the limit.
-    Sea huge({0.0f}, {HandOffWord::Vyhral, 30, 98, 0});
-    huge.st.Fleet.Pocet = 32'767;
-    SeaEvent(huge.st, huge.rnd, huge.view, huge.battle, 7);
-    EXPECT_EQ(huge.st.Fleet.Pocet, 32'767);
-
-    // The last ship lost leaves none, never fewer.
-    Sea poor({0.5f}, {HandOffWord::Prohral, 100, 0, 0});
-    poor.st.Fleet.Pocet = 0;
-    SeaEvent(poor.st, poor.rnd, poor.view, poor.battle, 12);
-    EXPECT_EQ(poor.st.Fleet.Pocet, 0);
 }

@@ -27,8 +27,7 @@ struct ScriptedBattle : Battle {
 
 // Three cities: Vlnobrod (current), Skalná 300 pixels east of it, and Mys 10 pixels south; a
 // fleet of three small ships (200 a day at sea) with 30 units of one goods, no money in the
-// bank (so no interest), and prices a day moves without dice. The dice, the view and the
-// battle come with it.
+// bank (so no interest), and prices a day moves without dice; with its dice, view and battle.
 struct Sea {
     GameState st;
     ScriptedRandom rnd;

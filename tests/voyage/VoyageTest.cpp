@@ -1,6 +1,7 @@
 #include "voyage/Voyage.h"
 #include "state/GameFile.h"
 #include "voyage/VoyageFixture.h"
+#include "voyage/VoyageReport.h"
 #include "world/GameStart.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +13,22 @@ using namespace vlnobrod::testing;
 
 TEST(Voyage, AVoyageIsSailedWithoutAWindowAndLastsAtLeastADay) {
     // Skalná: 3 pixels a tick, 649 pixels to cross in 217 ticks, a day every 11 ticks: 19
-    // quiet days (79 * 0.5 + 1 = 40.5) at 200 gold, each rolled once. Mys, 10 pixels away,
-    // is crossed in 10 ticks, before its first day of 15, and costs a day all the same.
-    for (const auto& [city, ticks, days] : {std::array{1, 217, 19}, std::array{2, 10, 1}}) {
+    // quiet days (79 * 0.5 + 1 = 40.5), each rolled once, and the arrival's day.
+    // Mys, 10 pixels away, is crossed in 10 ticks, before its first day of 15, and costs a day
+    // all the same. On the way the days left are the days the voyage still sails.
+    for (const auto& [city, ticks, days, left] :
+         {std::array{1, 217, 19, 20}, std::array{2, 10, 1, 1}}) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, city), SailAnswer::Sailing);
-        EXPECT_EQ(SailToPort(s.st, s.rnd, s.view, s.battle), ticks);
+        int sailed = 1;
+        for (; sailed < 1000 && !SailTick(s.st, s.rnd, s.view, s.battle).arrived; ++sailed)
+            EXPECT_EQ(DaysLeft(s.st), left - s.st.Den) << sailed;
+        EXPECT_EQ(sailed, ticks);
         EXPECT_EQ(std::tuple(s.rnd.reseeds(), s.st.Den, s.view.dayChanges, s.st.AktualniMesto),
                   std::tuple(days, days, days, city));
-        EXPECT_NEAR(s.st.Hotovost, 50'000 - days * 200, 1e-6);
         EXPECT_EQ(s.st.PendingAction, Pending::None);
         EXPECT_EQ(DrainNews(s.st), "0:Vítejte v městě: " + s.st.Cities[city].Nazev);
-        // In port the timer's tick does nothing.
-        EXPECT_FALSE(SailTick(s.st, s.rnd, s.view, s.battle).dayPassed);
+        SailTick(s.st, s.rnd, s.view, s.battle); // in port the timer's tick does nothing
         EXPECT_EQ(s.st.Den, days);
     }
 }
@@ -47,6 +51,9 @@ TEST(Voyage, ArrivalWrecksAShipOnlyAbove100Damage) {
     }
 }
 
+// Saved and loaded halfway, the voyage ends on the day and with the money it would have.
+// Saved again in port, from before voyages were saved, or with a voyage that leads elsewhere
+// than the current city, the game is in port.
 TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
     Sea s;
     ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
@@ -57,17 +64,10 @@ TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
     GameState loaded;
     ASSERT_TRUE(ReadGame(doc, loaded));
     StartLoadedGame(loaded, s.rnd, s.view);
-    // Saving and loading moved nobody and charged no upkeep: the rest of the voyage goes as
-    // if it had never been saved.
-    EXPECT_NEAR(loaded.Hotovost, s.st.Hotovost, 1e-6);
-    EXPECT_EQ(std::tuple(loaded.Plavba.Tiky, loaded.Plavba.Dny),
-              std::tuple(s.st.Plavba.Tiky, s.st.Plavba.Dny));
     EXPECT_EQ(SailToPort(loaded, s.rnd, s.view, s.battle), 117);
-    EXPECT_EQ(loaded.Den, 19);
-    EXPECT_EQ(loaded.AktualniMesto, 1);
+    EXPECT_EQ(std::tuple(loaded.Den, loaded.AktualniMesto), std::tuple(19, 1));
+    EXPECT_NEAR(loaded.Hotovost, 50'000 - 19 * 200, 1e-6);
 
-    // Saved again in port over the same file, from before voyages were saved, or with a
-    // voyage that leads elsewhere than the current city: the game is in port.
     WriteGame(doc, loaded);
     const char* old = "[Mapa]\nPocetMest=2\nAktualniMesto=1\n[Mesto00]\n[Mesto01]\n";
     for (const IniDocument& file :
@@ -77,24 +77,37 @@ TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
         st.PendingAction = Pending::Voyage; // the game before it was at sea
         ASSERT_TRUE(ReadGame(file, st));
         StartLoadedGame(st, s.rnd, s.view);
-        EXPECT_FALSE(st.Plavba.NaMori);
         EXPECT_EQ(st.PendingAction, Pending::None);
     }
 }
 
-// A save whose tick counter lies past the day's ticks (the day has 11 here) passes the day
-// at the next tick, as it would have passed at the tick the counter reached 11.
+// A save whose tick counter lies past the day's 11 ticks passes the day at the next tick, as
+// it would have passed at the tick the counter reached 11.
 TEST(Voyage, ATickCounterLoadedPastTheDayEndsTheDayAtTheNextTick) {
-    for (const int ticks : {9, 10, 11, 200}) {
+    for (const std::uint8_t ticks : {9, 10, 11, 200}) {
         Sea s;
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        ASSERT_EQ(CurrentPlan(s.st).ticksPerDay, 11);
-        IniDocument doc = IniDocument::Parse("[Mapa]\nMapa=Mapa1\n");
-        WriteGame(doc, s.st);
-        doc.Set("Plavba", "Tiky", std::to_string(ticks));
-        GameState loaded;
-        ASSERT_TRUE(ReadGame(doc, loaded));
-        StartLoadedGame(loaded, s.rnd, s.view);
-        EXPECT_EQ(SailTick(loaded, s.rnd, s.view, s.battle).dayPassed, ticks >= 10) << ticks;
+        s.st.Plavba.Tiky = ticks;
+        EXPECT_EQ(SailTick(s.st, s.rnd, s.view, s.battle).dayPassed, ticks >= 10) << int(ticks);
     }
+}
+
+TEST(VoyageReport, DaysAreCountedInCzech) {
+    const std::pair<int, const char*> rows[] = {{0, "0 dnů"}, {1, "1 den"}, {2, "2 dny"},
+                                                {4, "4 dny"}, {5, "5 dnů"}, {12, "12 dnů"}};
+    for (const auto& [days, text] : rows)
+        EXPECT_EQ(DaysText(days), text);
+}
+
+TEST(VoyageReport, ACityTellsItsAccessAndDistanceFromTheFleetAndTheVoyageItsDays) {
+    Sea sea;
+    sea.st.Cities[2].Pristup = 1500;
+    EXPECT_EQ(CityText(sea.st, 3), "");
+    EXPECT_EQ(ChartText(sea.st), "Mapa moře. Vlnobrod: zde kotví vaše loďstvo. Skalná: otevřené "
+                                 "město, vzdálenost 300. Mys: uzavřené město, přístup za 1 500 "
+                                 "zlatých, vzdálenost 10.");
+    EXPECT_EQ(VoyageText(sea.st), "");
+    ASSERT_EQ(SetSail(sea.st, 1), SailAnswer::Sailing);
+    EXPECT_EQ(CityText(sea.st, 1), "otevřené město, cíl plavby");
+    EXPECT_EQ(VoyageText(sea.st), "Plavba do města Skalná: na moři 0 dnů, zbývá asi 20 dnů.");
 }
