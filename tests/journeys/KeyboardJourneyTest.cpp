@@ -15,10 +15,10 @@
 #include "voyage/VoyageStrip.h"
 #include "widgets/Announcer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QTest>
 #include <initializer_list>
 
