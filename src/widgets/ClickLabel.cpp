@@ -115,9 +115,12 @@ void ClickLabel::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
     if (!hasFocus())
         return;
-    // The focus mark: a dotted frame in the label's own ink, inside its edge.
+    // The focus mark: a dotted frame inside the label's edge, in the label's own ink where that
+    // is light (captions on the dark panels) and in black where it is dark or grey, so that it
+    // stands out on a greyed closed city too.
     QPainter p(this);
-    p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    const QColor ink = palette().color(foregroundRole());
+    p.setPen(QPen(ink.lightness() < 160 ? QColor(Qt::black) : ink, 1, Qt::DotLine));
     p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
