@@ -1,4 +1,5 @@
 #include "widgets/Announcer.h"
+#include "widgets/ClickLabel.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ QStringList notices(Announcer& a) {
 
 } // namespace
 
-class AnnouncerTest : public QObject {
+class WidgetsTest : public QObject {
     Q_OBJECT
 private slots:
     // Orca speaks a notification as it appears (a name change it reads only at the focus):
@@ -54,7 +55,26 @@ private slots:
         QCOMPARE(notices(a), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
         QCOMPARE(a.Count(), 11);
     }
+
+    // The keys' focus is marked with a dotted frame that shows on a greyed closed city's label
+    // as clearly as on a dark caption, and in the ink of a light caption on a dark panel.
+    void theFocusMarkStandsOutOnGreyAndLightLabels() {
+        for (const auto& [ink, mark] : {std::pair{QColor(128, 128, 128), QColor(Qt::black)},
+                                        std::pair{QColor(255, 246, 220), QColor(255, 246, 220)}}) {
+            ClickLabel label(QStringLiteral("Zlatý Mys"));
+            label.setStyleSheet(QStringLiteral("color: %1; background: #808080;").arg(ink.name()));
+            label.resize(80, 18);
+            label.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&label));
+            const QColor before = label.grab().toImage().pixelColor(1, 1);
+            label.setFocus();
+            QTRY_VERIFY(label.hasFocus());
+            const QImage marked = label.grab().toImage();
+            QCOMPARE(marked.pixelColor(1, 1), mark);
+            QVERIFY(before != mark);
+        }
+    }
 };
 
-QTEST_MAIN(AnnouncerTest)
-#include "AnnouncerTest.moc"
+QTEST_MAIN(WidgetsTest)
+#include "WidgetsTest.moc"
