@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs whatever this Debian machine lacks for the given kind of work.
-# Usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh]
+# Usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh|orca]
 #   play      build and run the game         test      also the test suite
 #   bench     play and scripts/bench.sh
 #   ci        test, fuzzing, the benchmarks, the validators and scripts/check-fresh.sh
 #   package   play and scripts/package.sh    validate  scripts/validate-desktop.sh
-#   fresh     scripts/check-fresh.sh
+#   fresh     scripts/check-fresh.sh         orca      scripts/orca-voyage.sh
 set -euo pipefail
 
 kind=${1:-play}
@@ -27,7 +27,8 @@ case "$kind" in
     package) packages=("${play[@]}" dpkg-dev file "${validators[@]}") ;;
     validate) packages=("${validators[@]}") ;;
     fresh) packages=("${fresh[@]}") ;;
-    *) echo "usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh]" >&2; exit 2 ;;
+    orca) packages=("${a11y[@]}" orca speech-dispatcher xdotool) ;;
+    *) echo "usage: scripts/deps.sh [play|test|bench|ci|package|validate|fresh|orca]" >&2; exit 2 ;;
 esac
 
 missing=()
