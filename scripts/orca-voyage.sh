@@ -30,5 +30,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
     pkill orca || true
 ' _ "$work" 2>/dev/null
 # ORCA_LOG=file keeps Orca's whole log.
-[ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"
+if [ -n "${ORCA_LOG:-}" ]; then cp "$work/orca.log" "$ORCA_LOG"; fi
 grep -o "SPEECH OUTPUT: .*" "$work/orca.log" | sed "s/{'established'.*//"
