@@ -96,8 +96,15 @@ void SavePanel::Open() {
 void SavePanel::FileSave_Click() {
     // The box takes the name without ".mlo": the name is what a save adds the ending to,
     // and the box holds no more than a name's 45 characters.
-    if (QListWidgetItem* item = FileSave->currentItem())
-        txtSave->setText(QString::fromStdString(SaveName(item->text().toStdString())));
+    QListWidgetItem* item = FileSave->currentItem();
+    if (!item)
+        return;
+    const QString name = QString::fromStdString(SaveName(item->text().toStdString()));
+    txtSave->setText(name);
+    // A save named longer elsewhere comes in cut, and the panel says so: saving then makes a
+    // new file rather than replacing the one chosen.
+    lblProblem->setText(QString::fromUtf8(SaveNameTooLong));
+    lblProblem->setVisible(name.size() > txtSave->maxLength());
 }
 
 bool SavePanel::Save() {
