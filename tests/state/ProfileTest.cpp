@@ -36,7 +36,8 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
             "[Mapa]\r\nDen=12\r\nDEN=4\r\nName=\r\n[MAPA]\r\nKonto=5\r\n[Město]\r\nŘeka=Vltava\r\n"
             "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nS=' single '\nH=\"half\n"
             ";A=commented\n  ; B=also\nA=1\nL=" +
-            std::string(120, 'x') + "\n") +
+            std::string(120, 'x') + "\nM=" + std::string(99, 'y') + "\nŽ=" + std::string(98, 'z') +
+            "\n") +
         std::string("N=ab\0cd\n", 8);
     // Missing section or key: the default; an empty value is empty whatever the default.
     // Names match without case, Czech letters too, and the first match wins. Blanks and
@@ -53,6 +54,8 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
         {"S", "S", "", " single "},
         {"S", "H", "", "\"half"},
         {"S", "L", "", std::string(98, 'x')},
+        {"S", "M", "", std::string(98, 'y')},
+        {"S", "ž", "", std::string(98, 'z')},
         {"S", "A", "", "1"},
         {"S", ";A", "none", "none"},
         {"S", "; B", "none", "none"},
