@@ -90,7 +90,8 @@ IniDocument IniDocument::Parse(std::string owned) {
             return;
         }
         if (const auto name = sectionName(t)) {
-            const std::size_t lastSize = doc.blocks_.back().lines.size(); // sections are alike
+            // The sections of a file are mostly alike: room for as many lines as the last one.
+            const std::size_t lastSize = doc.blocks_.back().lines.size();
             doc.blocks_.push_back({*name, {{line, eol}}});
             doc.blocks_.back().lines.reserve(lastSize);
             doc.sections_.emplace_back(text::FoldedHash(*name), doc.blocks_.size() - 1);
