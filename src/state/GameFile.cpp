@@ -50,6 +50,23 @@ struct Pages {};       // the logbook, a section of its own (LogbookFile)
 
 const std::string MapSection = "Mapa", FleetSection = "Lode", VoyageSection = "Plavba";
 
+// The keys of a market slot, made once: every load and save asks for all of them.
+struct MarketKeys {
+    std::string cena, minCena, produkce, ranniCena, dopad;
+};
+const std::array<MarketKeys, MarketSize>& marketKeys() {
+    static const std::array<MarketKeys, MarketSize> keys = [] {
+        std::array<MarketKeys, MarketSize> k;
+        for (std::size_t nn = 0; nn < MarketSize; ++nn) {
+            const std::string trh = "Trh" + TwoDigits(static_cast<int>(nn));
+            k[nn] = {trh + "Cena", trh + "MinCena", trh + "Produkce", trh + "RanniCena",
+                     trh + "Dopad"};
+        }
+        return k;
+    }();
+    return keys;
+}
+
 // Every key of a game, in the order a save writes them, with its field and what it may hold:
 // reading, bringing into range and writing all walk this one list. `State` is a GameState,
 // const for writing.
@@ -82,13 +99,13 @@ template <typename State, typename Visit> void eachKey(State& st, Visit&& visit)
         visit(S, "Y", c.Y, Range{0, ChartHeight - MarkerCorner, 0, Outside::Nearest});
         for (std::size_t nn = 0; nn < MarketSize; ++nn) {
             auto& m = c.Trh[nn];
-            const std::string trh = "Trh" + TwoDigits(static_cast<int>(nn));
-            visit(S, trh + "Cena", m.Cena, Range{0, MaxPrice, 0, Outside::Nearest});
-            visit(S, trh + "MinCena", m.VcerejsiCena, Range{0, MaxPrice, 0, Outside::Nearest});
-            visit(S, trh + "Produkce", m.Produkce, Range{I16Min, I16Max, 0});
+            const MarketKeys& k = marketKeys()[nn];
+            visit(S, k.cena, m.Cena, Range{0, MaxPrice, 0, Outside::Nearest});
+            visit(S, k.minCena, m.VcerejsiCena, Range{0, MaxPrice, 0, Outside::Nearest});
+            visit(S, k.produkce, m.Produkce, Range{I16Min, I16Max, 0});
             // 0: the day opened at today's price (see settle).
-            visit(S, trh + "RanniCena", m.RanniCena, Range{1, MaxPrice, 0});
-            visit(S, trh + "Dopad", m.Dopad, Range{I16Min, I16Max, 0});
+            visit(S, k.ranniCena, m.RanniCena, Range{1, MaxPrice, 0});
+            visit(S, k.dopad, m.Dopad, Range{I16Min, I16Max, 0});
         }
     }
     visit(LogbookSection, "", st.Denik, Pages{});
@@ -127,9 +144,10 @@ public:
             JoinDescription(Part(s, key, "neznám"), Part(s, std::string(key) + "2", "")));
     }
     void operator()(const std::string& s, std::string_view key, bool& field, Flag f) {
-        const std::string v = text::FoldCase(Raw(s, key).value_or(""));
+        const std::string_view v = Raw(s, key).value_or("");
         const auto n = ParseNumber(v);
-        field = v == "true" || (v != "false" && (n ? *n != 0 : f.def));
+        field = text::EqualFolded(v, "true") ||
+                (!text::EqualFolded(v, "false") && (n ? *n != 0 : f.def));
     }
     void operator()(const std::string& s, std::string_view key, double& field, Range r) {
         const auto v = ParseMoney(Raw(s, key).value_or("")); // held within +-MaxMoney
@@ -162,7 +180,8 @@ private:
     // cannot hold gives the default.
     template <typename Int> double Whole(const std::string& s, std::string_view key, Range r) {
         constexpr double lo = std::numeric_limits<Int>::min(), hi = std::numeric_limits<Int>::max();
-        const auto v = ParseNumber(Raw(s, key).value_or(""));
+        const auto raw = Raw(s, key); // most maps lack a few keys
+        const auto v = raw ? ParseNumber(*raw) : std::nullopt;
         if (!v || *v < lo - 0.5 || *v > hi + 0.5)
             return r.def;
         const double n = std::clamp(std::nearbyint(*v), lo, hi);

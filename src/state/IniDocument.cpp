@@ -20,13 +20,11 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-// The name of a "[name]" line, or nothing for any other line.
-std::optional<std::string_view> sectionName(std::string_view line) {
-    const std::string_view t = trim(line);
-    const std::size_t close = t.find(']');
-    if (t.empty() || t.front() != '[' || close == std::string_view::npos)
+// The name of a "[name]" line, given without blanks around it, or nothing for any other line.
+std::optional<std::string_view> sectionName(std::string_view t) {
+    if (t.empty() || t.front() != '[' || t.find(']') == std::string_view::npos)
         return std::nullopt;
-    return trim(t.substr(1, close - 1));
+    return trim(t.substr(1, t.find(']') - 1));
 }
 
 bool isQuoted(std::string_view v) {
@@ -57,21 +55,27 @@ void appendValue(std::string& out, std::string_view value) {
         out += '"';
 }
 
+// The first place in `index` whose name (`nameAt` of the place) equals `name`.
+template <typename Index, typename NameAt>
+std::optional<std::size_t> lookup(const Index& index, std::string_view name, NameAt nameAt) {
+    const std::size_t hash = text::FoldedHash(name);
+    auto e = std::lower_bound(index.begin(), index.end(), hash,
+                              [](const auto& entry, std::size_t h) { return entry.first < h; });
+    for (; e != index.end() && e->first == hash; ++e)
+        if (text::EqualFolded(nameAt(e->second), name))
+            return e->second;
+    return std::nullopt;
+}
+
+// A name at a place after all others: after any equal name.
+template <typename Index> void insert(Index& index, std::string_view name, std::size_t place) {
+    const std::pair entry(text::FoldedHash(name), place);
+    index.insert(std::upper_bound(index.begin(), index.end(), entry), entry);
+}
+
 } // namespace
 
-std::size_t IniDocument::FoldedHash::operator()(std::string_view name) const {
-    return text::FoldedHash(name);
-}
-
-bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
-    return text::EqualFolded(a, b);
-}
-
-IniDocument IniDocument::Parse(std::string_view text) {
-    return ParseText(std::string(text));
-}
-
-IniDocument IniDocument::ParseText(std::string owned) {
+IniDocument IniDocument::Parse(std::string owned) {
     IniDocument doc;
     const std::string_view text = doc.Keep(std::move(owned));
     bool eolSeen = false;
@@ -85,9 +89,12 @@ IniDocument IniDocument::ParseText(std::string owned) {
             doc.blocks_.back().lines.push_back({line, eol});
             return;
         }
-        if (const auto name = sectionName(line)) {
-            doc.blocks_.emplace_back().lines.push_back({line, eol});
-            doc.sections_.emplace(*name, doc.blocks_.size() - 1);
+        if (const auto name = sectionName(t)) {
+            // The sections of a file are mostly alike: room for as many lines as the last one.
+            const std::size_t lastSize = doc.blocks_.back().lines.size();
+            doc.blocks_.push_back({*name, {{line, eol}}});
+            doc.blocks_.back().lines.reserve(lastSize);
+            doc.sections_.emplace_back(text::FoldedHash(*name), doc.blocks_.size() - 1);
             return;
         }
         Block& b = doc.blocks_.back();
@@ -116,12 +123,20 @@ IniDocument IniDocument::ParseText(std::string owned) {
                                                                     : Eol::Cr);
         start = end + (crlf ? 2 : 1);
     }
-    // Each section's index made at its final size.
+    std::sort(doc.sections_.begin(), doc.sections_.end());
     for (Block& b : doc.blocks_) {
         b.keys.reserve(b.lines.size());
         for (std::size_t i = 0; i < b.lines.size(); ++i)
             if (!b.lines[i].key.empty())
-                b.keys.emplace(b.lines[i].key, i);
+                b.keys.emplace_back(text::FoldedHash(b.lines[i].key), i);
+        std::sort(b.keys.begin(), b.keys.end());
+        // A key is the first of its name unless an equal one comes before it with its hash.
+        for (auto k = b.keys.begin(), run = k; k != b.keys.end(); ++k) {
+            run = run->first == k->first ? run : k;
+            b.lines[k->second].first = std::none_of(run, k, [&](const auto& e) {
+                return text::EqualFolded(b.lines[e.second].key, b.lines[k->second].key);
+            });
+        }
     }
     return doc;
 }
@@ -130,20 +145,27 @@ std::string_view IniDocument::Keep(std::string text) {
     return *texts_.emplace_back(std::make_shared<const std::string>(std::move(text)));
 }
 
-const IniDocument::Block* IniDocument::SectionBlock(std::string_view section) const {
-    const auto s = sections_.find(trim(section));
-    return s == sections_.end() ? nullptr : &blocks_[s->second];
+std::optional<std::size_t> IniDocument::SectionAt(std::string_view section) const {
+    return lookup(sections_, trim(section), [this](std::size_t b) { return blocks_[b].name; });
 }
 
 IniDocument::Section IniDocument::FindSection(std::string_view section) const {
-    return Section(SectionBlock(section));
+    const auto s = SectionAt(section);
+    return Section(s ? &blocks_[*s] : nullptr);
 }
 
 std::optional<std::string_view> IniDocument::Section::Find(std::string_view key) const {
-    const auto k = block_ ? block_->keys.find(trim(key)) : Index::const_iterator();
-    if (!block_ || k == block_->keys.end())
+    if (!block_)
         return std::nullopt;
-    return block_->lines[k->second].value;
+    key = trim(key);
+    const std::vector<Line>& lines = block_->lines;
+    const bool next = next_ < lines.size() && lines[next_].first && lines[next_].key == key;
+    const auto at = next ? std::optional(next_)
+                         : lookup(block_->keys, key, [&](std::size_t i) { return lines[i].key; });
+    if (!at)
+        return std::nullopt;
+    next_ = *at + 1;
+    return lines[*at].value;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
@@ -157,17 +179,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
 }
 
 bool IniDocument::HasSection(std::string_view section) const {
-    return SectionBlock(section) != nullptr;
-}
-
-// Only the file's last line can lack a line end, and a line after it needs one.
-void IniDocument::EndLastLine() {
-    for (auto b = blocks_.rbegin(); b != blocks_.rend(); ++b)
-        if (!b->lines.empty()) {
-            if (b->lines.back().eol == Eol::None)
-                b->lines.back().eol = newLineEol_;
-            return;
-        }
+    return SectionAt(section).has_value();
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -180,23 +192,21 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     // after the key unless the key holds one itself.
     const std::string_view written = Keep(std::move(text));
     key = written.substr(0, key.size());
-    const Line entry{written, newLineEol_, key, valueAfter(written, written.find('='))};
-    const auto s = sections_.find(section);
-    if (s == sections_.end()) {
-        EndLastLine();
+    const Line entry{written, newLineEol_, key, valueAfter(written, written.find('=')), true};
+    const auto s = SectionAt(section);
+    if (!s) {
+        // A new section goes at the end, after the file's last line, which may lack its end.
+        if (std::vector<Line>& last = blocks_.back().lines;
+            !last.empty() && last.back().eol == Eol::None)
+            last.back().eol = newLineEol_;
         const std::string_view header = Keep("[" + std::string(section) + "]");
-        Block& b = blocks_.emplace_back();
-        b.lines.push_back({header, newLineEol_});
-        b.lines.push_back(entry);
-        b.lastEntry = 1;
-        b.keys.emplace(key, 1);
-        sections_.emplace(header.substr(1, section.size()), blocks_.size() - 1);
-        return;
+        blocks_.push_back({header.substr(1, section.size()), {{header, newLineEol_}}});
+        insert(sections_, blocks_.back().name, blocks_.size() - 1);
     }
-    Block& b = blocks_[s->second];
-    if (const auto k = b.keys.find(key); k != b.keys.end()) {
-        Line& old = b.lines[k->second];
-        old = Line{entry.text, old.eol, old.key, entry.value}; // the line keeps its own end
+    Block& b = blocks_[s.value_or(blocks_.size() - 1)];
+    if (const auto k = lookup(b.keys, key, [&](std::size_t i) { return b.lines[i].key; })) {
+        Line& old = b.lines[*k];
+        old = Line{entry.text, old.eol, old.key, entry.value, true}; // the line keeps its end
         return;
     }
     // A new key goes after the section's last entry. Only blank lines follow that entry, so
@@ -206,7 +216,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         b.lines[b.lastEntry].eol = newLineEol_;
     b.lines.insert(b.lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
     b.lastEntry = at;
-    b.keys.emplace(key, at);
+    insert(b.keys, key, at);
 }
 
 std::string IniDocument::Serialize() const {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vlnobrod {
@@ -23,10 +23,8 @@ class IniDocument {
     struct Block; // below
 
 public:
-    // Text in UTF-8; CRLF, LF and lone CR all end a line.
-    static IniDocument Parse(std::string_view text);
-    // The same, keeping `text` itself rather than a copy of it.
-    static IniDocument ParseText(std::string text);
+    // Text in UTF-8; CRLF, LF and lone CR all end a line. The document keeps `text`.
+    static IniDocument Parse(std::string text);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     // The same without a copy: valid until the document changes.
@@ -43,6 +41,8 @@ public:
         friend class IniDocument;
         explicit Section(const Block* block) : block_(block) {}
         const Block* block_;
+        // Tried before the index: the line after the last key found, as keys mostly come in order.
+        mutable std::size_t next_ = 1;
     };
     Section FindSection(std::string_view section) const;
 
@@ -61,31 +61,27 @@ public:
 private:
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
     // A line without its line end; a key line knows its key and where its value lies, as
-    // reading gives them.
+    // reading gives them, and whether it is the first line of its section with that key.
     struct Line {
         std::string_view text;
         Eol eol;
         std::string_view key = {}, value = {};
+        bool first = false;
     };
-    // Names compared without regard to case, each with its first line or block.
-    struct FoldedHash {
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct FoldedEqual {
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    using Index = std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual>;
+    // Names by the hash of their case-folded form, as (hash, line or block), in order: names
+    // that are equal lie together, the first of them first.
+    using Index = std::vector<std::pair<std::size_t, std::size_t>>;
     // A section and the lines up to the next one; block 0 holds the lines before the first
     // section, which belong to no section.
     struct Block {
+        std::string_view name;
         std::vector<Line> lines;   // a section's header first
         std::size_t lastEntry = 0; // last non-blank line: new keys go after it
-        Index keys;
+        Index keys = {};
     };
 
-    const Block* SectionBlock(std::string_view section) const;
+    std::optional<std::size_t> SectionAt(std::string_view section) const;
     std::string_view Keep(std::string text);
-    void EndLastLine();
 
     // What the lines are pieces of: the parsed text and every line written since. Each is
     // never changed once made, so copies of the document share them.

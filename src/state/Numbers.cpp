@@ -80,8 +80,10 @@ std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
 
 // A whole stored number, which may be infinite, or nothing when the text is not one.
 std::optional<double> readStored(std::string_view text) {
-    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
-    text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     long long whole = 0; // most stored numbers are plain whole ones
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
     if (ec == std::errc() && end == text.data() + text.size())

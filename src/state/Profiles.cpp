@@ -175,7 +175,7 @@ const IniDocument& Profiles::Document(const std::string& file) {
     const std::uint64_t hash = std::hash<std::string_view>{}(bytes);
     if (!e.stamp || e.hash != hash) {
         text::DecodedText decoded = text::DecodeFile(bytes);
-        e.doc = IniDocument::ParseText(std::move(decoded.utf8));
+        e.doc = IniDocument::Parse(std::move(decoded.utf8));
         e.doc.SetEncoding(decoded.encoding);
         ++parses_;
     }

@@ -27,9 +27,6 @@ public:
 
     explicit Profiles(std::string appFolder = {}) : appFolder_(std::move(appFolder)) {}
 
-    void SetAppFolder(std::string folder) { appFolder_ = std::move(folder); }
-    const std::string& AppFolder() const { return appFolder_; }
-
     // The value of section/key, cut to 98 characters; `def` when the file, the section or
     // the key is missing. A key that is present with an empty value gives "".
     std::string ReadProfile(const std::string& file, const std::string& section,
@@ -58,7 +55,6 @@ public:
         void Set(const std::string& section, const std::string& key, const std::string& value) {
             doc_.Set(section, key, value);
         }
-        IniDocument& Document() { return doc_; }
         bool Commit();
 
     private:

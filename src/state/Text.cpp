@@ -34,12 +34,13 @@ void appendUtf8(std::string& out, char32_t cp) {
 // surrogates and values past Unicode give U+FFFD and move one byte, so any input ends.
 char32_t decodeOne(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
-    const std::size_t len = b0 < 0x80             ? 1
-                            : (b0 & 0xE0) == 0xC0 ? 2
+    if (b0 < 0x80)
+        return s[i++];
+    const std::size_t len = (b0 & 0xE0) == 0xC0   ? 2
                             : (b0 & 0xF0) == 0xE0 ? 3
                             : (b0 & 0xF8) == 0xF0 ? 4
                                                   : 0;
-    char32_t cp = len == 1 ? b0 : b0 & (0x7F >> len);
+    char32_t cp = b0 & (0x7F >> len);
     bool ok = len > 0 && i + len <= s.size();
     for (std::size_t k = 1; ok && k < len; ++k) {
         const auto b = static_cast<unsigned char>(s[i + k]);
@@ -229,42 +230,24 @@ std::string EncodeFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
-namespace {
-
-// The character at `i` in lower case, moving past it.
-char32_t foldedAt(std::string_view s, std::size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c >= 0x80)
-        return lower(decodeOne(s, i));
-    ++i;
-    return c >= 'A' && c <= 'Z' ? c + 32 : c;
-}
-
-} // namespace
-
 bool EqualFolded(std::string_view a, std::string_view b) {
     if (a == b) // names are mostly asked for as the file spells them
         return true;
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size())
-        if (foldedAt(a, i) != foldedAt(b, j))
+        if (lower(decodeOne(a, i)) != lower(decodeOne(b, j)))
             return false;
     return i == a.size() && j == b.size();
 }
 
+// Folding keeps ASCII in ASCII and all else out of it: equal names share their folded ASCII.
 std::size_t FoldedHash(std::string_view utf8) {
     std::size_t h = 14695981039346656037ull;
-    for (std::size_t i = 0; i < utf8.size();)
-        h = (h ^ foldedAt(utf8, i)) * 1099511628211ull;
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) < 0x80)
+            h = (h ^ static_cast<std::size_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) *
+                1099511628211ull;
     return h;
-}
-
-std::string FoldCase(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();)
-        appendUtf8(out, foldedAt(utf8, i));
-    return out;
 }
 
 std::size_t CharCount(std::string_view utf8) {
@@ -275,6 +258,8 @@ std::size_t CharCount(std::string_view utf8) {
 }
 
 std::size_t PrefixBytes(std::string_view utf8, std::size_t chars) {
+    if (utf8.size() <= chars) // no character is shorter than a byte
+        return utf8.size();
     std::size_t i = 0;
     for (std::size_t n = 0; n < chars && i < utf8.size(); ++n)
         decodeOne(utf8, i);

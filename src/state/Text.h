@@ -38,10 +38,8 @@ DecodedText DecodeFile(std::string_view bytes);
 // code page lacks.
 std::string EncodeFile(std::string_view utf8, FileEncoding encoding);
 
-// Lower case for comparing section and key names without regard to case, Czech letters
-// included ("MĚSTO" and "město" are the same name).
-std::string FoldCase(std::string_view utf8);
-// The same comparison without folded copies, and a hash equal for names that compare equal.
+// Names compared without regard to case, Czech letters included ("MĚSTO" and "město" are
+// the same name), and a hash equal for names that compare equal.
 bool EqualFolded(std::string_view a, std::string_view b);
 std::size_t FoldedHash(std::string_view utf8);
 

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 using namespace vlnobrod;
@@ -36,7 +37,8 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
             "[Mapa]\r\nDen=12\r\nDEN=4\r\nName=\r\n[MAPA]\r\nKonto=5\r\n[Město]\r\nŘeka=Vltava\r\n"
             "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nS=' single '\nH=\"half\n"
             ";A=commented\n  ; B=also\nA=1\nL=" +
-            std::string(120, 'x') + "\n") +
+            std::string(120, 'x') + "\nM=" + std::string(99, 'y') + "\nŽ=" + std::string(98, 'z') +
+            "\n") +
         std::string("N=ab\0cd\n", 8);
     // Missing section or key: the default; an empty value is empty whatever the default.
     // Names match without case, Czech letters too, and the first match wins. Blanks and
@@ -53,6 +55,8 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
         {"S", "S", "", " single "},
         {"S", "H", "", "\"half"},
         {"S", "L", "", std::string(98, 'x')},
+        {"S", "M", "", std::string(98, 'y')},
+        {"S", "ž", "", std::string(98, 'z')},
         {"S", "A", "", "1"},
         {"S", ";A", "none", "none"},
         {"S", "; B", "none", "none"},
@@ -62,6 +66,24 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
     for (const auto& [section, key, fallback, expected] : rows)
         EXPECT_EQ(p.ReadProfile(f, section, key, fallback), expected) << section << "/" << key;
     EXPECT_EQ(p.ReadProfile(dir.file("none.ini"), "Mapa", "Den", "7"), "7");
+}
+
+// A game is read key after key in the order of its file; the first of two equal keys still
+// wins, a comment or blank line has no key, and a missing key is missing, read in any order.
+TEST(IniDocument, KeysReadInTheFilesOrderFollowTheSameRules) {
+    const IniDocument doc = IniDocument::Parse("[S]\nA=1\nB=2\nb=3\nD=4\n;c\n\n  \nE=5\n");
+    const IniDocument::Section s = doc.FindSection("s");
+    EXPECT_EQ(s.Find("A"), "1");
+    EXPECT_EQ(s.Find("B"), "2");
+    EXPECT_EQ(s.Find("b"), "2");
+    EXPECT_EQ(s.Find("B"), "2");
+    EXPECT_EQ(s.Find("D"), "4");
+    EXPECT_EQ(s.Find(""), std::nullopt);
+    EXPECT_EQ(s.Find("C"), std::nullopt);
+    EXPECT_EQ(s.Find("e"), "5");
+    EXPECT_EQ(s.Find("A"), "1");
+    EXPECT_EQ(s.Find(" E "), "5");
+    EXPECT_EQ(s.Find("F"), std::nullopt);
 }
 
 // A changed key is rewritten in place, a new key goes after the last entry of its section, a
@@ -205,8 +227,12 @@ TEST_F(Profile, TwoProgramsWritingOneFileNeverLeaveAStaleCache) {
 // valid UTF-8 ("ČŠ" is C8 8A, "éšť" E9 9A 9D, "óššš" a four-byte character): every pair and
 // such runs, alone, first or last in a value, read right in either encoding.
 TEST(Text, CzechLettersFoldAndAreNeverTakenForUtf8WhateverTheyMeet) {
-    EXPECT_EQ(text::FoldCase("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽĹĽŁ"), "áčďéěíňóřšťúůýžĺľł");
-    EXPECT_EQ(text::FoldCase("ŸŹ"), "ÿź"); // found by fuzzing: Ÿ once folded to Ź
+    for (const auto& [upper, lower] :
+         {std::pair{"ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽĹĽŁ", "áčďéěíňóřšťúůýžĺľł"}, std::pair{"ŸŹ", "ÿź"}}) {
+        EXPECT_TRUE(text::EqualFolded(upper, lower)) << upper;
+        EXPECT_EQ(text::FoldedHash(upper), text::FoldedHash(lower)) << upper;
+    }
+    EXPECT_FALSE(text::EqualFolded("Ÿ", "ź")); // found by fuzzing: Ÿ once folded to Ź
     const std::string all = "ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěíňóřšťúůýž"; // two bytes each in UTF-8
     std::vector<std::string> runs = {"éšť", "ťšé", "óššš", "ňŠŤŽ", "óžťš"};
     for (std::size_t i = 0; i < all.size(); i += 2)
