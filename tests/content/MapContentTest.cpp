@@ -80,7 +80,6 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
     EXPECT_EQ(map[2].PocetMest, 9);
     EXPECT_GE(closed[2], 2);
     EXPECT_EQ(map[3].PocetMest, 9);
-    EXPECT_EQ(GoodsName("Mapa3", 7), "Knihy");
     EXPECT_GT(openWithBooks[3], 0);
     EXPECT_LT(map[3].Fleet.Pocet, 17);
     EXPECT_DOUBLE_EQ(map[4].Hotovost + map[4].Konto, 10000000);

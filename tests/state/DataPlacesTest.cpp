@@ -2,28 +2,25 @@
 #include "state/Paths.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace vlnobrod;
 
 // Where the game may not write beside itself, what it writes goes to the player's folder.
 // (The journey of an installed game follows the saves, the state file and the table there.)
 TEST(DataPlaces, TheGameWritesBesideItselfOnlyWhereItMay) {
-    const struct {
-        bool appWritable, dataWritable;
-        const char *xdgDataHome, *home;
-        const char* userFolder; // "" = the game's own layout
-    } cases[] = {
-        {true, true, "/x", "/home/eva", ""}, // a build tree, a copy unpacked anywhere
+    // The program's and its data folder's writability, XDG_DATA_HOME and HOME, then the
+    // player's folder ("": the game's own layout).
+    const std::tuple<bool, bool, const char*, const char*, std::string> cases[] = {
         {false, true, "", "/home/eva", "/home/eva/.local/share/vlnobrod"},
         {true, false, "/var/eva", "/home/eva", "/var/eva/vlnobrod"},
         {false, false, "share", "/home/eva", "/home/eva/.local/share/vlnobrod"}, // not absolute
         {false, false, "", "", ""}, // no home at all: the own layout, whose writes then fail
     };
-    for (const auto& c : cases) {
-        const DataPlaces places = ChooseDataPlaces(
-            {"/usr/lib/vlnobrod", c.appWritable, c.dataWritable, c.xdgDataHome, c.home});
+    for (const auto& [app, data, xdg, home, user] : cases) {
+        const DataPlaces places = ChooseDataPlaces({"/usr/lib/vlnobrod", app, data, xdg, home});
         EXPECT_EQ(places.AppFolder, "/usr/lib/vlnobrod");
-        EXPECT_EQ(places.UserFolder, c.userFolder) << c.appWritable << c.dataWritable;
-        EXPECT_EQ(SettingsFolder(places), *c.userFolder ? c.userFolder : "/usr/lib/vlnobrod");
+        EXPECT_EQ(places.UserFolder, user) << app << data;
+        EXPECT_EQ(SettingsFolder(places), user.empty() ? "/usr/lib/vlnobrod" : user);
     }
 }

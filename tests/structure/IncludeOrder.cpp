@@ -1,9 +1,7 @@
 // Reads every #include "..." of src/ and app/ and fails, naming the file and the line, when
 // one points against the order of src/layers.txt (layer 1 the lowest): up, sideways within a
 // layer, or to or from a folder the table lacks. (With every include pointing downward, no
-// circle of includes can cross folders.)
-//
-// usage: include_order <source tree> (the current folder when none is given)
+// circle of includes can cross folders.) The one argument is the source tree.
 
 #include <algorithm>
 #include <filesystem>
@@ -41,7 +39,6 @@ int main(int argc, char* argv[]) {
                 files.push_back(fs::relative(e.path(), root).generic_string());
     std::sort(files.begin(), files.end()); // so the report is stable
     static const std::regex quoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
-    // The folder a file belongs to: the first folder under src/, or "app".
     const auto folderOf = [](const std::string& f) {
         return f.rfind("src/", 0) == 0 ? f.substr(4, f.find('/', 4) - 4) : "app";
     };

@@ -7,14 +7,11 @@ using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
 TEST(SeaEvents, TheDangerScoreWeighsFleetCargoWayAndWealth) {
-    struct Row {
-        const char* name;
-        int ships, typ;
-        std::vector<std::pair<std::size_t, double>> cargo;
-        std::int16_t distance;
-        double konto, hotovost;
-        int score;
-    };
+    // What the row shows, the ships and their type, the cargo (goods, units), the way, the bank
+    // and the cash, then the score.
+    using Row =
+        std::tuple<const char*, std::int16_t, std::uint8_t,
+                   std::vector<std::pair<std::size_t, double>>, std::int16_t, double, double, int>;
     const Row rows[] = {
         {"small empty fleet, short way", 4, 0, {}, 300, 2'000'000, 500'000, 3},
         {"one goods below 6 stays", 8, 0, {{4, 10}}, 100, 0, 0, 5},
@@ -28,15 +25,15 @@ TEST(SeaEvents, TheDangerScoreWeighsFleetCargoWayAndWealth) {
         {"cash over 2 million", 1, 0, {}, 301, 0, 3e6, 6},
         {"cash over 5 million", 1, 0, {}, 501, 0, 6e6, 8},
     };
-    for (const Row& r : rows) {
+    for (const auto& [name, ships, typ, cargo, distance, konto, hotovost, score] : rows) {
         GameState st;
-        st.Fleet.Pocet = static_cast<std::int16_t>(r.ships);
-        st.Fleet.Typ = static_cast<std::uint8_t>(r.typ);
-        for (auto [g, q] : r.cargo)
+        st.Fleet.Pocet = ships;
+        st.Fleet.Typ = typ;
+        for (auto [g, q] : cargo)
             st.Fleet.Naklad[g] = q;
-        st.Konto = r.konto;
-        st.Hotovost = r.hotovost;
-        EXPECT_EQ(DangerScore(st, r.distance), r.score) << r.name;
+        st.Konto = konto;
+        st.Hotovost = hotovost;
+        EXPECT_EQ(DangerScore(st, distance), score) << name;
     }
 }
 
@@ -99,16 +96,11 @@ TEST(SeaEvents, TheDaysRollFollowsTheScore) {
 // news below. A fleet at the count's limit that takes a pirate ship stays at the limit; the
 // last ship lost leaves none, never fewer.
 TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
-    struct Row {
-        int n;
-        HandOffWord word;
-        double merchant, pirate, carried, cash;
-        float r;
-        std::int16_t shipsBefore, ships;
-        int damage;
-        double cargo, cashAfter;
-        const char* news;
-    };
+    // The event; the battle's outcome, the merchant's and the pirate's damage and what it
+    // carries over; the cash and the dice; the ships before and after, then the damage, the
+    // cargo, the cash and the news.
+    using Row = std::tuple<int, HandOffWord, double, double, double, double, float, std::int16_t,
+                           std::int16_t, int, double, double, const char*>;
     const Row rows[] = {
         {9, HandOffWord::Vyhral, 30, 98, 15, 50'000, 0.5f, 3, 4, 57, 120, 65'250,
          "1:Získal jste pirátskou loď!|0:Ukořistil jste 15 250 zlatých"},
@@ -132,21 +124,22 @@ TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
         {9, HandOffWord::Prohral, 20, 10, 10, 1.5e6, 0.1f, 3, 3, 30, 60, 1.5e6 - 3'290,
          "4:Piráti ukradli polovinu nákladu a 3290zlatých"},
     };
-    for (const Row& r : rows) {
-        Sea s({r.r}, {r.word, r.merchant, r.pirate, r.carried});
+    for (const auto& [n, word, merchant, pirate, carried, cash, r, shipsBefore, ships, damage,
+                      cargo, cashAfter, news] : rows) {
+        Sea s({r}, {word, merchant, pirate, carried});
         ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        s.st.Fleet.Pocet = r.shipsBefore;
+        s.st.Fleet.Pocet = shipsBefore;
         s.st.Fleet.Naklad[4] = 120;
-        s.st.Hotovost = r.cash;
+        s.st.Hotovost = cash;
         s.st.Plavba.Tiky = 5;
-        SeaEvent(s.st, s.rnd, s.view, s.battle, r.n);
-        SCOPED_TRACE(r.news);
+        SeaEvent(s.st, s.rnd, s.view, s.battle, n);
+        SCOPED_TRACE(news);
         EXPECT_EQ(std::tuple(s.battle.fights, s.battle.mode, s.st.HandOff, s.st.Plavba.Tiky),
-                  std::tuple(1, HandOffWord::Pirati, r.word, 0));
+                  std::tuple(1, HandOffWord::Pirati, word, 0));
         // What the battle carries over comes last, after the captured ship's 12.
         EXPECT_EQ(
             std::tuple(s.st.Fleet.Pocet, s.st.Fleet.Poskozeni, s.st.Fleet.Naklad[4], s.st.Hotovost),
-            std::tuple(r.ships, r.damage, r.cargo, r.cashAfter));
-        EXPECT_EQ(DrainNews(s.st), std::string("4:Piráti na obzoru!|") + r.news);
+            std::tuple(ships, damage, cargo, cashAfter));
+        EXPECT_EQ(DrainNews(s.st), std::string("4:Piráti na obzoru!|") + news);
     }
 }

@@ -24,12 +24,14 @@ TEST(VoyagePlan, StepAndTicksPerDayFollowTheDistanceTheSpeedAndTheShip) {
         EXPECT_EQ(std::tuple(int(p.step), int(p.ticksPerDay)), std::tuple(step, ticksPerDay))
             << distance;
     }
+    // A bigger ship is drawn wider on the strip.
+    EXPECT_LT(ShipPictureWidth(0), ShipPictureWidth(1));
+    EXPECT_LT(ShipPictureWidth(1), ShipPictureWidth(2));
 }
 
 TEST(VoyagePlan, RefusalsComeInTheirOrderAndChangeNothing) {
     // The city, Vlnobrod's access fee and the ships, then the answer and the news.
     const std::tuple<int, double, std::int16_t, SailAnswer, const char*> rows[] = {
-        {0, 500, 2, SailAnswer::NoAccess, "4:Do města není povolen přístup"}, // closed and current
         {0, 0, 2, SailAnswer::NowhereToGo, "2:Není kam cestovat!"},
         {1, 0, 0, SailAnswer::NoShips, "2:Nemáte žádnou loď!"},
         {5, 0, 2, SailAnswer::NoSuchCity, ""},

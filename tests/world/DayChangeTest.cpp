@@ -9,13 +9,8 @@ using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
 TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
-    struct Case {
-        std::int16_t cena, produkce;
-        std::uint8_t size;
-        float r;
-        char separator;
-        std::int16_t expected;
-    };
+    // The price, the production, the size class, the die and the separator, then the price.
+    using Case = std::tuple<std::int16_t, std::int16_t, std::uint8_t, float, char, std::int16_t>;
     const Case cases[] = {
         // Between 100 and 900 no dice; halves go to the even neighbour (2.5 -> 2).
         {200, 30, 0, 0.5f, '.', 197},
@@ -37,11 +32,10 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
         {50, 0, 0, 0.52f, '.', 76},
         {50, 0, 0, 0.52f, ',', 75},
     };
-    for (const Case& c : cases) {
-        ScriptedRandom rnd({c.r});
-        EXPECT_EQ(DayPriceStep(c.cena, c.produkce, c.size, rnd, NumberLocale{c.separator}),
-                  c.expected)
-            << c.cena << " with " << c.produkce << " in size " << int(c.size);
+    for (const auto& [cena, produkce, size, r, separator, expected] : cases) {
+        ScriptedRandom rnd({r});
+        EXPECT_EQ(DayPriceStep(cena, produkce, size, rnd, NumberLocale{separator}), expected)
+            << cena << " with " << produkce << " in size " << int(size);
     }
 }
 

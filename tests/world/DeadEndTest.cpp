@@ -11,13 +11,10 @@ using vlnobrod::testing::FakeGameView;
 // savings, the cargo sold here) does not buy a ship of its type; on the map of losing
 // everything it is ruined, and the map ends as the goal ends it.
 TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
-    struct Row {
-        const char* mapa;
-        std::int16_t ships;
-        std::uint8_t typ;
-        double cash, konto, cargo; // cargo: units of goods 0, sold here at 100
-        bool told, finished;
-    };
+    // The map, the ships and their type, the cash, the account and the cargo (units of goods 0,
+    // sold here at 100), then whether the company is told and the map finished.
+    using Row =
+        std::tuple<const char*, std::int16_t, std::uint8_t, double, double, double, bool, bool>;
     const Row rows[] = {
         {"Mapa1", 0, 0, 99999.5, 0, 0, true, false},
         {"Mapa1", 0, 0, 100000, 0, 0, false, false},      // exactly a small ship
@@ -31,24 +28,24 @@ TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
         {"Mapa4", 0, 2, 142000, 0, 0, true, true},
         {"Mapa4", 0, 2, 250000, 0, 0, false, false},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(std::string(r.mapa) + " " + std::to_string(r.cash));
+    for (const auto& [mapa, ships, typ, cash, konto, cargo, told, finished] : rows) {
+        SCOPED_TRACE(std::string(mapa) + " " + std::to_string(cash));
         GameState st;
-        st.Mapa = r.mapa;
-        st.Fleet.Pocet = r.ships;
-        st.Fleet.Typ = r.typ;
-        st.Hotovost = r.cash;
-        st.Konto = r.konto;
+        st.Mapa = mapa;
+        st.Fleet.Pocet = ships;
+        st.Fleet.Typ = typ;
+        st.Hotovost = cash;
+        st.Konto = konto;
         st.Cities[0].Trh[0] = MarketEntry{100, 100, 0, 100, 0};
-        st.Fleet.Naklad[0] = r.cargo;
+        st.Fleet.Naklad[0] = cargo;
         FakeGameView view;
-        EXPECT_EQ(TellDeadEnd(st, view), r.told);
-        EXPECT_EQ(view.resultsOpened, r.finished ? 1 : 0);
-        ASSERT_EQ(view.messages.size(), (r.told ? 1u : 0u) + (r.finished ? 1u : 0u));
-        if (r.told) {
+        EXPECT_EQ(TellDeadEnd(st, view), told);
+        EXPECT_EQ(view.resultsOpened, finished ? 1 : 0);
+        ASSERT_EQ(view.messages.size(), (told ? 1u : 0u) + (finished ? 1u : 0u));
+        if (told) {
             EXPECT_EQ(view.messages[0].title, "Konec obchodování");
         }
-        if (r.finished) { // once: the finished map says nothing more
+        if (finished) { // once: the finished map says nothing more
             EXPECT_FALSE(TellDeadEnd(st, view));
         }
     }

@@ -35,14 +35,4 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     // The game opened in port is a look at the market: a new visit in the logbook.
     EXPECT_EQ(std::tuple(LogbookOf(st, 0).heading, st.Denik.Mesto),
               std::tuple("Ceny z deníku (den 25)", 0));
-
-    // A goal already met is congratulated over both figures as loaded, not the last game's.
-    st.Mapa = "Mapa4";
-    st.Hotovost = st.Konto = 0;
-    st.Fleet.Pocet = 1;
-    FakeGameView second;
-    StartLoadedGame(st, rnd, second);
-    ASSERT_EQ(second.messages.size(), 1u);
-    EXPECT_EQ(std::tuple(second.messages[0].title, second.resultsOpened),
-              std::tuple("Dokončení mapy", 1));
 }

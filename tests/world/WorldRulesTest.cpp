@@ -41,16 +41,15 @@ TEST(Money, ChangesMarkTheGameUnsavedAndReachingTheGoalCongratulatesOnce) {
 // No sum lives in memory beyond what a file keeps (fifteen nines either way): a sale, upkeep
 // and the day's interest stop at the bound and come back from it.
 TEST(Money, NoSumGoesPastTheLargestTheGameKeeps) {
-    const struct {
-        double held, amount, after;
-    } rows[] = {
+    const std::tuple<double, double, double> rows[] = {
+        // held, added, then held
         {MaxMoney - 1, 2, MaxMoney},
         {MaxMoney, -1, MaxMoney - 1},
         {-MaxMoney + 1, -2, -MaxMoney},
         {12.5, std::numeric_limits<double>::quiet_NaN(), 12.5},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(AddMoney(r.held, r.amount), r.after) << r.held << " + " << r.amount;
+    for (const auto& [held, amount, after] : rows)
+        EXPECT_EQ(AddMoney(held, amount), after) << held << " + " << amount;
 
     GameState st = OneCity(200, 0, 0);
     FakeGameView view;
@@ -73,25 +72,22 @@ TEST(Money, NoSumGoesPastTheLargestTheGameKeeps) {
 TEST(FleetSummary, FleetTextsUseCzechPlurals) {
     EXPECT_EQ(FleetText(0, 1), "žádná loď typu: Velká obchodní loď");
     EXPECT_EQ(FleetText(1, 0), "1 loď typu: Malá obchodní loď");
-    EXPECT_EQ(FleetText(2, 0), "2 lodě typu: Malá obchodní loď");
     EXPECT_EQ(FleetText(4, 0), "4 lodě typu: Malá obchodní loď");
     EXPECT_EQ(FleetText(5, 2), "5 lodí typu: Galeona");
+    EXPECT_EQ(FleetText(1, 3), "1 loď typu: "); // past the galleon: a type the game lacks
 }
 
 // The cargo list (rows without gaps) the port screen's test reads.
 TEST(FleetSummary, TheLoadRoundsHalvesToEvenAndNeitherWrapsNorDividesByNothing) {
     GameState st;
+    st.Fleet = {3, 0, 100};
     st.Fleet.Naklad[2] = 10;
     st.Fleet.Naklad[9] = 2.5;
     st.locale.decimalSeparator = ',';
     EXPECT_EQ(CargoRows(st)[1].unitsText, "2,5");
-    st.Fleet.Pocet = 3;
-    st.Fleet.Nosnost = 100;
     EXPECT_EQ(LoadText(st.Fleet), "12 z 300"); // 10 + 2.5 = 12.5 goes to the even 12
 
-    FleetRecord huge;
-    huge.Pocet = 1000;
-    huge.Nosnost = 180;
+    FleetRecord huge{1000, 0, 180};
     EXPECT_EQ(FleetCapacity(huge), 32767);
     huge.Naklad[0] = 30000;
     huge.Naklad[1] = 30000;
