@@ -136,6 +136,7 @@ private slots:
         QVERIFY(tabTo(*port, u"> plout sem"_s));
         press(*port, {Qt::Key_Return});
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+        QVERIFY(Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: "_s));
 
         // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
         // overboard on the first, pirates on the second.
