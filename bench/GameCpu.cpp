@@ -100,16 +100,20 @@ double ballFlight(Game& game, double seconds) {
     wait(1);
     int shots = 0;
     auto fire = [window, &shots] {
-        const int side = window->Rules().Side();
-        window->txtÚhel[static_cast<std::size_t>(side)]->setText(QStringLiteral("89"));
-        window->txtSíla[static_cast<std::size_t>(side)]->setText(QStringLiteral("60"));
-        (side == Merchant ? window->cmdPal : window->Command1)->click();
+        // The side whose shot it is, by the controls' names: "angle0", "powder1", "fire0", ...
+        const QString side = QString::number(window->Rules().Side());
+        window->findChild<QLineEdit*>(QStringLiteral("angle") + side)
+            ->setText(QStringLiteral("89"));
+        window->findChild<QLineEdit*>(QStringLiteral("powder") + side)
+            ->setText(QStringLiteral("60"));
+        window->findChild<QPushButton*>(QStringLiteral("fire") + side)->click();
         ++shots;
     };
-    QObject::connect(window->tmrPal, &QTimer::timeout, window, [window, fire] {
-        if (!window->Rules().Flying() && !window->Rules().Over())
-            QTimer::singleShot(0, window, fire);
-    });
+    QObject::connect(window->findChild<QTimer*>(QStringLiteral("flightTimer")), &QTimer::timeout,
+                     window, [window, fire] {
+                         if (!window->Rules().Flying() && !window->Rules().Over())
+                             QTimer::singleShot(0, window, fire);
+                     });
     fire();
     const double percent = cpuPercent(seconds);
     const bool over = window->Rules().Over();

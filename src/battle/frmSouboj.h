@@ -49,18 +49,6 @@ public:
     const BattleRules& Rules() const { return rules_; }
     BattleResult Result() const { return rules_.Result(); }
 
-    // The controls the journeys and the benchmark still drive directly; tests reach every
-    // control by its object name ("powder0", "fire1", "ball", "outcome", ...).
-    std::array<QLineEdit*, 2> txtÚhel{};
-    std::array<QLineEdit*, 2> txtSíla{};
-    std::array<QSlider*, 2> sldÚhel{};
-    std::array<QSlider*, 2> sldSíla{};
-    QPushButton* cmdPal = nullptr;   // the merchant's "pal"
-    QPushButton* Command1 = nullptr; // the pirates' "pal", a second player's only
-    QLabel* lblStatus = nullptr;
-    QTimer* tmrPal = nullptr;    // 20 ms: the ball in flight
-    QTimer* tmrPiráti = nullptr; // 1000 ms, once: the computer pirates' turn
-
 public slots:
     // Escape and every other way of dismissing the dialog come here as a close request.
     void reject() override;
@@ -94,6 +82,17 @@ private:
     void ReportLanding();
     void ShowOutcome();
 
+    // Tests and the benchmark reach every control by its object name ("powder0", "fire1",
+    // "ball", "outcome", ...).
+    std::array<QLineEdit*, 2> txtÚhel{};
+    std::array<QLineEdit*, 2> txtSíla{};
+    std::array<QSlider*, 2> sldÚhel{};
+    std::array<QSlider*, 2> sldSíla{};
+    QPushButton* cmdPal = nullptr;   // the merchant's "pal"
+    QPushButton* Command1 = nullptr; // the pirates' "pal", a second player's only
+    QLabel* lblStatus = nullptr;
+    QTimer* tmrPal = nullptr;      // 20 ms: the ball in flight
+    QTimer* tmrPiráti = nullptr;   // 1000 ms, once: the computer pirates' turn
     std::array<QLabel*, 2> lodě{}; // the ship pictures, by Merchant and Pirates
     std::array<CannonLine*, 2> lnlDělo{};
     QLabel* Koule = nullptr;

@@ -8,12 +8,10 @@
 #include "menu/frmMenu.h"
 #include "port/PortLabels.h"
 #include "results/frmTop.h"
-#include "shell/Windows.h"
 #include "support/FakeGameView.h"
 #include "support/PortFixture.h"
 
 #include <QTest>
-#include <QTextBrowser>
 #include <initializer_list>
 
 using namespace vlnobrod;
@@ -78,32 +76,15 @@ private slots:
         QVERIFY(asked);
     }
 
-    // F1 opens the guide in front of the port screen; Escape closes it and the port has the
-    // keys again.
-    void theGuideOverThePortTheStatisticsAndTheDuel() {
+    void theGuideTheStatisticsAndTheDuel() {
         ScreenFixture fx;
-        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
-        PrepareGame(fx);
-        Windows windows(fx.game());
-        windows.Start();
-        windows.StartGame();
-        frmMain* port = windows.Port();
-        port->activateWindow();
-        QTRY_VERIFY(port->isActiveWindow());
-        QTest::keyClick(port, Qt::Key_F1);
-        QVERIFY(windows.Guide() && windows.Guide()->isVisible());
-        QTRY_VERIFY(windows.Guide()->isActiveWindow());
-        walk(*windows.Guide(), "guide");
-        QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
-        QVERIFY(!windows.Guide()->isVisible());
-        QTRY_VERIFY(port->isActiveWindow());
-
+        frmHelp guide(fx.game());
         FakeGameView view;
         frmTop top(fx.game(), view);
         BattleMemory memory;
         frmSouboj battle(fx.game(), memory);
         battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
-        for (QWidget* w : std::initializer_list<QWidget*>{&top, &battle}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
             walk(*w, QString::fromLatin1(w->metaObject()->className()));

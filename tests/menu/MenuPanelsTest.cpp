@@ -135,9 +135,6 @@ private slots:
         QCOMPARE(p->FileLoad->currentRow(), 1);
         QCOMPARE(p->lbl1->text(), u"Eva"_s);
         QCOMPARE(p->lbl2->text(), u"XXX"_s); // no company in the save
-        Profiles fresh;
-        QCOMPARE(fresh.ReadProfile(m.fx.dataPath(u"aktual.map"_s).toStdString(), "Mapa", "Den", ""),
-                 std::string("33"));
         QVERIFY(m.fx.game().state.PendingAction == Pending::None);
         // A double click on a save loads it, as Enter does; it comes as a click, which only
         // selects, and then the second press of the pair.

@@ -15,18 +15,10 @@ using namespace vlnobrod::testing;
 
 namespace {
 
-// F1 pressed where the player's keys are: the focused control, or the active window.
-void pressF1() {
-    QWidget* at = QApplication::focusWidget();
-    if (!at)
-        at = QApplication::activeWindow();
-    QVERIFY(at);
-    QTest::keyClick(at, Qt::Key_F1);
-}
-
-// The guide is in front with the keys, and Escape closes it.
+// F1 pressed where the player's keys are (the focused control): the guide is in front with the
+// keys, and Escape closes it.
 void guideOpensAndEscapeClosesIt(Windows& windows) {
-    pressF1();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     frmHelp* guide = windows.Guide();
     QVERIFY(guide && guide->isVisible());
     QVERIFY(QApplication::activeModalWidget() == guide);
@@ -63,10 +55,14 @@ private slots:
         QVERIFY(stillWaited);
         QCOMPARE(answer, MessageAnswer::Ano);
 
-        // Without a question the guide is an ordinary window beside the game.
+        // Without a question the guide is an ordinary window beside the game; Escape gives the
+        // keys back to the port.
         QTest::keyClick(port, Qt::Key_F1);
         QVERIFY(windows.Guide()->isVisible());
         QCOMPARE(windows.Guide()->windowModality(), Qt::NonModal);
+        QTRY_VERIFY(windows.Guide()->isActiveWindow());
+        QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
+        QTRY_VERIFY(port->isActiveWindow());
     }
 
     void theGuideOpensOverAMessageBox() {
