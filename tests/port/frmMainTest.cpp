@@ -107,7 +107,11 @@ private slots:
         st.Cities[1].Trh[5].Cena = 444; // a purchase moved the price
         Click(w, "tabObchod");
         QCOMPARE(shown(), QStringLiteral("1,tabObchod"));
-        // The trade panel writes the market it shows into the logbook.
+        // The trade panel shows the current city's market, each row at its goods' place, the
+        // cargo without gaps, and writes the market into the logbook.
+        QCOMPARE(Text(w, "marketPrice", 1), QStringLiteral("300"));
+        QVERIFY(Named(w, "market", 2)->isHidden());
+        QCOMPARE(Text(w, "cargoUnits", 1), QStringLiteral("5"));
         QCOMPARE(st.Denik.Mesta[1].Posledni.Cena[5], 444);
         Click(w, "tabBanka");
         QCOMPARE(shown(), QStringLiteral("3,tabBanka"));

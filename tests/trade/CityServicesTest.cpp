@@ -129,10 +129,12 @@ TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
     EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
 }
 
-// A number the game never writes (a damaged file) leaves the panel's research line as it was;
-// so does an unknown size its size word.
-TEST(CityInfo, UnknownValuesLeaveThePanelAsItWas) {
+// A day's research shows the chart; a number the game never writes (a damaged file) leaves
+// the panel's research line as it was, and so does an unknown size its size word.
+TEST(CityInfo, ADaysResearchShowsTheChartAndUnknownValuesLeaveThePanelAsItWas) {
     CityRecord c;
+    c.PruzkumTrhu = 1;
+    EXPECT_EQ(DescribeCity(c).research, CityInfo::Research::Chart);
     c.PruzkumTrhu = 3;
     c.Velikost = 5;
     EXPECT_EQ(DescribeCity(c).research, CityInfo::Research::Unchanged);
