@@ -52,10 +52,12 @@ private slots:
         Click(*s.w, "city1");
         s.click("researchPrice", 3);
         QCOMPARE(s.st().NewsQueue[0].text, std::string("Zboží se nakupuje na kartě Obchod."));
-        // Too little cash: the box says why.
+        // Too little cash: the box says why, and run all the same it buys nothing.
         s.st().Hotovost = 30;
         s.click("market", 5);
         QCOMPARE(s.line(), qs("Nedostatek peněz"));
+        s.box->Koupit();
+        QCOMPARE(s.st().Cities[0].Trh[5].Cena, std::int16_t(40));
 
         // Cash pays for 250, the hold has room for 70.
         s.st().Hotovost = 10000;
