@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace vlnobrod;
 
 namespace {
@@ -44,15 +42,6 @@ struct Fight {
         MerchantLandsAt(100);
         battle.PiratesTurn();
         battle.LandAt(L);
-    }
-    // For the pirates' side the merchant's first shot falls short of them.
-    bool Hits(int ship, int angle, int power) {
-        if (ship == Pirates)
-            MerchantLandsAt(100);
-        battle.SetAim(ship, std::to_string(angle), std::to_string(power));
-        battle.Fire(ship);
-        EXPECT_LT(Fly(), 300) << "a flight of six seconds at most";
-        return battle.Over() || battle.Damage(ship == Merchant ? Pirates : Merchant) > 0;
     }
 };
 
@@ -97,6 +86,7 @@ TEST(BattleReport, TheWordsForALandingTheShipsAndTheOutcome) {
 TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     Fight north(HandOffWord::PiratiB, 20, {0.25f, 0.25f, 0.5f, 0.9999f});
     EXPECT_EQ(north.battle.WindLine(), ">> Severní vítr o rychlosti 6m/s"); // 5.5 to the even 6
+    EXPECT_EQ(WindCaption("3.5"), "<< Jižní vítr o rychlosti 3.5m/s");
     EXPECT_FLOAT_EQ(north.battle.ShipLeft(Pirates), 689.9518f); // past the window's edge
     EXPECT_EQ(north.dice.reseeds(), 2);
     EXPECT_EQ(north.battle.DamageCaption(Merchant), "Poškození: 0"); // a duel leaves the fleet out
@@ -198,11 +188,6 @@ TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
     f.battle.LandAt(100);
     EXPECT_EQ(f.battle.Fire(Pirates), FireResult::NotYourTurn);
     EXPECT_TRUE(f.battle.PiratesDue());
-    // Two players: the second fires the pirates' cannon and the computer stays out.
-    Fight duel(HandOffWord::PiratiB2);
-    duel.Fire("50");
-    EXPECT_FALSE(duel.battle.PiratesDue());
-    EXPECT_EQ(duel.battle.Fire(Pirates), FireResult::Fired);
 }
 
 TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet) {
@@ -229,20 +214,12 @@ TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet
     }
 }
 
-TEST(BattleRules, ChargeSpeedFlightAndWindCaptions) {
-    // At 45 degrees, speed 13 and no wind the ball is back at muzzle height after 169 pixels.
-    Launch l;
-    l.speed = 13;
-    l.angle = AngleRadians(45);
-    const double t = 2 * 13 * std::sin(l.angle);
-    EXPECT_NEAR(FlightPosition(l, t).y, l.startY, 1e-9);
-    EXPECT_NEAR(FlightPosition(l, t).x, 169, 0.5);
-    // The strongest charge a player may type, straight up, is down in under six seconds.
+// The strongest charge a player may type, straight up, is down in under six seconds.
+TEST(BattleRules, TheHighestShotIsDownInSixSeconds) {
     Fight up;
     up.battle.SetAim(Merchant, "90", "1000");
     up.battle.Fire(Merchant);
     EXPECT_LT(up.Fly() * 20, 6000);
-    EXPECT_EQ(WindCaption("3.5"), "<< Jižní vítr o rychlosti 3.5m/s");
 }
 
 TEST(BattleRules, ThreeBattlesInFourBlowFromTheNorth) {
@@ -251,27 +228,4 @@ TEST(BattleRules, ThreeBattlesInFourBlowFromTheNorth) {
         for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
             north += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
     EXPECT_NEAR(double(north) / all, 0.75, 0.01);
-}
-
-// Every wind from both sides and every place of the pirates: both cannons can hit the other
-// ship with a charge a player may type.
-TEST(BattleRules, EveryBattleCanBeWonByEitherSide) {
-    int hardest = 0;
-    for (const bool north : {false, true})
-        for (int wind = 0; wind <= 10; ++wind)
-            for (int place = 0; place <= 20; ++place)
-                for (const int ship : {Merchant, Pirates}) {
-                    const float w = std::min(wind / 10.0f, 0.9999f);
-                    const float p = std::min(place / 20.0f, 0.9999f);
-                    const std::vector<float> dice = {north ? 0.25f : 0, north ? 0.25f : 0, w, p};
-                    int found = -1;
-                    for (int angle = 45; angle >= 15 && found < 0; angle -= 15)
-                        for (int power = 0; power <= PowerRange.typedMaximum && found < 0; ++power)
-                            if (Fight(HandOffWord::PiratiB2, 0, dice).Hits(ship, angle, power))
-                                found = power;
-                    EXPECT_GE(found, 0) << (north ? "north " : "south ") << w << " at " << p
-                                        << (ship == Merchant ? " merchant" : " pirates");
-                    hardest = std::max(hardest, found);
-                }
-    EXPECT_GT(hardest, PowerRange.maximum); // the slider alone would not do
 }

@@ -87,7 +87,6 @@ private slots:
         QVERIFY(b.w.isVisible() && Named(b.w, "ok")->isVisible());
         QTest::keyClick(&b.w, Qt::Key_Return);
         QVERIFY(!b.w.isVisible() && !b.timing("flightTimer") && !b.timing("piratesTimer"));
-        QVERIFY(b.w.Result().word == HandOffWord::Vyhral);
     }
 
     // A typed charge moves the slider and stays as typed; beyond the slider's 120 the slider

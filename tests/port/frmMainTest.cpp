@@ -27,7 +27,6 @@ private slots:
                 .replace(QStringLiteral("Zlatý Mys"), QStringLiteral("<b>Zlatý</b> Mys")));
         frmMain w(fx.game());
         w.Form_Load();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Vlnobrod - Jan Novák - Plachty <i>a</i> syn"));
         w.tmrAktuality_Timer();
         for (const char* name : {"city2", "news0", "msgText"})
             QCOMPARE(Named<QLabel>(w, name)->textFormat(), Qt::PlainText);
@@ -40,10 +39,6 @@ private slots:
         QCOMPARE(ForeColor(Named(w, "city", 0)), portstyle::Black);
         QCOMPARE(ForeColor(Named(w, "city", 1)), portstyle::Red);
         QCOMPARE(ForeColor(Named(w, "city", 2)), QColor(128, 128, 128));
-
-        QCOMPARE(Text(w, "days"), QStringLiteral("12"));
-        QCOMPARE(Text(w, "cash"), QStringLiteral("25 000"));
-        QCOMPARE(Text(w, "account"), QStringLiteral("-3 000"));
     }
 
     void aGoalAlreadyMetIsAnnouncedWhileTheGameLoadsBeforeTheGoal() {
@@ -151,7 +146,6 @@ private slots:
         info.ShowCity(0);
         AdvanceDays(st, s.fx.random(), w, 1);
         QCOMPARE(area.lblNadpis->text(), QStringLiteral("Ceny z deníku (den 18)"));
-        QCOMPARE(area.lblCena[0]->text(), QString::number(st.Cities[0].Trh[0].Cena));
         // Research shows today's prices in the logbook's place, and follows the days too.
         st.Cities[1].PruzkumTrhu = 2;
         info.ShowCity(1);
