@@ -1,87 +1,10 @@
 #include "battle/BattleRules.h"
-#include "battle/BattleReport.h"
+#include "battle/BattleFixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
-
-namespace {
-
-// Unless the dice say otherwise: a south wind of 1, the merchant from -6 to 158 with its cannon
-// at 90, and the pirate ship from 208 to 372, its cannon at 285.
-struct Fight {
-    ScriptedRandom dice;
-    BattleMemory memory;
-    BattleRules battle{dice, memory, NumberLocale{}};
-
-    explicit Fight(HandOffWord mode = HandOffWord::PiratiB, std::uint8_t damage = 0,
-                   std::vector<float> draws = {0, 0, 0, 0})
-        : dice(std::move(draws)) {
-        FleetRecord fleet;
-        fleet.Poskozeni = damage;
-        fleet.Typ = 2;
-        battle.Load(mode, fleet);
-    }
-    int Fly() {
-        int ticks = 0;
-        while (battle.Tick())
-            ++ticks;
-        return ticks;
-    }
-    void Fire(const char* power) {
-        battle.SetAim(Merchant, "45", power);
-        EXPECT_EQ(battle.Fire(Merchant), FireResult::Fired);
-        Fly();
-    }
-    void MerchantLandsAt(float L) {
-        battle.Fire(Merchant);
-        battle.LandAt(L);
-    }
-    // A turn each: the merchant's ball falls short of the pirates, theirs comes down at L.
-    void PiratesLandAt(float L) {
-        MerchantLandsAt(100);
-        battle.PiratesTurn();
-        battle.LandAt(L);
-    }
-};
-
-} // namespace
-
-// The pirates fire leftwards: a ball for them is short to the right of the merchant ship.
-TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideAndHitsStrictlyInside) {
-    const std::tuple<int, float, Fall, int> rows[] = {
-        {Merchant, 200, Fall::Short, 8},  {Merchant, 208, Fall::Short, 0},
-        {Merchant, 208.5f, Fall::Hit, 0}, {Merchant, 371.5f, Fall::Hit, 0},
-        {Merchant, 372, Fall::Long, 0},   {Merchant, 380.4f, Fall::Long, 8},
-        {Pirates, 170, Fall::Short, 12},  {Pirates, 158, Fall::Short, 0},
-        {Pirates, 157.5f, Fall::Hit, 0},  {Pirates, -5.5f, Fall::Hit, 0},
-        {Pirates, -6, Fall::Long, 0},     {Pirates, -10, Fall::Long, 4}};
-    for (const auto& [shooter, at, fall, by] : rows) {
-        Fight f;
-        if (shooter == Merchant)
-            f.MerchantLandsAt(at);
-        else
-            f.PiratesLandAt(at);
-        const Landing l = LandingOf(f.battle, at);
-        EXPECT_EQ(l.shooter, shooter) << at;
-        EXPECT_EQ(l.fall, fall) << at;
-        EXPECT_EQ(l.by, by) << at;
-    }
-}
-
-TEST(BattleReport, TheWordsForALandingTheShipsAndTheOutcome) {
-    EXPECT_EQ(LandingText({Merchant, Fall::Short, 35}),
-              "Koule obchodní lodi dopadla 35 před pirátskou loď, krátká.");
-    EXPECT_EQ(LandingText({Pirates, Fall::Long, 4}),
-              "Koule pirátské lodi dopadla 4 za obchodní loď, dlouhá.");
-    Fight voyage(HandOffWord::Pirati);
-    voyage.MerchantLandsAt(300); // on the pirates' deck
-    EXPECT_EQ(BattleSummary(voyage.battle),
-              "Obchodní loď, poškození 0 %. Pirátská loď, poškození 40 %. " +
-                  voyage.battle.WindLine());
-    EXPECT_EQ(OutcomeText(HandOffWord::Prohral), "Vyhrála pirátská loď!");
-    EXPECT_EQ(OutcomeText(HandOffWord::PiratiB2), "");
-}
+using vlnobrod::testing::Fight;
 
 TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     Fight north(HandOffWord::PiratiB, 20, {0.25f, 0.25f, 0.5f, 0.9999f});
