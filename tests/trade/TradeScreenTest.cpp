@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 using namespace vlnobrod;
@@ -171,6 +172,20 @@ private slots:
         QCOMPARE(QString::fromStdString(p.st().HandOff.File()), quick);
         QVERIFY(contents(quick).contains("Ukol2=")); // what only the state file holds
         QCOMPARE(contents(QString::fromStdString(stateFile)), state);
+        // A save named longer elsewhere comes into the box cut, and the panel says so.
+        const QString longName = QString(50, u'Ž');
+        p.fx.writeData(qs("Save/") + longName + qs(".mlo"), qs("[Mapa]\n"));
+        Click(*p.w, "openSave");
+        auto* saves = Named<QListWidget>(*p.w, "saveList");
+        for (const QString& chosen : {longName, qs("QuickSave")}) {
+            const auto found = saves->findItems(chosen + qs(".mlo"), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            QTest::mouseClick(saves->viewport(), Qt::LeftButton, {},
+                              saves->visualItemRect(found[0]).center());
+            QCOMPARE(name->text(), chosen.left(45));
+            QCOMPARE(problem->isVisible(), chosen.size() > 45);
+        }
+        QCOMPARE(problem->text(), qs("Název hry smí mít nejvýše 45 znaků."));
     }
 
     // Closing the window asks only while the game is unsaved; "Ano" closes once the game is
