@@ -1,9 +1,10 @@
 #pragma once
 
 #include "state/DataPlaces.h"
+#include "state/FileLock.h"
 
-#include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace vlnobrod {
 
@@ -21,15 +22,13 @@ public:
     GameLock& operator=(const GameLock&) = delete;
 
     // Whether another running game holds the folder: this one must leave it alone.
-    bool HeldElsewhere() const { return elsewhere_; }
+    bool HeldElsewhere() const;
     // What the second copy tells the player before it ends.
     QString Message() const;
 
 private:
     QString folder_;
-    QByteArray path_;
-    int fd_ = -1;
-    bool elsewhere_ = false;
+    std::optional<FileLock> lock_; // none where the folder cannot be made
 };
 
 } // namespace vlnobrod

@@ -1,6 +1,6 @@
 #include "BestPlayers.h"
 
-#include "TableLock.h"
+#include "state/FileLock.h"
 
 #include "state/Numbers.h"
 #include "state/Paths.h"
@@ -78,7 +78,7 @@ EntryOutcome EnterResult(Profiles& profiles, const TableFiles& given, const Game
     // it stands then (the other game may have just made the player's own table file).
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(given.write).parent_path(), ec);
-    const TableLock lock(given.write);
+    const FileLock lock(given.write + ".lock");
     if (lock.Busy()) {
         out.entry = TopEntry::Placed;
         out.written = false;

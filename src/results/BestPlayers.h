@@ -58,8 +58,9 @@ struct EntryOutcome {
 // standing at that place is a duplicate and changes nothing. The table file is rewritten
 // whole, so a failure leaves the old table as it was; a player's first entry starts their
 // own table file with the five places of the shipped one and nothing else. Reading and
-// writing happen under the table's lock (TableLock), so two games entering results at the
-// same moment both stand; a table another game keeps locked too long is not written.
+// writing happen under the table's lock (a FileLock beside it, "<table>.lock"), so two games
+// entering results at the same moment both stand; a table another game keeps locked too long is not
+// written.
 EntryOutcome EnterResult(Profiles& profiles, const TableFiles& files, const GameState& st,
                          double value);
 

@@ -1,5 +1,5 @@
 #include "results/BestPlayers.h"
-#include "results/TableLock.h"
+#include "state/FileLock.h"
 #include "state/Numbers.h"
 #include "support/FakeGameView.h"
 #include "support/TempDir.h"
@@ -136,11 +136,11 @@ TEST(BestPlayers, OneGameAtATimeEntersItsResultAndBothEntriesStand) {
     const std::string f = dir.write("Data/Mapa1.mlo", table);
     std::future<EntryOutcome> second;
     {
-        const TableLock first(f);
+        const FileLock first(f + ".lock");
         ASSERT_TRUE(first.Held());
         std::string written = TempDir::read(f);
         const auto asked = std::chrono::steady_clock::now();
-        const TableLock impatient(f, 50ms);
+        const FileLock impatient(f + ".lock", 50ms);
         EXPECT_TRUE(!impatient.Held() && impatient.Busy());
         EXPECT_GE(std::chrono::steady_clock::now() - asked, 50ms);
         second = std::async(std::launch::async, [&] {
@@ -164,7 +164,7 @@ TEST(BestPlayers, OneGameAtATimeEntersItsResultAndBothEntriesStand) {
     EXPECT_EQ(names(p, f), "Anna,Ludvik,Bedrich,Prvni,------");
     EXPECT_FALSE(std::filesystem::exists(f + ".lock"));
     dir.write("Data/Mapa1.mlo.lock", "");
-    EXPECT_TRUE(TableLock(f, 0ms).Held());
-    const TableLock nowhere(dir.file("chybi/Mapa1.mlo"), 0ms);
+    EXPECT_TRUE(FileLock(f + ".lock", 0ms).Held());
+    const FileLock nowhere(dir.file("chybi/Mapa1.mlo.lock"), 0ms);
     EXPECT_FALSE(nowhere.Held() || nowhere.Busy());
 }

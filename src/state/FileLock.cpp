@@ -1,4 +1,4 @@
-#include "TableLock.h"
+#include "FileLock.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace vlnobrod {
 
-TableLock::TableLock(const std::string& tableFile, std::chrono::milliseconds patience)
-    : path_(tableFile + ".lock") {
+FileLock::FileLock(std::string path, std::chrono::milliseconds patience) : path_(std::move(path)) {
     const auto giveUp = std::chrono::steady_clock::now() + patience;
     for (;;) {
         const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
@@ -31,7 +31,9 @@ TableLock::TableLock(const std::string& tableFile, std::chrono::milliseconds pat
         }
         const int error = errno;
         ::close(fd);
-        if (error != EWOULDBLOCK && error != EINTR)
+        if (error == EINTR)
+            continue;
+        if (error != EWOULDBLOCK)
             return;
         if (std::chrono::steady_clock::now() >= giveUp) {
             busy_ = true;
@@ -41,7 +43,7 @@ TableLock::TableLock(const std::string& tableFile, std::chrono::milliseconds pat
     }
 }
 
-TableLock::~TableLock() {
+FileLock::~FileLock() {
     if (fd_ < 0)
         return;
     // Removed while still held, so nobody takes a lock on a file about to go.
