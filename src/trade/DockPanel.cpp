@@ -5,6 +5,7 @@
 #include "state/ShipTypes.h"
 #include "trade/Shipyard.h"
 #include "widgets/Art.h"
+#include "widgets/PanelKeys.h"
 #include "widgets/PortStyle.h"
 #include "world/FleetSummary.h"
 
@@ -19,6 +20,7 @@ using namespace portstyle;
 DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
     setObjectName(QStringLiteral("DockPanel"));
     Panel* p = port_.AddPanel(zalozka::Dock, QStringLiteral("Dok"), QRect(60, 40, 470, 330));
+    panel_ = p;
 
     for (int typ = 0; typ < ShipTypeCount; ++typ) {
         auto* ship = new QLabel(p);
@@ -96,6 +98,8 @@ DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
         if (a.rule == UpgradeFleet) {
             upgrade_ = l;
             l->hide();
+        } else if (a.rule == BuyShip) {
+            buyShip_ = l;
         }
     }
 
@@ -124,6 +128,8 @@ void DockPanel::ShowFleet() {
         upgradeOffer_->hide();
         upgrade_->hide();
     }
+    // The dock opens with the keys on its first action, the upgrade where one is offered.
+    SetBoxKeys(*panel_, {.focus = upgrade_->isHidden() ? buyShip_ : upgrade_});
 
     fleet_->setText(QString::fromStdString(FleetText(fleet.Pocet, fleet.Typ)));
     capacity_->setText(QString::number(fleet.Nosnost) + QStringLiteral(" jednotek"));

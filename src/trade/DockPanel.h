@@ -39,6 +39,8 @@ private:
     QFrame* damageBar_ = nullptr;
     ClickLabel* upgradeOffer_ = nullptr;
     ClickLabel* upgrade_ = nullptr;
+    ClickLabel* buyShip_ = nullptr;
+    QWidget* panel_ = nullptr;
 };
 
 } // namespace vlnobrod

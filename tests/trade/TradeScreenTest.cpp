@@ -3,6 +3,7 @@
 #include "trade/TradeBox.h"
 #include "widgets/PortStyle.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +137,8 @@ private slots:
 
         s.st().Hotovost = 100000;
         s.w->ShowTab(zalozka::Dock);
+        // The dock opens with the keys on its first action: the upgrade where one is offered.
+        QCOMPARE(QApplication::focusWidget(), Named(*s.w, "upgrade"));
         Answerer yes(*s.w, qs("Ano"));
         QTimer::singleShot(0, s.w.get(), [&] {
             QTest::mouseDClick(Named(*s.w, "buyShip"), Qt::LeftButton);
@@ -148,6 +151,13 @@ private slots:
         s.click("upgrade");
         s.click("sellShip");
         QCOMPARE(Text(*s.w, "fleet"), qs("2 lodě typu: Velká obchodní loď"));
+        // Galleons have no upgrade: the keys go to buying a ship.
+        s.st().Hotovost = 10'000'000;
+        s.click("upgrade");
+        QCOMPARE(Text(*s.w, "fleet"), qs("2 lodě typu: Galeona"));
+        s.w->ShowTab(zalozka::Map);
+        s.w->ShowTab(zalozka::Dock);
+        QCOMPARE(QApplication::focusWidget(), Named(*s.w, "buyShip"));
     }
 
     // On the small test game, played on: a refused name is explained, and a save is written
