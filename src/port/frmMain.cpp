@@ -178,9 +178,11 @@ void frmMain::ShowTab(int tab) {
     ClosePanels();
     if (tab == zalozka::Map)
         return; // the chart, free of panels
+    // The panels are brought up to date first, so a panel opens as it will stand (and gives
+    // the keys to the action it shows first).
+    ShowFleet();
     OpenPanel(tab);
     emit panelOpened(tab);
-    ShowFleet();
 }
 
 int frmMain::OpenTab() const {

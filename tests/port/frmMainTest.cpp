@@ -5,6 +5,7 @@
 #include "world/DayChange.h"
 #include "world/Logbook.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace vlnobrod;
@@ -104,6 +105,9 @@ private slots:
             return v.join(QLatin1Char(','));
         };
         QCOMPARE(shown(), QStringLiteral("tabMapa"));
+        // The dock opens with the keys on its first action: the upgrade the small ships have.
+        Click(w, "tabDok");
+        QCOMPARE(QApplication::focusWidget(), Named(w, "upgrade"));
         st.Cities[1].Trh[5].Cena = 444; // a purchase moved the price
         Click(w, "tabObchod");
         QCOMPARE(shown(), QStringLiteral("1,tabObchod"));
