@@ -3,10 +3,10 @@
 # --no-start) runs on a virtual display with Orca, keys are typed as a player would (a new
 # game, a city chosen with the arrows, a voyage), and Orca's own log of what it spoke is
 # printed. A check by hand, beside the AtspiVoyage test (which listens on the bus in CI).
-# Usage: scripts/orca-voyage.sh [GAME-FOLDER]   (default: build/release/app)
+# Usage: scripts/orca-voyage.sh [GAME-FOLDER]   (default: build/play/app)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-game=$(realpath "${1:-build/release/app}")
+game=$(realpath "${1:-build/play/app}")
 [ -x "$game/vlnobrod" ] || { echo "no game in $game: run scripts/play.sh --no-start" >&2; exit 2; }
 scripts/deps.sh orca
 work=$(mktemp -d)
