@@ -193,10 +193,8 @@ void frmSouboj::BuildLayout() {
 
 // The object names the tests find the controls by; a side's controls end in its number.
 void frmSouboj::NameControls() {
-    const auto name = [](QObject* o, const char* n) { o->setObjectName(QString::fromLatin1(n)); };
-    for (int i = 0; i < 2; ++i) {
-        const auto side = static_cast<std::size_t>(i);
-        const QString n = QString::number(i);
+    for (std::size_t side = 0; side < 2; ++side) {
+        const QString n = QString::number(side);
         txtÚhel[side]->setObjectName(QStringLiteral("angle") + n);
         sldÚhel[side]->setObjectName(QStringLiteral("angleSlider") + n);
         txtSíla[side]->setObjectName(QStringLiteral("powder") + n);
@@ -204,15 +202,15 @@ void frmSouboj::NameControls() {
         lblPoškození[side]->setObjectName(QStringLiteral("damage") + n);
         lodě[side]->setObjectName(QStringLiteral("ship") + n);
     }
-    name(cmdPal, "fire0");
-    name(Command1, "fire1");
-    name(Koule, "ball");
-    name(lblStatus, "status");
-    name(lblVítr, "wind");
-    name(lblVýsledek, "outcome");
-    name(cmdOK, "ok");
-    name(tmrPal, "flightTimer");
-    name(tmrPiráti, "piratesTimer");
+    cmdPal->setObjectName(QStringLiteral("fire0"));
+    Command1->setObjectName(QStringLiteral("fire1"));
+    Koule->setObjectName(QStringLiteral("ball"));
+    lblStatus->setObjectName(QStringLiteral("status"));
+    lblVítr->setObjectName(QStringLiteral("wind"));
+    lblVýsledek->setObjectName(QStringLiteral("outcome"));
+    cmdOK->setObjectName(QStringLiteral("ok"));
+    tmrPal->setObjectName(QStringLiteral("flightTimer"));
+    tmrPiráti->setObjectName(QStringLiteral("piratesTimer"));
 }
 
 void frmSouboj::BuildControls(int ship, int x) {

@@ -103,8 +103,7 @@ DockPanel::DockPanel(frmMain& port) : QObject(&port), port_(port) {
         }
     }
 
-    // The keys go to buying a ship until the fleet shown offers an upgrade.
-    SetBoxKeys(*panel_, {.focus = buyShip_});
+    ShowFleet();
     connect(&port_, &frmMain::fleetChanged, this, [this] { ShowFleet(); });
 }
 
