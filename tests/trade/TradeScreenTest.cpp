@@ -182,11 +182,12 @@ private slots:
         QVERIFY(contents(quick).contains("Ukol2=")); // what only the state file holds
         QCOMPARE(contents(QString::fromStdString(stateFile)), state);
         // A save named longer elsewhere comes into the box cut, and the panel says so.
-        const QString longName = QString(50, u'Ž');
-        p.fx.writeData(qs("Save/") + longName + qs(".mlo"), qs("[Mapa]\n"));
+        const QString longName = QString(46, u'Ž'), fits = QString(45, u'Ř');
+        for (const QString& file : {longName, fits})
+            p.fx.writeData(qs("Save/") + file + qs(".mlo"), qs("[Mapa]\n"));
         Click(*p.w, "openSave");
         auto* saves = Named<QListWidget>(*p.w, "saveList");
-        for (const QString& chosen : {longName, qs("QuickSave")}) {
+        for (const QString& chosen : {longName, fits}) {
             const auto found = saves->findItems(chosen + qs(".mlo"), Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             QTest::mouseClick(saves->viewport(), Qt::LeftButton, {},
