@@ -1,22 +1,17 @@
 #include "Autopilot.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 using namespace vlnobrod::autopilot;
+using vlnobrod::testing::TempDir;
 
 namespace {
 
 std::string mapFile(const std::string& mapa) {
     return std::string(VLNOBROD_SOURCE_DIR) + "/data/" + mapa + ".mlo";
-}
-
-std::string bytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -27,19 +22,17 @@ TEST(Autopilot, ReachesEveryShippedMapsGoalWithinItsBudget) {
     const std::pair<const char*, int> maps[] = {
         {"Mapa1", 290}, {"Mapa2", 480}, {"Mapa3", 540}, {"Mapa4", 370}};
     for (const auto& [mapa, budget] : maps) {
-        const std::string before = bytes(mapFile(mapa));
+        const std::string before = TempDir::read(mapFile(mapa));
         MapCopy map(mapFile(mapa));
         for (std::uint64_t seed : {1u, 2u, 3u}) {
-            RunOptions o;
-            o.seed = seed;
-            o.dayLimit = budget;
+            const RunOptions o{.seed = seed, .dayLimit = budget};
             const RunResult r = PlayGame(map, o);
             EXPECT_TRUE(r.reached) << mapa << " seed " << seed << " day " << r.days;
             EXPECT_LE(r.goalDay, budget) << mapa;
             EXPECT_TRUE(seed > 1 || PlayGame(map, o).finalWorth == r.finalWorth) << mapa;
         }
         // The shipped map and its best-players table stay as they were.
-        EXPECT_EQ(bytes(mapFile(mapa)), before);
+        EXPECT_EQ(TempDir::read(mapFile(mapa)), before);
     }
 }
 
@@ -71,16 +64,13 @@ TEST(Autopilot, NoExploitBeatsTheOrdinaryTradersMoneyPerDay) {
 TEST(Autopilot, SoakKeepsEveryGameSound) {
     const char* env = std::getenv("VLNOBROD_SOAK_DAYS");
     const long target = env ? std::atol(env) : 20000;
-    MapCopy m1(mapFile("Mapa1")), m2(mapFile("Mapa2")), m3(mapFile("Mapa3")), m4(mapFile("Mapa4"));
-    const MapCopy* all[] = {&m1, &m2, &m3, &m4};
+    const MapCopy all[] = {MapCopy(mapFile("Mapa1")), MapCopy(mapFile("Mapa2")),
+                           MapCopy(mapFile("Mapa3")), MapCopy(mapFile("Mapa4"))};
     long days = 0;
     for (std::uint64_t seed = 1000; days < target; ++seed) {
-        RunOptions o;
-        o.seed = seed;
-        o.dayLimit = 2000;
-        o.checkInvariants = true;
-        o.playOnAfterGoal = true;
-        const RunResult r = PlayGame(*all[seed % 4], o);
+        const RunResult r = PlayGame(
+            all[seed % 4],
+            {.seed = seed, .dayLimit = 2000, .checkInvariants = true, .playOnAfterGoal = true});
         for (const Violation& v : r.violations)
             ADD_FAILURE() << r.mapa << " seed " << seed << " day " << v.day << ": " << v.what;
         ASSERT_GT(r.days, 0);

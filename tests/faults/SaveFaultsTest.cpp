@@ -23,9 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr fs::perms ReadOnly =
-    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& e : fs::directory_iterator(folder))
@@ -146,7 +143,7 @@ TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermiss
     EXPECT_EQ(namesIn(dir.file("jinde")), (std::set<std::string>{"aktual.map", "hra.mlo"}));
 
     // A copy made for a new name is the player's to write, whatever its source allowed.
-    fs::permissions(realState, ReadOnly);
+    fs::permissions(realState, fs::perms::owner_read);
     ASSERT_TRUE(SaveGame(p, st, "Nova").saved);
     EXPECT_TRUE((fs::status(save("Nova")).permissions() & fs::perms::owner_write) !=
                 fs::perms::none);

@@ -61,9 +61,7 @@ private slots:
         writeFile(save, "[Mapa]");
         QVERIFY(files::DeleteFileToBin(save, [](const QString&) { return true; }));
         QVERIFY(!QFile::exists(save));
-        QFile trashed(home.path() + "/share/Trash/files/Moje.mlo");
-        QVERIFY(trashed.open(QIODevice::ReadOnly));
-        QCOMPARE(trashed.readAll(), QByteArray("[Mapa]"));
+        QCOMPARE(contents(home.path() + "/share/Trash/files/Moje.mlo"), QByteArray("[Mapa]"));
     }
 
     // As whoever runs the tests, and as "nobody" for root: a copy of the game anyone may

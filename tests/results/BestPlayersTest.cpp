@@ -36,6 +36,17 @@ std::string names(Profiles& p, const std::string& f) {
     return all;
 }
 
+// Ludvik's game on map 1, its goal met on `days`, the map's table in `folder`/Data.
+GameState finished(const std::string& folder, std::int16_t days, const char* company = "") {
+    GameState st;
+    st.Name = "Ludvik";
+    st.Company = company;
+    st.Den = days;
+    st.Mapa = "Mapa1";
+    st.Places.AppFolder = folder;
+    return st;
+}
+
 } // namespace
 
 // Ships count at their type's price, worked out wide; a type nobody knows is worth nothing;
@@ -70,54 +81,43 @@ TEST(BestPlayers, AResultTakesItsPlaceOnceOrThePlayerIsTold) {
                                "zlatých. Přesto jste se neumístil v tabulce výsledků.\n";
     const std::string unwritten = "Výsledek se nepodařilo zapsat do tabulky nejlepších hráčů: "
                                   "soubor s tabulkou nelze přepsat.";
-    struct Row {
-        std::string before;
-        std::int16_t days;
-        const char* company;
-        bool blocked; // the table file cannot be rewritten
-        TopEntry entry;
-        int place;
-        const char* after;
-        std::string message;
-    } rows[] = {
-        {table, 20, "Trotl Transport", false, TopEntry::Placed, 1,
-         "Anna,Ludvik,Bedrich,Cyril,------", ""},
-        {fullTable, 2, "Trotl Transport", false, TopEntry::Placed, 1, "A,Ludvik,B,C,D", ""},
-        {fullTable, 6, "Trotl Transport", false, TopEntry::NotPlaced, -1, "A,B,C,D,E", missed},
-        {"[Mapa]\n", 50, "Trotl Transport", false, TopEntry::Placed, 0, "Ludvik,,,,", ""},
-        {ludvik, 20, "Trotl Transport", false, TopEntry::Duplicate, -1, "Ludvik,Z,,,", ""},
-        {ludvik, 20, "Jina", false, TopEntry::Placed, 0, "Ludvik,Ludvik,Z,,", ""},
-        {table, 20, "Trotl Transport", true, TopEntry::NotPlaced, -1,
-         "Anna,Bedrich,Cyril,------,------", unwritten},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE("row " + std::to_string(&r - rows));
+    // The table before, the days and company of the result, whether the table file can be
+    // rewritten, then the entry, its place, the names after and what the player is told.
+    const std::tuple<std::string, std::int16_t, const char*, bool, TopEntry, int, const char*,
+                     std::string>
+        rows[] = {
+            {table, 20, "Trotl Transport", true, TopEntry::Placed, 1,
+             "Anna,Ludvik,Bedrich,Cyril,------", ""},
+            {fullTable, 2, "Trotl Transport", true, TopEntry::Placed, 1, "A,Ludvik,B,C,D", ""},
+            {fullTable, 6, "Trotl Transport", true, TopEntry::NotPlaced, -1, "A,B,C,D,E", missed},
+            {"[Mapa]\n", 50, "Trotl Transport", true, TopEntry::Placed, 0, "Ludvik,,,,", ""},
+            {ludvik, 20, "Trotl Transport", true, TopEntry::Duplicate, -1, "Ludvik,Z,,,", ""},
+            {ludvik, 20, "Jina", true, TopEntry::Placed, 0, "Ludvik,Ludvik,Z,,", ""},
+            {table, 20, "Trotl Transport", false, TopEntry::NotPlaced, -1,
+             "Anna,Bedrich,Cyril,------,------", unwritten},
+        };
+    int n = 0;
+    for (const auto& [before, days, company, writable, entry, place, after, message] : rows) {
+        SCOPED_TRACE("row " + std::to_string(n++));
         TempDir dir;
-        const std::string f = dir.write("Data/Mapa1.mlo", r.before);
-        if (r.blocked)
+        const std::string f = dir.write("Data/Mapa1.mlo", before);
+        if (!writable)
             std::filesystem::create_directories(f + "." + std::to_string(::getpid()) + ".tmp~/x");
         Profiles p;
         vlnobrod::testing::FakeGameView view;
-        GameState st;
-        st.Name = "Ludvik";
-        st.Company = r.company;
-        st.Den = r.days;
-        st.Mapa = "Mapa1";
-        st.Places.AppFolder = dir.path();
+        GameState st = finished(dir.path(), days, company);
         EXPECT_EQ(OpenTopTable(st, p, view, 654321.5).entry, TopEntry::ViewOnly);
-        EXPECT_EQ(TempDir::read(f), r.before);
+        EXPECT_EQ(TempDir::read(f), before);
         st.HandOff = HandOffWord::Zapis;
         const EntryOutcome e = OpenTopTable(st, p, view, 654321.5);
-        EXPECT_EQ(e.entry, r.entry);
-        EXPECT_EQ(e.place, r.place);
+        EXPECT_EQ(e.entry, entry);
+        EXPECT_EQ(e.place, place);
         EXPECT_EQ(st.HandOff.File(), f); // the window shows the map's table
-        EXPECT_EQ(names(p, f), r.after);
-        EXPECT_EQ(view.messages.empty() ? "" : view.messages[0].text, r.message);
+        EXPECT_EQ(names(p, f), after);
+        EXPECT_EQ(view.messages.empty() ? "" : view.messages[0].text, message);
         EXPECT_TRUE(view.messages.empty() || view.messages[0].title == "Dokončení mapy");
-        if (r.entry != TopEntry::Placed) {
-            EXPECT_EQ(TempDir::read(f), r.before); // nothing written
-        }
-        if (r.entry == TopEntry::Placed && r.before == table) {
+        EXPECT_TRUE(entry == TopEntry::Placed || TempDir::read(f) == before); // nothing written
+        if (entry == TopEntry::Placed && before == table) {
             EXPECT_EQ(p.ReadProfile(f, "Top1", "Value", ""), "654321.5");
             EXPECT_EQ(p.ReadProfile(f, "Top2", "Value", ""), "400000,5");
             EXPECT_EQ(p.ReadProfile(f, "Mapa", "Nazev", ""), "Severni more");
@@ -145,11 +145,7 @@ TEST(BestPlayers, OneGameAtATimeEntersItsResultAndBothEntriesStand) {
         EXPECT_GE(std::chrono::steady_clock::now() - asked, 50ms);
         second = std::async(std::launch::async, [&] {
             Profiles p;
-            GameState st;
-            st.Name = "Ludvik";
-            st.Den = 15;
-            st.Mapa = "Mapa1";
-            st.Places.AppFolder = dir.path();
+            const GameState st = finished(dir.path(), 15);
             return EnterResult(p, TableFilesOf(st), st, 1000);
         });
         // Unheld, the second game would have written by now, and the first one over it.

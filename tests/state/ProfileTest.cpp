@@ -73,17 +73,12 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
 TEST(IniDocument, KeysReadInTheFilesOrderFollowTheSameRules) {
     const IniDocument doc = IniDocument::Parse("[S]\nA=1\nB=2\nb=3\nD=4\n;c\n\n  \nE=5\n");
     const IniDocument::Section s = doc.FindSection("s");
-    EXPECT_EQ(s.Find("A"), "1");
-    EXPECT_EQ(s.Find("B"), "2");
-    EXPECT_EQ(s.Find("b"), "2");
-    EXPECT_EQ(s.Find("B"), "2");
-    EXPECT_EQ(s.Find("D"), "4");
-    EXPECT_EQ(s.Find(""), std::nullopt);
-    EXPECT_EQ(s.Find("C"), std::nullopt);
-    EXPECT_EQ(s.Find("e"), "5");
-    EXPECT_EQ(s.Find("A"), "1");
-    EXPECT_EQ(s.Find(" E "), "5");
-    EXPECT_EQ(s.Find("F"), std::nullopt);
+    const std::pair<const char*, std::optional<std::string_view>> lookups[] = {
+        {"A", "1"}, {"B", "2"},         {"b", "2"},          {"B", "2"},
+        {"D", "4"}, {"", std::nullopt}, {"C", std::nullopt}, {"e", "5"},
+        {"A", "1"}, {" E ", "5"},       {"F", std::nullopt}};
+    for (const auto& [key, value] : lookups)
+        EXPECT_EQ(s.Find(key), value) << "[" << key << "]";
 }
 
 // A changed key is rewritten in place, a new key goes after the last entry of its section, a
