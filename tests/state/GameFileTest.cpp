@@ -288,10 +288,9 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
         ASSERT_TRUE(ReadGameFile(fresh, save, back));
         EXPECT_EQ(back.Obtiznost, 3);
         back.PendingAction = Pending::Voyage;
-        const IniDocument saved = *fresh.ReadableSnapshot(save);
-        IniDocument again = saved;
+        IniDocument again = *fresh.ReadableSnapshot(save);
         WriteGame(again, back);
-        EXPECT_EQ(again.Serialize(), saved.Serialize());
+        EXPECT_EQ(again.Serialize(), fresh.ReadableSnapshot(save)->Serialize());
     }
 }
 
