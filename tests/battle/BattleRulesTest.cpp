@@ -1,5 +1,6 @@
 #include "battle/BattleRules.h"
 #include "battle/BattleFixture.h"
+#include "battle/BattleReport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,12 @@ TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     EXPECT_EQ(voyage.battle.DamageCaption(Merchant), "20 %");
     EXPECT_EQ(voyage.battle.DamageCaption(Pirates), "21.605 %");
     EXPECT_EQ(voyage.battle.MerchantPicture(), "ship2");
+    // Three battles in four blow from the north.
+    int northerly = 0, all = 0;
+    for (float r1 = 0; r1 < 1; r1 += 0.01f)
+        for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
+            northerly += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
+    EXPECT_NEAR(double(northerly) / all, 0.75, 0.01);
 }
 
 TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
@@ -111,6 +118,11 @@ TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
     f.battle.LandAt(100);
     EXPECT_EQ(f.battle.Fire(Pirates), FireResult::NotYourTurn);
     EXPECT_TRUE(f.battle.PiratesDue());
+    // The strongest charge a player may type, straight up, is down in under six seconds.
+    Fight up;
+    up.battle.SetAim(Merchant, "90", "1000");
+    up.battle.Fire(Merchant);
+    EXPECT_LT(up.Fly() * 20, 6000);
 }
 
 TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet) {
@@ -137,18 +149,36 @@ TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet
     }
 }
 
-// The strongest charge a player may type, straight up, is down in under six seconds.
-TEST(BattleRules, TheHighestShotIsDownInSixSeconds) {
-    Fight up;
-    up.battle.SetAim(Merchant, "90", "1000");
-    up.battle.Fire(Merchant);
-    EXPECT_LT(up.Fly() * 20, 6000);
+// The pirates fire leftwards: a ball for them is short to the right of the merchant ship.
+TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideAndHitsStrictlyInside) {
+    const std::tuple<int, float, Fall, int> rows[] = {
+        {Merchant, 200, Fall::Short, 8},  {Merchant, 208, Fall::Short, 0},
+        {Merchant, 208.5f, Fall::Hit, 0}, {Merchant, 371.5f, Fall::Hit, 0},
+        {Merchant, 372, Fall::Long, 0},   {Merchant, 380.4f, Fall::Long, 8},
+        {Pirates, 170, Fall::Short, 12},  {Pirates, 158, Fall::Short, 0},
+        {Pirates, 157.5f, Fall::Hit, 0},  {Pirates, -5.5f, Fall::Hit, 0},
+        {Pirates, -6, Fall::Long, 0},     {Pirates, -10, Fall::Long, 4}};
+    for (const auto& [shooter, at, fall, by] : rows) {
+        Fight f;
+        if (shooter == Merchant)
+            f.MerchantLandsAt(at);
+        else
+            f.PiratesLandAt(at);
+        const Landing l = LandingOf(f.battle, at);
+        EXPECT_EQ(std::tuple(l.shooter, l.fall, l.by), std::tuple(shooter, fall, by)) << at;
+    }
 }
 
-TEST(BattleRules, ThreeBattlesInFourBlowFromTheNorth) {
-    int north = 0, all = 0;
-    for (float r1 = 0; r1 < 1; r1 += 0.01f)
-        for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
-            north += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
-    EXPECT_NEAR(double(north) / all, 0.75, 0.01);
+TEST(BattleReport, TheWordsForALandingTheShipsAndTheOutcome) {
+    EXPECT_EQ(LandingText({Merchant, Fall::Short, 35}),
+              "Koule obchodní lodi dopadla 35 před pirátskou loď, krátká.");
+    EXPECT_EQ(LandingText({Pirates, Fall::Long, 4}),
+              "Koule pirátské lodi dopadla 4 za obchodní loď, dlouhá.");
+    Fight voyage(HandOffWord::Pirati);
+    voyage.MerchantLandsAt(300); // on the pirates' deck
+    EXPECT_EQ(BattleSummary(voyage.battle),
+              "Obchodní loď, poškození 0 %. Pirátská loď, poškození 40 %. " +
+                  voyage.battle.WindLine());
+    EXPECT_EQ(OutcomeText(HandOffWord::Prohral), "Vyhrála pirátská loď!");
+    EXPECT_EQ(OutcomeText(HandOffWord::PiratiB2), "");
 }
