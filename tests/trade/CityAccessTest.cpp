@@ -1,6 +1,5 @@
 #include "trade/CityAccess.h"
 #include "support/FakeGameView.h"
-#include "trade/CityInfo.h"
 #include "world/Research.h"
 
 #include <gtest/gtest.h>
@@ -86,16 +85,4 @@ TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
     EXPECT_DOUBLE_EQ(st.Hotovost, -5);
     EXPECT_EQ(ResearchOf(st.Cities[1]), Research::OneDay);
     EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
-}
-
-// A day's research shows the chart; a number the game never writes (a damaged file) leaves
-// the panel's research line as it was, and so does an unknown size its size word.
-TEST(CityInfo, ADaysResearchShowsTheChartAndUnknownValuesLeaveThePanelAsItWas) {
-    CityRecord c;
-    c.PruzkumTrhu = 1;
-    EXPECT_EQ(DescribeCity(c).research, CityInfo::Research::Chart);
-    c.PruzkumTrhu = 3;
-    c.Velikost = 5;
-    EXPECT_EQ(DescribeCity(c).research, CityInfo::Research::Unchanged);
-    EXPECT_FALSE(DescribeCity(c).sizeWord);
 }
