@@ -24,9 +24,7 @@ TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideAndHitsStr
         else
             f.PiratesLandAt(at);
         const Landing l = LandingOf(f.battle, at);
-        EXPECT_EQ(l.shooter, shooter) << at;
-        EXPECT_EQ(l.fall, fall) << at;
-        EXPECT_EQ(l.by, by) << at;
+        EXPECT_EQ(std::tuple(l.shooter, l.fall, l.by), std::tuple(shooter, fall, by)) << at;
     }
 }
 

@@ -17,6 +17,12 @@ TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     EXPECT_EQ(voyage.battle.DamageCaption(Merchant), "20 %");
     EXPECT_EQ(voyage.battle.DamageCaption(Pirates), "21.605 %");
     EXPECT_EQ(voyage.battle.MerchantPicture(), "ship2");
+    // Three battles in four blow from the north.
+    int northerly = 0, all = 0;
+    for (float r1 = 0; r1 < 1; r1 += 0.01f)
+        for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
+            northerly += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
+    EXPECT_NEAR(double(northerly) / all, 0.75, 0.01);
 }
 
 TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
@@ -111,6 +117,11 @@ TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
     f.battle.LandAt(100);
     EXPECT_EQ(f.battle.Fire(Pirates), FireResult::NotYourTurn);
     EXPECT_TRUE(f.battle.PiratesDue());
+    // The strongest charge a player may type, straight up, is down in under six seconds.
+    Fight up;
+    up.battle.SetAim(Merchant, "90", "1000");
+    up.battle.Fire(Merchant);
+    EXPECT_LT(up.Fly() * 20, 6000);
 }
 
 TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet) {
@@ -135,20 +146,4 @@ TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet
         CarryDamageOver(fleet, res);
         EXPECT_EQ(fleet.Poskozeni, fleetAfter) << int(damage);
     }
-}
-
-// The strongest charge a player may type, straight up, is down in under six seconds.
-TEST(BattleRules, TheHighestShotIsDownInSixSeconds) {
-    Fight up;
-    up.battle.SetAim(Merchant, "90", "1000");
-    up.battle.Fire(Merchant);
-    EXPECT_LT(up.Fly() * 20, 6000);
-}
-
-TEST(BattleRules, ThreeBattlesInFourBlowFromTheNorth) {
-    int north = 0, all = 0;
-    for (float r1 = 0; r1 < 1; r1 += 0.01f)
-        for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
-            north += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
-    EXPECT_NEAR(double(north) / all, 0.75, 0.01);
 }

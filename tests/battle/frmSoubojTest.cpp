@@ -8,6 +8,7 @@
 
 using namespace vlnobrod;
 using vlnobrod::testing::Named;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,28 +62,27 @@ private slots:
         QVERIFY(b.ball()->isVisible() && !b.pal(Merchant)->isEnabled());
         b.waitForLanding();
         QCOMPARE(b.ball()->x(), 262);
-        QCOMPARE(Named<QLabel>(b.w, "damage", Pirates)->text(), QStringLiteral("40 %"));
+        QCOMPARE(Named<QLabel>(b.w, "damage", Pirates)->text(), u"40 %"_s);
         // A screen reader is told where the ball fell and how the ships stand.
         QVERIFY(Announcer::Of(b.w).Said().startsWith(
-            QStringLiteral("Koule obchodní lodi zasáhla pirátskou loď. Obchodní loď, poškození "
-                           "0. Pirátská loď, poškození 40 %. ")));
-        QVERIFY(b.pal(Merchant)->accessibleDescription().contains(
-            QStringLiteral("Pirátská loď, poškození 40 %.")));
+            u"Koule obchodní lodi zasáhla pirátskou loď. Obchodní loď, poškození 0. "
+            "Pirátská loď, poškození 40 %. "_s));
+        QVERIFY(
+            b.pal(Merchant)->accessibleDescription().contains(u"Pirátská loď, poškození 40 %."_s));
         QElapsedTimer clock;
         clock.start();
-        QTRY_COMPARE_WITH_TIMEOUT(Named<QLabel>(b.w, "status")->text(),
-                                  QStringLiteral("Piráti útočí!"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(Named<QLabel>(b.w, "status")->text(), u"Piráti útočí!"_s, 3000);
         QVERIFY2(clock.elapsed() > 900 && clock.elapsed() < 1500,
                  qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(b.powder(Pirates)->text(), QStringLiteral("60"));
+        QCOMPARE(b.powder(Pirates)->text(), u"60"_s);
         b.waitForLanding();
         QVERIFY(b.pal(Merchant)->isEnabled() && !b.timing("piratesTimer"));
         // Typed into the box, Enter fires as "pal" does: 42 on the cannon ends the battle, and
         // the outcome stays until the player has read it: Enter closes the window.
-        b.powder(Merchant)->setText(QStringLiteral("42"));
+        b.powder(Merchant)->setText(u"42"_s);
         QTest::keyClick(b.powder(Merchant), Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(Named(b.w, "outcome")->isVisible(), 5000);
-        QCOMPARE(Named<QLabel>(b.w, "outcome")->text(), QStringLiteral("Vyhrála obchodní loď!"));
+        QCOMPARE(Named<QLabel>(b.w, "outcome")->text(), u"Vyhrála obchodní loď!"_s);
         QTest::qWait(200);
         QVERIFY(b.w.isVisible() && Named(b.w, "ok")->isVisible());
         QTest::keyClick(&b.w, Qt::Key_Return);
@@ -99,15 +99,14 @@ private slots:
             QCOMPARE(b.powder(Merchant)->text(), QString::fromLatin1(typed));
         }
         QTest::mouseClick(b.pal(Merchant), Qt::LeftButton);
-        QCOMPARE(b.powder(Merchant)->text(), QStringLiteral("200"));
+        QCOMPARE(b.powder(Merchant)->text(), u"200"_s);
         QCOMPARE(b.powderSlider()->value(), 120);
         QTRY_VERIFY(b.ball()->x() > 130);
         // Escape asks; the ball hangs in the air while the question waits and flies on
         // after "Ne".
-        answerQuestion(QStringLiteral("Ne"), [&](QMessageBox& box) {
-            QCOMPARE(box.windowTitle(), QStringLiteral("Utéct z bitvy"));
-            QCOMPARE(box.text(),
-                     QStringLiteral("Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"));
+        answerQuestion(u"Ne"_s, [&](QMessageBox& box) {
+            QCOMPARE(box.windowTitle(), u"Utéct z bitvy"_s);
+            QCOMPARE(box.text(), u"Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"_s);
             const QPoint ball = b.ball()->pos();
             QTest::qWait(100);
             QCOMPARE(b.ball()->pos(), ball);
@@ -117,7 +116,7 @@ private slots:
         b.waitForLanding();
         // Asked again during the pirates' wait: their timer waits too, nothing can hide the
         // window under the question, and "Ano" gives the battle up.
-        answerQuestion(QStringLiteral("Ano"), [&](QMessageBox&) {
+        answerQuestion(u"Ano"_s, [&](QMessageBox&) {
             QVERIFY(!b.timing("piratesTimer"));
             b.w.hide();
             QVERIFY(b.w.isVisible());

@@ -31,26 +31,9 @@ void walk(QWidget& window, const QString& where) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void theMenuAndEachOfItsPanels() {
-        ScreenFixture fx;
-        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
-        fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
-        WriteChart(fx, u"Mapa1"_s);
-        frmMenu menu(fx.game());
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        walk(menu, "menu");
-        for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
-                          menuentry::About, menuentry::Duel}) {
-            Named<ClickLabel>(menu, "entry", entry)->Activate();
-            if (entry == menuentry::NewGame)
-                menu.album->imgMap[0]->Activate(); // the start form
-            walk(menu, u"entry %1"_s.arg(entry));
-        }
-    }
-
-    void thePortScreenItsPanelsAndItsQuestion() {
+    void everyWindowAndPanel() {
         PortScreen p;
+        // The port screen, its panels and a question.
         frmMain& w = *p.w;
         walk(w, "port");
         for (int tab : {zalozka::Trade, zalozka::Dock, zalozka::Bank}) {
@@ -74,21 +57,34 @@ private slots:
         std::string title = "Otázka";
         QCOMPARE(w.ShowMessage("Opravdu?", MessageButtons::NeAnoZrusit, title), MessageAnswer::Ne);
         QVERIFY(asked);
-    }
 
-    void theGuideTheStatisticsAndTheDuel() {
-        ScreenFixture fx;
+        // The menu and each of its panels.
+        ScreenFixture& fx = p.fx;
+        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
+        fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
+        frmMenu menu(fx.game());
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        walk(menu, "menu");
+        for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
+                          menuentry::About, menuentry::Duel}) {
+            Named<ClickLabel>(menu, "entry", entry)->Activate();
+            if (entry == menuentry::NewGame)
+                menu.album->imgMap[0]->Activate(); // the start form
+            walk(menu, u"entry %1"_s.arg(entry));
+        }
+        // The guide, the statistics and the duel.
         frmHelp guide(fx.game());
         FakeGameView view;
         frmTop top(fx.game(), view);
         BattleMemory memory;
         frmSouboj battle(fx.game(), memory);
         battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
-        for (QWidget* w : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            walk(*w, QString::fromLatin1(w->metaObject()->className()));
-            w->close();
+        for (QWidget* other : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
+            other->show();
+            QVERIFY(QTest::qWaitForWindowExposed(other));
+            walk(*other, QString::fromLatin1(other->metaObject()->className()));
+            other->close();
         }
     }
 };

@@ -18,9 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
-#include <initializer_list>
 
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
@@ -39,15 +37,6 @@ const char* const JourneyMap =
     "Y=200\nTrh01Cena=500\nTrh01MinCena=500\n[Mesto02]\nNazev=Zlatý Mys\nVelikost=2\n"
     "Pristup=0\nX=400\nY=400\nTrh01Cena=400\nTrh01MinCena=400\n[Lode]\nPocet=16\nTyp=0\n"
     "Nosnost=50\nRychlost=15\nPoskozeni=20\nNaklad02=10\nNaklad09=5\n";
-
-// Keys as a player presses them: each to the control with the focus, or to the window.
-void press(QWidget& window, std::initializer_list<QKeyCombination> keys) {
-    for (const QKeyCombination key : keys) {
-        QWidget* f = window.focusWidget();
-        QTest::keyClick(f ? f : &window, key.key(), key.keyboardModifiers());
-        Settle();
-    }
-}
 
 // With VLNOBROD_SCREENSHOTS set to a folder, the window as it stands is saved there.
 void picture(QWidget& window, const char* name) {
@@ -101,9 +90,7 @@ private slots:
         // caption, the company typed, Enter.
         press(*menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(Spoken(menu->focusWidget()), u"Název společnosti:"_s);
-        press(*menu, {Qt::CTRL | Qt::Key_A});
-        QTest::keyClicks(menu->focusWidget(), u"Jantar"_s);
-        Settle();
+        press(*menu, {Qt::CTRL | Qt::Key_A}, u"Jantar"_s);
         press(*menu, {Qt::Key_Return});
         frmMain* port = windows.Port();
         QVERIFY(port && port->HasGame());
@@ -164,18 +151,16 @@ private slots:
                               Named(*b, "status")->accessibleDescription();
                     heardOut.start();
                 }
-                if (heardOut.elapsed() < 500)
-                    return;
-                fx.random() = ScriptedRandom({0.99f});
-                press(*b, {Qt::Key_Return});
+                if (heardOut.elapsed() >= 500) {
+                    fx.random() = ScriptedRandom({0.99f});
+                    press(*b, {Qt::Key_Return});
+                }
                 return;
             }
-            if (!Named(*b, "fire0")->isEnabled() || shots >= 2)
+            if (!Named(*b, "fire0")->isEnabled() || shots >= 2 ||
+                !tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
                 return;
-            if (!tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
-                return;
-            press(*b, {Qt::CTRL | Qt::Key_A});
-            QTest::keyClicks(b->focusWidget(), shots == 0 ? u"50"_s : u"42"_s);
+            press(*b, {Qt::CTRL | Qt::Key_A}, shots == 0 ? u"50"_s : u"42"_s);
             ++shots;
             press(*b, {Qt::Key_Return});
         });
@@ -188,12 +173,10 @@ private slots:
                 // A day's roll: an event when the first die is under 9/79, which one by the
                 // second against the fleet's danger.
                 const float danger = DangerScore(st, st.Plavba.Vzdalenost) - 1.0f;
-                if (day == 1)
-                    fx.random() = ScriptedRandom({0, 3.3f / danger, 0.99f});
-                else if (day == 2)
-                    fx.random() = ScriptedRandom({0, 6.3f / danger, 0, 0, 0, 0, 0, 0, 0, 0.99f});
-                else
-                    fx.random() = ScriptedRandom({0.99f});
+                fx.random() = ScriptedRandom(
+                    day == 1   ? std::vector<float>{0, 3.3f / danger, 0.99f}
+                    : day == 2 ? std::vector<float>{0, 6.3f / danger, 0, 0, 0, 0, 0, 0, 0, 0.99f}
+                               : std::vector<float>{0.99f});
             }
             strip->tmrPlavba_Timer();
         }
@@ -214,7 +197,6 @@ private slots:
         for (const QString& line : ticker)
             QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
 
-        // What the ticker showed of the voyage, for the accessibility bus to be compared with.
         if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
             QFile out(QString::fromLocal8Bit(file));
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Text));
@@ -257,8 +239,7 @@ private slots:
         // Saved by Ctrl+S, a name typed into the field named "Uložit jako:", Enter.
         press(*port, {Qt::CTRL | Qt::Key_S});
         QCOMPARE(Spoken(port->focusWidget()), u"Uložit jako:"_s);
-        QTest::keyClicks(port->focusWidget(), u"Cesta"_s);
-        Settle();
+        press(*port, {}, u"Cesta"_s);
         press(*port, {Qt::Key_Return});
         QVERIFY(st.StateSaved);
 

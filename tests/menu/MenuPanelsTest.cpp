@@ -5,29 +5,18 @@
 #include "support/PortFixture.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
 
 using namespace vlnobrod;
+using namespace vlnobrod::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void setModified(const QString& path, const QDateTime& when) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
-}
-
 struct Menu {
-    testing::ScreenFixture fx;
+    ScreenFixture fx;
     frmMenu menu{fx.game()};
     int portOpened = 0;
     Menu() {
@@ -35,8 +24,8 @@ struct Menu {
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
     }
-    void click(int entry) { testing::Click(menu, "entry", entry); }
-    void button(int index) { testing::Click(menu, "button", index); }
+    void click(int entry) { Click(menu, "entry", entry); }
+    void button(int index) { Click(menu, "button", index); }
 };
 
 } // namespace
@@ -44,23 +33,28 @@ struct Menu {
 class MenuPanelsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The background, decoded beside the captions' layout, is shown as painted, unscaled.
-    void theMenuShowsItsBackgroundAsPainted() {
+    void theMenuItsAlbumAndWhatItCannotKeep() {
         Menu m;
+        // The background, decoded beside the captions' layout, is shown as painted, unscaled.
         const QImage painted(u":/art/menu_background.png"_s);
         const QImage shown = m.menu.grab().toImage();
         QCOMPARE(painted.size(), QSize(800, 600));
         for (const QPoint at : {QPoint(799, 599), QPoint(400, 590), QPoint(700, 20)})
             QCOMPARE(shown.pixel(at), painted.pixel(at));
-    }
 
-    // Every map in name order with its title, cities and description; a long album scrolls,
-    // and opening it again does not add its rows twice. A map whose copy fails keeps the menu
-    // open with a message.
-    void theAlbumShowsEveryMapAndAFailedCopyKeepsTheMenu() {
-        Menu m;
+        // The entry under the mouse grows by 5 points; the mouse going straight from it onto the
+        // album inside the open panel shrinks it back.
         m.click(1);
         QCOMPARE(m.menu.album->Count(), 0);
+        auto* entry = Named<QLabel>(m.menu, "entry", menuentry::Load);
+        const qreal size = entry->font().pointSizeF();
+        QTest::mouseMove(entry);
+        QTRY_COMPARE(entry->font().pointSizeF(), size + 5);
+        QTest::mouseMove(m.menu.album);
+        QTRY_COMPARE(entry->font().pointSizeF(), size);
+
+        // Every map in name order with its title, cities and description; a long album scrolls,
+        // and opening it again does not add its rows twice.
         const QStringList names = {"Cmapa", "M1", "M2", "Amapa", "M4", "M5", "Bmapa", "M7", "M8"};
         for (int i = 0; i < names.size(); ++i)
             m.fx.writeData(names[i] + ".mlo", u"[Mapa]\nNazev=%1\nPocetMest=%2\n"
@@ -81,7 +75,8 @@ private slots:
         a->vsAlba->setValue(50);
         QCOMPARE(a->pic1->y(), -50);
 
-        // A folder stands where the state file has to go.
+        // A map whose copy fails, a folder standing where the state file goes, keeps the menu
+        // open with a message.
         QVERIFY(QDir().mkpath(m.fx.dataPath(u"aktual.map/obsazeno"_s)));
         QTest::mouseClick(a->imgMap[0], Qt::LeftButton);
         m.button(0);
@@ -89,19 +84,24 @@ private slots:
         QVERIFY(m.fx.game().state.HandOff.empty());
         QVERIFY(m.menu.picName->lblProblem->isVisible());
         QVERIFY(m.menu.picName->lblProblem->text().startsWith("Hru se nepodařilo připravit"));
-    }
 
-    // The entry under the mouse grows by 5 points; the mouse going straight from it onto the
-    // album inside the open panel shrinks it back.
-    void theEntryUnderTheMouseGrowsAndShrinksOverAPanel() {
-        Menu m;
-        m.click(1);
-        auto* entry = testing::Named<QLabel>(m.menu, "entry", menuentry::Load);
-        const qreal size = entry->font().pointSizeF();
-        QTest::mouseMove(entry);
-        QTRY_COMPARE(entry->font().pointSizeF(), size + 5);
-        QTest::mouseMove(m.menu.album);
-        QTRY_COMPARE(entry->font().pointSizeF(), size);
+        // Switching sounds on while a folder stands where the settings file goes: the player is
+        // told the choice lasts only until the game ends, and the sounds are on until then.
+        QVERIFY(QDir().mkpath(m.fx.settings().FileName() + u"/obsazeno"_s));
+        m.click(3);
+        QVERIFY(!m.menu.chk0->isChecked());
+        m.menu.chk0->setChecked(true);
+        QString told;
+        WhenModal<QMessageBox> answer([&](QMessageBox* box) {
+            told = box->text();
+            box->accept();
+        });
+        m.button(3);
+        QVERIFY(told.startsWith(u"Nastavení se nepodařilo uložit: soubor "_s +
+                                m.fx.settings().FileName()));
+        QVERIFY(m.fx.settings().SoundsOn());
+        m.click(3);
+        QVERIFY(m.menu.chk0->isChecked());
     }
 
     // The saved games listed with their owner and company; "Načíst poslední" loads the newest;
@@ -110,11 +110,12 @@ private slots:
         Menu m;
         const QString alfa =
             m.fx.writeData(u"Save/Alfa.mlo"_s, u"[Mapa]\nName=Ota\nCompany=Jantar\n"_s);
-        const QString last =
-            m.fx.writeData(u"Save/Poslední hra.mlo"_s, u"[Mapa]\nName=Eva\nDen=33\n"_s);
+        m.fx.writeData(u"Save/Poslední hra.mlo"_s, u"[Mapa]\nName=Eva\nDen=33\n"_s);
         m.fx.writeData(u"Save/poznamka.txt"_s, u"x"_s);
-        setModified(alfa, QDateTime(QDate(2024, 3, 7), QTime(9, 5, 7)));
-        setModified(last, QDateTime::currentDateTime());
+        QFile old(alfa);
+        QVERIFY(old.open(QIODevice::ReadWrite) &&
+                old.setFileTime(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 7)),
+                                QFileDevice::FileModificationTime));
         QStringList asked;
         bool agree = false;
         m.menu.ConfirmDelete = [&](const QString& file) {
@@ -169,31 +170,6 @@ private slots:
         QCOMPARE(p->FileLoad->count(), 0);
         m.button(8);
         QCOMPARE(m.portOpened, 2);
-    }
-
-    // Switching sounds on while a folder stands where the settings file goes: the player is
-    // told the choice lasts only until the game ends, and the sounds are on until then.
-    void aSettingTheFileCannotKeepIsToldAndHoldsForTheGame() {
-        Menu m;
-        QVERIFY(QDir().mkpath(m.fx.settings().FileName() + u"/obsazeno"_s));
-        m.click(3);
-        QVERIFY(!m.menu.chk0->isChecked());
-        m.menu.chk0->setChecked(true);
-        QString told;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->accept();
-            }
-        });
-        answer.start(10);
-        m.button(3);
-        QVERIFY(told.startsWith(u"Nastavení se nepodařilo uložit: soubor "_s +
-                                m.fx.settings().FileName()));
-        QVERIFY(m.fx.settings().SoundsOn());
-        m.click(3);
-        QVERIFY(m.menu.chk0->isChecked());
     }
 };
 

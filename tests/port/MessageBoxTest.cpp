@@ -2,6 +2,7 @@
 #include "menu/MapAlbum.h"
 #include "menu/StartForm.h"
 #include "menu/frmMenu.h"
+#include "support/Accessibility.h"
 #include "support/PortFixture.h"
 #include "widgets/PortStyle.h"
 #include "widgets/Question.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QSlider>
 #include <QTest>
@@ -17,30 +17,17 @@
 #include <tuple>
 
 using namespace vlnobrod;
-using vlnobrod::testing::Answerer;
-using vlnobrod::testing::Click;
-using vlnobrod::testing::Named;
-using vlnobrod::testing::PortScreen;
-using vlnobrod::testing::Text;
-
-namespace {
-
-// A key as a player presses it: to the control with the focus, or to the window.
-void press(QWidget& window, QKeyCombination keys) {
-    QWidget* f = QApplication::focusWidget();
-    QTest::keyClick(f && f->window() == &window ? f : &window, keys.key(),
-                    keys.keyboardModifiers());
-}
-
-} // namespace
+using namespace vlnobrod::testing;
+using namespace Qt::StringLiterals;
 
 class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
     // The codes are the message box's contract: buttons in, answer out. Enter gives OK or
     // "Ano", Escape "Zrušit", else "Ne", else the box's only answer.
-    void everyButtonsCodeGivesItsAnswersAndEachAnswerOneQuestion() {
-        PortScreen s("");
+    void everyButtonsCodeGivesItsAnswersAndTheBoxHasTheWindowToItself() {
+        PortScreen s;
+        frmMain& w = *s.w;
         const struct {
             std::uint8_t buttons;
             const char* click;
@@ -54,21 +41,21 @@ private slots:
             {200, "OK", "OK", 1, 1, 1}, // a code the box does not know still gives a way out
         };
         for (const auto& c : cases) {
-            const QString at = QStringLiteral("buttons %1, %2").arg(c.buttons).arg(c.click);
+            const QString at = u"buttons %1, %2"_s.arg(c.buttons).arg(c.click);
             const auto buttons = static_cast<MessageButtons>(c.buttons);
             std::string title; // an empty title becomes "Zpráva"
             MessageAnswer answer;
             {
-                Answerer a(*s.w, QString::fromUtf8(c.click));
-                answer = s.w->ShowMessage("Opravdu?", buttons, title);
+                Answerer a(w, QString::fromUtf8(c.click));
+                answer = w.ShowMessage("Opravdu?", buttons, title);
                 QVERIFY2(a.captions == QStringList{QString::fromUtf8(c.shown)}, qPrintable(at));
-                QCOMPARE(a.titles, QStringList{QStringLiteral("Zpráva")});
+                QCOMPARE(a.titles, QStringList{u"Zpráva"_s});
             }
             QVERIFY2(static_cast<int>(answer) == c.answer, qPrintable(at));
             // The system's dialog (the menu, the battle) asks with the same answers in the
             // same order, and gives the same answer for the same caption.
             QString dialogShown;
-            QTimer::singleShot(20, s.w.get(), [&] {
+            QTimer::singleShot(20, &w, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);
                 QList<QAbstractButton*> buttons = box->buttons();
@@ -76,16 +63,12 @@ private slots:
                     return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
                 });
                 QStringList captions;
-                QAbstractButton* pick = nullptr;
-                for (QAbstractButton* b : buttons) {
+                for (QAbstractButton* b : buttons)
                     captions << b->text();
-                    pick = b->text() == QString::fromUtf8(c.click) ? b : pick;
-                }
-                dialogShown = captions.join(QLatin1Char('/'));
-                pick->click();
+                dialogShown = captions.join('/');
+                buttons[captions.indexOf(QString::fromUtf8(c.click))]->click();
             });
-            const MessageAnswer inDialog = AskInDialog(s.w.get(), QStringLiteral("Zpráva"),
-                                                       QStringLiteral("Opravdu?"), buttons);
+            const MessageAnswer inDialog = AskInDialog(&w, u"Zpráva"_s, u"Opravdu?"_s, buttons);
             QVERIFY2(dialogShown == QString::fromUtf8(c.shown), qPrintable(at));
             QVERIFY2(static_cast<int>(inDialog) == c.answer, qPrintable(at));
             for (const auto& [key, expected] :
@@ -93,21 +76,20 @@ private slots:
                 // A key that leaves the question waiting fails; the first answer goes on.
                 bool waited = false;
                 QObject scope; // takes both timers along once the question is answered
-                QTimer::singleShot(20, &scope, [&] { QTest::keyClick(s.w.get(), key); });
+                QTimer::singleShot(20, &scope, [&] { QTest::keyClick(&w, key); });
                 QTimer::singleShot(1000, &scope, [&] {
                     waited = true;
-                    Click(*s.w, "answer", 0);
+                    Click(w, "answer", 0);
                 });
-                answer = s.w->ShowMessage("Opravdu?", buttons, title);
+                answer = w.ShowMessage("Opravdu?", buttons, title);
                 QVERIFY2(!waited && static_cast<int>(answer) == expected,
                          qPrintable(at + (key == Qt::Key_Return ? ", Enter" : ", Escape")));
             }
         }
-        QVERIFY(Named(*s.w, "msgbox")->isHidden());
+        QVERIFY(Named(w, "msgbox")->isHidden());
 
         // A question asked while another waits is answered on its own; then the first comes
         // back with its own text and waits for its own answer.
-        frmMain& w = *s.w;
         MessageAnswer inner = MessageAnswer::OK;
         QString backAgain;
         QTimer::singleShot(20, &w, [&] {
@@ -115,23 +97,19 @@ private slots:
             std::string t = "Druhá";
             inner = w.ShowMessage("Druhá otázka", MessageButtons::NeAno, t);
             QTimer::singleShot(20, &w, [&] {
-                backAgain = Text(w, "msgTitle") + QLatin1Char('|') + Text(w, "msgText");
+                backAgain = Text(w, "msgTitle") + '|' + Text(w, "msgText");
                 Click(w, "answer", 0);
             });
         });
         std::string t = "První";
         const MessageAnswer outer = w.ShowMessage("První otázka", MessageButtons::NeAnoZrusit, t);
         QVERIFY(inner == MessageAnswer::Ano);
-        QCOMPARE(backAgain, QStringLiteral("První|První otázka"));
+        QCOMPARE(backAgain, u"První|První otázka"_s);
         QVERIFY(outer == MessageAnswer::Ne);
         QVERIFY(!w.Waiting());
-    }
 
-    // While the box waits, nothing else of the window takes a click or a key, the box stays
-    // over any panel, the window is neither closed nor put aside, and the news go on.
-    void aWaitingBoxHasTheWindowToItself() {
-        PortScreen s;
-        frmMain& w = *s.w;
+        // While the box waits, nothing else of the window takes a click or a key, the box stays
+        // over any panel, the window is neither closed nor put aside, and the news go on.
         bool backToMenu = false;
         w.BackToMenu = [&] { backToMenu = true; };
         const QString news = Text(w, "news0"); // the next tick comes inside the wait
@@ -164,7 +142,7 @@ private slots:
     }
 
     void thePortScreenIsPlayedWithTheKeys() {
-        testing::TradingPort s;
+        TradingPort s;
         frmMain& w = *s.w;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -176,21 +154,19 @@ private slots:
             {Qt::CTRL | Qt::Key_S, zalozka::Save, "tabMapa"},
         };
         for (const auto& [keys, panel, tab] : shortcuts) {
-            press(w, keys);
+            press(w, {keys});
             QVERIFY(w.PanelAt(panel)->isVisible());
             QCOMPARE(portstyle::ForeColor(Named(w, tab)), portstyle::Red);
-            press(w, Qt::Key_Escape);
+            press(w, {Qt::Key_Escape});
             QVERIFY(!w.PanelAt(panel)->isVisible());
             QCOMPARE(portstyle::ForeColor(Named(w, "tabMapa")), portstyle::Red);
         }
-        press(w, Qt::Key_Escape);
+        press(w, {Qt::Key_Escape});
         QVERIFY(w.isVisible());
 
         // The trade panel: the arrows choose a row, Enter opens the box on it, the slider
         // takes the keys: Home nothing, End everything, a page a tenth, an arrow one unit.
-        press(w, Qt::ALT | Qt::Key_O);
-        press(w, Qt::Key_Down);
-        press(w, Qt::Key_Return);
+        press(w, {Qt::ALT | Qt::Key_O, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(Text(w, "boxTitle"), QStringLiteral("Nákup"));
         auto* slider = Named<QSlider>(w, "quantity");
         QVERIFY(QApplication::focusWidget() == slider);
@@ -201,57 +177,52 @@ private slots:
                                                  {Qt::Key_End, most},
                                                  {Qt::Key_Left, most - 1}};
         for (const auto& [key, value] : moves) {
-            press(w, key);
+            press(w, {key});
             QCOMPARE(slider->value(), value);
         }
         // The keypad's Enter buys as Return does.
-        press(w, Qt::KeypadModifier | Qt::Key_Enter);
+        press(w, {Qt::KeypadModifier | Qt::Key_Enter});
         QVERIFY(!Named(w, "tradeBox")->isVisible());
-        press(w, Qt::Key_F4);
+        press(w, {Qt::Key_F4});
         QTRY_VERIFY(w.windowState() & Qt::WindowMinimized);
     }
 
     void theMenuIsPlayedWithTheKeys() {
-        testing::ScreenFixture fx;
+        ScreenFixture fx;
         frmMenu menu(fx.game());
         int exits = 0;
         menu.ExitGame = [&] { ++exits; };
         menu.show();
         menu.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
-        for (const char* name : {"Amapa", "Bmapa"})
-            fx.writeData(QString::fromLatin1(name) + QStringLiteral(".mlo"),
-                         QStringLiteral("[Mapa]\nMapa=%1\nNazev=%1\nPocetMest=3\n").arg(name));
-        fx.writeData(QStringLiteral("Save/Alfa.mlo"), QStringLiteral("[Mapa]\nName=Ota\n"));
-        fx.writeData(QStringLiteral("Save/Beta.mlo"), QStringLiteral("[Mapa]\nName=Eva\n"));
+        for (const QString& name : {u"Amapa"_s, u"Bmapa"_s}) {
+            fx.writeData(name + u".mlo"_s, u"[Mapa]\nMapa=%1\nNazev=%1\nPocetMest=3\n"_s.arg(name));
+            fx.writeData(u"Save/"_s + name + u".mlo"_s, u"[Mapa]\nName=%1\n"_s.arg(name));
+        }
         // A shortcut makes its panel as a click does; Escape closes the open panel, and with
         // none open leaves the menu as it is.
-        press(menu, Qt::ALT | Qt::Key_O);
+        press(menu, {Qt::ALT | Qt::Key_O});
         QVERIFY(menu.PanelAt(menupanel::About) && menu.PanelAt(menupanel::About)->isVisible());
-        press(menu, Qt::Key_Escape);
+        press(menu, {Qt::Key_Escape});
         QVERIFY(!menu.PanelAt(menupanel::About)->isVisible());
-        press(menu, Qt::Key_Escape);
+        press(menu, {Qt::Key_Escape});
         QVERIFY(menu.isVisible());
 
         // A new game: the arrows choose a map, Enter opens the start form with the company's
         // name taking the keys; Escape goes back to the album.
-        press(menu, Qt::CTRL | Qt::Key_N);
-        press(menu, Qt::Key_Down);
-        press(menu, Qt::Key_Return);
-        QCOMPARE(menu.picName->Map, QStringLiteral("Bmapa"));
-        press(menu, Qt::Key_Escape);
+        press(menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
+        QCOMPARE(menu.picName->Map, u"Bmapa"_s);
+        press(menu, {Qt::Key_Escape});
         QVERIFY(!menu.picName->isVisible() && QApplication::focusWidget() == menu.album);
-        press(menu, Qt::Key_Escape);
 
         // The load panel opens with nothing chosen, as for the mouse; the arrows choose.
-        press(menu, Qt::CTRL | Qt::Key_O);
+        press(menu, {Qt::Key_Escape, Qt::CTRL | Qt::Key_O});
         QCOMPARE(menu.loadPanel->SelectedIndex(), -1);
         for (const int row : {0, 1, 1}) {
-            press(menu, Qt::Key_Down);
+            press(menu, {Qt::Key_Down});
             QCOMPARE(menu.loadPanel->SelectedIndex(), row);
         }
-        press(menu, Qt::Key_Escape);
-        press(menu, Qt::CTRL | Qt::Key_Q);
+        press(menu, {Qt::Key_Escape, Qt::CTRL | Qt::Key_Q});
         QCOMPARE(exits, 1);
     }
 };

@@ -1,5 +1,4 @@
 #include "guide/frmHelp.h"
-#include "menu/frmMenu.h"
 #include "shell/Windows.h"
 #include "support/PortFixture.h"
 #include "widgets/ModalWait.h"
@@ -13,27 +12,12 @@
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
-namespace {
-
-// F1 pressed where the player's keys are (the focused control): the guide is in front with the
-// keys, and Escape closes it.
-void guideOpensAndEscapeClosesIt(Windows& windows) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    frmHelp* guide = windows.Guide();
-    QVERIFY(guide && guide->isVisible());
-    QVERIFY(QApplication::activeModalWidget() == guide);
-    QTest::keyClick(guide->rtf, Qt::Key_Escape);
-    QVERIFY(!guide->isVisible());
-}
-
-} // namespace
-
 // F1 reaches the guide from windows that hold the keys: a question waiting in the port and
 // the system's message boxes. Closing the guide leaves the question as it was.
 class GuideKeyTest : public QObject {
     Q_OBJECT
 private slots:
-    void theGuideOpensOverAQuestionAndTheQuestionStillWaits() {
+    void theGuideOpensOverAQuestionOrAMessageBoxAndTheyStillWait() {
         ScreenFixture fx;
         PrepareGame(fx);
         Windows windows(fx.game());
@@ -43,10 +27,20 @@ private slots:
         QVERIFY(port && QTest::qWaitForWindowExposed(port));
         port->activateWindow();
         QTRY_VERIFY(port->isActiveWindow());
+        // F1 pressed where the player's keys are (the focused control): the guide is in front
+        // with the keys, and Escape closes it.
+        const auto guideOpensAndEscapeClosesIt = [&] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            frmHelp* guide = windows.Guide();
+            QVERIFY(guide && guide->isVisible());
+            QVERIFY(QApplication::activeModalWidget() == guide);
+            QTest::keyClick(guide->rtf, Qt::Key_Escape);
+            QVERIFY(!guide->isVisible());
+        };
 
         bool stillWaited = false;
         QTimer::singleShot(20, port, [&] {
-            guideOpensAndEscapeClosesIt(windows);
+            guideOpensAndEscapeClosesIt();
             stillWaited = ModalWait::Waiting(port);
             QTest::keyClick(port, Qt::Key_Return);
         });
@@ -63,24 +57,20 @@ private slots:
         QTRY_VERIFY(windows.Guide()->isActiveWindow());
         QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
         QTRY_VERIFY(port->isActiveWindow());
-    }
 
-    void theGuideOpensOverAMessageBox() {
-        ScreenFixture fx;
-        Windows windows(fx.game());
-        windows.Start();
+        // A system message box over the port holds the keys as the question does.
         bool boxStayed = false;
         QTimer::singleShot(50, [&] {
             QWidget* box = QApplication::activeModalWidget();
             QVERIFY(box);
             box->activateWindow();
             QTRY_VERIFY(box->isActiveWindow());
-            guideOpensAndEscapeClosesIt(windows);
+            guideOpensAndEscapeClosesIt();
             boxStayed = box->isVisible();
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        AskInDialog(windows.Menu(), QStringLiteral("Vlnobrod"), QStringLiteral("Zpráva"),
-                    MessageButtons::OK, QMessageBox::Warning);
+        AskInDialog(port, QStringLiteral("Vlnobrod"), QStringLiteral("Zpráva"), MessageButtons::OK,
+                    QMessageBox::Warning);
         QVERIFY(boxStayed);
     }
 };

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QWidget>
+#include <initializer_list>
 
 namespace vlnobrod::testing {
 
@@ -91,6 +92,21 @@ inline QStringList TabProblems(QWidget& window) {
 inline void Settle() {
     if (QAccessible::isActive())
         QTest::qWait(60);
+}
+
+// Keys as a player presses them: each to the control of `window` with the focus, or to the
+// window; `typed` then goes to the control the keys left the focus on.
+inline void press(QWidget& window, std::initializer_list<QKeyCombination> keys,
+                  const QString& typed = {}) {
+    for (const QKeyCombination key : keys) {
+        QWidget* f = window.focusWidget();
+        QTest::keyClick(f ? f : &window, key.key(), key.keyboardModifiers());
+        Settle();
+    }
+    if (typed.isEmpty())
+        return; // the last key may have closed the window
+    QTest::keyClicks(window.focusWidget(), typed);
+    Settle();
 }
 
 // Tab in `window` until the control a screen reader names `name` has the focus.

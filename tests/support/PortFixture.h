@@ -5,11 +5,13 @@
 #include "support/ScreenFixture.h"
 #include "world/DayChange.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace vlnobrod::testing {
@@ -106,13 +108,24 @@ struct Answerer {
             for (int i = 0; i < 3; ++i)
                 if (ClickLabel* b = Named<ClickLabel>(*w, "answer", i); b->isVisible()) {
                     shown << b->text();
-                    if (b->text() == caption)
-                        pick = b;
+                    pick = b->text() == caption ? b : pick;
                 }
             captions << shown.join(QLatin1Char('/'));
             QTest::mouseClick(pick, Qt::LeftButton);
         });
         timer.start(10);
+    }
+};
+
+// While it lives, hands every modal window of type T to `handle`.
+template <typename T> struct WhenModal {
+    QTimer poll;
+    explicit WhenModal(std::function<void(T*)> handle) {
+        QObject::connect(&poll, &QTimer::timeout, [handle] {
+            if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()))
+                handle(w);
+        });
+        poll.start(10);
     }
 };
 

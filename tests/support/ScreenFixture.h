@@ -54,19 +54,15 @@ public:
     QString writeData(const QString& relative, const QString& text) const {
         const QString path = dataPath(relative);
         QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        const auto bytes = text::Utf8ToCp1250(text.toStdString());
-        const std::string out = bytes ? *bytes : text.toStdString();
-        if (f.open(QIODevice::WriteOnly))
+        const std::string out = text::Utf8ToCp1250(text.toStdString()).value_or(text.toStdString());
+        if (QFile f(path); f.open(QIODevice::WriteOnly))
             f.write(out.data(), static_cast<qint64>(out.size()));
         return path;
     }
     // Copies one of the game's shipped files from data/ into the scratch Data/.
     bool copyShipped(const QString& relative) const {
-        const QString to = dataPath(relative);
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::remove(to);
-        return QFile::copy(QStringLiteral(VLNOBROD_SOURCE_DIR "/data/") + relative, to);
+        return QFile::copy(QStringLiteral(VLNOBROD_SOURCE_DIR "/data/") + relative,
+                           dataPath(relative));
     }
 
     GameServices& game() { return *game_; }

@@ -9,13 +9,9 @@ using vlnobrod::testing::FakeGameView;
 // Cash may go down to nothing and no further; the account down to the debt limit of
 // 500 000 and no further. A refused transaction moves no money and says why.
 TEST(Bank, DepositsAndWithdrawalsStopExactlyAtNothingAndAtTheDebtLimit) {
-    const struct {
-        const char* name;
-        bool deposit;
-        double cash, account;
-        std::int32_t amount;
-        const char* refusal;
-    } rows[] = {
+    // What the row tries, a deposit or not, the cash, the account and the amount, then the
+    // refusal.
+    const std::tuple<const char*, bool, double, double, std::int32_t, const char*> rows[] = {
         {"deposit all the cash", true, 50'000, 0, 50'000, ""},
         {"deposit one more than the cash", true, 50'000, 0, 50'001, "Málo peněz pro uložení"},
         {"deposit over a fraction short", true, 49'999.5, 0, 50'000, "Málo peněz pro uložení"},
@@ -23,19 +19,18 @@ TEST(Bank, DepositsAndWithdrawalsStopExactlyAtNothingAndAtTheDebtLimit) {
         {"withdraw down to the debt limit", false, 0, 80'000, 580'000, ""},
         {"withdraw one past the debt limit", false, 0, 80'000, 580'001, "Už nelze vybírat peníze!"},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
+    for (const auto& [name, deposit, cash, account, amount, refusal] : rows) {
+        SCOPED_TRACE(name);
         GameState st;
         st.Mapa = "Zkouška"; // no goal to congratulate
-        st.Hotovost = r.cash;
-        st.Konto = r.account;
+        st.Hotovost = cash;
+        st.Konto = account;
         FakeGameView view;
-        const bool moved = *r.refusal == '\0';
-        EXPECT_EQ(r.deposit ? Deposit(st, view, r.amount) : Withdraw(st, view, r.amount), moved);
-        const double toAccount = !moved ? 0 : r.deposit ? r.amount : -double(r.amount);
-        EXPECT_DOUBLE_EQ(st.Hotovost, r.cash - toAccount);
-        EXPECT_DOUBLE_EQ(st.Konto, r.account + toAccount);
-        EXPECT_EQ(st.NewsQueue[0].text, r.refusal);
+        const bool moved = *refusal == '\0';
+        EXPECT_EQ(deposit ? Deposit(st, view, amount) : Withdraw(st, view, amount), moved);
+        const double toAccount = !moved ? 0 : deposit ? amount : -double(amount);
+        EXPECT_EQ(std::tuple(st.Hotovost, st.Konto, st.NewsQueue[0].text),
+                  std::tuple(cash - toAccount, account + toAccount, std::string(refusal)));
         EXPECT_EQ(view.sounds, std::vector<std::string>(moved, "Cvak"));
     }
 }

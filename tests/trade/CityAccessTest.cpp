@@ -27,47 +27,42 @@ GameState twoCities(double cash) {
 // "Ano" with the whole price at hand buys them. An open city is not offered again.
 TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
     using M = MessageAnswer;
-    const struct {
-        bool research;
-        double access, cash;
-        MessageAnswer answer;
-        bool bought;
-        const char* news;
-        std::uint8_t kind;
-    } rows[] = {
-        {false, 1500, 5000, M::Ne, false, "", 0},
-        {false, 1500, 5000, M::Zrusit, false, "", 0},
-        {false, 1500, 1499.99, M::Ano, false, "Nedostatek pěněz pro přístup", 3},
-        {false, 1500, 1500, M::Ano, true, "Byl koupen přístup do města: Skalná", 1},
-        {false, 0, 5000, M::Ano, false, "", 0},
-        {true, 0, 5000, M::Zrusit, false, "", 0},
-        {true, 0, 499.5, M::Ano, false, "Nedostatek peněz pro nákup průzkumu trhu", 2},
-        {true, 0, 500, M::Ano, true, "Koupen průzkum trhu ve městě: Skalná", 1},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::to_string(r.cash) + " " + r.news);
-        GameState st = twoCities(r.cash);
-        st.Cities[1].Pristup = r.access;
+    // Research or access, the fee, the cash and the answer, then whether it is bought and the
+    // news.
+    const std::tuple<bool, double, double, MessageAnswer, bool, const char*, std::uint8_t> rows[] =
+        {
+            {false, 1500, 5000, M::Ne, false, "", 0},
+            {false, 1500, 5000, M::Zrusit, false, "", 0},
+            {false, 1500, 1499.99, M::Ano, false, "Nedostatek pěněz pro přístup", 3},
+            {false, 1500, 1500, M::Ano, true, "Byl koupen přístup do města: Skalná", 1},
+            {false, 0, 5000, M::Ano, false, "", 0},
+            {true, 0, 5000, M::Zrusit, false, "", 0},
+            {true, 0, 499.5, M::Ano, false, "Nedostatek peněz pro nákup průzkumu trhu", 2},
+            {true, 0, 500, M::Ano, true, "Koupen průzkum trhu ve městě: Skalná", 1},
+        };
+    for (const auto& [research, access, cash, answer, bought, news, kind] : rows) {
+        SCOPED_TRACE(std::to_string(cash) + " " + news);
+        GameState st = twoCities(cash);
+        st.Cities[1].Pristup = access;
         SetResearch(st.Cities[1], Research::OneDay);
         FakeGameView view;
-        view.answers = {r.answer};
+        view.answers = {answer};
         // The city shows open before the news tells of it.
         bool shownOpen = false;
         const auto opened = [&] {
             shownOpen = !st.Cities[1].Pristup && st.NewsQueue[0].text.empty();
         };
-        EXPECT_EQ(r.research ? BuyPermanentResearch(st, view, 1) : BuyAccess(st, view, 1, opened),
-                  r.bought);
-        EXPECT_EQ(shownOpen, r.bought && !r.research);
-        EXPECT_EQ(view.messages.size(), r.access > 0 || r.research ? 1u : 0u);
-        EXPECT_DOUBLE_EQ(st.Hotovost, r.bought ? 0 : r.cash);
-        EXPECT_DOUBLE_EQ(st.Cities[1].Pristup, r.bought ? 0 : r.access);
-        EXPECT_EQ(ResearchOf(st.Cities[1]),
-                  r.bought && r.research ? Research::Permanent : Research::OneDay);
-        EXPECT_EQ(st.NewsQueue[0].text, r.news);
-        EXPECT_EQ(st.NewsQueue[0].kind, r.kind);
-        EXPECT_EQ(view.sounds.size(), r.bought ? 1u : 0u);
-        EXPECT_EQ(st.StateSaved, !r.bought);
+        EXPECT_EQ(research ? BuyPermanentResearch(st, view, 1) : BuyAccess(st, view, 1, opened),
+                  bought);
+        EXPECT_EQ(shownOpen, bought && !research);
+        EXPECT_EQ(view.messages.size(), access > 0 || research ? 1u : 0u);
+        EXPECT_EQ(std::tuple(st.Hotovost, st.Cities[1].Pristup, ResearchOf(st.Cities[1])),
+                  std::tuple(bought ? 0 : cash, bought ? 0 : access,
+                             bought && research ? Research::Permanent : Research::OneDay));
+        EXPECT_EQ(std::tuple(st.NewsQueue[0].text, st.NewsQueue[0].kind),
+                  std::tuple(std::string(news), kind));
+        EXPECT_EQ(std::tuple(view.sounds.size(), st.StateSaved),
+                  std::tuple(bought ? 1u : 0u, !bought));
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
-
 // A day's research shows the chart; a number the game never writes (a damaged file) leaves
 // the panel's research line as it was, and so does an unknown size its size word.
 TEST(CityInfo, ADaysResearchShowsTheChartAndUnknownValuesLeaveThePanelAsItWas) {

@@ -42,14 +42,11 @@ MarketEntry boughtThreeHundred() {
 TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
     const char* money = "Nedostatek peněz";
     const char* space = "Nedostatek prostoru";
-    const struct {
-        double cash, aboard;
-        std::int16_t price, ships;
-        std::uint8_t nosnost;
-        char separator;
-        std::int32_t maximum, ticks;
-        const char* refusal;
-    } cases[] = {
+    // The cash, the units aboard, the price, the ships, their capacity and the separator, then
+    // the slider's maximum, its ticks and the refusal.
+    using Row = std::tuple<double, double, std::int16_t, std::int16_t, std::uint8_t, char,
+                           std::int32_t, std::int32_t, const char*>;
+    const Row cases[] = {
         // Cash for 13.5 (with a decimal comma), 13.99 and exactly 13 units buys 13.
         {135, 0, 10, 10, 250, ',', 13, 0, ""},
         {139.9, 0, 10, 10, 250, '.', 13, 0, ""},
@@ -70,39 +67,30 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
         {1e9, 42466, 5, 200, 180, '.', 0, 0, space},
         {1e9, 32767, 5, 200, 180, '.', 3233, 65, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.cash) + " at " + std::to_string(c.price) + ", aboard " +
-                     std::to_string(c.aboard));
-        FleetRecord f{c.ships, 0, c.nosnost};
-        f.Naklad[0] = c.aboard;
-        const QuantityOffer o =
-            BuyOffer(c.cash, c.price, CargoTotal(f), f, NumberLocale{c.separator});
-        EXPECT_EQ(o.ok, *c.refusal == '\0');
-        EXPECT_EQ(o.refusal, c.refusal);
-        EXPECT_EQ(o.maximum, c.maximum);
-        EXPECT_EQ(o.tickSpacing, c.ticks);
+    for (const auto& [cash, aboard, price, ships, nosnost, separator, maximum, ticks, refusal] :
+         cases) {
+        SCOPED_TRACE(std::to_string(cash) + " at " + std::to_string(price) + ", aboard " +
+                     std::to_string(aboard));
+        FleetRecord f{ships, 0, nosnost};
+        f.Naklad[0] = aboard;
+        const QuantityOffer o = BuyOffer(cash, price, CargoTotal(f), f, NumberLocale{separator});
+        EXPECT_EQ(std::tuple(o.ok, o.refusal, o.maximum, o.tickSpacing),
+                  std::tuple(*refusal == '\0', std::string(refusal), maximum, ticks));
     }
-}
-
-TEST(MarketOffer, TheSellSliderOffersTheWholeRoundedAmountAndTheLineItsPrice) {
-    // What storms leave of a single unit can still be sold.
+    // Selling offers the whole rounded amount: what storms leave of a single unit can still be
+    // sold. The biggest purchase's price still groups whole.
     EXPECT_EQ(SellOffer(0.25, 40).maximum, 1);
     EXPECT_EQ(SellOffer(40000, 40).maximum, 32767);
     EXPECT_FALSE(SellOffer(0, 40).ok);
-    // The biggest purchase's price still groups whole.
     EXPECT_EQ(QuantityLine(32760, 999), "32 760 jednotek za 32 727 240");
 }
 
 TEST(MarketPrice, ReactsByCitySizeAndStaysInBoundsWithFreshDraws) {
-    const struct {
-        std::int16_t cena;
-        std::int32_t quantity;
-        std::uint8_t size;
-        float r;
-        char separator;
-        std::int16_t expected;
-        std::size_t draws;
-    } cases[] = {
+    // The price, the quantity traded, the size class, the die and the separator, then the new
+    // price and the dice drawn.
+    using Row = std::tuple<std::int16_t, std::int32_t, std::uint8_t, float, char, std::int16_t,
+                           std::size_t>;
+    const Row cases[] = {
         // Between 100 and 900 the step is damped by the size class and draws nothing; 3.5
         // goes to the even 4.
         {200, 7, 1, 0.5f, '.', 204, 0},
@@ -111,26 +99,21 @@ TEST(MarketPrice, ReactsByCitySizeAndStaysInBoundsWithFreshDraws) {
         {30, -100, 0, 0.5f, '.', 40, 1},
         {51, 0, 0, 0.01f, ',', 61, 1},
     };
-    for (const auto& c : cases) {
-        ScriptedRandom rnd({c.r});
-        EXPECT_EQ(TradePriceReaction(c.cena, c.quantity, c.size, rnd, NumberLocale{c.separator}),
-                  c.expected)
-            << c.cena << " by " << c.quantity << " in size " << int(c.size);
-        EXPECT_EQ(rnd.draws(), c.draws) << c.cena << " by " << c.quantity;
+    for (const auto& [cena, quantity, size, r, separator, expected, draws] : cases) {
+        ScriptedRandom rnd({r});
+        EXPECT_EQ(TradePriceReaction(cena, quantity, size, rnd, NumberLocale{separator}), expected)
+            << cena << " by " << quantity << " in size " << int(size);
+        EXPECT_EQ(rnd.draws(), draws) << cena << " by " << quantity;
     }
 }
 
 // A purchase costs at least, a sale brings at most, the price the day opened at (200 here);
 // the trade moves the price of the current city, by half the quantity in a city of size 1.
 TEST(MarketTrade, TradesPayTheOpeningPriceAndMoveTheCitysPrice) {
-    const struct {
-        bool buy;
-        double onBoard;
-        std::int32_t quantity;
-        std::int16_t shown;
-        double left, paid;
-        std::int16_t price;
-    } rows[] = {
+    // Bought or sold, the units on board, the quantity and the price shown, then the units
+    // left, the money paid and the city's new price.
+    using Row = std::tuple<bool, double, std::int32_t, std::int16_t, double, double, std::int16_t>;
+    const Row rows[] = {
         {true, 3, 10, 200, 13, 2000, 205},
         {true, 0, 10, 180, 10, 2000, 205}, // shown lower after a sale here today
         {true, 0, 10, 205, 10, 2050, 205}, // shown higher after a purchase: paid as shown
@@ -141,18 +124,17 @@ TEST(MarketTrade, TradesPayTheOpeningPriceAndMoveTheCitysPrice) {
         {false, 0.25, 1, 150, 0, -37, 200},    // paid in whole zlatých, rounded down
         {false, 0, 10, 150, 0, 0, 200},        // goods not on board bring nothing
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::to_string(r.onBoard) + " by " + std::to_string(r.quantity));
+    for (const auto& [buy, onBoard, quantity, shown, left, paid, price] : rows) {
+        SCOPED_TRACE(std::to_string(onBoard) + " by " + std::to_string(quantity));
         GameState st = portWith(1, 200);
-        st.Fleet.Naklad[2] = r.onBoard;
+        st.Fleet.Naklad[2] = onBoard;
         FakeGameView view;
         ScriptedRandom rnd({0.5f});
-        (r.buy ? BuyGoods : SellGoods)(st, view, rnd, 2, r.quantity, r.shown);
-        EXPECT_DOUBLE_EQ(st.Fleet.Naklad[2], r.left);
-        EXPECT_DOUBLE_EQ(st.Hotovost, 50000 - r.paid);
-        EXPECT_EQ(st.Cities[1].Trh[2].Cena, r.price);
-        EXPECT_EQ(view.sounds, std::vector<std::string>{r.buy ? "Cvak" : "Kasa"});
-        EXPECT_EQ(rnd.reseeds(), r.buy ? 1 : 0); // a purchase throws fresh dice
+        (buy ? BuyGoods : SellGoods)(st, view, rnd, 2, quantity, shown);
+        EXPECT_EQ(std::tuple(st.Fleet.Naklad[2], st.Hotovost, st.Cities[1].Trh[2].Cena),
+                  std::tuple(left, 50000 - paid, price));
+        EXPECT_EQ(view.sounds, std::vector<std::string>{buy ? "Cvak" : "Kasa"});
+        EXPECT_EQ(rnd.reseeds(), buy ? 1 : 0); // a purchase throws fresh dice
     }
 }
 
@@ -171,11 +153,9 @@ TEST(MarketSellAll, SellsEveryAcceptedRowAndReportsTheRefusedOne) {
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
     const SellAllResult r = SellAll(st, view, rnd, {{5, 280}, {12, 700}});
-    EXPECT_EQ(r.sold, 2);
-    EXPECT_TRUE(r.lastRefused);
-    EXPECT_DOUBLE_EQ(st.Fleet.Naklad[5] + st.Fleet.Naklad[12], 0);
-    EXPECT_DOUBLE_EQ(st.Fleet.Naklad[13], 20);
-    EXPECT_DOUBLE_EQ(st.Hotovost, 50000 + 4 * 280 + 175);
+    EXPECT_EQ(std::tuple(r.sold, r.lastRefused, st.Fleet.Naklad[5] + st.Fleet.Naklad[12],
+                         st.Fleet.Naklad[13], st.Hotovost),
+              std::tuple(2, true, 0.0, 20.0, 50000.0 + 4 * 280 + 175));
 }
 
 // A purchase lifts the price by 100 (300 units over size 2 + 1); the lift is the player's own:
@@ -192,31 +172,26 @@ TEST(OwnImpact, APurchasesLiftIsNotPaidBackAndFadesOutOfThePriceInAMonth) {
     for (const auto& [until, price] : days) {
         for (; day < until; ++day)
             StepPriceWithOwnImpact(m, 0, 2, rnd, NumberLocale{});
-        EXPECT_EQ(m.Cena, price) << "day " << day;
-        EXPECT_EQ(OwnSaleBound(m, m.Cena), 200) << "day " << day;
+        EXPECT_EQ(std::tuple(m.Cena, OwnSaleBound(m, m.Cena)), std::tuple(price, 200)) << day;
     }
 
     // The market's own movement still pays: production moves the price without the player.
     MarketEntry falling = boughtThreeHundred();
     StepPriceWithOwnImpact(falling, 90, 2, rnd, NumberLocale{}); // 3 a day less
-    EXPECT_EQ(falling.Cena, 287);
-    EXPECT_EQ(OwnSaleBound(falling, falling.Cena), 197);
+    EXPECT_EQ(std::tuple(falling.Cena, OwnSaleBound(falling, falling.Cena)), std::tuple(287, 197));
 
     // A sale's drop: the purchase costs the price without it; an edge of the range keeps the
     // price without the impact inside 5…999, whatever a file says.
-    const struct {
-        MarketEntry m;
-        std::int16_t sale, purchase;
-    } rows[] = {
+    const std::tuple<MarketEntry, std::int16_t, std::int16_t> rows[] = {
         {{150, 0, 0, 0, -50}, 150, 200},  {{150, 0, 0, 0, 0}, 150, 150},
         {{150, 0, 0, 0, 145}, 5, 150},    {{150, 0, 0, 0, 146}, 5, 150},
         {{150, 0, 0, 0, -849}, 150, 999}, {{150, 0, 0, 0, -850}, 150, 999},
         {{0, 0, 0, 0, 40}, 0, 0},
     };
-    for (const auto& r : rows) {
-        EXPECT_EQ(OwnSaleBound(r.m, r.m.Cena), r.sale) << r.m.Dopad;
-        EXPECT_EQ(OwnPurchaseBound(r.m, r.m.Cena), r.purchase) << r.m.Dopad;
-    }
+    for (const auto& [entry, sale, purchase] : rows)
+        EXPECT_EQ(std::tuple(OwnSaleBound(entry, entry.Cena), OwnPurchaseBound(entry, entry.Cena)),
+                  std::tuple(sale, purchase))
+            << entry.Dopad;
 }
 
 // Any walk of purchases, sales, "Prodat vše", turn-rounds (a day), short hops (one to eight

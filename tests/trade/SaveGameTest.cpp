@@ -10,9 +10,8 @@ TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
     std::string czech; // 45 letters, counted as letters and not as bytes
     for (int i = 0; i < 45; ++i)
         czech += "ř";
-    const struct {
-        std::string typed, name, problem;
-    } rows[] = {
+    // What is typed, then the name and what is wrong with it.
+    const std::tuple<std::string, std::string, std::string> rows[] = {
         {"Benatky.mlo.mlo", "Benatky.mlo", ""},
         {"Benatky.MLO", "Benatky.MLO", ""},
         {".mlo", "QuickSave", ""},
@@ -31,10 +30,9 @@ TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
         {czech, czech, ""},
         {czech + "a", czech + "a", "Název hry smí mít nejvýše 45 znaků."},
     };
-    for (const auto& r : rows) {
-        EXPECT_EQ(SaveName(r.typed), r.name) << r.typed;
-        EXPECT_EQ(SaveNameProblem(r.name), r.problem) << r.typed;
-    }
+    for (const auto& [typed, name, problem] : rows)
+        EXPECT_EQ(std::tuple(SaveName(typed), SaveNameProblem(name)), std::tuple(name, problem))
+            << typed;
 }
 
 TEST(SavedGames, TheNewestIsTheLastModifiedAndTheFirstOnATie) {

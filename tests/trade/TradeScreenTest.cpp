@@ -14,6 +14,7 @@ using vlnobrod::testing::Answerer;
 using vlnobrod::testing::Click;
 using vlnobrod::testing::Named;
 using vlnobrod::testing::Text;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,14 +29,8 @@ struct TradeScreen : testing::TradingPort {
     }
     QString line() const { return Text(*w, "quantityLine"); }
     QSlider* slider() const { return Named<QSlider>(*w, "quantity"); }
-    void click(const char* name, int row = -1) const {
-        row < 0 ? Click(*w, name) : Click(*w, name, row);
-    }
+    void click(const char* name, int row = -1) const { Click(*w, name, row); }
 };
-
-QString qs(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -57,7 +52,7 @@ private slots:
         // Too little cash: the box says why, and run all the same it buys nothing.
         s.st().Hotovost = 30;
         s.click("market", 5);
-        QCOMPARE(s.line(), qs("Nedostatek peněz"));
+        QCOMPARE(s.line(), u"Nedostatek peněz"_s);
         s.box->Koupit();
         QCOMPARE(s.st().Cities[0].Trh[5].Cena, std::int16_t(40));
 
@@ -66,26 +61,26 @@ private slots:
         s.click("market", 5);
         QCOMPARE(s.slider()->value(), 70);
         s.slider()->setValue(25);
-        QCOMPARE(s.line(), qs("25 jednotek za 1 000"));
+        QCOMPARE(s.line(), u"25 jednotek za 1 000"_s);
         s.click("buy");
         // The market has moved, the row has not: its price label opens the same row at the old
         // price, with less room.
-        QCOMPARE(Text(*s.w, "marketPrice", 5), qs("40"));
+        QCOMPARE(Text(*s.w, "marketPrice", 5), u"40"_s);
         s.click("marketPrice", 5);
-        QCOMPARE(s.line(), qs("45 jednotek za 1 800"));
+        QCOMPARE(s.line(), u"45 jednotek za 1 800"_s);
     }
 
     void sellingFromTheCargoTurningRoundPaysNothing() {
         TradeScreen s;
         s.click("cargo", 1);
-        QCOMPARE(s.line(), qs("10 jednotek za 400"));
+        QCOMPARE(s.line(), u"10 jednotek za 400"_s);
         s.click("sell");
-        QCOMPARE(Text(*s.w, "loadLine"), qs("20 z 100"));
+        QCOMPARE(Text(*s.w, "loadLine"), u"20 z 100"_s);
 
         // Artefacts: Skalná's row is still in the panel, hidden; Vlnobrod does not buy them.
         // Run directly, the refused box does not sell the wood of the last trade again.
         s.click("cargo", 0);
-        QCOMPARE(s.line(), qs("Zboží není přijímáno"));
+        QCOMPARE(s.line(), u"Zboží není přijímáno"_s);
         QVERIFY(!s.slider()->isVisible() && !Named(*s.w, "sell")->isVisible());
         s.st().Fleet.Naklad[5] = 10;
         s.box->Prodat();
@@ -98,25 +93,25 @@ private slots:
         s.click("cargo", 0);
         s.click("sell");
         s.box->ShowMarket(0);
-        QCOMPARE(Text(*s.w, "marketPrice", 0), qs("195"));
+        QCOMPARE(Text(*s.w, "marketPrice", 0), u"195"_s);
         s.click("market", 0);
-        QCOMPARE(s.line(), qs("62 jednotek za 12 400"));
-        QCOMPARE(Text(*s.w, "marketPrice", 5), qs("70"));
+        QCOMPARE(s.line(), u"62 jednotek za 12 400"_s);
+        QCOMPARE(Text(*s.w, "marketPrice", 5), u"70"_s);
         s.click("cargo", 1);
-        QCOMPARE(s.line(), qs("10 jednotek za 400"));
+        QCOMPARE(s.line(), u"10 jednotek za 400"_s);
 
         // "Prodat vše" sells the wood at 40 as well, then ends on the refused artefacts.
         s.click("sellAll");
-        QCOMPARE(Text(*s.w, "cash"), qs("12 800"));
+        QCOMPARE(Text(*s.w, "cash"), u"12 800"_s);
         s.click("sellAll");
         QVERIFY(Named(*s.w, "tradeBox")->isVisible());
-        QCOMPARE(s.line(), qs("Zboží není přijímáno"));
+        QCOMPARE(s.line(), u"Zboží není přijímáno"_s);
         // With an empty hold there is nothing to sell, and an open box stays open.
         s.st().Fleet.Naklad = {};
         s.w->ShowFleet();
         s.click("market", 5);
         s.click("sellAll");
-        QCOMPARE(Text(*s.w, "boxTitle"), qs("Nákup"));
+        QCOMPARE(Text(*s.w, "boxTitle"), u"Nákup"_s);
     }
 
     // The bank's preset sets the amount and the withdrawal shows. At the dock the second click
@@ -129,31 +124,31 @@ private slots:
         s.w->ShowTab(zalozka::Bank);
         // The caption gives the rates the day change applies.
         QCOMPARE(Text(*s.w, "accountInterest"),
-                 qs("Úrok = 0.02% částky za den\nDluh stojí 0.01% částky za den"));
+                 u"Úrok = 0.02% částky za den\nDluh stojí 0.01% částky za den"_s);
         s.click("preset", 2); // 100 000
         s.click("withdraw");
-        QCOMPARE(Text(*s.w, "bankAccount"), qs("-500 000"));
-        QCOMPARE(Text(*s.w, "cash"), qs("199 999"));
+        QCOMPARE(Text(*s.w, "bankAccount"), u"-500 000"_s);
+        QCOMPARE(Text(*s.w, "cash"), u"199 999"_s);
 
         s.st().Hotovost = 100000;
         s.w->ShowTab(zalozka::Dock);
-        Answerer yes(*s.w, qs("Ano"));
+        Answerer yes(*s.w, u"Ano"_s);
         QTimer::singleShot(0, s.w.get(), [&] {
             QTest::mouseDClick(Named(*s.w, "buyShip"), Qt::LeftButton);
             s.click("buyShip");
         });
         s.click("buyShip");
-        QCOMPARE(yes.texts, QStringList{qs("Chcete koupit 1 loď za 100 000 zlatých")});
-        QCOMPARE(Text(*s.w, "fleet"), qs("3 lodě typu: Malá obchodní loď"));
+        QCOMPARE(yes.texts, QStringList{u"Chcete koupit 1 loď za 100 000 zlatých"_s});
+        QCOMPARE(Text(*s.w, "fleet"), u"3 lodě typu: Malá obchodní loď"_s);
         s.st().Hotovost = 250000;
         s.click("upgrade");
         s.click("sellShip");
-        QCOMPARE(Text(*s.w, "fleet"), qs("2 lodě typu: Velká obchodní loď"));
+        QCOMPARE(Text(*s.w, "fleet"), u"2 lodě typu: Velká obchodní loď"_s);
         // The dock opens with the keys on its first action; galleons have no upgrade, so it is
         // buying a ship.
         s.st().Hotovost = 10'000'000;
         s.click("upgrade");
-        QCOMPARE(Text(*s.w, "fleet"), qs("2 lodě typu: Galeona"));
+        QCOMPARE(Text(*s.w, "fleet"), u"2 lodě typu: Galeona"_s);
         s.w->ShowTab(zalozka::Map);
         s.w->ShowTab(zalozka::Dock);
         QCOMPARE(QApplication::focusWidget(), Named(*s.w, "buyShip"));
@@ -169,66 +164,65 @@ private slots:
         auto* name = Named<QLineEdit>(*p.w, "saveName");
         auto* problem = Named<QLabel>(*p.w, "saveProblem");
         Click(*p.w, "openSave");
-        name->setText(qs("../aktual"));
+        name->setText(u"../aktual"_s);
         Click(*p.w, "save");
-        QCOMPARE(problem->text(), qs("Název hry nesmí obsahovat znaky / a \\."));
+        QCOMPARE(problem->text(), u"Název hry nesmí obsahovat znaky / a \\."_s);
         QVERIFY(problem->isVisible() && p.w->PanelAt(zalozka::Save)->isVisible());
         // Blanks only save as QuickSave, and the box says so.
-        name->setText(qs("   "));
+        name->setText(u"   "_s);
         Click(*p.w, "save");
-        QCOMPARE(name->text(), qs("QuickSave"));
-        const QString quick = p.fx.dataPath(qs("Save/QuickSave.mlo"));
+        QCOMPARE(name->text(), u"QuickSave"_s);
+        const QString quick = p.fx.dataPath(u"Save/QuickSave.mlo"_s);
         QCOMPARE(QString::fromStdString(p.st().HandOff.File()), quick);
         QVERIFY(contents(quick).contains("Ukol2=")); // what only the state file holds
         QCOMPARE(contents(QString::fromStdString(stateFile)), state);
         // A save named longer elsewhere comes into the box cut, and the panel says so.
         const QString longName = QString(46, u'Ž'), fits = QString(45, u'Ř');
         for (const QString& file : {longName, fits})
-            p.fx.writeData(qs("Save/") + file + qs(".mlo"), qs("[Mapa]\n"));
+            p.fx.writeData(u"Save/"_s + file + u".mlo"_s, u"[Mapa]\n"_s);
         Click(*p.w, "openSave");
         auto* saves = Named<QListWidget>(*p.w, "saveList");
         for (const QString& chosen : {longName, fits}) {
-            const auto found = saves->findItems(chosen + qs(".mlo"), Qt::MatchExactly);
+            const auto found = saves->findItems(chosen + u".mlo"_s, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             QTest::mouseClick(saves->viewport(), Qt::LeftButton, {},
                               saves->visualItemRect(found[0]).center());
             QCOMPARE(name->text(), chosen.left(45));
             QCOMPARE(problem->isVisible(), chosen.size() > 45);
         }
-        QCOMPARE(problem->text(), qs("Název hry smí mít nejvýše 45 znaků."));
+        QCOMPARE(problem->text(), u"Název hry smí mít nejvýše 45 znaků."_s);
     }
 
     // Closing the window asks only while the game is unsaved; "Ano" closes once the game is
     // saved as "Poslední hra". When that save fails (an older one is read-only) the failure is
     // told, the window stays and the game stays unsaved where it was.
     void closingTheWindowAsksWhileTheGameIsUnsaved() {
-        const QString asked = qs("Opuštění hry|Chcete hru uložit pod název: Poslední hra ?|"
-                                 "Ne/Ano/Zrušit");
-        const struct {
-            bool unsaved;
-            const char* answer;
-            bool readOnly, closes, saves;
-        } cases[] = {{true, "Ano", false, true, true},
-                     {true, "Ano", true, false, false},
-                     {true, "Ne", false, true, false},
-                     {true, "Zrušit", false, false, false},
-                     {false, "Zrušit", false, true, false}};
-        for (const auto& c : cases) {
+        const QString asked = u"Opuštění hry|Chcete hru uložit pod název: Poslední hra ?|"
+                              "Ne/Ano/Zrušit"_s;
+        // Unsaved or not, the answer and whether the old save is read-only, then whether the
+        // window closes and whether the game is saved.
+        const std::tuple<bool, const char*, bool, bool, bool> cases[] = {
+            {true, "Ano", false, true, true},
+            {true, "Ano", true, false, false},
+            {true, "Ne", false, true, false},
+            {true, "Zrušit", false, false, false},
+            {false, "Zrušit", false, true, false}};
+        for (const auto& [unsaved, answer, readOnly, closes, saves] : cases) {
             testing::PortScreen p;
             int exits = 0;
             p.w->ExitGame = [&exits] { ++exits; };
-            p.st().StateSaved = !c.unsaved;
-            if (c.readOnly)
-                QVERIFY(QFile::setPermissions(p.fx.writeData(qs("Save/Poslední hra.mlo"), qs("")),
+            p.st().StateSaved = !unsaved;
+            if (readOnly)
+                QVERIFY(QFile::setPermissions(p.fx.writeData(u"Save/Poslední hra.mlo"_s, u""_s),
                                               QFile::ReadOwner));
-            Answerer a(*p.w, qs(c.answer));
-            QCOMPARE(p.w->close(), c.closes);
+            Answerer a(*p.w, QString::fromUtf8(answer));
+            QCOMPARE(p.w->close(), closes);
             QCOMPARE(a.titles.value(0) + '|' + a.texts.value(0) + '|' + a.captions.value(0),
-                     c.unsaved ? asked : qs("||"));
-            QCOMPARE(a.texts.value(1).startsWith(qs("Hru se nepodařilo uložit")), c.readOnly);
-            QCOMPARE(p.st().StateSaved, !c.unsaved || c.saves);
-            QCOMPARE(p.st().HandOff.File().ends_with("Poslední hra.mlo"), c.saves);
-            QCOMPARE(exits, c.closes ? 1 : 0);
+                     unsaved ? asked : u"||"_s);
+            QCOMPARE(a.texts.value(1).startsWith(u"Hru se nepodařilo uložit"_s), readOnly);
+            QCOMPARE(p.st().StateSaved, !unsaved || saves);
+            QCOMPARE(p.st().HandOff.File().ends_with("Poslední hra.mlo"), saves);
+            QCOMPARE(exits, closes ? 1 : 0);
         }
     }
 
@@ -239,20 +233,20 @@ private slots:
         frmMain& w = *s.w;
         w.ShowTab(zalozka::Bank);
         Click(w, "city2");
-        QCOMPARE(Text(w, "citySize"), qs("velkoměsto"));
+        QCOMPARE(Text(w, "citySize"), u"velkoměsto"_s);
 
         // Access: asked, paid, the marker turns black, the offer goes.
-        Answerer yes(w, qs("Ano"));
+        Answerer yes(w, u"Ano"_s);
         Click(w, "buyAccess");
-        QCOMPARE(yes.texts, QStringList{qs("Chcete koupit přístup za 2 500 zlatých?")});
-        QCOMPARE(Text(w, "cash"), qs("22 500"));
-        QCOMPARE(Text(w, "bankCash"), qs("22 500"));
+        QCOMPARE(yes.texts, QStringList{u"Chcete koupit přístup za 2 500 zlatých?"_s});
+        QCOMPARE(Text(w, "cash"), u"22 500"_s);
+        QCOMPARE(Text(w, "bankCash"), u"22 500"_s);
         QCOMPARE(portstyle::ForeColor(Named(w, "city2")), portstyle::Black);
         QVERIFY(Named(w, "buyAccess")->isHidden());
 
         // A day's research: the chart with the city's price, the offers gone.
         Click(w, "buyResearchDay");
-        QCOMPARE(Text(w, "researchPrice", 2), qs("150"));
+        QCOMPARE(Text(w, "researchPrice", 2), u"150"_s);
         QVERIFY(Named(w, "researchChart")->isVisible());
         // The day's end takes the chart and offers the research again.
         s.st().Cities[2].PruzkumTrhu = 0;
@@ -264,7 +258,7 @@ private slots:
         Click(w, "closeCityInfo");
         QVERIFY(w.PanelAt(zalozka::CityInfo)->isHidden());
         Click(w, "city0");
-        QCOMPARE(Text(w, "citySize"), qs("malé"));
+        QCOMPARE(Text(w, "citySize"), u"malé"_s);
         QVERIFY(Named(w, "buyAccess")->isHidden());
     }
 };

@@ -8,25 +8,17 @@
 using namespace vlnobrod;
 using vlnobrod::portstyle::ForeColor;
 using vlnobrod::testing::Named;
+using namespace Qt::StringLiterals;
 using vlnobrod::testing::PortScreen;
 using vlnobrod::testing::Text;
 
 namespace {
 
 // The port game with Vlnobrod (250 pixels from Skalná) given a bank and Zlatý Mys opened.
-const QByteArray SailingGame =
-    QString::fromUtf8(testing::PortGame)
-        .replace(QStringLiteral("Pristup=0\n"), QStringLiteral("Pristup=0\nBanka=1\n"))
-        .replace(QStringLiteral("Pristup=2500"), QStringLiteral("Pristup=0"))
-        .toUtf8();
-
-// Ticks until the fleet is in port; returns how many it took.
-int sailOn(frmMain& w) {
-    int ticks = 0;
-    for (; w.Game().state.PendingAction == Pending::Voyage && ticks < 1000; ++ticks)
-        w.findChild<VoyageStrip*>()->tmrPlavba_Timer();
-    return ticks;
-}
+const QByteArray SailingGame = QString::fromUtf8(testing::PortGame)
+                                   .replace(u"Pristup=0\n"_s, u"Pristup=0\nBanka=1\n"_s)
+                                   .replace(u"Pristup=2500"_s, u"Pristup=0"_s)
+                                   .toUtf8();
 
 } // namespace
 
@@ -54,14 +46,17 @@ private slots:
 
         // Turning for Vlnobrod: 250 pixels from Skalná, not 504 from Zlatý Mys, 4 a tick.
         QTest::mouseClick(Named(w, "city", 0), Qt::RightButton);
-        QCOMPARE(Text(w, "voyageTitle"), QStringLiteral("Plavba do města: Vlnobrod"));
-        QCOMPARE(Text(w, "voyageDistance"), QStringLiteral("250"));
-        QCOMPARE(sailOn(w), 163);
+        QCOMPARE(Text(w, "voyageTitle"), u"Plavba do města: Vlnobrod"_s);
+        QCOMPARE(Text(w, "voyageDistance"), u"250"_s);
+        int ticks = 0;
+        for (; s.st().PendingAction == Pending::Voyage && ticks < 1000; ++ticks)
+            strip.tmrPlavba_Timer();
+        QCOMPARE(ticks, 163);
         QVERIFY(!strip.Sailing() && Named(w, "voyage")->isHidden());
         // In port the market opens, and the bank tab comes back.
         QVERIFY(Named(w, "tabs")->isVisible() && w.PanelAt(zalozka::Trade)->isVisible());
         QVERIFY(!Named(w, "tabBanka")->isHidden());
-        QCOMPARE(Text(w, "tradeTitle"), QStringLiteral("Obchod - Vlnobrod"));
+        QCOMPARE(Text(w, "tradeTitle"), u"Obchod - Vlnobrod"_s);
     }
 
     void aGameSavedAtSeaOpensAtSeaAndWaitsBehindTheMenuAndInAQuestion() {

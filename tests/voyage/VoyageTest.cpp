@@ -54,7 +54,7 @@ TEST(Voyage, ArrivalWrecksAShipOnlyAbove100Damage) {
 // Saved and loaded halfway, the voyage ends on the day and with the money it would have.
 // Saved again in port, from before voyages were saved, or with a voyage that leads elsewhere
 // than the current city, the game is in port.
-TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
+TEST(Voyage, AGameSavedAtSeaLoadsAtSeaOlderFilesInPortAndALateTickEndsTheDay) {
     Sea s;
     ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
     for (int i = 0; i < 100; ++i)
@@ -79,15 +79,12 @@ TEST(Voyage, AGameSavedAtSeaLoadsAtSeaAndOlderFilesInPort) {
         StartLoadedGame(st, s.rnd, s.view);
         EXPECT_EQ(st.PendingAction, Pending::None);
     }
-}
-
-// A save whose tick counter lies past the day's 11 ticks passes the day at the next tick, as
-// it would have passed at the tick the counter reached 11.
-TEST(Voyage, ATickCounterLoadedPastTheDayEndsTheDayAtTheNextTick) {
+    // A save whose tick counter lies past the day's 11 ticks passes the day at the next tick,
+    // as it would have passed at the tick the counter reached 11.
     for (const std::uint8_t ticks : {9, 10, 11, 200}) {
-        Sea s;
-        ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
-        s.st.Plavba.Tiky = ticks;
-        EXPECT_EQ(SailTick(s.st, s.rnd, s.view, s.battle).dayPassed, ticks >= 10) << int(ticks);
+        Sea at;
+        ASSERT_EQ(SetSail(at.st, 1), SailAnswer::Sailing);
+        at.st.Plavba.Tiky = ticks;
+        EXPECT_EQ(SailTick(at.st, at.rnd, at.view, at.battle).dayPassed, ticks >= 10) << int(ticks);
     }
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace vlnobrod;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,12 +40,11 @@ private slots:
         Announcer& a = Announcer::Of(*box);
         QCOMPARE(&Announcer::Of(window), &a);
 
-        a.Say(QStringLiteral("Muž přes palubu!"));
-        a.Say(QStringLiteral("Muž  přes\npalubu!"));
+        a.Say(u"Muž přes palubu!"_s);
+        a.Say(u"Muž  přes\npalubu!"_s);
         // The same news twice is told twice, in one line.
-        QCOMPARE(notices(a), QStringList({QStringLiteral("Muž přes palubu!"),
-                                          QStringLiteral("Muž přes palubu!")}));
-        QCOMPARE(a.Said(), QStringLiteral("Muž přes palubu!"));
+        QCOMPARE(notices(a), QStringList(2, u"Muž přes palubu!"_s));
+        QCOMPARE(a.Said(), u"Muž přes palubu!"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(&a)->text(QAccessible::Name), a.Said());
         QVERIFY(box->hasFocus());
 
@@ -61,16 +61,15 @@ private slots:
     void theFocusMarkStandsOutOnGreyAndLightLabels() {
         for (const auto& [ink, mark] : {std::pair{QColor(128, 128, 128), QColor(Qt::black)},
                                         std::pair{QColor(255, 246, 220), QColor(255, 246, 220)}}) {
-            ClickLabel label(QStringLiteral("Zlatý Mys"));
-            label.setStyleSheet(QStringLiteral("color: %1; background: #808080;").arg(ink.name()));
+            ClickLabel label(u"Zlatý Mys"_s);
+            label.setStyleSheet(u"color: %1; background: #808080;"_s.arg(ink.name()));
             label.resize(80, 18);
             label.show();
             QVERIFY(QTest::qWaitForWindowExposed(&label));
             const QColor before = label.grab().toImage().pixelColor(1, 1);
             label.setFocus();
             QTRY_VERIFY(label.hasFocus());
-            const QImage marked = label.grab().toImage();
-            QCOMPARE(marked.pixelColor(1, 1), mark);
+            QCOMPARE(label.grab().toImage().pixelColor(1, 1), mark);
             QVERIFY(before != mark);
         }
     }
