@@ -6,11 +6,9 @@
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
 
-// Cash may go down to nothing and no further; the account down to the debt limit of
-// 500 000 and no further. A refused transaction moves no money and says why.
+// The debt limit is 500 000; a refused transaction moves no money and says why.
 TEST(Bank, DepositsAndWithdrawalsStopExactlyAtNothingAndAtTheDebtLimit) {
-    // What the row tries, a deposit or not, the cash, the account and the amount, then the
-    // refusal.
+    // What the row tries, deposit or not, the cash, the account and the amount; the refusal.
     const std::tuple<const char*, bool, double, double, std::int32_t, const char*> rows[] = {
         {"deposit all the cash", true, 50'000, 0, 50'000, ""},
         {"deposit one more than the cash", true, 50'000, 0, 50'001, "Málo peněz pro uložení"},

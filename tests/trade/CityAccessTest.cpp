@@ -27,8 +27,7 @@ GameState twoCities(double cash) {
 // "Ano" with the whole price at hand buys them. An open city is not offered again.
 TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
     using M = MessageAnswer;
-    // Research or access, the fee, the cash and the answer, then whether it is bought and the
-    // news.
+    // Research or access, the fee, the cash and the answer; then bought or not and the news.
     const std::tuple<bool, double, double, MessageAnswer, bool, const char*, std::uint8_t> rows[] =
         {
             {false, 1500, 5000, M::Ne, false, "", 0},
@@ -59,10 +58,9 @@ TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
         EXPECT_EQ(std::tuple(st.Hotovost, st.Cities[1].Pristup, ResearchOf(st.Cities[1])),
                   std::tuple(bought ? 0 : cash, bought ? 0 : access,
                              bought && research ? Research::Permanent : Research::OneDay));
-        EXPECT_EQ(std::tuple(st.NewsQueue[0].text, st.NewsQueue[0].kind),
-                  std::tuple(std::string(news), kind));
-        EXPECT_EQ(std::tuple(view.sounds.size(), st.StateSaved),
-                  std::tuple(bought ? 1u : 0u, !bought));
+        EXPECT_EQ(std::tuple(st.NewsQueue[0].text, st.NewsQueue[0].kind, view.sounds.size(),
+                             st.StateSaved),
+                  std::tuple(std::string(news), kind, bought ? 1u : 0u, !bought));
     }
 }
 

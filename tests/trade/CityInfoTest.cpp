@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace vlnobrod;
-// A day's research shows the chart; a number the game never writes (a damaged file) leaves
-// the panel's research line as it was, and so does an unknown size its size word.
+// A number the game never writes (a damaged file) leaves the panel's line as it was.
 TEST(CityInfo, ADaysResearchShowsTheChartAndUnknownValuesLeaveThePanelAsItWas) {
     CityRecord c;
     c.PruzkumTrhu = 1;

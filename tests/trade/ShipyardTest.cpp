@@ -24,43 +24,40 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
     const struct {
         Action act;
         MessageAnswer answer;
-        double cash;
-        FleetRecord from;
-        double left;
-        FleetRecord to;
-        std::string news;
+        double cash, left;
+        FleetRecord from, to;
+        std::string news, sound;
         std::uint8_t kind;
-        std::string sound;
         bool asks = true;
         char separator = '.';
     } rows[] = {
         // Ships: exactly the cash; declined, too poor or no ship left, nothing moves.
-        {Buy, Ano, 100000, {1}, 0, {2}, "Byla koupena 2. loď", I, "Potlesk"},
-        {Buy, Ne, 1e6, {3, 0, 50, 2}, 1e6, {3, 0, 50, 2}, "", 0, ""},
-        {Buy, Ano, 249999.5, {3, 0, 50, 2}, 249999.5, {3, 0, 50, 2}, poorShip, S, ""},
-        {Sell, Ano, 0, {1, 30, 50, 1}, 150000, {0, 30, 50, 1}, sold, I, "Kasa", false},
-        {Sell, Ano, 0, {0, 30, 50, 1}, 0, {0, 30, 50, 1}, "Žádná loď na prodej!", S, "", false},
+        {Buy, Ano, 100000, 0, {1}, {2}, "Byla koupena 2. loď", "Potlesk", I},
+        {Buy, Ne, 1e6, 1e6, {3, 0, 50, 2}, {3, 0, 50, 2}, "", "", 0},
+        {Buy, Ano, 249999.5, 249999.5, {3, 0, 50, 2}, {3, 0, 50, 2}, poorShip, "", S},
+        {Sell, Ano, 0, 150000, {1, 30, 50, 1}, {0, 30, 50, 1}, sold, "Kasa", I, false},
+        {Sell, Ano, 0, 0, {0, 30, 50, 1}, {0, 30, 50, 1}, "Žádná loď na prodej!", "", S, false},
         // Repairs: 20 a percent for the whole fleet; short of it, the cash buys what it covers
         // (with a decimal comma the 15.5 % that 310 pays for is kept).
-        {Repair, Ano, 1000, {20, 37}, 260, {20}, repaired, I, "Push"},
-        {Repair, Ano, 300, {1, 40}, 0, {1, 25}, partly + "25 %", W, "Push"},
-        {Repair, Ano, 310, {1, 40}, 0, {1, 24}, partly + "24 %", W, "Push", true, ','},
-        {Repair, Ano, -1, {1, 10}, -1, {1, 10}, "Bez peněz do oprav nelez!", W, "", false},
-        {Repair, Ano, 500, {1}, 500, {1}, repaired, I, "", false},
-        {Repair, Ne, 500, {1, 10}, 500, {1, 10}, "", 0, ""},
-        {Repair, Ano, 1000, {0, 30}, 1000, {0, 30}, "", 0, "", false},
+        {Repair, Ano, 1000, 260, {20, 37}, {20}, repaired, "Push", I},
+        {Repair, Ano, 300, 0, {1, 40}, {1, 25}, partly + "25 %", "Push", W},
+        {Repair, Ano, 310, 0, {1, 40}, {1, 24}, partly + "24 %", "Push", W, true, ','},
+        {Repair, Ano, -1, -1, {1, 10}, {1, 10}, "Bez peněz do oprav nelez!", "", W, false},
+        {Repair, Ano, 500, 500, {1}, {1}, repaired, "", I, false},
+        {Repair, Ne, 500, 500, {1, 10}, {1, 10}, "", "", 0},
+        {Repair, Ano, 1000, 1000, {0, 30}, {0, 30}, "", "", 0, false},
         // Upgrades keep ships and damage; capacity and speed stop at the top of their byte.
-        {Upgrade, Ano, 250000, {4, 12}, 0, {4, 12, 100, 1, 23}, big, I, ""},
-        {Upgrade, Ano, 500000, {4, 0, 100, 1, 23}, 0, {4, 0, 180, 2, 31}, galleons, I, ""},
-        {Upgrade, Ano, 1e6, {1, 0, 200, 1, 250}, 5e5, {1, 0, 255, 2, 255}, galleons, I, ""},
+        {Upgrade, Ano, 250000, 0, {4, 12}, {4, 12, 100, 1, 23}, big, "", I},
+        {Upgrade, Ano, 500000, 0, {4, 0, 100, 1, 23}, {4, 0, 180, 2, 31}, galleons, "", I},
+        {Upgrade, Ano, 1e6, 5e5, {1, 0, 200, 1, 250}, {1, 0, 255, 2, 255}, galleons, "", I},
         // From the sixth ship on, each ship pays the difference in price (50 000, 100 000).
-        {Upgrade, Ano, 250000, {5}, 0, {5, 0, 100, 1, 23}, big, I, ""},
-        {Upgrade, Ano, 300000, {6}, 0, {6, 0, 100, 1, 23}, big, I, ""},
-        {Upgrade, Ano, 299999, {6}, 299999, {6}, poorUpgrade, S, ""},
-        {Upgrade, Ano, 1e6, {6, 0, 100, 1, 23}, 4e5, {6, 0, 180, 2, 31}, galleons, I, ""},
-        {Upgrade, Ano, 499999, {1, 0, 100, 1, 23}, 499999, {1, 0, 100, 1, 23}, poorUpgrade, S, ""},
-        {Upgrade, Ne, 1e6, {1, 0, 100, 1, 23}, 1e6, {1, 0, 100, 1, 23}, "", 0, ""},
-        {Upgrade, Ano, 1e6, {1, 0, 180, 2, 31}, 1e6, {1, 0, 180, 2, 31}, "", 0, "", false},
+        {Upgrade, Ano, 250000, 0, {5}, {5, 0, 100, 1, 23}, big, "", I},
+        {Upgrade, Ano, 300000, 0, {6}, {6, 0, 100, 1, 23}, big, "", I},
+        {Upgrade, Ano, 299999, 299999, {6}, {6}, poorUpgrade, "", S},
+        {Upgrade, Ano, 1e6, 4e5, {6, 0, 100, 1, 23}, {6, 0, 180, 2, 31}, galleons, "", I},
+        {Upgrade, Ano, 499999, 499999, {1, 0, 100, 1, 23}, {1, 0, 100, 1, 23}, poorUpgrade, "", S},
+        {Upgrade, Ne, 1e6, 1e6, {1, 0, 100, 1, 23}, {1, 0, 100, 1, 23}, "", "", 0},
+        {Upgrade, Ano, 1e6, 1e6, {1, 0, 180, 2, 31}, {1, 0, 180, 2, 31}, "", "", 0, false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.news + " from " + std::to_string(r.cash));
@@ -79,8 +76,7 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
     }
 }
 
-// The question names the price this fleet pays: from the sixth ship on, the difference in
-// price for each ship.
+// The question names the whole fleet's price, the difference in price from the sixth ship on.
 TEST(Shipyard, TheUpgradeQuestionNamesThePriceOfTheWholeFleet) {
     GameState st;
     st.Fleet = FleetRecord{12, 0, 100, 1};

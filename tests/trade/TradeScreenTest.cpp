@@ -10,20 +10,16 @@
 #include <QTest>
 
 using namespace vlnobrod;
-using vlnobrod::testing::Answerer;
-using vlnobrod::testing::Click;
-using vlnobrod::testing::Named;
-using vlnobrod::testing::Text;
+using namespace vlnobrod::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // The trading port on its trade panel. Skalná's market was looked at from the same panel, so
 // the hidden rows still carry that city's names and prices.
-struct TradeScreen : testing::TradingPort {
-    TradeBox* box = nullptr;
+struct TradeScreen : TradingPort {
+    TradeBox* box = w->findChild<TradeBox*>();
     TradeScreen() {
-        box = w->findChild<TradeBox*>();
         box->ShowMarket(1);
         w->ShowTab(zalozka::Trade);
     }
@@ -63,8 +59,7 @@ private slots:
         s.slider()->setValue(25);
         QCOMPARE(s.line(), u"25 jednotek za 1 000"_s);
         s.click("buy");
-        // The market has moved, the row has not: its price label opens the same row at the old
-        // price, with less room.
+        // The market moved, the row did not: its price opens the row at the old price, less room.
         QCOMPARE(Text(*s.w, "marketPrice", 5), u"40"_s);
         s.click("marketPrice", 5);
         QCOMPARE(s.line(), u"45 jednotek za 1 800"_s);
@@ -86,8 +81,7 @@ private slots:
         s.box->Prodat();
         QCOMPARE(s.st().Fleet.Naklad[5], 10.0);
 
-        // Gold sold down to 195 costs 200 to buy back; wood lifted to 70 by the dice still
-        // sells at 40.
+        // Gold sold down to 195 costs 200 to buy back; wood lifted to 70 still sells at 40.
         s.st().Fleet.Naklad[0] = 10;
         s.w->ShowFleet();
         s.click("cargo", 0);
@@ -114,9 +108,8 @@ private slots:
         QCOMPARE(Text(*s.w, "boxTitle"), u"Nákup"_s);
     }
 
-    // The bank's preset sets the amount and the withdrawal shows. At the dock the second click
-    // of a double-click reaches the label while its question waits: it asks nothing, and one
-    // "Ano" buys one ship. Each action shows the new fleet.
+    // At the dock the second click of a double-click reaches the label while its question waits:
+    // it asks nothing, and one "Ano" buys one ship.
     void theBankAndTheDockShowWhatTheyDid() {
         TradeScreen s;
         s.st().Hotovost = 99999;
@@ -144,8 +137,7 @@ private slots:
         s.click("upgrade");
         s.click("sellShip");
         QCOMPARE(Text(*s.w, "fleet"), u"2 lodě typu: Velká obchodní loď"_s);
-        // The dock opens with the keys on its first action; galleons have no upgrade, so it is
-        // buying a ship.
+        // Galleons have no upgrade: the dock opens with the keys on its first action, buying.
         s.st().Hotovost = 10'000'000;
         s.click("upgrade");
         QCOMPARE(Text(*s.w, "fleet"), u"2 lodě typu: Galeona"_s);
@@ -154,10 +146,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Named(*s.w, "buyShip"));
     }
 
-    // On the small test game, played on: a refused name is explained, and a save is written
-    // over a copy of the state file.
+    // On the small test game, played on.
     void theSavePanelExplainsARefusedNameAndSavesOverACopyOfTheState() {
-        testing::PortScreen p;
+        PortScreen p;
         p.st().StateSaved = false;
         const std::string stateFile = p.st().HandOff.File();
         const QByteArray state = contents(QString::fromStdString(stateFile));
@@ -193,14 +184,12 @@ private slots:
         QCOMPARE(problem->text(), u"Název hry smí mít nejvýše 45 znaků."_s);
     }
 
-    // Closing the window asks only while the game is unsaved; "Ano" closes once the game is
-    // saved as "Poslední hra". When that save fails (an older one is read-only) the failure is
-    // told, the window stays and the game stays unsaved where it was.
+    // "Ano" closes once the game is saved as "Poslední hra". When that save fails (an older one
+    // is read-only) the failure is told, the window stays and the game stays unsaved.
     void closingTheWindowAsksWhileTheGameIsUnsaved() {
         const QString asked = u"Opuštění hry|Chcete hru uložit pod název: Poslední hra ?|"
                               "Ne/Ano/Zrušit"_s;
-        // Unsaved or not, the answer and whether the old save is read-only, then whether the
-        // window closes and whether the game is saved.
+        // Unsaved, the answer, the old save read-only; whether the window closes, the game saved.
         const std::tuple<bool, const char*, bool, bool, bool> cases[] = {
             {true, "Ano", false, true, true},
             {true, "Ano", true, false, false},
@@ -208,7 +197,7 @@ private slots:
             {true, "Zrušit", false, false, false},
             {false, "Zrušit", false, true, false}};
         for (const auto& [unsaved, answer, readOnly, closes, saves] : cases) {
-            testing::PortScreen p;
+            PortScreen p;
             int exits = 0;
             p.w->ExitGame = [&exits] { ++exits; };
             p.st().StateSaved = !unsaved;
@@ -229,7 +218,7 @@ private slots:
     // Zlatý Mys: a big city, closed for 2500, without research; cash 25 000. The bank panel
     // lies open beside the city panel, and its figures follow whatever moved the money.
     void theCityPanelOpensFilledAndItsActionsWork() {
-        testing::PortScreen s;
+        PortScreen s;
         frmMain& w = *s.w;
         w.ShowTab(zalozka::Bank);
         Click(w, "city2");
