@@ -125,8 +125,7 @@ TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {
 }
 
 TEST(BattleRules, OnlyAVoyageBattleWonOrLostAfloatLeavesHalfItsDamageForTheFleet) {
-    // The battle's start, whether the merchant gives up (or hits the pirates' cannon with 42),
-    // and the fleet's damage after.
+    // The start, a surrender (else 42 hits the pirates' cannon), the fleet's damage after.
     const std::tuple<HandOffWord, std::uint8_t, bool, std::uint8_t> rows[] = {
         {HandOffWord::Pirati, 30, false, 45},  {HandOffWord::Pirati, 25, false, 38},
         {HandOffWord::Pirati, 27, false, 40},  {HandOffWord::Pirati, 100, false, 100},

@@ -102,8 +102,7 @@ private slots:
         QCOMPARE(b.powder(Merchant)->text(), u"200"_s);
         QCOMPARE(b.powderSlider()->value(), 120);
         QTRY_VERIFY(b.ball()->x() > 130);
-        // Escape asks; the ball hangs in the air while the question waits and flies on
-        // after "Ne".
+        // Escape asks; the ball hangs while the question waits and flies on after "Ne".
         answerQuestion(u"Ne"_s, [&](QMessageBox& box) {
             QCOMPARE(box.windowTitle(), u"Utéct z bitvy"_s);
             QCOMPARE(box.text(), u"Snad se nevzdáte - prohrál byste bitvu! Chcete se vzdát?"_s);

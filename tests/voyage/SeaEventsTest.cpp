@@ -7,8 +7,7 @@ using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
 TEST(SeaEvents, TheDangerScoreWeighsFleetCargoWayAndWealth) {
-    // What the row shows, the ships and their type, the cargo (goods, units), the way, the bank
-    // and the cash, then the score.
+    // What the row shows, ships, type, cargo (goods, units), the way, bank and cash; the score.
     using Row =
         std::tuple<const char*, std::int16_t, std::uint8_t,
                    std::vector<std::pair<std::size_t, double>>, std::int16_t, double, double, int>;
@@ -96,9 +95,8 @@ TEST(SeaEvents, TheDaysRollFollowsTheScore) {
 // news below. A fleet at the count's limit that takes a pirate ship stays at the limit; the
 // last ship lost leaves none, never fewer.
 TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
-    // The event; the battle's outcome, the merchant's and the pirate's damage and what it
-    // carries over; the cash and the dice; the ships before and after, then the damage, the
-    // cargo, the cash and the news.
+    // The event; the battle's outcome, both damages and what carries over; cash, dice, ships
+    // before; then ships, damage, cargo, cash and the news.
     using Row = std::tuple<int, HandOffWord, double, double, double, double, float, std::int16_t,
                            std::int16_t, int, double, double, const char*>;
     const Row rows[] = {

@@ -6,16 +6,13 @@
 #include <QTest>
 
 using namespace vlnobrod;
-using vlnobrod::portstyle::ForeColor;
-using vlnobrod::testing::Named;
+using namespace vlnobrod::testing;
 using namespace Qt::StringLiterals;
-using vlnobrod::testing::PortScreen;
-using vlnobrod::testing::Text;
 
 namespace {
 
 // The port game with Vlnobrod (250 pixels from Skalná) given a bank and Zlatý Mys opened.
-const QByteArray SailingGame = QString::fromUtf8(testing::PortGame)
+const QByteArray SailingGame = QString::fromUtf8(PortGame)
                                    .replace(u"Pristup=0\n"_s, u"Pristup=0\nBanka=1\n"_s)
                                    .replace(u"Pristup=2500"_s, u"Pristup=0"_s)
                                    .toUtf8();
@@ -28,12 +25,12 @@ private slots:
     void aClickSailsATurnPlansFromTheCityLeftAndTheArrivalOpensTheMarket() {
         PortScreen s(SailingGame.constData());
         frmMain& w = *s.w;
-        testing::DrainNews(s.st());
+        DrainNews(s.st());
         // A left click never sails; Skalná, current and closed, refuses with the news and no strip.
         VoyageStrip& strip = *w.findChild<VoyageStrip*>();
         QTest::mouseClick(Named(w, "city", 0), Qt::LeftButton);
         QTest::mouseClick(Named(w, "city", 1), Qt::RightButton);
-        QCOMPARE(testing::DrainNews(s.st()), std::string("4:Do města není povolen přístup"));
+        QCOMPARE(DrainNews(s.st()), std::string("4:Do města není povolen přístup"));
         QVERIFY(Named(w, "voyage")->isHidden());
         QVERIFY(Named(w, "tabBanka")->isHidden()); // Skalná has no bank
         w.ShowTab(zalozka::Trade);
@@ -42,7 +39,7 @@ private slots:
         for (int i : {zalozka::Trade, zalozka::Dock, zalozka::Bank, zalozka::Save})
             QVERIFY(w.PanelAt(i)->isHidden());
         QVERIFY(Named(w, "tabs")->isHidden() && Named(w, "voyage")->isVisible());
-        QCOMPARE(ForeColor(Named(w, "city", 2)), portstyle::Red);
+        QCOMPARE(portstyle::ForeColor(Named(w, "city", 2)), portstyle::Red);
 
         // Turning for Vlnobrod: 250 pixels from Skalná, not 504 from Zlatý Mys, 4 a tick.
         QTest::mouseClick(Named(w, "city", 0), Qt::RightButton);

@@ -51,9 +51,8 @@ TEST(Voyage, ArrivalWrecksAShipOnlyAbove100Damage) {
     }
 }
 
-// Saved and loaded halfway, the voyage ends on the day and with the money it would have.
-// Saved again in port, from before voyages were saved, or with a voyage that leads elsewhere
-// than the current city, the game is in port.
+// Saved and loaded halfway, the voyage ends on the day and with the money it would have; a
+// voyage that leads elsewhere than the current city loads in port.
 TEST(Voyage, AGameSavedAtSeaLoadsAtSeaOlderFilesInPortAndALateTickEndsTheDay) {
     Sea s;
     ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);
@@ -79,8 +78,7 @@ TEST(Voyage, AGameSavedAtSeaLoadsAtSeaOlderFilesInPortAndALateTickEndsTheDay) {
         StartLoadedGame(st, s.rnd, s.view);
         EXPECT_EQ(st.PendingAction, Pending::None);
     }
-    // A save whose tick counter lies past the day's 11 ticks passes the day at the next tick,
-    // as it would have passed at the tick the counter reached 11.
+    // A tick counter saved past the day's 11 ticks passes the day at the next tick.
     for (const std::uint8_t ticks : {9, 10, 11, 200}) {
         Sea at;
         ASSERT_EQ(SetSail(at.st, 1), SailAnswer::Sailing);
