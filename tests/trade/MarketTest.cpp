@@ -57,8 +57,7 @@ TEST(MarketOffer, TheBuySliderIsBoundByCashSpaceAndTheLimitOfOnePurchase) {
     };
     for (const auto& [cash, aboard, price, ships, nosnost, separator, maximum, ticks, refusal] :
          cases) {
-        SCOPED_TRACE(std::to_string(cash) + " at " + std::to_string(price) + ", aboard " +
-                     std::to_string(aboard));
+        SCOPED_TRACE(::testing::Message() << cash << " at " << price << ", aboard " << aboard);
         FleetRecord f{ships, 0, nosnost};
         f.Naklad[0] = aboard;
         const QuantityOffer o = BuyOffer(cash, price, CargoTotal(f), f, NumberLocale{separator});

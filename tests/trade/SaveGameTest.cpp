@@ -7,9 +7,7 @@ using namespace vlnobrod;
 // What the box holds becomes the save's name: a small ".mlo" dropped, blanks saved as
 // QuickSave; a name that is no plain file name is refused with its reason.
 TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
-    std::string czech; // 45 letters, counted as letters and not as bytes
-    for (int i = 0; i < 45; ++i)
-        czech += "ř";
+    const std::string czech = "řřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřřř"; // 45 letters
     // What is typed, then the name and what is wrong with it.
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {"Benatky.mlo.mlo", "Benatky.mlo", ""},
@@ -27,7 +25,7 @@ TEST(SaveName, TheBoxNamesThePlainFileOrSaysWhyNot) {
         {"a\u009f", "a\u009f", "Název hry nesmí obsahovat řídicí znaky."},
         {"a\u00a0", "a\u00a0", ""},
         {"\x7f.mlo", "\x7f", "Název hry nesmí obsahovat řídicí znaky."},
-        {czech, czech, ""},
+        {czech, czech, ""}, // counted in letters, not in bytes
         {czech + "a", czech + "a", "Název hry smí mít nejvýše 45 znaků."},
     };
     for (const auto& [typed, name, problem] : rows)

@@ -240,8 +240,7 @@ private slots:
         // The day's end takes the chart and offers the research again.
         s.st().Cities[2].PruzkumTrhu = 0;
         w.PricesMoved();
-        QVERIFY(Named(w, "researchChart")->isHidden());
-        QVERIFY(Named(w, "buyResearchDay")->isVisible());
+        QVERIFY(Named(w, "researchChart")->isHidden() && Named(w, "buyResearchDay")->isVisible());
 
         // The cross closes the panel, and the next city opens it again, filled for that city.
         Click(w, "closeCityInfo");

@@ -132,12 +132,11 @@ TEST(SeaEvents, PiratesAreFoughtAndTheOutcomeSettledAtItsEdges) {
         s.st.Plavba.Tiky = 5;
         SeaEvent(s.st, s.rnd, s.view, s.battle, n);
         SCOPED_TRACE(news);
-        EXPECT_EQ(std::tuple(s.battle.fights, s.battle.mode, s.st.HandOff, s.st.Plavba.Tiky),
-                  std::tuple(1, HandOffWord::Pirati, word, 0));
         // What the battle carries over comes last, after the captured ship's 12.
-        EXPECT_EQ(
-            std::tuple(s.st.Fleet.Pocet, s.st.Fleet.Poskozeni, s.st.Fleet.Naklad[4], s.st.Hotovost),
-            std::tuple(ships, damage, cargo, cashAfter));
+        EXPECT_EQ(std::tuple(s.battle.fights, s.battle.mode, s.st.HandOff, s.st.Plavba.Tiky,
+                             s.st.Fleet.Pocet, s.st.Fleet.Poskozeni, s.st.Fleet.Naklad[4],
+                             s.st.Hotovost),
+                  std::tuple(1, HandOffWord::Pirati, word, 0, ships, damage, cargo, cashAfter));
         EXPECT_EQ(DrainNews(s.st), std::string("4:Piráti na obzoru!|") + news);
     }
 }

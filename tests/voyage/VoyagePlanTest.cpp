@@ -30,15 +30,14 @@ TEST(VoyagePlan, StepAndTicksPerDayFollowTheDistanceTheSpeedAndTheShip) {
 }
 
 TEST(VoyagePlan, RefusalsComeInTheirOrderAndChangeNothing) {
-    // The city, Vlnobrod's access fee and the ships, then the answer and the news.
-    const std::tuple<int, double, std::int16_t, SailAnswer, const char*> rows[] = {
-        {0, 0, 2, SailAnswer::NowhereToGo, "2:Není kam cestovat!"},
-        {1, 0, 0, SailAnswer::NoShips, "2:Nemáte žádnou loď!"},
-        {5, 0, 2, SailAnswer::NoSuchCity, ""},
+    // The city and the ships, then the answer and the news.
+    const std::tuple<int, std::int16_t, SailAnswer, const char*> rows[] = {
+        {0, 2, SailAnswer::NowhereToGo, "2:Není kam cestovat!"},
+        {1, 0, SailAnswer::NoShips, "2:Nemáte žádnou loď!"},
+        {5, 2, SailAnswer::NoSuchCity, ""},
     };
-    for (const auto& [city, access, ships, answer, news] : rows) {
+    for (const auto& [city, ships, answer, news] : rows) {
         Sea s;
-        s.st.Cities[0].Pristup = access;
         s.st.Fleet.Pocet = ships;
         SCOPED_TRACE(news);
         EXPECT_EQ(SetSail(s.st, city), answer);

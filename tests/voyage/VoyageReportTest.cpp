@@ -6,14 +6,11 @@
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
-TEST(VoyageReport, DaysAreCountedInCzech) {
+TEST(VoyageReport, ACityTellsItsAccessAndDistanceFromTheFleetAndTheVoyageItsDaysInCzech) {
     const std::pair<int, const char*> rows[] = {{0, "0 dnů"}, {1, "1 den"}, {2, "2 dny"},
                                                 {4, "4 dny"}, {5, "5 dnů"}, {12, "12 dnů"}};
     for (const auto& [days, text] : rows)
         EXPECT_EQ(DaysText(days), text);
-}
-
-TEST(VoyageReport, ACityTellsItsAccessAndDistanceFromTheFleetAndTheVoyageItsDays) {
     Sea sea;
     sea.st.Cities[2].Pristup = 1500;
     EXPECT_EQ(CityText(sea.st, 3), "");
