@@ -9,7 +9,7 @@ using namespace vlnobrod;
 using vlnobrod::testing::Fight;
 
 // The pirates fire leftwards: a ball for them is short to the right of the merchant ship.
-TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideAndHitsStrictlyInside) {
+TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideHitsStrictlyInsideAndIsTold) {
     const std::tuple<int, float, Fall, int> rows[] = {
         {Merchant, 200, Fall::Short, 8},  {Merchant, 208, Fall::Short, 0},
         {Merchant, 208.5f, Fall::Hit, 0}, {Merchant, 371.5f, Fall::Hit, 0},
@@ -26,9 +26,6 @@ TEST(BattleReport, ABallIsShortOrLongByItsDistanceFromTheNearOrFarSideAndHitsStr
         const Landing l = LandingOf(f.battle, at);
         EXPECT_EQ(std::tuple(l.shooter, l.fall, l.by), std::tuple(shooter, fall, by)) << at;
     }
-}
-
-TEST(BattleReport, TheWordsForALandingTheShipsAndTheOutcome) {
     EXPECT_EQ(LandingText({Merchant, Fall::Short, 35}),
               "Koule obchodní lodi dopadla 35 před pirátskou loď, krátká.");
     EXPECT_EQ(LandingText({Pirates, Fall::Long, 4}),

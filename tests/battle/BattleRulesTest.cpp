@@ -88,9 +88,8 @@ TEST(BattleRules, ComputerPiratesAimByWhereTheirLastBallFell) {
     // The next battle remembers where the last ball fell: no random first shot.
     Fight next;
     next.memory = f.memory;
-    next.PiratesLandAt(500);
-    EXPECT_EQ(next.battle.PowerText(Pirates), "70"); // 40 + 30
-    EXPECT_EQ(next.dice.reseeds(), 2);
+    next.PiratesLandAt(500); // aimed from it at 40 + 30
+    EXPECT_EQ(std::tuple(next.battle.PowerText(Pirates), next.dice.reseeds()), std::tuple("70", 2));
 }
 
 TEST(BattleRules, OneShotAFlightAndSettingsWithinTheirSliders) {

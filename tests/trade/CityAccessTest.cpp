@@ -64,7 +64,7 @@ TEST(CityAccess, AccessAndResearchAskThenTestTheCashThenPay) {
     }
 }
 
-TEST(CityAccess, AGoalThatNeedsTheCityOpenIsAnnouncedWithTheAccess) {
+TEST(CityAccess, AGoalNeedingTheCityIsAnnouncedWithTheAccessAndADaysResearchIsPaidOnceIntoDebt) {
     // The first map wants a million in cash and Skalná open: paying for it leaves exactly a
     // million, and the city opens only after the payment.
     GameState st = twoCities(1001500);
@@ -72,15 +72,13 @@ TEST(CityAccess, AGoalThatNeedsTheCityOpenIsAnnouncedWithTheAccess) {
     view.answers = {MessageAnswer::Ano};
     EXPECT_TRUE(BuyAccess(st, view, 1));
     EXPECT_EQ(view.messages.back().title, "Dokončení mapy");
-}
 
-// A day's research costs 10 even into debt, without a question, a sound or a word, once a day.
-TEST(CityAccess, DayResearchIsPaidOnceEvenIntoDebt) {
-    GameState st = twoCities(5);
-    FakeGameView view;
-    BuyResearchForDay(st, view, 1);
-    BuyResearchForDay(st, view, 1);
-    EXPECT_DOUBLE_EQ(st.Hotovost, -5);
-    EXPECT_EQ(ResearchOf(st.Cities[1]), Research::OneDay);
-    EXPECT_TRUE(view.messages.empty() && view.sounds.empty() && st.NewsQueue[0].text.empty());
+    // A day's research costs 10 even into debt, without a question, a sound or a word, once a day.
+    GameState poor = twoCities(5);
+    FakeGameView quiet;
+    BuyResearchForDay(poor, quiet, 1);
+    BuyResearchForDay(poor, quiet, 1);
+    EXPECT_DOUBLE_EQ(poor.Hotovost, -5);
+    EXPECT_EQ(ResearchOf(poor.Cities[1]), Research::OneDay);
+    EXPECT_TRUE(quiet.messages.empty() && quiet.sounds.empty() && poor.NewsQueue[0].text.empty());
 }

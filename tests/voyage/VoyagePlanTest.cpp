@@ -29,7 +29,7 @@ TEST(VoyagePlan, StepAndTicksPerDayFollowTheDistanceTheSpeedAndTheShip) {
     EXPECT_LT(ShipPictureWidth(1), ShipPictureWidth(2));
 }
 
-TEST(VoyagePlan, RefusalsComeInTheirOrderAndChangeNothing) {
+TEST(VoyagePlan, SettingSailRefusesInOrderOrMakesTheDestinationCurrentAndATurnKeepsTheOrigin) {
     // The city and the ships, then the answer and the news.
     const std::tuple<int, std::int16_t, SailAnswer, const char*> rows[] = {
         {0, 2, SailAnswer::NowhereToGo, "2:Není kam cestovat!"},
@@ -45,9 +45,7 @@ TEST(VoyagePlan, RefusalsComeInTheirOrderAndChangeNothing) {
         EXPECT_EQ(std::tuple(s.st.AktualniMesto, s.st.PendingAction, s.st.Plavba.NaMori),
                   std::tuple(0, Pending::None, false));
     }
-}
 
-TEST(VoyagePlan, SettingSailMakesTheDestinationCurrentAndATurnAtSeaKeepsTheOrigin) {
     Sea s;
     s.st.StateSaved = true;
     ASSERT_EQ(SetSail(s.st, 1), SailAnswer::Sailing);

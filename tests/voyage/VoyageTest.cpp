@@ -23,10 +23,9 @@ TEST(Voyage, AVoyageIsSailedWithoutAWindowAndLastsAtLeastADay) {
         int sailed = 1;
         for (; sailed < 1000 && !SailTick(s.st, s.rnd, s.view, s.battle).arrived; ++sailed)
             EXPECT_EQ(DaysLeft(s.st), left - s.st.Den) << sailed;
-        EXPECT_EQ(sailed, ticks);
-        EXPECT_EQ(std::tuple(s.rnd.reseeds(), s.st.Den, s.view.dayChanges, s.st.AktualniMesto),
-                  std::tuple(days, days, days, city));
-        EXPECT_EQ(s.st.PendingAction, Pending::None);
+        EXPECT_EQ(std::tuple(sailed, s.rnd.reseeds(), s.st.Den, s.view.dayChanges,
+                             s.st.AktualniMesto, s.st.PendingAction),
+                  std::tuple(ticks, days, days, days, city, Pending::None));
         EXPECT_EQ(DrainNews(s.st), "0:Vítejte v městě: " + s.st.Cities[city].Nazev);
         SailTick(s.st, s.rnd, s.view, s.battle); // in port the timer's tick does nothing
         EXPECT_EQ(s.st.Den, days);
