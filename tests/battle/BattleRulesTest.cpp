@@ -17,8 +17,7 @@ TEST(BattleRules, LoadingDrawsTheWindThePiratesAndInAVoyageTheDamage) {
     EXPECT_EQ(voyage.battle.DamageCaption(Merchant), "20 %");
     EXPECT_EQ(voyage.battle.DamageCaption(Pirates), "21.605 %");
     EXPECT_EQ(voyage.battle.MerchantPicture(), "ship2");
-    // Three battles in four blow from the north.
-    int northerly = 0, all = 0;
+    int northerly = 0, all = 0; // three battles in four blow from the north
     for (float r1 = 0; r1 < 1; r1 += 0.01f)
         for (float r2 = 0; r2 < 1; r2 += 0.01f, ++all)
             northerly += Fight(HandOffWord::PiratiB, 0, {r1, r2, 0.5f, 0}).battle.Wind() < 0;
@@ -35,9 +34,8 @@ TEST(BattleRules, HitsFallStrictlyInsideTheShipAndOnTheCannonStrictlyWithin15) {
         EXPECT_EQ(f.battle.Over() ? "over" : f.battle.DamageCaption(Pirates), std::string(outcome))
             << L;
     }
-    // Where the flight computes the ball, 38 lands on the deck.
     Fight deck;
-    deck.Fire("38");
+    deck.Fire("38"); // where the flight computes the ball, 38 lands on the deck
     EXPECT_EQ(deck.battle.TakeSounds(), (std::vector<std::string>{"Malý výbuch", "Výbuch"}));
 }
 
@@ -85,8 +83,7 @@ TEST(BattleRules, ComputerPiratesAimByWhereTheirLastBallFell) {
         EXPECT_EQ(g.battle.Flight().speed, speed);
     }
 
-    // The next battle remembers where the last ball fell: no random first shot.
-    Fight next;
+    Fight next; // it remembers where the last ball fell: no random first shot
     next.memory = f.memory;
     next.PiratesLandAt(500); // aimed from it at 40 + 30
     EXPECT_EQ(std::tuple(next.battle.PowerText(Pirates), next.dice.reseeds()), std::tuple("70", 2));

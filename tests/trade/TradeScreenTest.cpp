@@ -45,15 +45,13 @@ private slots:
         Click(*s.w, "city1");
         s.click("researchPrice", 3);
         QCOMPARE(s.st().NewsQueue[0].text, std::string("Zboží se nakupuje na kartě Obchod."));
-        // Too little cash: the box says why, and run all the same it buys nothing.
-        s.st().Hotovost = 30;
+        s.st().Hotovost = 30; // too little: the box says why, and run all the same buys nothing
         s.click("market", 5);
         QCOMPARE(s.line(), u"Nedostatek peněz"_s);
         s.box->Koupit();
         QCOMPARE(s.st().Cities[0].Trh[5].Cena, std::int16_t(40));
 
-        // Cash pays for 250, the hold has room for 70.
-        s.st().Hotovost = 10000;
+        s.st().Hotovost = 10000; // pays for 250, the hold has room for 70
         s.click("market", 5);
         QCOMPARE(s.slider()->value(), 70);
         s.slider()->setValue(25);
@@ -159,8 +157,7 @@ private slots:
         Click(*p.w, "save");
         QCOMPARE(problem->text(), u"Název hry nesmí obsahovat znaky / a \\."_s);
         QVERIFY(problem->isVisible() && p.w->PanelAt(zalozka::Save)->isVisible());
-        // Blanks only save as QuickSave, and the box says so.
-        name->setText(u"   "_s);
+        name->setText(u"   "_s); // blanks only: saved as QuickSave, and the box says so
         Click(*p.w, "save");
         QCOMPARE(name->text(), u"QuickSave"_s);
         const QString quick = p.fx.dataPath(u"Save/QuickSave.mlo"_s);
@@ -224,8 +221,7 @@ private slots:
         Click(w, "city2");
         QCOMPARE(Text(w, "citySize"), u"velkoměsto"_s);
 
-        // Access: asked, paid, the marker turns black, the offer goes.
-        Answerer yes(w, u"Ano"_s);
+        Answerer yes(w, u"Ano"_s); // access: asked, paid, the marker turns black, the offer goes
         Click(w, "buyAccess");
         QCOMPARE(yes.texts, QStringList{u"Chcete koupit přístup za 2 500 zlatých?"_s});
         QCOMPARE(Text(w, "cash"), u"22 500"_s);
@@ -233,12 +229,10 @@ private slots:
         QCOMPARE(portstyle::ForeColor(Named(w, "city2")), portstyle::Black);
         QVERIFY(Named(w, "buyAccess")->isHidden());
 
-        // A day's research: the chart with the city's price, the offers gone.
-        Click(w, "buyResearchDay");
+        Click(w, "buyResearchDay"); // the chart with the city's price, the offers gone
         QCOMPARE(Text(w, "researchPrice", 2), u"150"_s);
         QVERIFY(Named(w, "researchChart")->isVisible());
-        // The day's end takes the chart and offers the research again.
-        s.st().Cities[2].PruzkumTrhu = 0;
+        s.st().Cities[2].PruzkumTrhu = 0; // the day's end takes the chart, offers research again
         w.PricesMoved();
         QVERIFY(Named(w, "researchChart")->isHidden() && Named(w, "buyResearchDay")->isVisible());
 

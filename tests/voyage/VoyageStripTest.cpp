@@ -66,12 +66,10 @@ private slots:
         const std::int16_t at = s.st().Plavba.Pozice;
         strip.tmrPlavba_Timer(); // a tick that comes anyway does nothing
         QCOMPARE(s.st().Plavba.Pozice, at);
-        // "Pokračovat ve hře >" shows the port screen again: the voyage sails on.
-        w.show();
+        w.show(); // "Pokračovat ve hře >" shows the port screen again: the voyage sails on
         QTRY_VERIFY(s.st().Plavba.Pozice > at);
 
-        // While a question waits, no day is sailed.
-        std::int16_t before = 0, after = 0;
+        std::int16_t before = 0, after = 0; // while a question waits, no day is sailed
         QTimer::singleShot(0, [&] {
             before = s.st().Plavba.Pozice;
             strip.tmrPlavba_Timer();
