@@ -39,7 +39,7 @@ TEST(Shipyard, EveryActionPaysExactlyOrChangesNothing) {
         {Sell, Ano, 0, 0, {0, 30, 50, 1}, {0, 30, 50, 1}, "Žádná loď na prodej!", "", S, false},
         // Repairs: 20 a percent for the whole fleet; short of it, the cash buys what it covers
         // (with a decimal comma the 15.5 % that 310 pays for is kept).
-        {Repair, Ano, 1000, 260, {20, 37}, {20}, repaired, "Push", I},
+        {Repair, Ano, 740, 0, {20, 37}, {20}, repaired, "Push", I}, // exactly the cost
         {Repair, Ano, 300, 0, {1, 40}, {1, 25}, partly + "25 %", "Push", W},
         {Repair, Ano, 310, 0, {1, 40}, {1, 24}, partly + "24 %", "Push", W, true, ','},
         {Repair, Ano, -1, -1, {1, 10}, {1, 10}, "Bez peněz do oprav nelez!", "", W, false},
