@@ -36,10 +36,9 @@ TEST(Autopilot, ReachesEveryShippedMapsGoalWithinItsBudget) {
     }
 }
 
-// No way to money without trading between ports pays better than trading: from the trader's
-// position on day 100, sixty days of turning round, of hopping to the nearest port and back,
-// and the upgrade trick or saving and loading (which take no day) gain less worth a day than
-// the trader's next sixty days.
+// No way to money but trading between ports pays better: from the trader's position on day 100,
+// sixty days of turning round, of hopping to the nearest port and back, of the upgrade trick or of
+// saving and loading (which take no day) gain less worth a day than the trader's next sixty.
 TEST(Autopilot, NoExploitBeatsTheOrdinaryTradersMoneyPerDay) {
     for (const char* mapa : {"Mapa1", "Mapa2", "Mapa3"}) {
         MapCopy map(mapFile(mapa));

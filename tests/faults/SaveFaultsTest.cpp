@@ -100,9 +100,8 @@ TEST_F(SaveFaults, AFullDiskReportsTheFailureAndKeepsTheOldSave) {
     EXPECT_NE(TempDir::read(save("Hra")).find("\nDen=17"), std::string::npos);
 }
 
-// A save folder the player made read-only; permission bits do not stop root, so a root run
-// saves as the "nobody" user, who owns the folder and the save. (A read-only save is refused
-// on the save panel.)
+// A save folder the player made read-only (a read-only save is refused on the save panel); as
+// permission bits do not stop root, a root run saves as "nobody", owner of the folder and the save.
 TEST_F(SaveFaults, AReadOnlySaveFolderIsNotWritten) {
     const std::string file = save("Hra"), folder = SaveFolder(st.Places);
     const std::string older = savedThenPlayedOn();

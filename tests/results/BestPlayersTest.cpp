@@ -110,8 +110,7 @@ TEST(BestPlayers, AResultTakesItsPlaceOnceOrThePlayerIsTold) {
         EXPECT_EQ(TempDir::read(f), before);
         st.HandOff = HandOffWord::Zapis;
         const EntryOutcome e = OpenTopTable(st, p, view, 654321.5);
-        EXPECT_EQ(e.entry, entry);
-        EXPECT_EQ(e.place, place);
+        EXPECT_EQ(std::tuple(e.entry, e.place), std::tuple(entry, place));
         EXPECT_EQ(st.HandOff.File(), f); // the window shows the map's table
         EXPECT_EQ(names(p, f), after);
         EXPECT_EQ(view.messages.empty() ? "" : view.messages[0].text, message);
@@ -154,8 +153,7 @@ TEST(BestPlayers, OneGameAtATimeEntersItsResultAndBothEntriesStand) {
         ASSERT_TRUE(Profiles::WriteFileAtomically(f, written));
     }
     const EntryOutcome e = second.get();
-    EXPECT_EQ(e.entry, TopEntry::Placed);
-    EXPECT_TRUE(e.written);
+    EXPECT_EQ(std::tuple(e.entry, e.written), std::tuple(TopEntry::Placed, true));
     Profiles p;
     EXPECT_EQ(names(p, f), "Anna,Ludvik,Bedrich,Prvni,------");
     EXPECT_FALSE(std::filesystem::exists(f + ".lock"));

@@ -79,10 +79,9 @@ TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("aktual.map")));
 }
 
-// Per key: what the file holds (nullptr: as the file from elsewhere has it), and what the game
-// then holds, as a save writes it back. A value that does not fit its field takes the default,
-// money is held at fifteen digits, a city label keeps 16 pixels on the 849 x 471 chart; only
-// the cities up to the first gap count, and the current city is one of them.
+// Per key: what the file holds (nullptr: as the small map has it), then what a save writes back.
+// A value that does not fit takes the default, money stops at fifteen digits, a city label keeps
+// 16 pixels on the 849 x 471 chart; only cities before the first gap count, the current among them.
 TEST(GameFile, ValuesNoGameCanHoldAreBroughtIntoRangeAndMissingOnesTakeTheirDefaults) {
     const std::string max = "999999999999999", min = "-999999999999999";
     using Key =
@@ -163,8 +162,7 @@ TEST(GameFile, ALogbookPageThatDoesNotReadIsAsIfNeverWritten) {
             read.Mesta[1] = {page, {3, page.Cena}};
         EXPECT_TRUE(st.Denik == read) << den << " / " << ceny;
     }
-    // The city of the visit under way must be one of the game's; what the logbook of a game
-    // played before held is forgotten.
+    // The visit under way must be in one of the game's cities; a game played before is forgotten.
     GameState st;
     st.Denik.Mesto = 1;
     st.Denik.Mesta[5].Posledni.Den = 3;
@@ -194,9 +192,8 @@ TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {
     }
 }
 
-// Every field holds a value no other field of its section holds, and the cities differ from
-// each other: a key written from the wrong field, or read into one, cannot come back unnoticed.
-// A save is written over a copy of the state file, as the game saves: the rest rides along.
+// No two fields of a section, nor two cities, hold the same value: a key written from or read into
+// the wrong field shows. A save goes over a copy of the state file, as the game's: the rest stays.
 TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparator) {
     for (const char sep : {'.', ','}) {
         const std::string dec(1, sep);
@@ -240,14 +237,13 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
             putNumber(S, "X", c.X, 10 + 90 * i);
             putNumber(S, "Y", c.Y, 30 + 40 * i);
             for (int nn = 0; nn < MarketSize; ++nn) {
-                MarketEntry& m = c.Trh[nn];
                 const std::string trh = "Trh" + TwoDigits(nn);
                 const int cena = 100 + 50 * nn + i, dopad = -(10 * nn + i + 1);
-                putNumber(S, trh + "Cena", m.Cena, cena);
-                putNumber(S, trh + "MinCena", m.VcerejsiCena, cena + 20);
-                putNumber(S, trh + "Produkce", m.Produkce, dopad);
-                putNumber(S, trh + "RanniCena", m.RanniCena, cena + 30);
-                putNumber(S, trh + "Dopad", m.Dopad, dopad - 500);
+                putNumber(S, trh + "Cena", c.Trh[nn].Cena, cena);
+                putNumber(S, trh + "MinCena", c.Trh[nn].VcerejsiCena, cena + 20);
+                putNumber(S, trh + "Produkce", c.Trh[nn].Produkce, dopad);
+                putNumber(S, trh + "RanniCena", c.Trh[nn].RanniCena, cena + 30);
+                putNumber(S, trh + "Dopad", c.Trh[nn].Dopad, dopad - 500);
             }
             const auto day = static_cast<std::int16_t>(20 + i);
             if (i < 8) // the last city never seen
@@ -297,8 +293,7 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
 // A voyage must fit the chart and the game it is read into; otherwise the fleet is in port.
 // The small map's Janov (city 1, current) lies 150 pixels from Benátky at (121, 88).
 TEST(GameFile, AVoyageThatContradictsTheChartOrTheGameIsMendedOrLeftInPort) {
-    // Janov's access price, what the game is read for, and then: at sea, the current city, the
-    // way and the damage.
+    // Janov's access price, what the game is read for; then at sea, the current city, way, damage.
     const std::tuple<const char*, Pending, bool, int, int, int> rows[] = {
         {"", Pending::None, true, 1, 150, 250}, // the way as the chart has it, not 0
         {"0", Pending::None, true, 1, 150, 250},

@@ -1,7 +1,6 @@
-// Reads every #include "..." of src/ and app/ and fails, naming the file and the line, when
-// one points against the order of src/layers.txt (layer 1 the lowest): up, sideways within a
-// layer, or to or from a folder the table lacks. (With every include pointing downward, no
-// circle of includes can cross folders.) The one argument is the source tree.
+// Fails, naming file and line, on each #include "..." of src/ and app/ against the order of
+// src/layers.txt (layer 1 the lowest): up, sideways in a layer, to or from a folder it lacks.
+// All pointing down, no circle of includes can cross folders. The argument is the source tree.
 
 #include <algorithm>
 #include <filesystem>

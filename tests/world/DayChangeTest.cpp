@@ -39,9 +39,8 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
     }
 }
 
-// Seven days in port, then three at sea, on a map of three cities and a fourth past its count.
-// A day's research (and the file's 3, no number the game writes) ends with the day; permanent
-// research stays.
+// Seven days in port, then three at sea, on a map of three cities and a fourth past its count. A
+// day's research (and the file's 3, no number the game writes) ends with the day, permanent stays.
 TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
     EXPECT_DOUBLE_EQ(DailyInterest(-50000, NumberLocale{'.'}), -5);
     EXPECT_DOUBLE_EQ(DailyInterest(1234, NumberLocale{'.'}), 0.2468);

@@ -9,10 +9,9 @@
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
-// A saved game comes back: the saved day goes on with its markets as saved (a load moves no
-// price and fades none of the player's impact, or loading again and again would pay), and
-// the stored money stands (no interest, no upkeep of a voyage an earlier game left behind),
-// and so does a day's research bought that day.
+// A saved game's day goes on with its markets as saved (a load moves no price and fades none of
+// the player's impact, or loading again and again would pay), its money (no interest, no upkeep of
+// a voyage an earlier game left behind) and a day's research bought that day.
 TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     GameState st = OneCity(200, 30, 0);
     st.Mapa = "Karibik";
