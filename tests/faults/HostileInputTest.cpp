@@ -6,7 +6,6 @@
 #include <QTest>
 
 using namespace vlnobrod;
-using vlnobrod::testing::Named;
 
 class HostileInputTest : public QObject {
     Q_OBJECT
@@ -15,8 +14,8 @@ private slots:
     // that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
-        auto* box = Named<QLineEdit>(*p.w, "saveName");
-        auto* problem = Named<QLabel>(*p.w, "saveProblem");
+        auto* box = testing::Named<QLineEdit>(*p.w, "saveName");
+        auto* problem = testing::Named<QLabel>(*p.w, "saveProblem");
         QTest::keyClicks(box, QString(45, QChar(u'k')));
         QVERIFY(problem->isHidden());
         QTest::keyClicks(box, QStringLiteral("a"));

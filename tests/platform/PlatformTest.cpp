@@ -43,12 +43,10 @@ private slots:
         writeFile(dir.path() + "/Data/Sounds/Kasa.wav", "RIFF");
         SoundPlayer player(settings, dir.path(), VLNOBROD_SOUND_MODULE_DIR);
         settings.SaveSetting("Options", "Zvuky", "2");
-        QVERIFY(!player.PlaySoundName("Kasa"));
-        QVERIFY(!player.BackendLoaded());
+        QVERIFY(!player.PlaySoundName("Kasa") && !player.BackendLoaded());
         settings.SaveSetting("Options", "Zvuky", "1");
         QVERIFY(!player.PlaySoundName("Ding"));
-        QVERIFY(player.PlaySoundName("Kasa"));
-        QVERIFY(player.BackendLoaded());
+        QVERIFY(player.PlaySoundName("Kasa") && player.BackendLoaded());
         SoundPlayer lost(settings, dir.path(), dir.path());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Zvuky nelze přehrát"));
         QVERIFY(!lost.PlaySoundName("Kasa"));
@@ -101,16 +99,14 @@ private slots:
         const DataPlaces installed{dir.path().toStdString(), (dir.path() + "/home").toStdString()};
         {
             const GameLock first(own);
-            QVERIFY(!first.HeldElsewhere());
-            QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock"));
+            QVERIFY(!first.HeldElsewhere() && QFile::exists(dir.path() + "/Data/aktual.lock"));
             const GameLock second(own);
             QVERIFY(second.HeldElsewhere());
             QVERIFY(second.Message().startsWith(
                 QStringLiteral("Vlnobrod už běží a hraje se ve složce\n") + dir.path() +
                 "/Data\n"));
             const GameLock player(installed);
-            QVERIFY(!player.HeldElsewhere());
-            QVERIFY(QFile::exists(dir.path() + "/home/aktual.lock"));
+            QVERIFY(!player.HeldElsewhere() && QFile::exists(dir.path() + "/home/aktual.lock"));
         }
         QVERIFY(!QFile::exists(dir.path() + "/Data/aktual.lock"));
 

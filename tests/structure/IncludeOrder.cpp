@@ -2,15 +2,14 @@
 // src/layers.txt (layer 1 the lowest): up, sideways in a layer, to or from a folder it lacks.
 // All pointing down, no circle of includes can cross folders. The argument is the source tree.
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -31,12 +30,11 @@ int main(int argc, char* argv[]) {
     if (wrong)
         std::cout << "src/layers.txt cannot be read\n";
 
-    std::vector<std::string> files;
+    std::set<std::string> files; // sorted, so the report is stable
     for (const char* top : {"src", "app"})
         for (const auto& e : fs::recursive_directory_iterator(root / top))
             if (e.path().extension() == ".h" || e.path().extension() == ".cpp")
-                files.push_back(fs::relative(e.path(), root).generic_string());
-    std::sort(files.begin(), files.end()); // so the report is stable
+                files.insert(fs::relative(e.path(), root).generic_string());
     static const std::regex quoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
     const auto folderOf = [](const std::string& f) {
         return f.rfind("src/", 0) == 0 ? f.substr(4, f.find('/', 4) - 4) : "app";
