@@ -1,6 +1,5 @@
 #include "state/GameFile.h"
 #include "state/FileCopy.h"
-#include "state/Numbers.h"
 #include "state/Text.h"
 #include "support/TempDir.h"
 

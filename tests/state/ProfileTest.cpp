@@ -32,14 +32,15 @@ protected:
 } // namespace
 
 TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
-    const std::string ini =
+    const std::string f = dir.write(
+        "a.ini",
         cp1250(
             "[Mapa]\r\nDen=12\r\nDEN=4\r\nName=\r\n[MAPA]\r\nKonto=5\r\n[Město]\r\nŘeka=Vltava\r\n"
             "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nS=' single '\nH=\"half\n"
             ";A=commented\n  ; B=also\nA=1\nL=" +
             std::string(120, 'x') + "\nM=" + std::string(99, 'y') + "\nŽ=" + std::string(98, 'z') +
             "\n") +
-        std::string("N=ab\0cd\n", 8);
+            std::string("N=ab\0cd\n", 8));
     // Missing section or key: the default, but an empty value is empty. Names match without case,
     // Czech letters too, the first match wins; blanks and quotes of either kind around values go,
     // values stop at 98 characters, ";" starts a comment and a NUL ends a value.
@@ -61,7 +62,6 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
         {"S", "; B", "none", "none"},
         {"S", "N", "", "ab"},
     };
-    const std::string f = dir.write("a.ini", ini);
     for (const auto& [section, key, fallback, expected] : rows)
         EXPECT_EQ(p.ReadProfile(f, section, key, fallback), expected) << section << "/" << key;
     EXPECT_EQ(p.ReadProfile(dir.file("none.ini"), "Mapa", "Den", "7"), "7");
