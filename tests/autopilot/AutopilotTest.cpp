@@ -58,8 +58,7 @@ TEST(Autopilot, NoExploitBeatsTheOrdinaryTradersMoneyPerDay) {
     }
 }
 
-// Games played on past their goals, the soundness of each checked every day. A short soak
-// here; VLNOBROD_SOAK_DAYS sets a long one.
+// Games played on past their goals, each checked sound every day; VLNOBROD_SOAK_DAYS soaks longer.
 TEST(Autopilot, SoakKeepsEveryGameSound) {
     const char* env = std::getenv("VLNOBROD_SOAK_DAYS");
     const long target = env ? std::atol(env) : 20000;

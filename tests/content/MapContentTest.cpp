@@ -70,9 +70,8 @@ TEST(MapContent, EveryMapIsPlayableAndHasWhatItsGoalIsAbout) {
         for (int g = 0; g < CargoSlots; ++g)
             EXPECT_TRUE(low[g] == 0 || high[g] - low[g] >= 150) << GoodsName(mapa, g);
     }
-    // The introduction has a closed city, the Mediterranean nine ports with several closed,
-    // Indonesia nine with books in an open one and fewer than 17 ships; the spendthrift has ten
-    // million to get rid of.
+    // The introduction has a closed city, the Mediterranean nine ports, several closed, Indonesia
+    // nine with books in an open one and under 17 ships; the spendthrift ten million to get rid of.
     EXPECT_GT(map[1].Cities[1].Pristup, 0);
     EXPECT_EQ(std::tuple(map[2].PocetMest, map[3].PocetMest), std::tuple(9, 9));
     EXPECT_GE(closed[2], 2);

@@ -10,8 +10,7 @@ using namespace vlnobrod;
 class HostileInputTest : public QObject {
     Q_OBJECT
 private slots:
-    // A save name typed past its 45 characters stops there and the panel says so, and a name
-    // that fits says nothing.
+    // A save name stops at its 45 characters and the panel says so; a name that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
         auto* box = testing::Named<QLineEdit>(*p.w, "saveName");

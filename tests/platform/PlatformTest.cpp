@@ -89,9 +89,8 @@ private slots:
         QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
     }
 
-    // A second copy of the game on the same data folder finds it held and says so; a copy
-    // that has ended, or died holding it, keeps nobody out. The lock lies beside the state
-    // file, in the player's folder for an installed game.
+    // A second copy of the game on the same data folder finds it held and says so; one ended or
+    // dead keeps nobody out. The lock lies beside the state file, the player's when installed.
     void oneRunningGameHoldsADataFolder() {
         QTemporaryDir dir;
         const DataPlaces own{dir.path().toStdString(), {}};
@@ -114,9 +113,8 @@ private slots:
         QVERIFY(!GameLock(own).HeldElsewhere());
     }
 
-    // The settings file is the player's: a change rewrites its own line only, comments and
-    // keys the game does not know stay. A file that cannot take the change (read-only, too big)
-    // is left alone, the change holds until the program ends and the player is told why.
+    // The settings file is the player's: a change rewrites its own line only. A file that cannot
+    // take it (read-only, too big) is left alone, the change holds till the end and he is told why.
     void aSettingKeepsTheFilesOtherLinesOrSaysWhyItCannotLast() {
         QTemporaryDir dir;
         const QString file = dir.path() + "/s.ini";

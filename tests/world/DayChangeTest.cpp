@@ -26,8 +26,7 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
         // Above 999 is capped, then dropped; a huge step does not wrap.
         {990, -200, 0, 0.5f, '.', 974},
         {500, -32768, 0, 0.0f, '.', 989},
-        // 50 + 24.5 rounds to the even 74; 50 + 25.6 to 76, but with a comma the fraction is
-        // lost: 50 + 25.
+        // 50 + 24.5 rounds to the even 74, 50 + 25.6 to 76; with a comma the fraction is lost.
         {50, 0, 0, 0.4833333f, '.', 74},
         {50, 0, 0, 0.52f, '.', 76},
         {50, 0, 0, 0.52f, ',', 75},

@@ -7,9 +7,8 @@
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
 
-// A company without ships is told once that it can trade no more when all it can reach (cash,
-// savings, the cargo sold here) does not buy a ship of its type; on the map of losing
-// everything it is ruined, and the map ends as the goal ends it.
+// A company without ships is told once that it can trade no more when its cash, savings and cargo
+// sold here buy no ship of its type; on the map of losing everything, that ruin meets the goal.
 TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
     // The map, the ships and their type, the cash, the account and the cargo (units of goods 0,
     // sold here at 100), then whether the company is told and the map finished.

@@ -23,8 +23,7 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
     st.Cities[1].Trh[5] = {400, 400, 0};
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
-    // Days at sea write nothing, not even for the city ahead; the arrival does, before the
-    // voyage is over.
+    // Days at sea write nothing, even for the city ahead; arriving does, before the voyage ends.
     auto sail = [&](std::uint8_t to, std::int16_t days) {
         st.PendingAction = Pending::Voyage;
         st.Plavba.NaMori = true;
@@ -58,8 +57,7 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
 TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
     GameState st;
     st.PocetMest = 3;
-    // Goods 3 was not traded on the visit before: nothing to measure against; goods 4 is not
-    // traded any more: no row.
+    // Goods 3 was not traded the visit before: no trend; goods 4 is not traded any more: no row.
     const LogbookPage before{4, {200, 200, 200, 0, 300}}, last{9, {200, 180, 230, 150, 0}};
     st.Denik.Mesta[0] = st.Denik.Mesta[3] = {last, before}; // the 3 is past the map's cities
     const std::tuple<int, std::int16_t, std::string> rows[] = {
