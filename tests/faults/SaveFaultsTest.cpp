@@ -31,8 +31,7 @@ std::set<std::string> namesIn(const std::string& folder) {
 }
 
 // A game on a shipped map, in play.
-class SaveFaults : public ::testing::Test {
-protected:
+struct SaveFaults : ::testing::Test {
     SaveFaults() {
         st.Places.AppFolder = dir.path();
         fs::create_directories(SaveFolder(st.Places));

@@ -46,10 +46,10 @@ TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
     GameState st;
     st.Hotovost = 42;
     int n = 0;
-    for (const auto& [bytes, problem] : cases) {
-        const auto r = ReadGameFile(p, dir.write(std::to_string(++n) + ".mlo", bytes), st);
-        EXPECT_EQ(r.problem, problem) << bytes;
-    }
+    for (const auto& [bytes, problem] : cases)
+        EXPECT_EQ(ReadGameFile(p, dir.write(std::to_string(++n) + ".mlo", bytes), st).problem,
+                  problem)
+            << bytes;
     const auto missing = ReadGameFile(p, dir.file("missing.mlo"), st);
     EXPECT_EQ(missing.problem, GameFileProblem::Unreadable);
     EXPECT_DOUBLE_EQ(st.Hotovost, 42);
@@ -198,9 +198,8 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
             field = static_cast<std::decay_t<decltype(field)>>(value);
             keys.push_back({section, key, text});
         };
-        const auto putNumber = [&put](const std::string& section, const std::string& key,
-                                      auto& field, int value) {
-            put(section, key, field, value, std::to_string(value));
+        const auto putNumber = [&put](const std::string& s, const std::string& k, auto& f, int v) {
+            put(s, k, f, v, std::to_string(v));
         };
         GameState st;
         st.locale.decimalSeparator = sep;

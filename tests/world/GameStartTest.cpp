@@ -26,10 +26,9 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
     const MarketEntry& gold = st.Cities[0].Trh[0];
-    EXPECT_EQ(std::tuple(st.Den, gold.Cena, gold.Dopad, gold.RanniCena),
-              std::tuple(25, 200, 20, 180));
-    EXPECT_EQ(std::tuple(ResearchOf(st.Cities[0]), st.Hotovost, st.PendingAction),
-              std::tuple(Research::OneDay, 1234.5, Pending::None));
+    EXPECT_EQ(std::tuple(st.Den, gold.Cena, gold.Dopad, gold.RanniCena, ResearchOf(st.Cities[0]),
+                         st.Hotovost, st.PendingAction),
+              std::tuple(25, 200, 20, 180, Research::OneDay, 1234.5, Pending::None));
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
     // The game opened in port is a look at the market: a new visit in the logbook.
     EXPECT_EQ(std::tuple(LogbookOf(st, 0).heading, st.Denik.Mesto),
