@@ -31,8 +31,7 @@ TEST(Autopilot, ReachesEveryShippedMapsGoalWithinItsBudget) {
             EXPECT_LE(r.goalDay, budget) << mapa;
             EXPECT_TRUE(seed > 1 || PlayGame(map, o).finalWorth == r.finalWorth) << mapa;
         }
-        // The shipped map and its best-players table stay as they were.
-        EXPECT_EQ(TempDir::read(mapFile(mapa)), before);
+        EXPECT_EQ(TempDir::read(mapFile(mapa)), before); // the shipped map and its table kept
     }
 }
 

@@ -93,8 +93,7 @@ TEST_F(SaveFaults, AFullDiskReportsTheFailureAndKeepsTheOldSave) {
     fill.close();
     expectNothingSaved({"Hra", "Nova"}, older, {"Hra.mlo", "plno"});
 
-    // With room again the same game saves.
-    fs::remove(filler);
+    fs::remove(filler); // with room again the same game saves
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
     EXPECT_NE(TempDir::read(save("Hra")).find("\nDen=17"), std::string::npos);
 }

@@ -108,8 +108,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(dir.path() + "/Data/aktual.lock"));
 
-        // The file a copy that was killed leaves behind.
-        writeFile(dir.path() + "/Data/aktual.lock", "");
+        writeFile(dir.path() + "/Data/aktual.lock", ""); // what a copy that was killed leaves
         QVERIFY(!GameLock(own).HeldElsewhere());
     }
 
@@ -139,8 +138,7 @@ private slots:
         QVERIFY(
             settings.Problem().endsWith(QStringLiteral("Vaše volba platí jen do ukončení hry.")));
         QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
-        // Asking for what the file says already needs no writing.
-        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1")); // as the file says: no writing
         QVERIFY(settings.SoundsOn() && settings.Problem().isEmpty());
 
         // Nor is a file bigger than 64 KiB read whole or replaced.

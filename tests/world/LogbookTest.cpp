@@ -48,8 +48,7 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
     EXPECT_EQ(std::tuple(st.Denik.Mesta[1].Posledni.Den, logged(st, 1, 5)), std::tuple(14, 420));
     EXPECT_FALSE(st.Denik.Mesta[1].Predchozi.Written());
 
-    // Back in the first city: its last page becomes the visit before.
-    sail(0, 1);
+    sail(0, 1); // back in the first city: its last page becomes the visit before
     EXPECT_EQ(std::tuple(st.Denik.Mesta[0].Predchozi.Den, logged(st, 0, 0, true), logged(st, 0, 0)),
               std::tuple(11, 197, 191));
 }
