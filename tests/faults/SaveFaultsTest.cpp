@@ -116,8 +116,7 @@ TEST_F(SaveFaults, AReadOnlySaveFolderIsNotWritten) {
 TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermissions) {
     constexpr fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
     constexpr fs::perms shared = ownerOnly | fs::perms::group_read;
-    // The player keeps the saved game elsewhere and links it in.
-    const std::string file = save("Hra");
+    const std::string file = save("Hra"); // the player keeps the game elsewhere and links it in
     const std::string real = dir.write("jinde/hra.mlo", "[Mapa]\nDen=1\n");
     fs::permissions(real, shared);
     fs::create_symlink("../../jinde/hra.mlo", file);

@@ -53,9 +53,8 @@ TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
     const auto missing = ReadGameFile(p, dir.file("missing.mlo"), st);
     EXPECT_EQ(missing.problem, GameFileProblem::Unreadable);
     EXPECT_DOUBLE_EQ(st.Hotovost, 42);
-    // The reason follows "Hru nelze otevřít: " and names the file.
     EXPECT_EQ(missing.Reason("Data/aktual.map"),
-              "soubor Data/aktual.map chybí nebo se nedá přečíst.");
+              "soubor Data/aktual.map chybí nebo se nedá přečíst."); // after "Hru nelze otevřít: "
     EXPECT_EQ(ReadGame(IniDocument::Parse("[Mapa]\nMapa=../x\nPocetMest=1\n[Mesto00]\n"), st)
                   .Reason("y.mlo"),
               "soubor y.mlo uvádí mapu „../x“, což není název souboru.");
@@ -272,8 +271,7 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
         for (const auto& [section, key, text] : keys)
             EXPECT_EQ(fresh.ReadProfile(save, section, key, ""), text) << section << "/" << key;
         EXPECT_EQ(fresh.ReadProfile(save, "Mapa", "Ukol", ""), "Vydělat");
-        // Read back, the game saves as the same file.
-        GameState back;
+        GameState back; // read back, the game saves as the same file
         back.locale.decimalSeparator = sep;
         ASSERT_TRUE(ReadGameFile(fresh, save, back));
         EXPECT_EQ(back.Obtiznost, 3);

@@ -52,8 +52,7 @@ TEST(Money, ChangesMarkTheGameUnsavedStopAtTheLargestSumAndReachingTheGoalCongra
     AdvanceDays(st, rnd, view, 1);
     EXPECT_EQ(st.Hotovost, -MaxMoney);
 
-    // Mapa4's goal is bankruptcy: nothing in cash or the account and one ship left.
-    st.Mapa = "Mapa4";
+    st.Mapa = "Mapa4"; // its goal is bankruptcy: nothing in cash or the account, one ship left
     st.Hotovost = 250.5;
     st.Fleet.Pocet = 1;
     ChangeMoney(st, view, -250.5, false);
