@@ -35,16 +35,14 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
     };
     RecordMarket(st); // the game opened: the first page
     EXPECT_EQ(logged(st, 0, 0), 200);
-    // A day in port writes over the page of the same visit: no visit before yet.
-    AdvanceDays(st, rnd, view, 1);
+    AdvanceDays(st, rnd, view, 1); // a day in port rewrites this visit's page: no visit before yet
     EXPECT_EQ(std::tuple(st.Denik.Mesta[0].Posledni.Den, logged(st, 0, 0)), std::tuple(11, 197));
     EXPECT_FALSE(st.Denik.Mesta[0].Predchozi.Written());
 
     sail(1, 3);
     EXPECT_EQ(logged(st, 1, 5), 400);
-    // The trade tab after a purchase shows the moved price, and writes it.
     st.Cities[1].Trh[5].Cena = 420;
-    RecordMarket(st);
+    RecordMarket(st); // the trade tab after a purchase shows the moved price, and writes it
     EXPECT_EQ(std::tuple(st.Denik.Mesta[1].Posledni.Den, logged(st, 1, 5)), std::tuple(14, 420));
     EXPECT_FALSE(st.Denik.Mesta[1].Predchozi.Written());
 
