@@ -6,17 +6,15 @@
 #include <QTest>
 
 using namespace vlnobrod;
-using vlnobrod::testing::Named;
 
 class HostileInputTest : public QObject {
     Q_OBJECT
 private slots:
-    // A save name typed past its 45 characters stops there and the panel says so, and a name
-    // that fits says nothing.
+    // A save name stops at its 45 characters and the panel says so; a name that fits says nothing.
     void aSaveNameStopsAtItsLimitAndSaysSo() {
         testing::PortScreen p;
-        auto* box = Named<QLineEdit>(*p.w, "saveName");
-        auto* problem = Named<QLabel>(*p.w, "saveProblem");
+        auto* box = testing::Named<QLineEdit>(*p.w, "saveName");
+        auto* problem = testing::Named<QLabel>(*p.w, "saveProblem");
         QTest::keyClicks(box, QString(45, QChar(u'k')));
         QVERIFY(problem->isHidden());
         QTest::keyClicks(box, QStringLiteral("a"));

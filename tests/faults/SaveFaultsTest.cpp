@@ -31,8 +31,7 @@ std::set<std::string> namesIn(const std::string& folder) {
 }
 
 // A game on a shipped map, in play.
-class SaveFaults : public ::testing::Test {
-protected:
+struct SaveFaults : ::testing::Test {
     SaveFaults() {
         st.Places.AppFolder = dir.path();
         fs::create_directories(SaveFolder(st.Places));
@@ -94,15 +93,13 @@ TEST_F(SaveFaults, AFullDiskReportsTheFailureAndKeepsTheOldSave) {
     fill.close();
     expectNothingSaved({"Hra", "Nova"}, older, {"Hra.mlo", "plno"});
 
-    // With room again the same game saves.
-    fs::remove(filler);
+    fs::remove(filler); // with room again the same game saves
     ASSERT_TRUE(SaveGame(p, st, "Hra").saved);
     EXPECT_NE(TempDir::read(save("Hra")).find("\nDen=17"), std::string::npos);
 }
 
-// A save folder the player made read-only; permission bits do not stop root, so a root run
-// saves as the "nobody" user, who owns the folder and the save. (A read-only save is refused
-// on the save panel.)
+// A save folder the player made read-only (a read-only save is refused on the save panel); as
+// permission bits do not stop root, a root run saves as "nobody", owner of the folder and the save.
 TEST_F(SaveFaults, AReadOnlySaveFolderIsNotWritten) {
     const std::string file = save("Hra"), folder = SaveFolder(st.Places);
     const std::string older = savedThenPlayedOn();
@@ -119,8 +116,7 @@ TEST_F(SaveFaults, AReadOnlySaveFolderIsNotWritten) {
 TEST_F(SaveFaults, ThroughASymbolicLinkTheFileItNamesIsWrittenAndKeepsItsPermissions) {
     constexpr fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
     constexpr fs::perms shared = ownerOnly | fs::perms::group_read;
-    // The player keeps the saved game elsewhere and links it in.
-    const std::string file = save("Hra");
+    const std::string file = save("Hra"); // the player keeps the game elsewhere and links it in
     const std::string real = dir.write("jinde/hra.mlo", "[Mapa]\nDen=1\n");
     fs::permissions(real, shared);
     fs::create_symlink("../../jinde/hra.mlo", file);

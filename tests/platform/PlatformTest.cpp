@@ -43,15 +43,12 @@ private slots:
         writeFile(dir.path() + "/Data/Sounds/Kasa.wav", "RIFF");
         SoundPlayer player(settings, dir.path(), VLNOBROD_SOUND_MODULE_DIR);
         settings.SaveSetting("Options", "Zvuky", "2");
-        QVERIFY(!player.PlaySoundName("Kasa"));
-        QVERIFY(!player.BackendLoaded());
+        QVERIFY(!player.PlaySoundName("Kasa") && !player.BackendLoaded());
         settings.SaveSetting("Options", "Zvuky", "1");
         QVERIFY(!player.PlaySoundName("Ding"));
-        QVERIFY(player.PlaySoundName("Kasa"));
-        QVERIFY(player.BackendLoaded());
-        SoundPlayer lost(settings, dir.path(), dir.path());
+        QVERIFY(player.PlaySoundName("Kasa") && player.BackendLoaded());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Zvuky nelze přehrát"));
-        QVERIFY(!lost.PlaySoundName("Kasa"));
+        QVERIFY(!SoundPlayer(settings, dir.path(), dir.path()).PlaySoundName("Kasa"));
     }
 
     // Deleting a save puts it in the desktop's trash, where the player can still get it back.
@@ -92,36 +89,31 @@ private slots:
         QCOMPARE(QString::fromStdString(b.UserFolder), home.path() + "/share/vlnobrod");
     }
 
-    // A second copy of the game on the same data folder finds it held and says so; a copy
-    // that has ended, or died holding it, keeps nobody out. The lock lies beside the state
-    // file, in the player's folder for an installed game.
+    // A second copy of the game on the same data folder finds it held and says so; one ended or
+    // dead keeps nobody out. The lock lies beside the state file, the player's when installed.
     void oneRunningGameHoldsADataFolder() {
         QTemporaryDir dir;
         const DataPlaces own{dir.path().toStdString(), {}};
         const DataPlaces installed{dir.path().toStdString(), (dir.path() + "/home").toStdString()};
         {
             const GameLock first(own);
-            QVERIFY(!first.HeldElsewhere());
-            QVERIFY(QFile::exists(dir.path() + "/Data/aktual.lock"));
+            QVERIFY(!first.HeldElsewhere() && QFile::exists(dir.path() + "/Data/aktual.lock"));
             const GameLock second(own);
             QVERIFY(second.HeldElsewhere());
             QVERIFY(second.Message().startsWith(
                 QStringLiteral("Vlnobrod už běží a hraje se ve složce\n") + dir.path() +
                 "/Data\n"));
             const GameLock player(installed);
-            QVERIFY(!player.HeldElsewhere());
-            QVERIFY(QFile::exists(dir.path() + "/home/aktual.lock"));
+            QVERIFY(!player.HeldElsewhere() && QFile::exists(dir.path() + "/home/aktual.lock"));
         }
         QVERIFY(!QFile::exists(dir.path() + "/Data/aktual.lock"));
 
-        // The file a copy that was killed leaves behind.
-        writeFile(dir.path() + "/Data/aktual.lock", "");
+        writeFile(dir.path() + "/Data/aktual.lock", ""); // what a copy that was killed leaves
         QVERIFY(!GameLock(own).HeldElsewhere());
     }
 
-    // The settings file is the player's: a change rewrites its own line only, comments and
-    // keys the game does not know stay. A file that cannot take the change (read-only, too big)
-    // is left alone, the change holds until the program ends and the player is told why.
+    // The settings file is the player's: a change rewrites its own line only. A file that cannot
+    // take it (read-only, too big) is left alone, the change holds till the end and he is told why.
     void aSettingKeepsTheFilesOtherLinesOrSaysWhyItCannotLast() {
         QTemporaryDir dir;
         const QString file = dir.path() + "/s.ini";
@@ -141,14 +133,12 @@ private slots:
 
         // Read-only, as the player marked it: the file stays, the sounds go off until the end.
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
-        QVERIFY(!settings.DeleteSetting("Options", "Zvuky"));
-        QVERIFY(!settings.SoundsOn());
+        QVERIFY(!settings.DeleteSetting("Options", "Zvuky") && !settings.SoundsOn());
         QVERIFY(settings.Problem().contains(file));
         QVERIFY(
             settings.Problem().endsWith(QStringLiteral("Vaše volba platí jen do ukončení hry.")));
         QCOMPARE(contents(file), QByteArray("; jen poznamka\r\n\r\n[Options]\r\nZvuky=1\r\n"));
-        // Asking for what the file says already needs no writing.
-        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(settings.SaveSetting("Options", "Zvuky", "1")); // as the file says: no writing
         QVERIFY(settings.SoundsOn() && settings.Problem().isEmpty());
 
         // Nor is a file bigger than 64 KiB read whole or replaced.
@@ -159,12 +149,10 @@ private slots:
         QVERIFY(SettingsStore(edge).SoundsOn());
         writeFile(edge, full + 'x');
         SettingsStore big(edge);
-        QVERIFY(!big.SoundsOn());
-        QVERIFY(!big.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(!big.SoundsOn() && !big.SaveSetting("Options", "Zvuky", "1"));
         QCOMPARE(contents(edge), full + 'x');
         // A file yet to be made is made, folder and all.
-        SettingsStore fresh(dir.path() + "/nova/s.ini");
-        QVERIFY(fresh.SaveSetting("Options", "Zvuky", "1"));
+        QVERIFY(SettingsStore(dir.path() + "/nova/s.ini").SaveSetting("Options", "Zvuky", "1"));
         QCOMPARE(contents(dir.path() + "/nova/s.ini"), QByteArray("[Options]\nZvuky=1\n"));
     }
 

@@ -6,8 +6,7 @@
 
 using namespace vlnobrod;
 
-// Where the game may not write beside itself, what it writes goes to the player's folder.
-// (The journey of an installed game follows the saves, the state file and the table there.)
+// Barred from its own folder, the game writes to the player's (a journey follows it there).
 TEST(DataPlaces, TheGameWritesBesideItselfOnlyWhereItMay) {
     // The program's and its data folder's writability, XDG_DATA_HOME and HOME, then the
     // player's folder ("": the game's own layout).

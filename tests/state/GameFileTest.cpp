@@ -1,6 +1,5 @@
 #include "state/GameFile.h"
 #include "state/FileCopy.h"
-#include "state/Numbers.h"
 #include "state/Text.h"
 #include "support/TempDir.h"
 
@@ -28,10 +27,6 @@ const char* smallMap =
     "[Lode]\r\nPocet=3\r\nTyp=2\r\nNaklad07=12.5\r\n"
     "[Mesto03]\r\nNazev=Za mezerou\r\n";
 
-std::string cp1250(const std::string& s) {
-    return *text::Utf8ToCp1250(s);
-}
-
 } // namespace
 
 TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
@@ -51,38 +46,36 @@ TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
     GameState st;
     st.Hotovost = 42;
     int n = 0;
-    for (const auto& [bytes, problem] : cases) {
-        const auto r = ReadGameFile(p, dir.write(std::to_string(++n) + ".mlo", bytes), st);
-        EXPECT_EQ(r.problem, problem) << bytes;
-    }
+    for (const auto& [bytes, problem] : cases)
+        EXPECT_EQ(ReadGameFile(p, dir.write(std::to_string(++n) + ".mlo", bytes), st).problem,
+                  problem)
+            << bytes;
     const auto missing = ReadGameFile(p, dir.file("missing.mlo"), st);
     EXPECT_EQ(missing.problem, GameFileProblem::Unreadable);
     EXPECT_DOUBLE_EQ(st.Hotovost, 42);
-    // The reason follows "Hru nelze otevřít: " and names the file.
     EXPECT_EQ(missing.Reason("Data/aktual.map"),
-              "soubor Data/aktual.map chybí nebo se nedá přečíst.");
+              "soubor Data/aktual.map chybí nebo se nedá přečíst."); // after "Hru nelze otevřít: "
     EXPECT_EQ(ReadGame(IniDocument::Parse("[Mapa]\nMapa=../x\nPocetMest=1\n[Mesto00]\n"), st)
                   .Reason("y.mlo"),
               "soubor y.mlo uvádí mapu „../x“, což není název souboru.");
 
     // A game padded with a comment to exactly the largest file read is read, one byte more is
     // not, nor a sparse file of a terabyte, as "Načíst poslední" would pick it.
-    std::string game = cp1250(smallMap) + ";";
+    std::string game = *text::Utf8ToCp1250(smallMap) + ";";
     game.resize(Profiles::MaxFileBytes, 'x');
     EXPECT_TRUE(ReadGameFile(p, dir.write("largest.mlo", game), st));
     EXPECT_EQ(ReadGameFile(p, dir.write("over.mlo", game + "x"), st).problem,
               GameFileProblem::Unreadable);
-    const std::string huge = dir.write("huge.mlo", cp1250(smallMap));
+    const std::string huge = dir.write("huge.mlo", *text::Utf8ToCp1250(smallMap));
     std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
     EXPECT_EQ(ReadGameFile(p, huge, st).problem, GameFileProblem::Unreadable);
     EXPECT_FALSE(ReplaceWithCopy(p, huge, dir.file("aktual.map")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("aktual.map")));
 }
 
-// Per key: what the file holds (nullptr: as the file from elsewhere has it), and what the game
-// then holds, as a save writes it back. A value that does not fit its field takes the default,
-// money is held at fifteen digits, a city label keeps 16 pixels on the 849 x 471 chart; only
-// the cities up to the first gap count, and the current city is one of them.
+// Per key: what the file holds (nullptr: as the small map has it), then what a save writes back.
+// A value that does not fit takes the default, money stops at fifteen digits, a city label keeps
+// 16 pixels on the 849 x 471 chart; only cities before the first gap count, the current among them.
 TEST(GameFile, ValuesNoGameCanHoldAreBroughtIntoRangeAndMissingOnesTakeTheirDefaults) {
     const std::string max = "999999999999999", min = "-999999999999999";
     using Key =
@@ -163,8 +156,7 @@ TEST(GameFile, ALogbookPageThatDoesNotReadIsAsIfNeverWritten) {
             read.Mesta[1] = {page, {3, page.Cena}};
         EXPECT_TRUE(st.Denik == read) << den << " / " << ceny;
     }
-    // The city of the visit under way must be one of the game's; what the logbook of a game
-    // played before held is forgotten.
+    // The visit under way must be in one of the game's cities; a game played before is forgotten.
     GameState st;
     st.Denik.Mesto = 1;
     st.Denik.Mesta[5].Posledni.Den = 3;
@@ -194,9 +186,8 @@ TEST(MarketDescription, SplitsBetweenWordsAndJoinsBackExactly) {
     }
 }
 
-// Every field holds a value no other field of its section holds, and the cities differ from
-// each other: a key written from the wrong field, or read into one, cannot come back unnoticed.
-// A save is written over a copy of the state file, as the game saves: the rest rides along.
+// No two fields of a section, nor two cities, hold the same value: a key written from or read into
+// the wrong field shows. A save goes over a copy of the state file, as the game's: the rest stays.
 TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparator) {
     for (const char sep : {'.', ','}) {
         const std::string dec(1, sep);
@@ -206,9 +197,8 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
             field = static_cast<std::decay_t<decltype(field)>>(value);
             keys.push_back({section, key, text});
         };
-        const auto putNumber = [&put](const std::string& section, const std::string& key,
-                                      auto& field, int value) {
-            put(section, key, field, value, std::to_string(value));
+        const auto putNumber = [&put](const std::string& s, const std::string& k, auto& f, int v) {
+            put(s, k, f, v, std::to_string(v));
         };
         GameState st;
         st.locale.decimalSeparator = sep;
@@ -240,14 +230,13 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
             putNumber(S, "X", c.X, 10 + 90 * i);
             putNumber(S, "Y", c.Y, 30 + 40 * i);
             for (int nn = 0; nn < MarketSize; ++nn) {
-                MarketEntry& m = c.Trh[nn];
                 const std::string trh = "Trh" + TwoDigits(nn);
                 const int cena = 100 + 50 * nn + i, dopad = -(10 * nn + i + 1);
-                putNumber(S, trh + "Cena", m.Cena, cena);
-                putNumber(S, trh + "MinCena", m.VcerejsiCena, cena + 20);
-                putNumber(S, trh + "Produkce", m.Produkce, dopad);
-                putNumber(S, trh + "RanniCena", m.RanniCena, cena + 30);
-                putNumber(S, trh + "Dopad", m.Dopad, dopad - 500);
+                putNumber(S, trh + "Cena", c.Trh[nn].Cena, cena);
+                putNumber(S, trh + "MinCena", c.Trh[nn].VcerejsiCena, cena + 20);
+                putNumber(S, trh + "Produkce", c.Trh[nn].Produkce, dopad);
+                putNumber(S, trh + "RanniCena", c.Trh[nn].RanniCena, cena + 30);
+                putNumber(S, trh + "Dopad", c.Trh[nn].Dopad, dopad - 500);
             }
             const auto day = static_cast<std::int16_t>(20 + i);
             if (i < 8) // the last city never seen
@@ -277,13 +266,12 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
         TempDir dir;
         Profiles p, fresh;
         const std::string save = dir.file("save.mlo");
-        ASSERT_TRUE(ReplaceWithCopy(p, dir.write("aktual.map", cp1250(smallMap)), save,
+        ASSERT_TRUE(ReplaceWithCopy(p, dir.write("aktual.map", *text::Utf8ToCp1250(smallMap)), save,
                                     [&](IniDocument& doc) { WriteGame(doc, st); }));
         for (const auto& [section, key, text] : keys)
             EXPECT_EQ(fresh.ReadProfile(save, section, key, ""), text) << section << "/" << key;
         EXPECT_EQ(fresh.ReadProfile(save, "Mapa", "Ukol", ""), "Vydělat");
-        // Read back, the game saves as the same file.
-        GameState back;
+        GameState back; // read back, the game saves as the same file
         back.locale.decimalSeparator = sep;
         ASSERT_TRUE(ReadGameFile(fresh, save, back));
         EXPECT_EQ(back.Obtiznost, 3);
@@ -297,8 +285,7 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
 // A voyage must fit the chart and the game it is read into; otherwise the fleet is in port.
 // The small map's Janov (city 1, current) lies 150 pixels from Benátky at (121, 88).
 TEST(GameFile, AVoyageThatContradictsTheChartOrTheGameIsMendedOrLeftInPort) {
-    // Janov's access price, what the game is read for, and then: at sea, the current city, the
-    // way and the damage.
+    // Janov's access price, what the game is read for; then at sea, the current city, way, damage.
     const std::tuple<const char*, Pending, bool, int, int, int> rows[] = {
         {"", Pending::None, true, 1, 150, 250}, // the way as the chart has it, not 0
         {"0", Pending::None, true, 1, 150, 250},

@@ -18,8 +18,7 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
     const NumberLocale dot{'.'};
     // Halves go to the even neighbour, conversions saturate, NaN is no sum. The plain reader
     // takes only a point and stops at the first stranger; stored numbers read whole or not.
-    using Number = std::optional<double>;
-    const std::pair<Number, Number> numbers[] = {
+    const std::pair<std::optional<double>, std::optional<double>> numbers[] = {
         {ToI16(2.5), 2},
         {ToI16(3.5), 4},
         {ToI32(2.5001), 3},

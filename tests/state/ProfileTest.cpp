@@ -24,26 +24,25 @@ std::string cp1250(const std::string& utf8) {
     return *text::Utf8ToCp1250(utf8);
 }
 
-class Profile : public ::testing::Test {
-protected:
+struct Profile : ::testing::Test {
     TempDir dir;
     Profiles p;
 };
 } // namespace
 
 TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
-    const std::string ini =
+    const std::string f = dir.write(
+        "a.ini",
         cp1250(
             "[Mapa]\r\nDen=12\r\nDEN=4\r\nName=\r\n[MAPA]\r\nKonto=5\r\n[Město]\r\nŘeka=Vltava\r\n"
             "[S]\n  Key  =   some text  \nQ=\"quoted text\"\nS=' single '\nH=\"half\n"
             ";A=commented\n  ; B=also\nA=1\nL=" +
             std::string(120, 'x') + "\nM=" + std::string(99, 'y') + "\nŽ=" + std::string(98, 'z') +
             "\n") +
-        std::string("N=ab\0cd\n", 8);
-    // Missing section or key: the default; an empty value is empty whatever the default.
-    // Names match without case, Czech letters too, and the first match wins. Blanks and
-    // quotes of either kind around values go, values are cut to 98 characters. ";" starts a
-    // comment, a NUL ends a value.
+            std::string("N=ab\0cd\n", 8));
+    // Missing section or key: the default, but an empty value is empty. Names match without case,
+    // Czech letters too, the first match wins; blanks and quotes of either kind around values go,
+    // values stop at 98 characters, ";" starts a comment and a NUL ends a value.
     const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
         {"Mapa", "Name", "XXX", ""},
         {"Mapa", "Konto", "10000", "10000"},
@@ -62,7 +61,6 @@ TEST_F(Profile, ReadsFollowTheRulesOfTheOldIniFunctions) {
         {"S", "; B", "none", "none"},
         {"S", "N", "", "ab"},
     };
-    const std::string f = dir.write("a.ini", ini);
     for (const auto& [section, key, fallback, expected] : rows)
         EXPECT_EQ(p.ReadProfile(f, section, key, fallback), expected) << section << "/" << key;
     EXPECT_EQ(p.ReadProfile(dir.file("none.ini"), "Mapa", "Den", "7"), "7");
@@ -81,10 +79,9 @@ TEST(IniDocument, KeysReadInTheFilesOrderFollowTheSameRules) {
         EXPECT_EQ(s.Find(key), value) << "[" << key << "]";
 }
 
-// A changed key is rewritten in place, a new key goes after the last entry of its section, a
-// new section at the end; every other line keeps its line end, and the file its encoding:
-// Windows-1250 (a new file too), UTF-8 with its mark (from an editor without it), UTF-16.
-// Key by key or in one batch, the same bytes.
+// A changed key is rewritten in place, a new one goes after its section's last entry, a new section
+// at the end; other lines keep their line ends, and the file its encoding: Windows-1250 (a new file
+// too), UTF-8 with its mark (from an editor without it), UTF-16. Key by key or batched, same bytes.
 TEST_F(Profile, WritesChangeOnlyTheirLinesAndKeepLineEndsAndEncoding) {
     const auto u16 = text::EncodeFile;
     const auto le = FileEncoding::Utf16LE, be = FileEncoding::Utf16BE;
@@ -134,8 +131,7 @@ TEST_F(Profile, ValuesReadBackAsWrittenAndNoFileNameMeansSettingsIniBesideThePro
     EXPECT_EQ(f, dir.path() + "/settings.ini");
     EXPECT_EQ(TempDir::read(f).substr(0, 3), "\xEF\xBB\xBF");
     for (std::size_t i = 0; i < std::size(values); ++i)
-        EXPECT_EQ(Profiles().ReadProfile(f, "S", "K" + std::to_string(i), ""), values[i].second)
-            << i;
+        EXPECT_EQ(Profiles().ReadProfile(f, "S", "K" + std::to_string(i), ""), values[i].second);
 }
 
 // Temporary files of writes cut short go at the next write, but not another program's write
@@ -175,14 +171,13 @@ TEST_F(Profile, ReadsSeeChangesMadeOnDiskByOthers) {
     EXPECT_EQ(p.ReadProfile(f, "S", "K", "gone"), "gone");
 }
 
-// The game and another program write one file at the same moments, round after round; after
-// each round the game must read what is on disk. An hour on, the file's times are trusted and
-// only the stamp of what the game wrote tells the files apart (sooner, the coarse-clock walk
-// above rereads anyway). In memory where the system allows: flushes to a disk are slow.
+// The game and another program write one file at the same moments, round after round, and the
+// game must then read what is on disk: an hour on, the file's times are trusted and only the stamp
+// of the game's own write tells the files apart. In memory where it can be: disk flushes are slow.
 TEST_F(Profile, TwoProgramsWritingOneFileNeverLeaveAStaleCache) {
     const bool shm = access("/dev/shm", W_OK) == 0;
     const std::string folder = shm ? "/dev/shm/vlnobrod-" + std::to_string(getpid()) : dir.path();
-    const std::string f = dir.write(folder + "/shared.ini", "[S]\r\nK=start\r\n");
+    std::string f = dir.write(folder + "/shared.ini", "[S]\r\nK=start\r\n");
     p.SetClock([] { return std::int64_t{time(nullptr) + 3600}; });
     int turn[2]; // a word from either side: the other's write is done, go on
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, turn), 0);
@@ -192,21 +187,19 @@ TEST_F(Profile, TwoProgramsWritingOneFileNeverLeaveAStaleCache) {
     char c = 'x';
     if (other == 0) {
         Profiles theirs;
-        std::string file = f;
         for (int i = 0; i < rounds && read(turn[1], &c, 1) == 1; ++i) {
             // Starting a little later each round sweeps this write across the game's.
             usleep(static_cast<useconds_t>(i % 50) * 4);
-            theirs.WriteProfile(file, "S", "K", "other" + std::to_string(i));
+            theirs.WriteProfile(f, "S", "K", "other" + std::to_string(i));
             if (write(turn[1], &c, 1) != 1)
                 break;
         }
         _exit(0);
     }
     int stale = 0;
-    std::string file = f;
     for (int i = 0; i < rounds; ++i) {
         ASSERT_EQ(write(turn[0], &c, 1), 1);
-        p.WriteProfile(file, "S", "K", "game" + std::to_string(i));
+        p.WriteProfile(f, "S", "K", "game" + std::to_string(i));
         ASSERT_EQ(read(turn[0], &c, 1), 1);
         stale += p.ReadProfile(f, "S", "K", "") != Profiles().ReadProfile(f, "S", "K", "");
     }
@@ -214,8 +207,7 @@ TEST_F(Profile, TwoProgramsWritingOneFileNeverLeaveAStaleCache) {
     close(turn[0]);
     close(turn[1]);
     EXPECT_EQ(stale, 0);
-    if (shm)
-        fs::remove_all(folder);
+    fs::remove_all(folder); // the scratch folder goes either way
 }
 
 // Names match without case, Czech letters too. Some runs of Czech letters in Windows-1250 are

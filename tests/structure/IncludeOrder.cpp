@@ -1,17 +1,15 @@
-// Reads every #include "..." of src/ and app/ and fails, naming the file and the line, when
-// one points against the order of src/layers.txt (layer 1 the lowest): up, sideways within a
-// layer, or to or from a folder the table lacks. (With every include pointing downward, no
-// circle of includes can cross folders.) The one argument is the source tree.
+// Fails, naming file and line, on each #include "..." of src/ and app/ against the order of
+// src/layers.txt (layer 1 the lowest): up, sideways in a layer, to or from a folder it lacks.
+// All pointing down, no circle of includes can cross folders. The argument is the source tree.
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -32,12 +30,11 @@ int main(int argc, char* argv[]) {
     if (wrong)
         std::cout << "src/layers.txt cannot be read\n";
 
-    std::vector<std::string> files;
+    std::set<std::string> files; // sorted, so the report is stable
     for (const char* top : {"src", "app"})
         for (const auto& e : fs::recursive_directory_iterator(root / top))
             if (e.path().extension() == ".h" || e.path().extension() == ".cpp")
-                files.push_back(fs::relative(e.path(), root).generic_string());
-    std::sort(files.begin(), files.end()); // so the report is stable
+                files.insert(fs::relative(e.path(), root).generic_string());
     static const std::regex quoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
     const auto folderOf = [](const std::string& f) {
         return f.rfind("src/", 0) == 0 ? f.substr(4, f.find('/', 4) - 4) : "app";

@@ -12,25 +12,19 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
     // The price, the production, the size class, the die and the separator, then the price.
     using Case = std::tuple<std::int16_t, std::int16_t, std::uint8_t, float, char, std::int16_t>;
     const Case cases[] = {
-        // Between 100 and 900 no dice; halves go to the even neighbour (2.5 -> 2).
-        {200, 30, 0, 0.5f, '.', 197},
-        {200, 30, 2, 0.5f, '.', 199},
-        {200, 25, 0, 0.5f, '.', 198},
-        // The bounds themselves: 100 and 900 stay, 99 and 901 move.
-        {100, 0, 0, 0.0f, '.', 100},
+        {200, 30, 0, 0.5f, '.', 197}, // between 100 and 900 no dice
+        {200, 30, 2, 0.5f, '.', 199}, // a bigger city damps the step
+        {200, 25, 0, 0.5f, '.', 198}, // a step of 2.5 goes to the even 2
+        {100, 0, 0, 0.0f, '.', 100},  // the bounds themselves stay,
         {900, 0, 0, 0.0f, '.', 900},
-        {99, 0, 0, 0.0f, '.', 109},
+        {99, 0, 0, 0.0f, '.', 109}, // and just past them a price moves
         {901, 0, 0, 0.0f, '.', 891},
-        // Falling to nothing gives 5, then the lift of 10 + 30·r.
-        {10, 500, 0, 0.0f, '.', 15},
-        // Above 999 is capped, then dropped; a huge step does not wrap.
-        {990, -200, 0, 0.5f, '.', 974},
-        {500, -32768, 0, 0.0f, '.', 989},
-        // 50 + 24.5 rounds to the even 74; 50 + 25.6 to 76, but with a comma the fraction is
-        // lost: 50 + 25.
-        {50, 0, 0, 0.4833333f, '.', 74},
-        {50, 0, 0, 0.52f, '.', 76},
-        {50, 0, 0, 0.52f, ',', 75},
+        {10, 500, 0, 0.0f, '.', 15},      // falling to nothing gives 5, then the lift of 10 + 30·r
+        {990, -200, 0, 0.5f, '.', 974},   // above 999 is capped, then dropped
+        {500, -32768, 0, 0.0f, '.', 989}, // a huge step does not wrap
+        {50, 0, 0, 0.4833333f, '.', 74},  // 50 + 24.5 rounds to the even 74,
+        {50, 0, 0, 0.52f, '.', 76},       // 50 + 25.6 to 76,
+        {50, 0, 0, 0.52f, ',', 75},       // but with a comma the fraction is lost
     };
     for (const auto& [cena, produkce, size, r, separator, expected] : cases) {
         ScriptedRandom rnd({r});
@@ -39,9 +33,8 @@ TEST(DayChange, PricesMoveByProductionDampedBySizeAndStayInTheirBounds) {
     }
 }
 
-// Seven days in port, then three at sea, on a map of three cities and a fourth past its count.
-// A day's research (and the file's 3, no number the game writes) ends with the day; permanent
-// research stays.
+// Seven days in port, then three at sea, on a map of three cities and a fourth past its count. A
+// day's research (and the file's 3, no number the game writes) ends with the day, permanent stays.
 TEST(DayChange, EveryTradedPriceMovesOnceADayChangeAndTheMoneyFollows) {
     EXPECT_DOUBLE_EQ(DailyInterest(-50000, NumberLocale{'.'}), -5);
     EXPECT_DOUBLE_EQ(DailyInterest(1234, NumberLocale{'.'}), 0.2468);

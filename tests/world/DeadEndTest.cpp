@@ -7,9 +7,8 @@
 using namespace vlnobrod;
 using vlnobrod::testing::FakeGameView;
 
-// A company without ships is told once that it can trade no more when all it can reach (cash,
-// savings, the cargo sold here) does not buy a ship of its type; on the map of losing
-// everything it is ruined, and the map ends as the goal ends it.
+// A company without ships is told once that it can trade no more when its cash, savings and cargo
+// sold here buy no ship of its type; on the map of losing everything, that ruin meets the goal.
 TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
     // The map, the ships and their type, the cash, the account and the cargo (units of goods 0,
     // sold here at 100), then whether the company is told and the map finished.
@@ -42,11 +41,7 @@ TEST(DeadEnd, NoShipAndNoMoneyForOneIsToldAndOnTheLastMapRuins) {
         EXPECT_EQ(TellDeadEnd(st, view), told);
         EXPECT_EQ(view.resultsOpened, finished ? 1 : 0);
         ASSERT_EQ(view.messages.size(), (told ? 1u : 0u) + (finished ? 1u : 0u));
-        if (told) {
-            EXPECT_EQ(view.messages[0].title, "Konec obchodování");
-        }
-        if (finished) { // once: the finished map says nothing more
-            EXPECT_FALSE(TellDeadEnd(st, view));
-        }
+        EXPECT_TRUE(!told || view.messages[0].title == "Konec obchodování");
+        EXPECT_FALSE(finished && TellDeadEnd(st, view)); // once: then the finished map says nothing
     }
 }

@@ -27,8 +27,7 @@ TEST(FleetSummary, TheLoadRoundsHalvesToEvenAndNeitherWrapsNorDividesByNothing) 
     huge.Naklad[0] = 30000;
     huge.Naklad[1] = 30000;
     EXPECT_EQ(CargoTotal(huge), 32767);
-    // Past 182 galleons the real sums count: 42 466 aboard 200 galleons' 36 000.
-    huge.Pocet = 200;
+    huge.Pocet = 200; // past 182 galleons the real sums count: 42 466 aboard 200 galleons' 36 000
     huge.Naklad[1] = 12466;
     EXPECT_EQ(LoadText(huge), "42466 z 36000");
     huge.Naklad[1] = 1e308; // a damaged file counts as full, not as nothing

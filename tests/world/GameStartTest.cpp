@@ -9,10 +9,9 @@
 using namespace vlnobrod;
 using namespace vlnobrod::testing;
 
-// A saved game comes back: the saved day goes on with its markets as saved (a load moves no
-// price and fades none of the player's impact, or loading again and again would pay), and
-// the stored money stands (no interest, no upkeep of a voyage an earlier game left behind),
-// and so does a day's research bought that day.
+// A saved game's day goes on with its markets as saved (a load moves no price and fades none of
+// the player's impact, or loading again and again would pay), its money (no interest, no upkeep of
+// a voyage an earlier game left behind) and a day's research bought that day.
 TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     GameState st = OneCity(200, 30, 0);
     st.Mapa = "Karibik";
@@ -27,10 +26,9 @@ TEST(GameStart, TheSavedDayGoesOnWithItsMarketsAndItsMoney) {
     ScriptedRandom rnd({0.5f});
     StartLoadedGame(st, rnd, view);
     const MarketEntry& gold = st.Cities[0].Trh[0];
-    EXPECT_EQ(std::tuple(st.Den, gold.Cena, gold.Dopad, gold.RanniCena),
-              std::tuple(25, 200, 20, 180));
-    EXPECT_EQ(std::tuple(ResearchOf(st.Cities[0]), st.Hotovost, st.PendingAction),
-              std::tuple(Research::OneDay, 1234.5, Pending::None));
+    EXPECT_EQ(std::tuple(st.Den, gold.Cena, gold.Dopad, gold.RanniCena, ResearchOf(st.Cities[0]),
+                         st.Hotovost, st.PendingAction),
+              std::tuple(25, 200, 20, 180, Research::OneDay, 1234.5, Pending::None));
     EXPECT_EQ(view.shown, "PDHK"); // prices, day, then both figures
     // The game opened in port is a look at the market: a new visit in the logbook.
     EXPECT_EQ(std::tuple(LogbookOf(st, 0).heading, st.Denik.Mesto),

@@ -23,8 +23,7 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
     st.Cities[1].Trh[5] = {400, 400, 0};
     FakeGameView view;
     ScriptedRandom rnd({0.5f});
-    // Days at sea write nothing, not even for the city ahead; the arrival does, before the
-    // voyage is over.
+    // Days at sea write nothing, even for the city ahead; arriving does, before the voyage ends.
     auto sail = [&](std::uint8_t to, std::int16_t days) {
         st.PendingAction = Pending::Voyage;
         st.Plavba.NaMori = true;
@@ -36,21 +35,18 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
     };
     RecordMarket(st); // the game opened: the first page
     EXPECT_EQ(logged(st, 0, 0), 200);
-    // A day in port writes over the page of the same visit: no visit before yet.
-    AdvanceDays(st, rnd, view, 1);
+    AdvanceDays(st, rnd, view, 1); // a day in port rewrites this visit's page: no visit before yet
     EXPECT_EQ(std::tuple(st.Denik.Mesta[0].Posledni.Den, logged(st, 0, 0)), std::tuple(11, 197));
     EXPECT_FALSE(st.Denik.Mesta[0].Predchozi.Written());
 
     sail(1, 3);
     EXPECT_EQ(logged(st, 1, 5), 400);
-    // The trade tab after a purchase shows the moved price, and writes it.
     st.Cities[1].Trh[5].Cena = 420;
-    RecordMarket(st);
+    RecordMarket(st); // the trade tab after a purchase shows the moved price, and writes it
     EXPECT_EQ(std::tuple(st.Denik.Mesta[1].Posledni.Den, logged(st, 1, 5)), std::tuple(14, 420));
     EXPECT_FALSE(st.Denik.Mesta[1].Predchozi.Written());
 
-    // Back in the first city: its last page becomes the visit before.
-    sail(0, 1);
+    sail(0, 1); // back in the first city: its last page becomes the visit before
     EXPECT_EQ(std::tuple(st.Denik.Mesta[0].Predchozi.Den, logged(st, 0, 0, true), logged(st, 0, 0)),
               std::tuple(11, 197, 191));
 }
@@ -58,8 +54,7 @@ TEST(Logbook, TheMarketIsWrittenInPortOnArrivalAndEveryDayButNotAtSea) {
 TEST(Logbook, ShowsTheDayOfThePricesAndTheirTrendAgainstTheVisitBefore) {
     GameState st;
     st.PocetMest = 3;
-    // Goods 3 was not traded on the visit before: nothing to measure against; goods 4 is not
-    // traded any more: no row.
+    // Goods 3 was not traded the visit before: no trend; goods 4 is not traded any more: no row.
     const LogbookPage before{4, {200, 200, 200, 0, 300}}, last{9, {200, 180, 230, 150, 0}};
     st.Denik.Mesta[0] = st.Denik.Mesta[3] = {last, before}; // the 3 is past the map's cities
     const std::tuple<int, std::int16_t, std::string> rows[] = {

@@ -12,8 +12,7 @@ inline GameState OneCity(std::int16_t cena, std::int16_t produkce, std::uint8_t 
     st.PocetMest = 1;
     st.Cities[0].Velikost = velikost;
     st.Cities[0].Trh[0] = {cena, 0, produkce};
-    st.Konto = 0;
-    st.Hotovost = 0;
+    st.Konto = st.Hotovost = 0;
     return st;
 }
 
