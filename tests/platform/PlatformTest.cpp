@@ -113,7 +113,7 @@ private slots:
     }
 
     // The settings file is the player's: a change rewrites its own line only. A file that cannot
-    // take it (read-only, too big) is left alone, the change holds till the end and he is told why.
+    // take it (read-only, too big) is left alone, the change lasts this run, the player is told.
     void aSettingKeepsTheFilesOtherLinesOrSaysWhyItCannotLast() {
         QTemporaryDir dir;
         const QString file = dir.path() + "/s.ini";
