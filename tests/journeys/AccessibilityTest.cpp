@@ -63,8 +63,7 @@ private slots:
         fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
         fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
         frmMenu menu(fx.game());
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QVERIFY(Shown(menu));
         walk(menu, "menu");
         for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
                           menuentry::About, menuentry::Duel}) {
@@ -81,8 +80,7 @@ private slots:
         frmSouboj battle(fx.game(), memory);
         battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
         for (QWidget* other : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
-            other->show();
-            QVERIFY(QTest::qWaitForWindowExposed(other));
+            QVERIFY(Shown(*other));
             walk(*other, QString::fromLatin1(other->metaObject()->className()));
             other->close();
         }

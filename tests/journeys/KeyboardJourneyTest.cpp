@@ -1,8 +1,7 @@
-// The whole game by keys only, read as a screen reader reads it, never a click nor a place on
-// the screen: a new game and its goal, a purchase, a city opened on the chart, a voyage with an
-// event and a battle, a sale, a repair, the bank, a save, the menu and the save loaded again.
-// With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
-// scripts/atspi-listen.py to compare with what the accessibility bus carried.
+// The whole game by keys only, as a screen reader reads it: a new game and its goal, a purchase,
+// a city opened on the chart, a voyage with an event and a battle, a sale, a repair, the bank, a
+// save, the menu and the save loaded again. VLNOBROD_TICKER names a file for the ticker's items,
+// one a line, that scripts/atspi-listen.py compares with what the accessibility bus carried.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"
@@ -83,11 +82,10 @@ private slots:
         Windows windows(fx.game());
         windows.Start();
         frmMenu* menu = windows.Menu();
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QVERIFY(Shown(*menu));
         Ears ears(windows);
 
-        // A new game: Ctrl+N, the map chosen with the arrows, the company's field named by its
-        // caption, the company typed, Enter.
+        // A new game: Ctrl+N, the map by the arrows, the company typed into its named field, Enter.
         press(*menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(Spoken(menu->focusWidget()), u"Název společnosti:"_s);
         press(*menu, {Qt::CTRL | Qt::Key_A}, u"Jantar"_s);
@@ -139,10 +137,8 @@ private slots:
         QString outcome;
         QElapsedTimer heardOut;
         int shots = 0;
-        QTimer battleKeys;
-        QObject::connect(&battleKeys, &QTimer::timeout, [&] {
-            auto* b = qobject_cast<frmSouboj*>(QApplication::activeModalWidget());
-            if (!b || b->Rules().Flying())
+        WhenModal<frmSouboj> battleKeys([&](frmSouboj* b) {
+            if (b->Rules().Flying())
                 return;
             if (b->Rules().Over()) {
                 // Enter a moment after the outcome is told, as a player hears it out first.
@@ -164,7 +160,6 @@ private slots:
             ++shots;
             press(*b, {Qt::Key_Return});
         });
-        battleKeys.start(10);
         auto* strip = port->findChild<VoyageStrip*>();
         int day = 0;
         for (int tick = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
@@ -205,10 +200,8 @@ private slots:
 
         // In Skalná: everything sold (Alt+V), the cash read with its caption.
         const QString cashBefore = Spoken(Named(*port, "cash"));
-        // A desktop's window manager gives the keys back to the port as the battle goes; the
-        // offscreen platform has none.
-        port->activateWindow();
-        QTRY_VERIFY(port->isActiveWindow());
+        // The offscreen platform has no window manager to give the port the keys after the battle.
+        QVERIFY(Shown(*port, true));
         press(*port, {Qt::ALT | Qt::Key_V});
         QVERIFY(Spoken(Named(*port, "cash")).endsWith(u", Hotovost (zlatých)"_s));
         QVERIFY(Spoken(Named(*port, "cash")) != cashBefore);
@@ -247,9 +240,7 @@ private slots:
         const QString cash = Spoken(Named(*port, "cash"));
         press(*port, {Qt::ALT | Qt::Key_Z});
         menu = windows.Menu();
-        QVERIFY(menu && menu->isVisible());
-        menu->activateWindow();
-        QTRY_VERIFY(menu->isActiveWindow());
+        QVERIFY(menu && menu->isVisible() && Shown(*menu, true));
         press(*menu, {Qt::CTRL | Qt::Key_O, Qt::Key_Down});
         QCOMPARE(Spoken(menu->loadPanel->FileLoad).section(", ", 0, 0),
                  u"Vyberte kterou hru načíst:"_s);

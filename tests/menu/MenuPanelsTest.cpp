@@ -21,8 +21,7 @@ struct Menu {
     int portOpened = 0;
     Menu() {
         menu.OpenPortScreen = [this] { ++portOpened; };
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QVERIFY(Shown(menu));
     }
     void click(int entry) { Click(menu, "entry", entry); }
     void button(int index) { Click(menu, "button", index); }

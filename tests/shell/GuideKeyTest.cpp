@@ -24,9 +24,7 @@ private slots:
         windows.Start();
         windows.StartGame();
         frmMain* port = windows.Port();
-        QVERIFY(port && QTest::qWaitForWindowExposed(port));
-        port->activateWindow();
-        QTRY_VERIFY(port->isActiveWindow());
+        QVERIFY(port && Shown(*port, true));
         // F1 pressed where the player's keys are (the focused control): the guide is in front
         // with the keys, and Escape closes it.
         const auto guideOpensAndEscapeClosesIt = [&] {
@@ -63,8 +61,7 @@ private slots:
         QTimer::singleShot(50, [&] {
             QWidget* box = QApplication::activeModalWidget();
             QVERIFY(box);
-            box->activateWindow();
-            QTRY_VERIFY(box->isActiveWindow());
+            QVERIFY(Shown(*box, true));
             guideOpensAndEscapeClosesIt();
             boxStayed = box->isVisible();
             QTest::keyClick(box, Qt::Key_Escape);

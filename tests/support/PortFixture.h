@@ -62,8 +62,7 @@ struct PortScreen {
             PrepareGame(fx, QString::fromUtf8(game));
         w = MakePortScreen(fx.game());
         w->Form_Load();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(Shown(*w));
     }
     GameState& st() { return fx.game().state; }
 };

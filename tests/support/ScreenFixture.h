@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 #include <QtGlobal>
 #include <memory>
 
@@ -25,6 +27,15 @@ template <typename T = QWidget> T* Named(const QObject& in, const char* name, in
     if (!found)
         qFatal("no control named %s", qPrintable(full));
     return found;
+}
+
+// Shows `w` and waits until it is on the screen and, with `keys`, until it has the keys.
+inline bool Shown(QWidget& w, bool keys = false) {
+    w.show();
+    if (keys)
+        w.activateWindow();
+    return QTest::qWaitForWindowExposed(&w) &&
+           (!keys || QTest::qWaitFor([&w] { return w.isActiveWindow(); }));
 }
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and

@@ -1,3 +1,4 @@
+#include "support/ScreenFixture.h"
 #include "widgets/Announcer.h"
 #include "widgets/ClickLabel.h"
 
@@ -34,8 +35,7 @@ private slots:
     void eachTextAppearsAsANotificationOfItsOwnAndTheFocusStays() {
         QWidget window;
         auto* box = new QLineEdit(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testing::Shown(window));
         box->setFocus();
         Announcer& a = Announcer::Of(*box);
         QCOMPARE(&Announcer::Of(window), &a);
@@ -64,8 +64,7 @@ private slots:
             ClickLabel label(u"Zlatý Mys"_s);
             label.setStyleSheet(u"color: %1; background: #808080;"_s.arg(ink.name()));
             label.resize(80, 18);
-            label.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&label));
+            QVERIFY(testing::Shown(label));
             const QColor before = label.grab().toImage().pixelColor(1, 1);
             label.setFocus();
             QTRY_VERIFY(label.hasFocus());
