@@ -1,6 +1,5 @@
-// Every window and panel of the game, walked as a player without a mouse walks it: every
-// control a click acts on is reached by Tab and tells a screen reader what it is (a button,
-// a field, a list, not a plain text) and what it is called, and Tab always moves on.
+// Every window and panel, walked without a mouse: each control a click acts on is reached by Tab
+// and tells a screen reader its role (not a plain text) and its name; Tab always moves on.
 #include "support/Accessibility.h"
 #include "battle/frmSouboj.h"
 #include "guide/frmHelp.h"

@@ -47,9 +47,8 @@ QString titledMap() {
 }
 
 // The game's windows over that map, the menu first; an installed game writes nothing into the
-// program's folder. Each message box, shown as it is, never as markup, is written down and
-// answered with the button reading `reply` (or its only one); each opening of the statistics
-// writes down days, title, cash, account, value, the first two places and the second's colour.
+// program's folder. Each message box (plain text, never markup) is written down and answered
+// with the button reading `reply` (or its only one), each statistics window label by label.
 struct Journey {
     ScreenFixture fx;
     GameState& st = fx.game().state;
@@ -88,8 +87,7 @@ struct Journey {
         entry(menuentry::NewGame);
         QTest::mouseClick(menu()->album->imgMap[static_cast<std::size_t>(index)], Qt::LeftButton);
     }
-    // A new game from the album, its goal answered: the company typed over the offered one,
-    // which the focus selects.
+    // A new game from the album, its goal answered: the company typed over the selected offer.
     bool newGame() {
         pickMap(0);
         StartForm* form = menu()->picName;
@@ -121,8 +119,7 @@ struct Journey {
 class JourneysTest : public QObject {
     Q_OBJECT
 private slots:
-    // The window titled with the name and company typed; the goal greets the new game once,
-    // not again when the window shows again.
+    // Titled with the name and company typed; the goal greets the new game once, not on a reshow.
     void aNewGameFromTheAlbumIsGreetedWithItsGoalOnce() {
         Journey j;
         QVERIFY(j.newGame());
@@ -146,8 +143,7 @@ private slots:
         QVERIFY(port->isVisible() && !j.menu()->isVisible());
     }
 
-    // Played on and not saved, then a save loaded from the menu after a "Ne", which saves
-    // nothing.
+    // Played on and not saved, then a save loaded from the menu after a "Ne", which saves nothing.
     void aSaveLoadedFromTheMenuReplacesTheGamePlayedOn() {
         Journey j(Layout::Own);
         j.fx.writeData(u"Save/Benátky.mlo"_s,
@@ -166,10 +162,9 @@ private slots:
         QVERIFY(!QFile::exists(j.fx.dataPath(u"Save/Poslední hra.mlo"_s)));
     }
 
-    // A save goes to the player's folder. The goal met: the statistics show the game and enter
-    // it at the second place, in red, into the table in the player's folder, which holds nothing
-    // but the five places. Worth the cash and two small ships at 100 000 (no price for the cargo
-    // here). The program's folder stays as shipped.
+    // A save and the table the met goal enters the game into (second, in red, five places only)
+    // go to the player's folder; the program's folder stays as shipped. Worth the cash and two
+    // small ships at 100 000 (no price for the cargo here).
     void aSaveAndAFinishedMapGoToThePlayersFolder() {
         Journey j;
         QVERIFY(j.newGame());
@@ -188,8 +183,7 @@ private slots:
         QCOMPARE(contents(j.fx.appFolder()), j.shipped);
     }
 
-    // A question left open in the dock keeps its window: "< Zpět do menu" and a new game wait
-    // for the answer.
+    // A question left open in the dock keeps its window from "< Zpět do menu" and a new game.
     void aQuestionLeftOpenKeepsItsWindow() {
         Journey j(Layout::Own);
         frmMain* port = j.play();

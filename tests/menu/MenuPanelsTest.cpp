@@ -41,8 +41,7 @@ private slots:
         for (const QPoint at : {QPoint(799, 599), QPoint(400, 590), QPoint(700, 20)})
             QCOMPARE(shown.pixel(at), painted.pixel(at));
 
-        // The entry under the mouse grows by 5 points; the mouse going straight from it onto the
-        // album inside the open panel shrinks it back.
+        // The entry under the mouse grows by 5 points; moving on onto the album shrinks it back.
         m.click(1);
         QCOMPARE(m.menu.album->Count(), 0);
         auto* entry = Named<QLabel>(m.menu, "entry", menuentry::Load);
@@ -74,8 +73,7 @@ private slots:
         a->vsAlba->setValue(50);
         QCOMPARE(a->pic1->y(), -50);
 
-        // A map whose copy fails, a folder standing where the state file goes, keeps the menu
-        // open with a message.
+        // A folder where the state file goes: no map copied, the menu stays open with a message.
         QVERIFY(QDir().mkpath(m.fx.dataPath(u"aktual.map/obsazeno"_s)));
         QTest::mouseClick(a->imgMap[0], Qt::LeftButton);
         m.button(0);

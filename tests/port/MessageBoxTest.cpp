@@ -47,8 +47,7 @@ private slots:
                          qPrintable(at));
                 QCOMPARE(a.titles, QStringList{u"Zpráva"_s});
             }
-            // The system's dialog (the menu, the battle) asks with the same answers in the
-            // same order, and gives the same answer for the same caption.
+            // The system's dialog (menu, battle) shows and gives the same answers in that order.
             QString dialogShown;
             WhenModal<QMessageBox> dialog([&](QMessageBox* box) {
                 QMap<int, QAbstractButton*> fromLeft;
@@ -80,8 +79,7 @@ private slots:
         }
         QVERIFY(Named(w, "msgbox")->isHidden());
 
-        // A question asked while another waits is answered on its own; then the first comes
-        // back with its own text and waits for its own answer.
+        // A question asked while another waits is answered first; then the first waits again.
         MessageAnswer inner = MessageAnswer::OK;
         QString backAgain;
         QTimer::singleShot(20, &w, [&] {
@@ -188,8 +186,7 @@ private slots:
             fx.writeData(name + u".mlo"_s, u"[Mapa]\nMapa=%1\nNazev=%1\nPocetMest=3\n"_s.arg(name));
             fx.writeData(u"Save/"_s + name + u".mlo"_s, u"[Mapa]\nName=%1\n"_s.arg(name));
         }
-        // A shortcut makes its panel as a click does; Escape closes the open panel, and with
-        // none open leaves the menu as it is.
+        // A shortcut opens its panel as a click does; Escape closes it, and then does nothing.
         press(menu, {Qt::ALT | Qt::Key_O});
         QVERIFY(menu.PanelAt(menupanel::About) && menu.PanelAt(menupanel::About)->isVisible());
         press(menu, {Qt::Key_Escape});

@@ -25,8 +25,7 @@ private slots:
         windows.StartGame();
         frmMain* port = windows.Port();
         QVERIFY(port && Shown(*port, true));
-        // F1 pressed where the player's keys are (the focused control): the guide is in front
-        // with the keys, and Escape closes it.
+        // F1 where the keys are: the guide is in front with the keys, and Escape closes it.
         const auto guideOpensAndEscapeClosesIt = [&] {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             frmHelp* guide = windows.Guide();

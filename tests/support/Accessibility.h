@@ -22,8 +22,7 @@ inline QString Spoken(QWidget* w) {
     return a->text(QAccessible::Name) + (description.isEmpty() ? QString() : ", " + description);
 }
 
-// The controls the player can act on in `window`, as it stands: shown, enabled, and reached
-// by Tab or clicked.
+// The controls the player can act on in `window` as it stands: shown, enabled, Tab or click.
 inline QList<QWidget*> Controls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* w : window.findChildren<QWidget*>()) {
@@ -74,10 +73,8 @@ inline QStringList TabProblems(QWidget& window) {
     for (qsizetype i = 0; i <= controls.size(); ++i) {
         QWidget* before = window.focusWidget();
         reached << before;
-        int presses = 0;
-        do
+        for (int presses = 0; presses < 100 && window.focusWidget() == before; ++presses)
             QTest::keyClick(before ? before : &window, Qt::Key_Tab);
-        while (window.focusWidget() == before && ++presses < 100);
         if (window.focusWidget() == before)
             return {QStringLiteral("Tab stays in ") + (before ? Describe(before) : "the window")};
     }

@@ -18,8 +18,7 @@
 
 namespace vlnobrod::testing {
 
-// A control of a screen found by its object name, the way a test reaches what it clicks and
-// reads; the test run stops when the screen has no such control.
+// A control of a screen by its object name; the test run stops when the screen has none.
 template <typename T = QWidget> T* Named(const QObject& in, const char* name, int index = -1) {
     const QString full =
         QString::fromLatin1(name) + (index < 0 ? QString() : QString::number(index));

@@ -30,8 +30,7 @@ class WidgetsTest : public QObject {
 private slots:
     // Orca speaks a notification as it appears (a name change it reads only at the focus):
     // each text appears as a notification of its own whose name never changes, so two texts in
-    // one moment are two; the keys stay where they were. The voyage's bus test hears the same
-    // on the real bus.
+    // one moment are two; the keys stay where they were.
     void eachTextAppearsAsANotificationOfItsOwnAndTheFocusStays() {
         QWidget window;
         auto* box = new QLineEdit(&window);
