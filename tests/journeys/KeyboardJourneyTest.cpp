@@ -43,31 +43,6 @@ void picture(QWidget& window, const char* name) {
         window.grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
 }
 
-// Answers every question of the port screen with Enter, as a player who has heard it does,
-// and writes down what each window's status line told.
-struct Ears {
-    Windows& windows;
-    QStringList told; // the port screen's status line: news and questions
-    QTimer poll;
-    QPointer<frmMain> heard;
-    explicit Ears(Windows& w) : windows(w) {
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            frmMain* port = windows.Port();
-            if (port && port != heard) {
-                heard = port;
-                // What the new window told before it was first heard.
-                if (Announcer::Of(*port).Count() > 0)
-                    told << Announcer::Of(*port).Said();
-                QObject::connect(&Announcer::Of(*port), &Announcer::told,
-                                 [this](const QString& t) { told << t; });
-            }
-            if (port && port->Waiting())
-                QTest::keyClick(port, Qt::Key_Return);
-        });
-        poll.start(5);
-    }
-};
-
 } // namespace
 
 class KeyboardJourneyTest : public QObject {
@@ -83,7 +58,25 @@ private slots:
         windows.Start();
         frmMenu* menu = windows.Menu();
         QVERIFY(Shown(*menu));
-        Ears ears(windows);
+        // Every question of the port screen answered with Enter, as a player who has heard it
+        // does; what each window's status line told (news and questions) is written down.
+        QStringList told;
+        QPointer<frmMain> heard;
+        QTimer ears;
+        QObject::connect(&ears, &QTimer::timeout, [&] {
+            frmMain* port = windows.Port();
+            if (port && port != heard) {
+                heard = port;
+                // What the new window told before it was first heard.
+                if (Announcer::Of(*port).Count() > 0)
+                    told << Announcer::Of(*port).Said();
+                QObject::connect(&Announcer::Of(*port), &Announcer::told,
+                                 [&told](const QString& t) { told << t; });
+            }
+            if (port && port->Waiting())
+                QTest::keyClick(port, Qt::Key_Return);
+        });
+        ears.start(5);
 
         // A new game: Ctrl+N, the map by the arrows, the company typed into its named field, Enter.
         press(*menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
@@ -93,9 +86,9 @@ private slots:
         frmMain* port = windows.Port();
         QVERIFY(port && port->HasGame());
         // The goal greets the game: told with its answer, and answered with Enter.
-        QTRY_VERIFY2(ears.told.contains(u"Úkolem této mapy je .... Vydělejte milion. Odpovědi: "
-                                        "OK. Enter: OK."_s),
-                     qPrintable(ears.told.join("|")));
+        QTRY_VERIFY2(told.contains(u"Úkolem této mapy je .... Vydělejte milion. Odpovědi: "
+                                   "OK. Enter: OK."_s),
+                     qPrintable(told.join("|")));
         QTRY_VERIFY(!port->Waiting());
 
         // Goods bought: the trade tab, the row found by its name, Enter, End for all, Enter.
@@ -115,12 +108,12 @@ private slots:
         picture(*port, "chart");
         press(*port, {Qt::Key_Return});
         QCOMPARE(Spoken(port->focusWidget()), u"Koupit přístup do města"_s);
-        const int before = static_cast<int>(ears.told.size());
+        const int before = static_cast<int>(told.size());
         press(*port, {Qt::Key_Return});
-        QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
+        QTRY_VERIFY(told.size() > before && !port->Waiting());
         QVERIFY(tabTo(*port, u"> plout sem"_s));
         press(*port, {Qt::Key_Return});
-        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(told.join("|")));
         QVERIFY(Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: "_s));
 
         // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
@@ -190,7 +183,7 @@ private slots:
                                  "Piráti na obzoru!", "Vítejte v městě: Skalná"})
             QVERIFY2(ticker.contains(QString::fromUtf8(news)), qPrintable(ticker.join("|")));
         for (const QString& line : ticker)
-            QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
+            QVERIFY2(told.count(line) == 1, qPrintable(line + " | " + told.join("|")));
 
         if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
             QFile out(QString::fromLocal8Bit(file));

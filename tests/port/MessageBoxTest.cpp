@@ -93,17 +93,15 @@ private slots:
         });
         std::string t = "První";
         const MessageAnswer outer = w.ShowMessage("První otázka", MessageButtons::NeAnoZrusit, t);
-        QVERIFY(inner == MessageAnswer::Ano);
+        QVERIFY(inner == MessageAnswer::Ano && outer == MessageAnswer::Ne);
         QCOMPARE(backAgain, u"První|První otázka"_s);
-        QVERIFY(outer == MessageAnswer::Ne);
         QVERIFY(!w.Waiting());
 
         // While the box waits, nothing else of the window takes a click or a key, the box stays
         // over any panel, the window is neither closed nor put aside, and the news go on.
-        bool backToMenu = false;
-        w.BackToMenu = [&] { backToMenu = true; };
-        const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QStringList seen;
+        w.BackToMenu = [&] { seen << "menu"; };
+        const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QTimer::singleShot(20, &w, [&] {
             Click(w, "tabDok");                              // the dock tab
             QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier); // the trade tab's shortcut
@@ -127,7 +125,6 @@ private slots:
         std::string title = "Otázka";
         w.ShowMessage("Čekám", MessageButtons::OK, title);
         QCOMPARE(seen, (QStringList{"", "shown", "", "box on top", "news moved"}));
-        QVERIFY(!backToMenu);
         QCOMPARE(Text(w, "msgTitle"), QStringLiteral("Otázka")); // the goal never asked
     }
 
