@@ -58,10 +58,9 @@ private slots:
         QVERIFY(asked);
 
         // The menu and each of its panels.
-        ScreenFixture& fx = p.fx;
-        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
-        fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
-        frmMenu menu(fx.game());
+        p.fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
+        p.fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
+        frmMenu menu(p.fx.game());
         QVERIFY(Shown(menu));
         walk(menu, "menu");
         for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
@@ -72,11 +71,11 @@ private slots:
             walk(menu, u"entry %1"_s.arg(entry));
         }
         // The guide, the statistics and the duel.
-        frmHelp guide(fx.game());
+        frmHelp guide(p.fx.game());
         FakeGameView view;
-        frmTop top(fx.game(), view);
+        frmTop top(p.fx.game(), view);
         BattleMemory memory;
-        frmSouboj battle(fx.game(), memory);
+        frmSouboj battle(p.fx.game(), memory);
         battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
         for (QWidget* other : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
             QVERIFY(Shown(*other));

@@ -1,5 +1,4 @@
-// Flows that cross windows: the menu, the port screen, the statistics window and the duel. Each
-// leg starts from a game of its own, a new one begun from the album or one prepared and opened.
+// Flows that cross windows: menu, port screen, statistics and duel; each leg has its own game.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"

@@ -58,8 +58,7 @@ private slots:
         windows.Start();
         frmMenu* menu = windows.Menu();
         QVERIFY(Shown(*menu));
-        // Every question of the port screen answered with Enter, as a player who has heard it
-        // does; what each window's status line told (news and questions) is written down.
+        // Each question of the port screen answered with Enter; what its status line told kept.
         QStringList told;
         QPointer<frmMain> heard;
         QTimer ears;
@@ -116,8 +115,7 @@ private slots:
         QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(told.join("|")));
         QVERIFY(Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: "_s));
 
-        // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
-        // overboard on the first, pirates on the second.
+        // The voyage tick by tick; the dice bring a man overboard on day one, pirates on day two.
         QStringList ticker;
         const auto readTicker = [&] {
             const QString line = Spoken(Named(*port, "news0"));
@@ -149,13 +147,11 @@ private slots:
             if (!Named(*b, "fire0")->isEnabled() || shots >= 2 ||
                 !tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
                 return;
-            press(*b, {Qt::CTRL | Qt::Key_A}, shots == 0 ? u"50"_s : u"42"_s);
-            ++shots;
+            press(*b, {Qt::CTRL | Qt::Key_A}, shots++ == 0 ? u"50"_s : u"42"_s);
             press(*b, {Qt::Key_Return});
         });
         auto* strip = port->findChild<VoyageStrip*>();
-        int day = 0;
-        for (int tick = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
+        for (int tick = 0, day = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
             if (st.Plavba.Tiky + 1 == CurrentPlan(st).ticksPerDay) {
                 ++day;
                 // A day's roll: an event when the first die is under 9/79, which one by the

@@ -134,8 +134,7 @@ private slots:
         QCOMPARE(p->lbl1->text(), u"Eva"_s);
         QCOMPARE(p->lbl2->text(), u"XXX"_s); // no company in the save
         QVERIFY(m.fx.game().state.PendingAction == Pending::None);
-        // A double click on a save loads it, as Enter does; it comes as a click, which only
-        // selects, and then the second press of the pair.
+        // A double click loads a save as Enter does; the first click of the pair only selects.
         const QPoint at = p->FileLoad->visualItemRect(p->FileLoad->item(1)).center();
         QTest::mouseClick(p->FileLoad->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(m.portOpened, 1);

@@ -191,8 +191,7 @@ private slots:
         press(menu, {Qt::Key_Escape});
         QVERIFY(menu.isVisible());
 
-        // A new game: the arrows choose a map, Enter opens the start form with the company's
-        // name taking the keys; Escape goes back to the album.
+        // The arrows choose a map and Enter opens its start form; Escape goes back to the album.
         press(menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(menu.picName->Map, u"Bmapa"_s);
         press(menu, {Qt::Key_Escape});

@@ -45,8 +45,7 @@ private slots:
         QVERIFY(stillWaited);
         QCOMPARE(answer, MessageAnswer::Ano);
 
-        // Without a question the guide is an ordinary window beside the game; Escape gives the
-        // keys back to the port.
+        // Without a question the guide is a window beside the game; Escape gives the port the keys.
         QTest::keyClick(port, Qt::Key_F1);
         QVERIFY(windows.Guide()->isVisible());
         QCOMPARE(windows.Guide()->windowModality(), Qt::NonModal);

@@ -91,8 +91,7 @@ inline void Settle() {
         QTest::qWait(60);
 }
 
-// Keys as a player presses them: each to the control of `window` with the focus, or to the
-// window; `typed` then goes to the control the keys left the focus on.
+// Keys pressed in `window` where its focus is (or on it), then `typed` where they left the focus.
 inline void press(QWidget& window, std::initializer_list<QKeyCombination> keys,
                   const QString& typed = {}) {
     for (const QKeyCombination key : keys) {

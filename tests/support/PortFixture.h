@@ -92,8 +92,7 @@ struct TradingPort : PortScreen {
 // Answers every question of the port screen's message box with the answer label that reads
 // `caption` (the first label when none does), and writes down what was asked.
 struct Answerer {
-    QStringList titles, texts;
-    QStringList captions; // the answer labels shown, from the left: "Ne/Ano/Zrušit"
+    QStringList titles, texts, captions; // captions: the answers shown from the left, "Ne/Ano"
     QTimer timer;
 
     Answerer(frmMain& window, const QString& caption) {
