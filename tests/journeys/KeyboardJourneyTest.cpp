@@ -1,7 +1,6 @@
-// The whole game by keys only, as a screen reader reads it: a new game and its goal, a purchase,
-// a city opened on the chart, a voyage with an event and a battle, a sale, a repair, the bank, a
-// save, the menu and the save loaded again. VLNOBROD_TICKER names a file for the ticker's items,
-// one a line, that scripts/atspi-listen.py compares with what the accessibility bus carried.
+// The whole game by keys, as a screen reader reads it: a new game, a purchase, a city opened on
+// the chart, a voyage with an event and a battle, a sale, a repair, the bank, a save and its load.
+// VLNOBROD_TICKER names a file for the ticker's items, one a line, for scripts/atspi-listen.py.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"

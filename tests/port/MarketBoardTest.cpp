@@ -7,8 +7,7 @@
 using namespace vlnobrod;
 
 TEST(MarketBoard, RowsShowTradedGoodsWithTrendAndBar) {
-    // Goods, price, yesterday's price, trend and bar colour. A move of up to 10 either way is
-    // small (red); from 11 on a fall is green, a rise blue.
+    // A move of up to 10 either way is small (red); from 11 on a fall is green, a rise blue.
     const std::tuple<int, std::int16_t, std::int16_t, const char*, std::uint32_t> expected[] = {
         {0, 220, 220, "=", 0xFF0000u}, {1, 100, 120, "<", 0x00FF00u}, // fell by 20
         {2, 110, 120, "<", 0xFF0000u},                                // fell by exactly 10

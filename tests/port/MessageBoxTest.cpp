@@ -27,7 +27,6 @@ private slots:
     void everyButtonsCodeGivesItsAnswersAndTheBoxHasTheWindowToItself() {
         PortScreen s;
         frmMain& w = *s.w;
-        // Per code: the answer clicked, the answers shown, the answer given, Enter's, Escape's.
         const std::tuple<std::uint8_t, const char*, const char*, int, int, int> cases[] = {
             {0, "OK", "OK", 1, 1, 1},
             {1, "Zrušit", "OK/Zrušit", 2, 1, 2},
