@@ -19,7 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Checks `window` as it stands now, named by `where` in a failure.
 void walk(QWidget& window, const QString& where) {
     const QStringList problems = UnnamedControls(window) + TabProblems(window);
     QVERIFY2(problems.isEmpty(), qPrintable(where + ": " + problems.join("; ")));

@@ -131,8 +131,7 @@ private slots:
         TradingPort s;
         frmMain& w = *s.w;
         QVERIFY(Shown(w, true));
-        // The panels open on their keys, named in the tooltips, their tab marked; Escape
-        // closes the topmost, and on the bare port screen does nothing.
+        // Keys open the panels (named in tooltips) and mark the tab; Escape closes one, or nothing.
         QVERIFY(Named(w, "tabObchod")->toolTip().contains(ShortcutHint(Qt::ALT | Qt::Key_O)));
         const std::tuple<QKeyCombination, int, const char*> shortcuts[] = {
             {Qt::ALT | Qt::Key_O, zalozka::Trade, "tabObchod"},

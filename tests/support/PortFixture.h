@@ -32,7 +32,6 @@ inline const char* const PortGame =
 inline void Click(const QObject& in, const char* name, int index = -1) {
     QTest::mouseClick(Named(in, name, index), Qt::LeftButton);
 }
-// The caption of the label of that name.
 inline QString Text(const QObject& in, const char* name, int index = -1) {
     return Named<QLabel>(in, name, index)->text();
 }
