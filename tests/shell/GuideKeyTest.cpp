@@ -54,9 +54,8 @@ private slots:
 
         // A system message box over the port holds the keys as the question does.
         bool boxStayed = false;
-        QTimer::singleShot(50, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box && Shown(*box, true));
+        WhenModal<QMessageBox> systemBox([&](QMessageBox* box) {
+            QVERIFY(Shown(*box, true));
             guideOpensAndEscapeClosesIt();
             boxStayed = box->isVisible();
             QTest::keyClick(box, Qt::Key_Escape);

@@ -112,8 +112,7 @@ inline bool tabTo(QWidget& window, const QString& name) {
         if (f && f->isVisible() && f->hasFocus() &&
             QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) == name)
             return true;
-        QTest::keyClick(f ? f : &window, Qt::Key_Tab);
-        Settle();
+        press(window, {Qt::Key_Tab});
     }
     return false;
 }
