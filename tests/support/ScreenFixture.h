@@ -33,8 +33,7 @@ inline bool Shown(QWidget& w, bool keys = false) {
     w.show();
     if (keys)
         w.activateWindow();
-    return QTest::qWaitForWindowExposed(&w) &&
-           (!keys || QTest::qWaitFor([&w] { return w.isActiveWindow(); }));
+    return QTest::qWaitForWindowExposed(&w) && (!keys || QTest::qWaitForWindowActive(&w));
 }
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and
