@@ -39,10 +39,9 @@ private slots:
             const auto buttons = static_cast<MessageButtons>(code);
             std::string title; // an empty title becomes "Zpráva"
             {
-                Answerer a(w, QString::fromUtf8(click));
+                Answerer a(w, click);
                 const MessageAnswer answer = w.ShowMessage("Opravdu?", buttons, title);
-                QVERIFY2(a.captions == QStringList{QString::fromUtf8(shown)} &&
-                             static_cast<int>(answer) == given,
+                QVERIFY2(a.captions == QStringList{shown} && static_cast<int>(answer) == given,
                          qPrintable(at));
                 QCOMPARE(a.titles, QStringList{u"Zpráva"_s});
             }
@@ -56,11 +55,10 @@ private slots:
                 for (QAbstractButton* b : fromLeft)
                     captions << b->text();
                 dialogShown = captions.join('/');
-                fromLeft.values()[captions.indexOf(QString::fromUtf8(click))]->click();
+                fromLeft.values()[captions.indexOf(click)]->click();
             });
             const MessageAnswer inDialog = AskInDialog(&w, u"Zpráva"_s, u"Opravdu?"_s, buttons);
-            QVERIFY2(dialogShown == QString::fromUtf8(shown) && static_cast<int>(inDialog) == given,
-                     qPrintable(at));
+            QVERIFY2(dialogShown == shown && static_cast<int>(inDialog) == given, qPrintable(at));
             for (const auto& [key, expected] :
                  {std::pair{Qt::Key_Return, onEnter}, std::pair{Qt::Key_Escape, onEscape}}) {
                 // A key that leaves the question waiting fails; the first answer goes on.
