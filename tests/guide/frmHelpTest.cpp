@@ -23,8 +23,7 @@ private slots:
         QVERIFY(!market.isEmpty() && !market.contains(QStringLiteral("značka")));
         // A contents link takes the reader down; "<< zpět na obsah" brings the contents back.
         w.resize(500, 300);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(testing::Shown(w));
         w.rtf->scrollToAnchor(QStringLiteral("ukladani"));
         QVERIFY(w.rtf->verticalScrollBar()->value() > 0);
         QTest::mouseClick(w.lblAkceB[0], Qt::LeftButton);

@@ -1,6 +1,5 @@
-// Every window and panel of the game, walked as a player without a mouse walks it: every
-// control a click acts on is reached by Tab and tells a screen reader what it is (a button,
-// a field, a list, not a plain text) and what it is called, and Tab always moves on.
+// Every window and panel, walked without a mouse: each control a click acts on is reached by Tab
+// and tells a screen reader its role (not a plain text) and its name; Tab always moves on.
 #include "support/Accessibility.h"
 #include "battle/frmSouboj.h"
 #include "guide/frmHelp.h"
@@ -20,7 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Checks `window` as it stands now, named by `where` in a failure.
 void walk(QWidget& window, const QString& where) {
     const QStringList problems = UnnamedControls(window) + TabProblems(window);
     QVERIFY2(problems.isEmpty(), qPrintable(where + ": " + problems.join("; ")));
@@ -59,12 +57,10 @@ private slots:
         QVERIFY(asked);
 
         // The menu and each of its panels.
-        ScreenFixture& fx = p.fx;
-        fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
-        fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
-        frmMenu menu(fx.game());
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        p.fx.writeData(u"Mapa1.mlo"_s, QString::fromUtf8(PortGame));
+        p.fx.writeData(u"Save/Stará.mlo"_s, QString::fromUtf8(PortGame));
+        frmMenu menu(p.fx.game());
+        QVERIFY(Shown(menu));
         walk(menu, "menu");
         for (int entry : {menuentry::NewGame, menuentry::Load, menuentry::Settings,
                           menuentry::About, menuentry::Duel}) {
@@ -74,15 +70,14 @@ private slots:
             walk(menu, u"entry %1"_s.arg(entry));
         }
         // The guide, the statistics and the duel.
-        frmHelp guide(fx.game());
+        frmHelp guide(p.fx.game());
         FakeGameView view;
-        frmTop top(fx.game(), view);
+        frmTop top(p.fx.game(), view);
         BattleMemory memory;
-        frmSouboj battle(fx.game(), memory);
+        frmSouboj battle(p.fx.game(), memory);
         battle.Form_Load(HandOffWord::PiratiB2, FleetRecord{});
         for (QWidget* other : std::initializer_list<QWidget*>{&guide, &top, &battle}) {
-            other->show();
-            QVERIFY(QTest::qWaitForWindowExposed(other));
+            QVERIFY(Shown(*other));
             walk(*other, QString::fromLatin1(other->metaObject()->className()));
             other->close();
         }

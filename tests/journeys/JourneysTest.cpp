@@ -1,5 +1,4 @@
-// Flows that cross windows: the menu, the port screen, the statistics window and the duel. Each
-// leg starts from a game of its own, a new one begun from the album or one prepared and opened.
+// Flows that cross windows: menu, port screen, statistics and duel; each leg has its own game.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/MapAlbum.h"
@@ -47,9 +46,8 @@ QString titledMap() {
 }
 
 // The game's windows over that map, the menu first; an installed game writes nothing into the
-// program's folder. Each message box, shown as it is, never as markup, is written down and
-// answered with the button reading `reply` (or its only one); each opening of the statistics
-// writes down days, title, cash, account, value, the first two places and the second's colour.
+// program's folder. Each message box (plain text, never markup) is written down and answered
+// with the button reading `reply` (or its only one), each statistics window label by label.
 struct Journey {
     ScreenFixture fx;
     GameState& st = fx.game().state;
@@ -88,8 +86,7 @@ struct Journey {
         entry(menuentry::NewGame);
         QTest::mouseClick(menu()->album->imgMap[static_cast<std::size_t>(index)], Qt::LeftButton);
     }
-    // A new game from the album, its goal answered: the company typed over the offered one,
-    // which the focus selects.
+    // A new game from the album, its goal answered: the company typed over the selected offer.
     bool newGame() {
         pickMap(0);
         StartForm* form = menu()->picName;
@@ -121,8 +118,7 @@ struct Journey {
 class JourneysTest : public QObject {
     Q_OBJECT
 private slots:
-    // The window titled with the name and company typed; the goal greets the new game once,
-    // not again when the window shows again.
+    // Titled with the name and company typed; the goal greets the new game once, not on a reshow.
     void aNewGameFromTheAlbumIsGreetedWithItsGoalOnce() {
         Journey j;
         QVERIFY(j.newGame());
@@ -146,8 +142,7 @@ private slots:
         QVERIFY(port->isVisible() && !j.menu()->isVisible());
     }
 
-    // Played on and not saved, then a save loaded from the menu after a "Ne", which saves
-    // nothing.
+    // Played on and not saved, then a save loaded from the menu after a "Ne", which saves nothing.
     void aSaveLoadedFromTheMenuReplacesTheGamePlayedOn() {
         Journey j(Layout::Own);
         j.fx.writeData(u"Save/Benátky.mlo"_s,
@@ -166,10 +161,9 @@ private slots:
         QVERIFY(!QFile::exists(j.fx.dataPath(u"Save/Poslední hra.mlo"_s)));
     }
 
-    // A save goes to the player's folder. The goal met: the statistics show the game and enter
-    // it at the second place, in red, into the table in the player's folder, which holds nothing
-    // but the five places. Worth the cash and two small ships at 100 000 (no price for the cargo
-    // here). The program's folder stays as shipped.
+    // A save and the table the met goal enters the game into (second, in red, five places only)
+    // go to the player's folder; the program's folder stays as shipped. Worth the cash and two
+    // small ships at 100 000 (no price for the cargo here).
     void aSaveAndAFinishedMapGoToThePlayersFolder() {
         Journey j;
         QVERIFY(j.newGame());
@@ -188,8 +182,7 @@ private slots:
         QCOMPARE(contents(j.fx.appFolder()), j.shipped);
     }
 
-    // A question left open in the dock keeps its window: "< Zpět do menu" and a new game wait
-    // for the answer.
+    // A question left open in the dock keeps its window from "< Zpět do menu" and a new game.
     void aQuestionLeftOpenKeepsItsWindow() {
         Journey j(Layout::Own);
         frmMain* port = j.play();
@@ -253,10 +246,9 @@ private slots:
         j.st.PendingAction = Pending::NewGame;
         j.st.HandOff = j.fx.dataPath(u"Save/zmizela.mlo"_s).toStdString();
         j.windows.StartGame();
-        QCOMPARE(j.said.size(), 3);
-        QVERIFY(j.said[0].startsWith(u"Hru nelze otevřít: "_s));
-        QVERIFY(j.said[1].contains(u"Mapa2.jpg"_s));
-        QVERIFY(j.said[2].contains(u"zmizela.mlo"_s));
+        QVERIFY2(j.said.size() == 3 && j.said[0].startsWith(u"Hru nelze otevřít: "_s) &&
+                     j.said[1].contains(u"Mapa2.jpg"_s) && j.said[2].contains(u"zmizela.mlo"_s),
+                 qPrintable(j.said.join('|')));
         QCOMPARE(j.st.PendingAction, Pending::None);
         QVERIFY(j.menu()->isVisible());
         QCOMPARE(j.port(), port);

@@ -1,8 +1,6 @@
-// The whole game by keys only, read as a screen reader reads it, never a click nor a place on
-// the screen: a new game and its goal, a purchase, a city opened on the chart, a voyage with an
-// event and a battle, a sale, a repair, the bank, a save, the menu and the save loaded again.
-// With VLNOBROD_TICKER set, the news ticker's items are written into that file, one a line, for
-// scripts/atspi-listen.py to compare with what the accessibility bus carried.
+// The whole game by keys, as a screen reader reads it: a new game, a purchase, a city opened on
+// the chart, a voyage with an event and a battle, a sale, a repair, the bank, a save and its load.
+// VLNOBROD_TICKER names a file for the ticker's items, one a line, for scripts/atspi-listen.py.
 #include "battle/frmSouboj.h"
 #include "menu/LoadPanel.h"
 #include "menu/frmMenu.h"
@@ -44,31 +42,6 @@ void picture(QWidget& window, const char* name) {
         window.grab().save(QString::fromLocal8Bit(folder) + '/' + name + ".png");
 }
 
-// Answers every question of the port screen with Enter, as a player who has heard it does,
-// and writes down what each window's status line told.
-struct Ears {
-    Windows& windows;
-    QStringList told; // the port screen's status line: news and questions
-    QTimer poll;
-    QPointer<frmMain> heard;
-    explicit Ears(Windows& w) : windows(w) {
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            frmMain* port = windows.Port();
-            if (port && port != heard) {
-                heard = port;
-                // What the new window told before it was first heard.
-                if (Announcer::Of(*port).Count() > 0)
-                    told << Announcer::Of(*port).Said();
-                QObject::connect(&Announcer::Of(*port), &Announcer::told,
-                                 [this](const QString& t) { told << t; });
-            }
-            if (port && port->Waiting())
-                QTest::keyClick(port, Qt::Key_Return);
-        });
-        poll.start(5);
-    }
-};
-
 } // namespace
 
 class KeyboardJourneyTest : public QObject {
@@ -83,11 +56,27 @@ private slots:
         Windows windows(fx.game());
         windows.Start();
         frmMenu* menu = windows.Menu();
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        Ears ears(windows);
+        QVERIFY(Shown(*menu));
+        // Each question of the port screen answered with Enter; what its status line told kept.
+        QStringList told;
+        QPointer<frmMain> heard;
+        QTimer ears;
+        QObject::connect(&ears, &QTimer::timeout, [&] {
+            frmMain* port = windows.Port();
+            if (port && port != heard) {
+                heard = port;
+                // What the new window told before it was first heard.
+                if (Announcer::Of(*port).Count() > 0)
+                    told << Announcer::Of(*port).Said();
+                QObject::connect(&Announcer::Of(*port), &Announcer::told,
+                                 [&told](const QString& t) { told << t; });
+            }
+            if (port && port->Waiting())
+                QTest::keyClick(port, Qt::Key_Return);
+        });
+        ears.start(5);
 
-        // A new game: Ctrl+N, the map chosen with the arrows, the company's field named by its
-        // caption, the company typed, Enter.
+        // A new game: Ctrl+N, the map by the arrows, the company typed into its named field, Enter.
         press(*menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(Spoken(menu->focusWidget()), u"Název společnosti:"_s);
         press(*menu, {Qt::CTRL | Qt::Key_A}, u"Jantar"_s);
@@ -95,9 +84,9 @@ private slots:
         frmMain* port = windows.Port();
         QVERIFY(port && port->HasGame());
         // The goal greets the game: told with its answer, and answered with Enter.
-        QTRY_VERIFY2(ears.told.contains(u"Úkolem této mapy je .... Vydělejte milion. Odpovědi: "
-                                        "OK. Enter: OK."_s),
-                     qPrintable(ears.told.join("|")));
+        QTRY_VERIFY2(told.contains(u"Úkolem této mapy je .... Vydělejte milion. Odpovědi: "
+                                   "OK. Enter: OK."_s),
+                     qPrintable(told.join("|")));
         QTRY_VERIFY(!port->Waiting());
 
         // Goods bought: the trade tab, the row found by its name, Enter, End for all, Enter.
@@ -117,16 +106,15 @@ private slots:
         picture(*port, "chart");
         press(*port, {Qt::Key_Return});
         QCOMPARE(Spoken(port->focusWidget()), u"Koupit přístup do města"_s);
-        const int before = static_cast<int>(ears.told.size());
+        const int before = static_cast<int>(told.size());
         press(*port, {Qt::Key_Return});
-        QTRY_VERIFY(ears.told.size() > before && !port->Waiting());
+        QTRY_VERIFY(told.size() > before && !port->Waiting());
         QVERIFY(tabTo(*port, u"> plout sem"_s));
         press(*port, {Qt::Key_Return});
-        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(ears.told.join("|")));
+        QVERIFY2(st.PendingAction == Pending::Voyage, qPrintable(told.join("|")));
         QVERIFY(Spoken(Named(*port, "voyage")).contains(u"Plavba do města Skalná: "_s));
 
-        // The voyage, a tick at a time. The dice keep the sea quiet but for two days: a man
-        // overboard on the first, pirates on the second.
+        // The voyage tick by tick; the dice bring a man overboard on day one, pirates on day two.
         QStringList ticker;
         const auto readTicker = [&] {
             const QString line = Spoken(Named(*port, "news0"));
@@ -139,10 +127,8 @@ private slots:
         QString outcome;
         QElapsedTimer heardOut;
         int shots = 0;
-        QTimer battleKeys;
-        QObject::connect(&battleKeys, &QTimer::timeout, [&] {
-            auto* b = qobject_cast<frmSouboj*>(QApplication::activeModalWidget());
-            if (!b || b->Rules().Flying())
+        WhenModal<frmSouboj> battleKeys([&](frmSouboj* b) {
+            if (b->Rules().Flying())
                 return;
             if (b->Rules().Over()) {
                 // Enter a moment after the outcome is told, as a player hears it out first.
@@ -160,14 +146,11 @@ private slots:
             if (!Named(*b, "fire0")->isEnabled() || shots >= 2 ||
                 !tabTo(*b, u"Množství střelného prachu, obchodní loď"_s))
                 return;
-            press(*b, {Qt::CTRL | Qt::Key_A}, shots == 0 ? u"50"_s : u"42"_s);
-            ++shots;
+            press(*b, {Qt::CTRL | Qt::Key_A}, shots++ == 0 ? u"50"_s : u"42"_s);
             press(*b, {Qt::Key_Return});
         });
-        battleKeys.start(10);
         auto* strip = port->findChild<VoyageStrip*>();
-        int day = 0;
-        for (int tick = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
+        for (int tick = 0, day = 0; st.PendingAction == Pending::Voyage && tick < 2000; ++tick) {
             if (st.Plavba.Tiky + 1 == CurrentPlan(st).ticksPerDay) {
                 ++day;
                 // A day's roll: an event when the first die is under 9/79, which one by the
@@ -195,7 +178,7 @@ private slots:
                                  "Piráti na obzoru!", "Vítejte v městě: Skalná"})
             QVERIFY2(ticker.contains(QString::fromUtf8(news)), qPrintable(ticker.join("|")));
         for (const QString& line : ticker)
-            QVERIFY2(ears.told.count(line) == 1, qPrintable(line + " | " + ears.told.join("|")));
+            QVERIFY2(told.count(line) == 1, qPrintable(line + " | " + told.join("|")));
 
         if (const QByteArray file = qgetenv("VLNOBROD_TICKER"); !file.isEmpty()) {
             QFile out(QString::fromLocal8Bit(file));
@@ -205,10 +188,8 @@ private slots:
 
         // In Skalná: everything sold (Alt+V), the cash read with its caption.
         const QString cashBefore = Spoken(Named(*port, "cash"));
-        // A desktop's window manager gives the keys back to the port as the battle goes; the
-        // offscreen platform has none.
-        port->activateWindow();
-        QTRY_VERIFY(port->isActiveWindow());
+        // The offscreen platform has no window manager to give the port the keys after the battle.
+        QVERIFY(Shown(*port, true));
         press(*port, {Qt::ALT | Qt::Key_V});
         QVERIFY(Spoken(Named(*port, "cash")).endsWith(u", Hotovost (zlatých)"_s));
         QVERIFY(Spoken(Named(*port, "cash")) != cashBefore);
@@ -247,9 +228,7 @@ private slots:
         const QString cash = Spoken(Named(*port, "cash"));
         press(*port, {Qt::ALT | Qt::Key_Z});
         menu = windows.Menu();
-        QVERIFY(menu && menu->isVisible());
-        menu->activateWindow();
-        QTRY_VERIFY(menu->isActiveWindow());
+        QVERIFY(menu && menu->isVisible() && Shown(*menu, true));
         press(*menu, {Qt::CTRL | Qt::Key_O, Qt::Key_Down});
         QCOMPARE(Spoken(menu->loadPanel->FileLoad).section(", ", 0, 0),
                  u"Vyberte kterou hru načíst:"_s);

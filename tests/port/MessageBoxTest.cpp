@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QSlider>
 #include <QTest>
-#include <algorithm>
 #include <tuple>
 
 using namespace vlnobrod;
@@ -28,51 +27,40 @@ private slots:
     void everyButtonsCodeGivesItsAnswersAndTheBoxHasTheWindowToItself() {
         PortScreen s;
         frmMain& w = *s.w;
-        const struct {
-            std::uint8_t buttons;
-            const char* click;
-            const char* shown;
-            std::uint8_t answer, onEnter, onEscape;
-        } cases[] = {
+        const std::tuple<std::uint8_t, const char*, const char*, int, int, int> cases[] = {
             {0, "OK", "OK", 1, 1, 1},
             {1, "Zrušit", "OK/Zrušit", 2, 1, 2},
             {3, "Ne", "Ne/Ano/Zrušit", 7, 6, 2},
             {4, "Ano", "Ne/Ano", 6, 6, 7},
             {200, "OK", "OK", 1, 1, 1}, // a code the box does not know still gives a way out
         };
-        for (const auto& c : cases) {
-            const QString at = u"buttons %1, %2"_s.arg(c.buttons).arg(c.click);
-            const auto buttons = static_cast<MessageButtons>(c.buttons);
+        for (const auto& [code, click, shown, given, onEnter, onEscape] : cases) {
+            const QString at = u"buttons %1, %2"_s.arg(code).arg(click);
+            const auto buttons = static_cast<MessageButtons>(code);
             std::string title; // an empty title becomes "Zpráva"
-            MessageAnswer answer;
             {
-                Answerer a(w, QString::fromUtf8(c.click));
-                answer = w.ShowMessage("Opravdu?", buttons, title);
-                QVERIFY2(a.captions == QStringList{QString::fromUtf8(c.shown)}, qPrintable(at));
+                Answerer a(w, click);
+                const MessageAnswer answer = w.ShowMessage("Opravdu?", buttons, title);
+                QVERIFY2(a.captions == QStringList{shown} && static_cast<int>(answer) == given,
+                         qPrintable(at));
                 QCOMPARE(a.titles, QStringList{u"Zpráva"_s});
             }
-            QVERIFY2(static_cast<int>(answer) == c.answer, qPrintable(at));
-            // The system's dialog (the menu, the battle) asks with the same answers in the
-            // same order, and gives the same answer for the same caption.
+            // The system's dialog (menu, battle) shows and gives the same answers in that order.
             QString dialogShown;
-            QTimer::singleShot(20, &w, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(box);
-                QList<QAbstractButton*> buttons = box->buttons();
-                std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
-                    return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
-                });
+            WhenModal<QMessageBox> dialog([&](QMessageBox* box) {
+                QMap<int, QAbstractButton*> fromLeft;
+                for (QAbstractButton* b : box->buttons())
+                    fromLeft[b->mapToGlobal(QPoint()).x()] = b;
                 QStringList captions;
-                for (QAbstractButton* b : buttons)
+                for (QAbstractButton* b : fromLeft)
                     captions << b->text();
                 dialogShown = captions.join('/');
-                buttons[captions.indexOf(QString::fromUtf8(c.click))]->click();
+                fromLeft.values()[captions.indexOf(click)]->click();
             });
             const MessageAnswer inDialog = AskInDialog(&w, u"Zpráva"_s, u"Opravdu?"_s, buttons);
-            QVERIFY2(dialogShown == QString::fromUtf8(c.shown), qPrintable(at));
-            QVERIFY2(static_cast<int>(inDialog) == c.answer, qPrintable(at));
+            QVERIFY2(dialogShown == shown && static_cast<int>(inDialog) == given, qPrintable(at));
             for (const auto& [key, expected] :
-                 {std::pair{Qt::Key_Return, c.onEnter}, std::pair{Qt::Key_Escape, c.onEscape}}) {
+                 {std::pair{Qt::Key_Return, onEnter}, std::pair{Qt::Key_Escape, onEscape}}) {
                 // A key that leaves the question waiting fails; the first answer goes on.
                 bool waited = false;
                 QObject scope; // takes both timers along once the question is answered
@@ -81,15 +69,14 @@ private slots:
                     waited = true;
                     Click(w, "answer", 0);
                 });
-                answer = w.ShowMessage("Opravdu?", buttons, title);
+                const MessageAnswer answer = w.ShowMessage("Opravdu?", buttons, title);
                 QVERIFY2(!waited && static_cast<int>(answer) == expected,
                          qPrintable(at + (key == Qt::Key_Return ? ", Enter" : ", Escape")));
             }
         }
         QVERIFY(Named(w, "msgbox")->isHidden());
 
-        // A question asked while another waits is answered on its own; then the first comes
-        // back with its own text and waits for its own answer.
+        // A question asked while another waits is answered first; then the first waits again.
         MessageAnswer inner = MessageAnswer::OK;
         QString backAgain;
         QTimer::singleShot(20, &w, [&] {
@@ -103,17 +90,15 @@ private slots:
         });
         std::string t = "První";
         const MessageAnswer outer = w.ShowMessage("První otázka", MessageButtons::NeAnoZrusit, t);
-        QVERIFY(inner == MessageAnswer::Ano);
+        QVERIFY(inner == MessageAnswer::Ano && outer == MessageAnswer::Ne);
         QCOMPARE(backAgain, u"První|První otázka"_s);
-        QVERIFY(outer == MessageAnswer::Ne);
         QVERIFY(!w.Waiting());
 
         // While the box waits, nothing else of the window takes a click or a key, the box stays
         // over any panel, the window is neither closed nor put aside, and the news go on.
-        bool backToMenu = false;
-        w.BackToMenu = [&] { backToMenu = true; };
-        const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QStringList seen;
+        w.BackToMenu = [&] { seen << "menu"; };
+        const QString news = Text(w, "news0"); // the next tick comes inside the wait
         QTimer::singleShot(20, &w, [&] {
             Click(w, "tabDok");                              // the dock tab
             QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier); // the trade tab's shortcut
@@ -137,17 +122,14 @@ private slots:
         std::string title = "Otázka";
         w.ShowMessage("Čekám", MessageButtons::OK, title);
         QCOMPARE(seen, (QStringList{"", "shown", "", "box on top", "news moved"}));
-        QVERIFY(!backToMenu);
         QCOMPARE(Text(w, "msgTitle"), QStringLiteral("Otázka")); // the goal never asked
     }
 
     void thePortScreenIsPlayedWithTheKeys() {
         TradingPort s;
         frmMain& w = *s.w;
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        // The panels open on their keys, named in the tooltips, their tab marked; Escape
-        // closes the topmost, and on the bare port screen does nothing.
+        QVERIFY(Shown(w, true));
+        // Keys open the panels (named in tooltips) and mark the tab; Escape closes one, or nothing.
         QVERIFY(Named(w, "tabObchod")->toolTip().contains(ShortcutHint(Qt::ALT | Qt::Key_O)));
         const std::tuple<QKeyCombination, int, const char*> shortcuts[] = {
             {Qt::ALT | Qt::Key_O, zalozka::Trade, "tabObchod"},
@@ -192,15 +174,12 @@ private slots:
         frmMenu menu(fx.game());
         int exits = 0;
         menu.ExitGame = [&] { ++exits; };
-        menu.show();
-        menu.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QVERIFY(Shown(menu, true));
         for (const QString& name : {u"Amapa"_s, u"Bmapa"_s}) {
             fx.writeData(name + u".mlo"_s, u"[Mapa]\nMapa=%1\nNazev=%1\nPocetMest=3\n"_s.arg(name));
             fx.writeData(u"Save/"_s + name + u".mlo"_s, u"[Mapa]\nName=%1\n"_s.arg(name));
         }
-        // A shortcut makes its panel as a click does; Escape closes the open panel, and with
-        // none open leaves the menu as it is.
+        // A shortcut opens its panel as a click does; Escape closes it, and then does nothing.
         press(menu, {Qt::ALT | Qt::Key_O});
         QVERIFY(menu.PanelAt(menupanel::About) && menu.PanelAt(menupanel::About)->isVisible());
         press(menu, {Qt::Key_Escape});
@@ -208,8 +187,7 @@ private slots:
         press(menu, {Qt::Key_Escape});
         QVERIFY(menu.isVisible());
 
-        // A new game: the arrows choose a map, Enter opens the start form with the company's
-        // name taking the keys; Escape goes back to the album.
+        // The arrows choose a map and Enter opens its start form; Escape goes back to the album.
         press(menu, {Qt::CTRL | Qt::Key_N, Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(menu.picName->Map, u"Bmapa"_s);
         press(menu, {Qt::Key_Escape});

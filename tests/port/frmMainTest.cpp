@@ -47,18 +47,15 @@ private slots:
                             .replace(u"Pocet=2"_s, u"Pocet=1"_s));
         WriteChart(fx, u"Mapa4"_s);
         frmMain w(fx.game());
-        int resultsOpened = 0;
-        w.OpenResultsWindow = [&] {
-            ++resultsOpened;
-            QVERIFY(fx.game().state.HandOff == HandOffWord::Zapis);
-        };
+        QList<bool> results; // each opening of the results: whether the map came to be entered
+        w.OpenResultsWindow = [&] { results << (fx.game().state.HandOff == HandOffWord::Zapis); };
         // The window comes up by itself so the question can be answered. A new game that
         // starts inside its goal is congratulated first, then shown its goal.
         fx.game().state.PendingAction = Pending::NewGame;
         Answerer ok(w, u"OK"_s);
         w.Form_Load();
         QTRY_COMPARE(ok.titles, (QStringList{u"Dokončení mapy"_s, u"Úkolem této mapy je ..."_s}));
-        QCOMPARE(resultsOpened, 1);
+        QCOMPARE(results, QList<bool>{true});
     }
 
     void theShippedMapsPutEveryCityOnTheChart() {
@@ -152,8 +149,7 @@ private slots:
         st.Konto = 50000;
         AdvanceDays(st, s.fx.random(), w, 1);
         QCOMPARE(Text(w, "cash"), QString::fromStdString(FormatMoney(st.Hotovost)));
-        QCOMPARE(Text(w, "researchPrice", 1), u"303"_s);
-        QCOMPARE(Text(w, "researchTrend", 1), u">"_s);
+        QCOMPARE(Text(w, "researchPrice", 1) + Text(w, "researchTrend", 1), u"303>"_s);
         QCOMPARE(Text(w, "days"), u"19"_s);
 
         // Galleons have nothing to upgrade to; a fleet without ships keeps the last load line.

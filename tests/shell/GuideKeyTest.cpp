@@ -24,16 +24,12 @@ private slots:
         windows.Start();
         windows.StartGame();
         frmMain* port = windows.Port();
-        QVERIFY(port && QTest::qWaitForWindowExposed(port));
-        port->activateWindow();
-        QTRY_VERIFY(port->isActiveWindow());
-        // F1 pressed where the player's keys are (the focused control): the guide is in front
-        // with the keys, and Escape closes it.
+        QVERIFY(port && Shown(*port, true));
+        // F1 where the keys are: the guide is in front with the keys, and Escape closes it.
         const auto guideOpensAndEscapeClosesIt = [&] {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             frmHelp* guide = windows.Guide();
-            QVERIFY(guide && guide->isVisible());
-            QVERIFY(QApplication::activeModalWidget() == guide);
+            QVERIFY(guide && guide->isVisible() && QApplication::activeModalWidget() == guide);
             QTest::keyClick(guide->rtf, Qt::Key_Escape);
             QVERIFY(!guide->isVisible());
         };
@@ -45,26 +41,20 @@ private slots:
             QTest::keyClick(port, Qt::Key_Return);
         });
         std::string title;
-        const MessageAnswer answer = port->ShowMessage("Opravdu?", MessageButtons::NeAno, title);
+        QCOMPARE(port->ShowMessage("Opravdu?", MessageButtons::NeAno, title), MessageAnswer::Ano);
         QVERIFY(stillWaited);
-        QCOMPARE(answer, MessageAnswer::Ano);
 
-        // Without a question the guide is an ordinary window beside the game; Escape gives the
-        // keys back to the port.
+        // Without a question the guide is a window beside the game; Escape gives the port the keys.
         QTest::keyClick(port, Qt::Key_F1);
-        QVERIFY(windows.Guide()->isVisible());
-        QCOMPARE(windows.Guide()->windowModality(), Qt::NonModal);
+        QVERIFY(windows.Guide()->isVisible() && windows.Guide()->windowModality() == Qt::NonModal);
         QTRY_VERIFY(windows.Guide()->isActiveWindow());
         QTest::keyClick(windows.Guide()->rtf, Qt::Key_Escape);
         QTRY_VERIFY(port->isActiveWindow());
 
         // A system message box over the port holds the keys as the question does.
         bool boxStayed = false;
-        QTimer::singleShot(50, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box);
-            box->activateWindow();
-            QTRY_VERIFY(box->isActiveWindow());
+        WhenModal<QMessageBox> systemBox([&](QMessageBox* box) {
+            QVERIFY(Shown(*box, true));
             guideOpensAndEscapeClosesIt();
             boxStayed = box->isVisible();
             QTest::keyClick(box, Qt::Key_Escape);

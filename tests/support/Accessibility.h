@@ -22,8 +22,7 @@ inline QString Spoken(QWidget* w) {
     return a->text(QAccessible::Name) + (description.isEmpty() ? QString() : ", " + description);
 }
 
-// The controls the player can act on in `window`, as it stands: shown, enabled, and reached
-// by Tab or clicked.
+// The controls the player can act on in `window` as it stands: shown, enabled, Tab or click.
 inline QList<QWidget*> Controls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* w : window.findChildren<QWidget*>()) {
@@ -74,10 +73,8 @@ inline QStringList TabProblems(QWidget& window) {
     for (qsizetype i = 0; i <= controls.size(); ++i) {
         QWidget* before = window.focusWidget();
         reached << before;
-        int presses = 0;
-        do
+        for (int presses = 0; presses < 100 && window.focusWidget() == before; ++presses)
             QTest::keyClick(before ? before : &window, Qt::Key_Tab);
-        while (window.focusWidget() == before && ++presses < 100);
         if (window.focusWidget() == before)
             return {QStringLiteral("Tab stays in ") + (before ? Describe(before) : "the window")};
     }
@@ -94,8 +91,7 @@ inline void Settle() {
         QTest::qWait(60);
 }
 
-// Keys as a player presses them: each to the control of `window` with the focus, or to the
-// window; `typed` then goes to the control the keys left the focus on.
+// Keys pressed in `window` where its focus is (or on it), then `typed` where they left the focus.
 inline void press(QWidget& window, std::initializer_list<QKeyCombination> keys,
                   const QString& typed = {}) {
     for (const QKeyCombination key : keys) {
@@ -116,8 +112,7 @@ inline bool tabTo(QWidget& window, const QString& name) {
         if (f && f->isVisible() && f->hasFocus() &&
             QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) == name)
             return true;
-        QTest::keyClick(f ? f : &window, Qt::Key_Tab);
-        Settle();
+        press(window, {Qt::Key_Tab});
     }
     return false;
 }

@@ -32,7 +32,6 @@ inline const char* const PortGame =
 inline void Click(const QObject& in, const char* name, int index = -1) {
     QTest::mouseClick(Named(in, name, index), Qt::LeftButton);
 }
-// The caption of the label of that name.
 inline QString Text(const QObject& in, const char* name, int index = -1) {
     return Named<QLabel>(in, name, index)->text();
 }
@@ -62,8 +61,7 @@ struct PortScreen {
             PrepareGame(fx, QString::fromUtf8(game));
         w = MakePortScreen(fx.game());
         w->Form_Load();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(Shown(*w));
     }
     GameState& st() { return fx.game().state; }
 };
@@ -93,8 +91,7 @@ struct TradingPort : PortScreen {
 // Answers every question of the port screen's message box with the answer label that reads
 // `caption` (the first label when none does), and writes down what was asked.
 struct Answerer {
-    QStringList titles, texts;
-    QStringList captions; // the answer labels shown, from the left: "Ne/Ano/Zrušit"
+    QStringList titles, texts, captions; // captions: the answers shown from the left, "Ne/Ano"
     QTimer timer;
 
     Answerer(frmMain& window, const QString& caption) {

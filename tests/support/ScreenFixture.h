@@ -11,13 +11,14 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 #include <QtGlobal>
 #include <memory>
 
 namespace vlnobrod::testing {
 
-// A control of a screen found by its object name, the way a test reaches what it clicks and
-// reads; the test run stops when the screen has no such control.
+// A control of a screen by its object name; the test run stops when the screen has none.
 template <typename T = QWidget> T* Named(const QObject& in, const char* name, int index = -1) {
     const QString full =
         QString::fromLatin1(name) + (index < 0 ? QString() : QString::number(index));
@@ -25,6 +26,14 @@ template <typename T = QWidget> T* Named(const QObject& in, const char* name, in
     if (!found)
         qFatal("no control named %s", qPrintable(full));
     return found;
+}
+
+// Shows `w` and waits until it is on the screen and, with `keys`, until it has the keys.
+inline bool Shown(QWidget& w, bool keys = false) {
+    w.show();
+    if (keys)
+        w.activateWindow();
+    return QTest::qWaitForWindowExposed(&w) && (!keys || QTest::qWaitForWindowActive(&w));
 }
 
 // A game of its own for a screen test: a scratch program folder with an empty Data/ and

@@ -1,3 +1,4 @@
+#include "support/ScreenFixture.h"
 #include "widgets/Announcer.h"
 #include "widgets/ClickLabel.h"
 
@@ -29,13 +30,11 @@ class WidgetsTest : public QObject {
 private slots:
     // Orca speaks a notification as it appears (a name change it reads only at the focus):
     // each text appears as a notification of its own whose name never changes, so two texts in
-    // one moment are two; the keys stay where they were. The voyage's bus test hears the same
-    // on the real bus.
+    // one moment are two; the keys stay where they were.
     void eachTextAppearsAsANotificationOfItsOwnAndTheFocusStays() {
         QWidget window;
         auto* box = new QLineEdit(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testing::Shown(window));
         box->setFocus();
         Announcer& a = Announcer::Of(*box);
         QCOMPARE(&Announcer::Of(window), &a);
@@ -64,8 +63,7 @@ private slots:
             ClickLabel label(u"Zlatý Mys"_s);
             label.setStyleSheet(u"color: %1; background: #808080;"_s.arg(ink.name()));
             label.resize(80, 18);
-            label.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&label));
+            QVERIFY(testing::Shown(label));
             const QColor before = label.grab().toImage().pixelColor(1, 1);
             label.setFocus();
             QTRY_VERIFY(label.hasFocus());
