@@ -36,7 +36,9 @@ bool beyondLargest(std::string_view s) {
         if (!x.empty() && x.front() == '+')
             x.remove_prefix(1);
         if (std::from_chars(x.data(), x.data() + x.size(), exponent).ec != std::errc())
-            exponent = x.front() == '-' ? -1'000'000'000 : 1'000'000'000; // beyond any mantissa
+            exponent = x.front() == '-' ? -1'000'000'000 : 1'000'000'000;
+        // Beyond any mantissa either way, and small enough that the sum below cannot overflow.
+        exponent = std::clamp(exponent, -1'000'000'000LL, 1'000'000'000LL);
     }
     return (first < point ? point - first : point - first + 1) + exponent > 0;
 }

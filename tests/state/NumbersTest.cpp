@@ -47,6 +47,8 @@ TEST(Numbers, AreWrittenAndReadTheGamesWayWhateverTheSystemsLocale) {
         {ParseMoney("-1E999"), -MaxMoney},
         {ParseMoney("0.0000000001E999"), MaxMoney},
         {ParseMoney("1000000000E-999"), 0},
+        {ParseMoney("1E9223372036854775807"), MaxMoney}, // exponents at the ends of their type
+        {ParseMoney("0.001E-9223372036854775808"), 0},
         {ParseDot("  1e400"), std::numeric_limits<double>::infinity()}};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
         EXPECT_EQ(numbers[i].first, numbers[i].second) << "row " << i;
