@@ -61,8 +61,10 @@ if [ "${CI:-}" = "true" ] || [ -n "${FUZZ_SECONDS:-}" ]; then
         echo "== fuzzing $target for ${seconds}s"
         build/fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=$limit -dict=fuzz/ini.dict \
             -print_final_stats=1 -artifact_prefix="build/fuzz/$target-" \
-            "$work" "$seeds" $extra 2>&1 | tee "build/fuzz/$target.log" | grep -E "DONE|ERROR|SUMMARY|property" || true
-        if grep -qE "ERROR|SUMMARY: libFuzzer|property broken" "build/fuzz/$target.log"; then
+            "$work" "$seeds" $extra 2>&1 | tee "build/fuzz/$target.log" | grep -E "DONE|ERROR|SUMMARY|runtime error|property" || true
+        # Any sanitizer's summary is a fault, the undefined-behaviour one too, which names no
+        # ERROR; libFuzzer writes the input of every fault it stops at.
+        if grep -qE "ERROR|SUMMARY: |runtime error|property broken|Test unit written" "build/fuzz/$target.log"; then
             echo "fuzz_$target found a fault; its input is in build/fuzz/" >&2
             exit 1
         fi
