@@ -27,6 +27,9 @@ const char* smallMap =
     "[Lode]\r\nPocet=3\r\nTyp=2\r\nNaklad07=12.5\r\n"
     "[Mesto03]\r\nNazev=Za mezerou\r\n";
 
+// The same, as it lies on disk: in Windows-1250.
+const std::string smallMapFile = *text::Utf8ToCp1250(smallMap);
+
 } // namespace
 
 TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
@@ -61,12 +64,12 @@ TEST(GameFile, AFileThatIsNoGameOrTooBigIsRefusedSaysWhyAndLeavesTheGameAlone) {
 
     // A game padded with a comment to exactly the largest file read is read, one byte more is
     // not, nor a sparse file of a terabyte, as "Načíst poslední" would pick it.
-    std::string game = *text::Utf8ToCp1250(smallMap) + ";";
+    std::string game = smallMapFile + ";";
     game.resize(Profiles::MaxFileBytes, 'x');
     EXPECT_TRUE(ReadGameFile(p, dir.write("largest.mlo", game), st));
     EXPECT_EQ(ReadGameFile(p, dir.write("over.mlo", game + "x"), st).problem,
               GameFileProblem::Unreadable);
-    const std::string huge = dir.write("huge.mlo", *text::Utf8ToCp1250(smallMap));
+    const std::string huge = dir.write("huge.mlo", smallMapFile);
     std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
     EXPECT_EQ(ReadGameFile(p, huge, st).problem, GameFileProblem::Unreadable);
     EXPECT_FALSE(ReplaceWithCopy(p, huge, dir.file("aktual.map")));
@@ -266,7 +269,7 @@ TEST(GameFile, EveryFieldGoesThroughASaveUnderItsOwnKeyWhateverTheDecimalSeparat
         TempDir dir;
         Profiles p, fresh;
         const std::string save = dir.file("save.mlo");
-        ASSERT_TRUE(ReplaceWithCopy(p, dir.write("aktual.map", *text::Utf8ToCp1250(smallMap)), save,
+        ASSERT_TRUE(ReplaceWithCopy(p, dir.write("aktual.map", smallMapFile), save,
                                     [&](IniDocument& doc) { WriteGame(doc, st); }));
         for (const auto& [section, key, text] : keys)
             EXPECT_EQ(fresh.ReadProfile(save, section, key, ""), text) << section << "/" << key;

@@ -105,7 +105,8 @@ struct Answerer {
             for (int i = 0; i < 3; ++i)
                 if (ClickLabel* b = Named<ClickLabel>(*w, "answer", i); b->isVisible()) {
                     shown << b->text();
-                    pick = b->text() == caption ? b : pick;
+                    if (b->text() == caption)
+                        pick = b;
                 }
             captions << shown.join(QLatin1Char('/'));
             QTest::mouseClick(pick, Qt::LeftButton);
